@@ -1,0 +1,47 @@
+# make run   - install what is missing, build, start Quotabrix
+# make test  - install what is missing, build, run every test
+BUILD ?= build
+FUZZ_BUILD ?= build-fuzz
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps build run test fuzz bench package clean
+
+all: build
+
+deps:
+	@./tools/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "No display: starting under xvfb-run (nothing will be visible)."; \
+	  xvfb-run -a $(BUILD)/app/quotabrix; \
+	else \
+	  $(BUILD)/app/quotabrix; \
+	fi
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	$(MAKE) fuzz
+
+# libFuzzer targets, built with clang in a build of their own, each run for
+# a bounded time.
+fuzz: deps
+	@if [ -f tests/fuzz/CMakeLists.txt ]; then \
+	  cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	        -DQBRX_GUI=OFF -DQBRX_TESTS=OFF -DQBRX_FUZZ=ON && \
+	  cmake --build $(FUZZ_BUILD) -j $(JOBS) && \
+	  cd $(FUZZ_BUILD) && ctest --output-on-failure; \
+	fi
+
+bench: build
+	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
+
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+clean:
+	rm -rf $(BUILD) $(FUZZ_BUILD)

@@ -1,0 +1,122 @@
+// Every operation that changes the puzzle, working on the document and on
+// the plain-data view of the main window. The Qt window copies what the user
+// typed into `view` (quoteBox, questionBox, answerBox), calls one operation,
+// then mirrors `view` back onto its widgets.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "document.h"
+#include "gridgeometry.h"
+#include "mainview.h"
+#include "prompter.h"
+#include "random.h"
+
+namespace qbrx {
+
+// Shown when an answer would need a 51st slot (Accept or Insert with fifty
+// filled slots).
+inline constexpr const char* kSlotsFullMessage =
+    "A puzzle holds at most 50 questions. Delete a question to make room for another.";
+
+// Keys of the question and answer boxes that the program handles.
+enum class BoxKey { PageUp, PageDown, Home, End, Up, Down, Enter, Other };
+
+class Editor {
+public:
+    Editor(Prompter& prompter, RandomSource& random);
+
+    Document doc;
+    MainView view;
+
+    // Question-list bookkeeping; not reset by New or Open.
+    int lastListRow = 0;
+    int priorListRow = 0;
+    int markedSlot = 0;
+
+    // Grid geometry of the current quotation (recomputed by registration).
+    GridGeometry geometry;
+    // Width of the quotation box in twips; the grid window is sized from it.
+    int quoteBoxWidth = 9600;
+
+    // Called by resetDocument so that other subsystems (the word search)
+    // can zero their working values.
+    std::function<void()> onReset;
+
+    Prompter& prompter() { return prompter_; }
+    RandomSource& random() { return random_; }
+    void setRandom(RandomSource& random) { random_ = random; }
+
+    // --- Start-up: prompt in the quotation box, selected; currentQuestion 0;
+    // docChanged off; the row for slot 1 added and selected.
+    void startUp();
+
+    // --- Registration and letter stock.
+    void registerButton();                 // the Register button, in full
+    void quoteEnter();                     // Enter in the quotation box
+    void registerQuotation(int& slot);
+    static std::string cleanQuotation(std::string& text);
+    void numberLetters();
+    void countLetters();
+    void showLettersLeft();
+    void enableFileMenus();
+
+    // --- Acceptance and encoding.
+    void acceptButton();
+    void acceptAnswer(int& slot);
+    void encodeAnswer(int& slot);
+    void showEncoding(int& slot);
+    void fillQuestionList();
+    // True when slot q has a gap (an alphabet letter without a number).
+    bool hasGap(int slot) const;
+
+    // --- Question list.
+    // Selects a row (-1 for none). Selecting another row than the selected
+    // one runs the row selection; the same row again does nothing. The row
+    // after fifty filled slots cannot be selected.
+    void selectListRow(int row);
+    void rowSelected();                    // the list's selection handling
+    void selectSlot(int slot);
+    void listMouseDown();                  // call after the click changed the row
+    void listMouseUp();                    // the pop-up menu is the window's
+    void selectQuestionText();
+    void insertQuestion();
+    void deleteButton();                   // asks first; also the full stop in the list
+    void deleteFromPopup();                // no question
+    void moveQuestion(int direction);      // -1 up, +1 down
+    void jumpToLast();
+    void findEmptyAnswers();
+    void findGaps();
+    // Key-down in the question box (questionBox true) or the answer box.
+    // Returns the key the box should go on to process: Up becomes Home, Down
+    // becomes End, others are returned as given.
+    BoxKey boxKey(BoxKey key, bool questionBox);
+
+    // --- Crostic.
+    void setupCrostic();
+    void mapCrostic();
+    void showCrostic();
+    void mapCrosticSlots();
+    void crosticLabelClick(int n);         // label element n (0..38)
+    void crosticOptionClick(bool on);
+
+    // --- Window-level rules of the main window and the grid window.
+    void EnableControls();
+    void DisableControls();
+    void resetDocument();
+    void drawQuoteGrid();
+    void quoteButtonClick();               // Show Quote / Hide Quote
+    void quoteGridMenu();                  // Windows > Quote Grid (F7)
+    void gridWindowFocus(bool gained);
+    void questionBoxFocus();               // caption and "Question for" selection
+    void answerBoxFocus();                 // whole text selected
+
+private:
+    void focusQuestionOrQuote();
+    void showGridWindow();
+    Prompter& prompter_;
+    std::reference_wrapper<RandomSource> random_;
+};
+
+}  // namespace qbrx

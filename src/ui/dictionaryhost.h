@@ -1,0 +1,27 @@
+// What the dictionary window needs from the main window: the answer and
+// question boxes, the question box's focus handling (which completes an
+// Add & Advance), and whether the empty row for a new question is selected.
+#pragma once
+
+#include <string>
+
+namespace qbrx {
+
+class DictionaryHost {
+public:
+    virtual ~DictionaryHost() = default;
+    virtual std::string answerBoxText() const = 0;  // Windows-1252
+    virtual void setAnswerBoxText(const std::string& text) = 0;
+    virtual void setQuestionBoxText(const std::string& text) = 0;
+    // Gives the question box the focus; its focus handling runs (and, with
+    // the advance markers set, accepts the entry and reopens the dictionary).
+    virtual void focusQuestionBox() = 0;
+    // True when the question list's row with index questionCount (the empty
+    // row after the last filled question) is selected.
+    virtual bool emptyRowSelected() const = 0;
+    // Sets both advance markers (the main window's and the Dictionary
+    // button's) to "Advance".
+    virtual void setAdvanceMarkers() = 0;
+};
+
+}  // namespace qbrx

@@ -1,0 +1,16 @@
+#!/bin/sh
+# Installs the Debian packages that building, running and testing need,
+# when any of them is missing. Needs root (or sudo).
+set -e
+PKGS="cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+      fonts-liberation fonts-dejavu-core xvfb xauth poppler-utils clang libclang-rt-14-dev python3"
+missing=""
+for p in $PKGS; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+[ -z "$missing" ] && exit 0
+echo "Installing:$missing"
+SUDO=""
+[ "$(id -u)" -eq 0 ] || SUDO="sudo"
+$SUDO apt-get update -q
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends $missing
