@@ -108,6 +108,16 @@ struct MainView {
 
     // Where the focus should go after the operation (None: leave it).
     Focus focus = Focus::None;
+
+    // Forgets the one-shot requests (focus, text selections, grid placement)
+    // once the window has carried them out.
+    void clearRequests() {
+        quoteSelection.reset();
+        questionSelection.reset();
+        answerSelection.reset();
+        gridPlaceRequest = false;
+        focus = Focus::None;
+    }
 };
 
 }  // namespace qbrx
