@@ -1,0 +1,99 @@
+#include "frmabout.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QVBoxLayout>
+
+#include "frmsplash.h"
+
+namespace qbrx {
+
+namespace {
+
+QPointer<frmAbout> openAbout;
+
+// Puts a new top-level window over the middle of the main window.
+void centreOver(QWidget* window, const QWidget* mainWindow)
+{
+    if (!mainWindow)
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(mainWindow->frameGeometry().center());
+    window->move(frame.topLeft());
+}
+
+}  // namespace
+
+frmAbout::frmAbout(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName("frmAbout");
+    setWindowTitle(QString(33, QLatin1Char(' ')) + "About Quotabrix");
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    picIcon = new LogoPicture(this);
+    picIcon->setObjectName("picIcon");
+    picIcon->setFixedSize(96, 96);
+    picIcon->setRocking(true);
+
+    lblProduct = new QLabel("Quotabrix", this);
+    lblProduct->setObjectName("lblProduct");
+    QFont productFont("Times New Roman");
+    productFont.setPointSizeF(20);
+    productFont.setBold(true);
+    lblProduct->setFont(productFont);
+
+    const char* texts[] = {"August 20, 1998", "You are using version 1.01"};
+    for (int i = 0; i < int(line.size()); ++i) {
+        line[i] = new QLabel(texts[i], this);
+        line[i]->setObjectName(QString("line_%1").arg(i));
+    }
+
+    Line1 = new QFrame(this);
+    Line1->setObjectName("Line1");
+    Line1->setFrameShape(QFrame::HLine);
+    Line1->setFrameShadow(QFrame::Sunken);
+
+    auto* text = new QVBoxLayout;
+    text->addWidget(lblProduct);
+    text->addWidget(line[0]);
+    text->addWidget(line[1]);
+    text->addStretch();
+
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(18, 18, 18, 18);
+    layout->setHorizontalSpacing(18);
+    layout->addWidget(picIcon, 0, 0, Qt::AlignTop);
+    layout->addLayout(text, 0, 1);
+    layout->addWidget(Line1, 1, 0, 1, 2);
+    layout->setRowMinimumHeight(2, 12);
+    setFixedSize(sizeHint().expandedTo(QSize(360, 0)));
+}
+
+void frmAbout::mousePressEvent(QMouseEvent*)
+{
+    hide();
+    close();
+}
+
+frmAbout* showAbout(QWidget* mainWindow)
+{
+    if (!openAbout) {
+        openAbout = new frmAbout(mainWindow);
+        centreOver(openAbout, mainWindow);
+    }
+    openAbout->show();
+    openAbout->raise();
+    openAbout->activateWindow();
+    return openAbout.data();
+}
+
+frmAbout* aboutWindow()
+{
+    return openAbout.data();
+}
+
+}  // namespace qbrx

@@ -1,0 +1,92 @@
+#include "frmhelp.h"
+
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPointer>
+#include <QTextBrowser>
+
+#include "helptopics.h"
+#include "text.h"
+
+namespace qbrx {
+
+namespace {
+
+QPointer<frmHelp> openHelp;
+
+// Screen lengths are given in twips; 15 twips make one pixel.
+int twipsToPixels(int twips)
+{
+    return qRound(twips / 15.0);
+}
+
+QString fromCp1252(const std::string& bytes)
+{
+    return QString::fromStdString(cp1252ToUtf8(bytes));
+}
+
+}  // namespace
+
+frmHelp::frmHelp(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName("frmHelp");
+    setWindowTitle(QString(93, QLatin1Char(' ')) + "Help");
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    if (helpTitle[1].empty())
+        MakeHelp();
+
+    lstHelp = new QListWidget(this);
+    lstHelp->setObjectName("lstHelp");
+    lstHelp->setAccessibleName("Help Topics");
+    txtHelp = new QTextBrowser(this);
+    txtHelp->setObjectName("txtHelp");
+    txtHelp->setAccessibleName("Help Text");
+    txtHelp->setOpenLinks(false);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(lstHelp, 2);
+    layout->addWidget(txtHelp, 3);
+    resize(twipsToPixels(9600), twipsToPixels(5400));
+
+    for (int i = 1; i <= kHelpTopics; ++i)
+        lstHelp->addItem(fromCp1252(helpTitle[i]));
+    connect(lstHelp, &QListWidget::currentRowChanged, this, &frmHelp::showTopic);
+    lstHelp->setCurrentRow(0);
+    showTopic(0);
+}
+
+void frmHelp::showTopic(int row)
+{
+    if (row < 0 || row >= kHelpTopics)
+        return;
+    txtHelp->setPlainText(fromCp1252(helpBody[row + 1]));
+}
+
+void frmHelp::placeBeside(const QWidget* mainWindow)
+{
+    if (!mainWindow)
+        return;
+    const QRect frame = mainWindow->frameGeometry();
+    move(frame.left() + twipsToPixels(200), frame.top() + twipsToPixels(1010));
+}
+
+frmHelp* frmHelp::instance()
+{
+    return openHelp.data();
+}
+
+frmHelp* showHelp(QWidget* mainWindow)
+{
+    if (!openHelp)
+        openHelp = new frmHelp(mainWindow);
+    openHelp->placeBeside(mainWindow);
+    openHelp->show();
+    openHelp->raise();
+    openHelp->activateWindow();
+    return openHelp.data();
+}
+
+}  // namespace qbrx

@@ -1,0 +1,37 @@
+// The help window: the topic titles in a list, the selected topic's text
+// beside it. Modeless; created on its first showing and destroyed when the
+// user closes it.
+#pragma once
+
+#include <QWidget>
+
+class QListWidget;
+class QTextBrowser;
+
+namespace qbrx {
+
+class frmHelp : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmHelp(QWidget* parent = nullptr);
+
+    // Moves the window beside the main window: 200 twips right of its left
+    // edge and 1,010 twips below its top edge.
+    void placeBeside(const QWidget* mainWindow);
+
+    // The open help window, or nullptr when it is not loaded.
+    static frmHelp* instance();
+
+    QListWidget* lstHelp;
+    QTextBrowser* txtHelp;
+
+private:
+    void showTopic(int row);
+};
+
+// The Help Topics command: loads the help window if needed, places it
+// beside the main window and shows it, keeping the selected topic while it
+// stays open.
+frmHelp* showHelp(QWidget* mainWindow);
+
+}  // namespace qbrx

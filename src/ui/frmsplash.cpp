@@ -1,0 +1,191 @@
+#include "frmsplash.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPointer>
+#include <QScreen>
+#include <QSvgRenderer>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+// The logo lives in a resource file compiled into the static ui library;
+// naming its initialiser keeps the linker from dropping it.
+static void initLogoResource()
+{
+    Q_INIT_RESOURCE(logo);
+}
+
+namespace qbrx {
+
+namespace {
+
+QPointer<frmSplash> openSplash;
+
+constexpr int kRockInterval = 60;      // milliseconds per animation step
+constexpr int kRockPeriod = 80;        // steps per full sway
+constexpr double kRockDegrees = 8.0;   // largest tilt either way
+
+}  // namespace
+
+LogoPicture::LogoPicture(QWidget* parent)
+    : QWidget(parent)
+{
+    static const bool loaded = (initLogoResource(), true);
+    (void)loaded;
+    renderer_ = new QSvgRenderer(QStringLiteral(":/qbrx/logo.svg"), this);
+    timer_ = new QTimer(this);
+    timer_->setInterval(kRockInterval);
+    connect(timer_, &QTimer::timeout, this, &LogoPicture::step);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+QSize LogoPicture::sizeHint() const
+{
+    return {96, 96};
+}
+
+bool LogoPicture::hasPicture() const
+{
+    return renderer_->isValid();
+}
+
+void LogoPicture::setRocking(bool on)
+{
+    rocking_ = on;
+    if (on && isVisible())
+        timer_->start();
+    if (!on) {
+        timer_->stop();
+        angle_ = 0.0;
+        update();
+    }
+}
+
+void LogoPicture::step()
+{
+    phase_ = (phase_ + 1) % kRockPeriod;
+    angle_ = kRockDegrees * std::sin(2.0 * std::numbers::pi * phase_ / kRockPeriod);
+    update();
+}
+
+void LogoPicture::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (rocking_)
+        timer_->start();
+}
+
+void LogoPicture::hideEvent(QHideEvent* event)
+{
+    timer_->stop();
+    QWidget::hideEvent(event);
+}
+
+void LogoPicture::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // Leave room for the corners when the picture is tilted.
+    const double side = std::min(width(), height()) * (rocking_ ? 0.86 : 1.0);
+    painter.translate(width() / 2.0, height() / 2.0);
+    painter.rotate(angle_);
+    renderer_->render(&painter, QRectF(-side / 2, -side / 2, side, side));
+}
+
+frmSplash::frmSplash(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+{
+    setObjectName("frmSplash");
+    setWindowTitle(QString());
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFocusPolicy(Qt::StrongFocus);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    pal.setColor(QPalette::WindowText, Qt::black);
+    setPalette(pal);
+
+    Image1 = new LogoPicture(this);
+    Image1->setObjectName("Image1");
+    Image1->setFixedSize(128, 128);
+
+    lblProduct = new QLabel("Quotabrix", this);
+    lblProduct->setObjectName("lblProduct");
+    QFont productFont("Times New Roman");
+    productFont.setPointSizeF(24);
+    productFont.setBold(true);
+    lblProduct->setFont(productFont);
+    lblProduct->setAlignment(Qt::AlignCenter);
+
+    Line1 = new QFrame(this);
+    Line1->setObjectName("Line1");
+    Line1->setFrameShape(QFrame::HLine);
+    Line1->setFrameShadow(QFrame::Sunken);
+
+    lblTagLine = new QLabel("Quotation Puzzle Development Tool", this);
+    lblTagLine->setObjectName("lblTagLine");
+    QFont tagFont("Arial");
+    tagFont.setPointSizeF(12);
+    tagFont.setItalic(true);
+    lblTagLine->setFont(tagFont);
+    lblTagLine->setAlignment(Qt::AlignCenter);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(36, 24, 36, 24);
+    layout->setSpacing(10);
+    layout->addWidget(Image1, 0, Qt::AlignHCenter);
+    layout->addWidget(lblProduct);
+    layout->addWidget(Line1);
+    layout->addWidget(lblTagLine);
+    setFixedSize(sizeHint().expandedTo(QSize(400, 0)));
+}
+
+void frmSplash::keyPressEvent(QKeyEvent*)
+{
+    close();
+}
+
+void frmSplash::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    // Without a title bar the window draws its own border.
+    QPainter painter(this);
+    painter.setPen(QPen(Qt::black, 2));
+    painter.drawRect(rect().adjusted(1, 1, -1, -1));
+}
+
+frmSplash* showSplash()
+{
+    if (!openSplash)
+        openSplash = new frmSplash;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect area = screen->availableGeometry();
+        QRect frame = openSplash->frameGeometry();
+        frame.moveCenter(area.center());
+        openSplash->move(frame.topLeft());
+    }
+    openSplash->show();
+    openSplash->raise();
+    openSplash->activateWindow();
+    return openSplash.data();
+}
+
+void hideSplash()
+{
+    if (openSplash)
+        openSplash->close();
+}
+
+frmSplash* splashWindow()
+{
+    return openSplash.data();
+}
+
+}  // namespace qbrx

@@ -1,0 +1,64 @@
+// The splash window shown while the program starts, and the logo picture
+// that it shares with the About window.
+#pragma once
+
+#include <QWidget>
+
+class QFrame;
+class QLabel;
+class QSvgRenderer;
+class QTimer;
+
+namespace qbrx {
+
+// The program's logo, drawn from its SVG at any size. With rocking on it
+// sways gently while it is visible.
+class LogoPicture : public QWidget {
+    Q_OBJECT
+public:
+    explicit LogoPicture(QWidget* parent = nullptr);
+    QSize sizeHint() const override;
+    void setRocking(bool on);
+    bool isRocking() const { return rocking_; }
+    double angle() const { return angle_; }
+    bool hasPicture() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void step();
+    QSvgRenderer* renderer_;
+    QTimer* timer_;
+    bool rocking_ = false;
+    int phase_ = 0;
+    double angle_ = 0.0;
+};
+
+class frmSplash : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmSplash(QWidget* parent = nullptr);
+
+    LogoPicture* Image1;
+    QLabel* lblProduct;
+    QLabel* lblTagLine;
+    QFrame* Line1;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// Shows the splash window in the middle of the screen (creating it when it
+// is not loaded) and returns it.
+frmSplash* showSplash();
+// The end of start-up: the splash goes away if the user has not already
+// closed it with a key.
+void hideSplash();
+// The splash window while it is loaded, else nullptr.
+frmSplash* splashWindow();
+
+}  // namespace qbrx

@@ -1,0 +1,81 @@
+#include "frmtrouble.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QVBoxLayout>
+
+namespace qbrx {
+
+namespace {
+
+QPointer<frmTrouble> openTrouble;
+
+const char* const kAdvice =
+    "If Quotabrix stops working properly (it will not start, a window stays empty, or the "
+    "dictionary cannot be found) and you have no backup copy of the program, install a fresh "
+    "copy from the original installation package or disk you received it on, over the old one. "
+    "Reinstalling does not touch your puzzle files (.dat), but copy them to a safe place first "
+    "all the same. If the dictionary is still missing afterwards, delete qbrx.ini from the "
+    "program folder: at the next start Quotabrix asks you where words.dic is and writes a new "
+    "one.";
+
+}  // namespace
+
+frmTrouble::frmTrouble(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName("frmTrouble");
+    setWindowTitle("Having Trouble?");
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    lblHeading = new QLabel("Having Trouble?", this);
+    lblHeading->setObjectName("lblHeading");
+    QFont headingFont("MS Sans Serif");
+    headingFont.setPointSizeF(13.5);
+    headingFont.setBold(true);
+    lblHeading->setFont(headingFont);
+
+    lblAdvice = new QLabel(kAdvice, this);
+    lblAdvice->setObjectName("lblAdvice");
+    lblAdvice->setWordWrap(true);
+    QFont adviceFont("MS Sans Serif");
+    adviceFont.setPointSizeF(9.75);
+    lblAdvice->setFont(adviceFont);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 14, 18, 18);
+    layout->setSpacing(10);
+    layout->addWidget(lblHeading);
+    layout->addWidget(lblAdvice);
+    setFixedWidth(420);
+    setFixedHeight(heightForWidth(420) > 0 ? heightForWidth(420) : sizeHint().height());
+}
+
+void frmTrouble::mousePressEvent(QMouseEvent*)
+{
+    close();
+}
+
+frmTrouble* showTrouble(QWidget* mainWindow)
+{
+    if (!openTrouble) {
+        openTrouble = new frmTrouble(mainWindow);
+        if (mainWindow) {
+            QRect frame = openTrouble->frameGeometry();
+            frame.moveCenter(mainWindow->frameGeometry().center());
+            openTrouble->move(frame.topLeft());
+        }
+    }
+    openTrouble->show();
+    openTrouble->raise();
+    openTrouble->activateWindow();
+    return openTrouble.data();
+}
+
+frmTrouble* troubleWindow()
+{
+    return openTrouble.data();
+}
+
+}  // namespace qbrx

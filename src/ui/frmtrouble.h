@@ -1,0 +1,29 @@
+// The "Having Trouble?" window: a heading and one paragraph on getting a
+// fresh copy of the program. A click on the window or on either text
+// closes it.
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+namespace qbrx {
+
+class frmTrouble : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmTrouble(QWidget* parent = nullptr);
+
+    QLabel* lblHeading;
+    QLabel* lblAdvice;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
+// The Having Trouble? command: shows the window modelessly in front of
+// `mainWindow`, creating it when it is not loaded.
+frmTrouble* showTrouble(QWidget* mainWindow);
+frmTrouble* troubleWindow();
+
+}  // namespace qbrx
