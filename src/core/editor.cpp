@@ -623,7 +623,9 @@ void Editor::setupCrostic() {
         for (int s = j + 1; s <= doc.questionCount; ++s)
             if (!doc.answer[s].empty()) appendToCrostic(doc.crostic, doc.answer[s][0]);
     }
-    if (questionOf(doc, j + 1).empty()) view.listRows.push_back(listPrefix[j + 1]);
+    // The empty row for the next question, unless the list already ends with it.
+    if (questionOf(doc, j + 1).empty() && static_cast<int>(view.listRows.size()) <= j)
+        view.listRows.push_back(listPrefix[j + 1]);
 
     int one = 1;
     registerQuotation(one);
