@@ -1,0 +1,68 @@
+// Feeds arbitrary bytes to both dictionary loaders, then runs a search on
+// what was loaded: nothing may crash, hang or read outside the word list,
+// and the loaded values stay within the list's bounds.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "dictionary.h"
+#include "prompter.h"
+#include "wordsearch.h"
+
+namespace {
+
+class SilentPrompter : public qbrx::Prompter {
+public:
+    qbrx::Reply message(const qbrx::MessageRequest&) override { return qbrx::Reply::Ok; }
+    std::optional<std::string> input(const std::string&, const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+    void beep() override {}
+    std::optional<std::string> openFile(const qbrx::FileRequest&) override { return std::nullopt; }
+    std::optional<std::string> saveFile(const qbrx::FileRequest&) override { return std::nullopt; }
+    bool printDialog() override { return false; }
+    void printSetupDialog() override {}
+};
+
+void require(bool condition) {
+    if (!condition) std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    static qbrx::Dictionary dict;
+    dict.readWordList(text);
+    dict.readCountIndex(text);
+
+    const std::int32_t n = dict.loadedWords();
+    require(n >= 0 && n < qbrx::kWordCapacity);
+    require(n == 0 || n <= std::int64_t{dict.wordCount()} - 1);
+    require(dict.wordList(0).empty() && dict.wordList(n + 1).empty());
+    std::size_t total = 0;
+    for (std::int32_t k = 1; k <= n; ++k) total += dict.wordList(k).size();
+    require(total <= size);
+    for (int f = 0; f <= 26; ++f)
+        for (int s = 0; s <= 26; ++s) {
+            const std::int32_t start = dict.startIndex(f, s);
+            require(start >= 0 && start <= qbrx::kWordCapacity);
+        }
+
+    // A search from the first loaded word, in both modes, and a Next 10.
+    qbrx::Document doc;
+    doc.lettersLeft = "aeeinrst";
+    for (char c : doc.lettersLeft) ++doc.letterLeftCount[c - 'a' + 1];
+    SilentPrompter prompter;
+    qbrx::WordSearch search(dict, doc, prompter);
+    search.txtDict = std::string(dict.wordList(1));
+    if (search.txtDict.empty()) search.txtDict = "e";
+    search.check();
+    search.allWords();
+    search.check();
+    search.nextTen();
+    search.keyPressed(qbrx::DictKey::PageUp);
+    require(search.lstDict.size() <= 30);
+    return 0;
+}
