@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPointer>
+#include <QScrollBar>
 #include <QTextBrowser>
 
 #include "helptopics.h"
@@ -45,14 +46,18 @@ frmHelp::frmHelp(QWidget* parent)
     txtHelp->setAccessibleName("Help Text");
     txtHelp->setOpenLinks(false);
 
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(6, 6, 6, 6);
-    layout->addWidget(lstHelp, 2);
-    layout->addWidget(txtHelp, 3);
-    resize(twipsToPixels(9600), twipsToPixels(5400));
-
     for (int i = 1; i <= kHelpTopics; ++i)
         lstHelp->addItem(fromCp1252(helpTitle[i]));
+    // Wide enough for the longest title beside the scroll bar.
+    lstHelp->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lstHelp->setFixedWidth(lstHelp->sizeHintForColumn(0) + 2 * lstHelp->frameWidth()
+                           + lstHelp->verticalScrollBar()->sizeHint().width() + 8);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(lstHelp);
+    layout->addWidget(txtHelp, 1);
+    resize(lstHelp->width() + twipsToPixels(6000), twipsToPixels(5400));
+
     connect(lstHelp, &QListWidget::currentRowChanged, this, &frmHelp::showTopic);
     lstHelp->setCurrentRow(0);
     showTopic(0);

@@ -1,0 +1,299 @@
+#include "dicform.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include <optional>
+
+#include "text.h"
+
+namespace qbrx {
+
+namespace {
+
+QString fromCp1252(const std::string& bytes)
+{
+    return QString::fromStdString(cp1252ToUtf8(bytes));
+}
+
+std::string toCp1252(const QString& text)
+{
+    return utf8ToCp1252(text.toStdString());
+}
+
+std::optional<DictKey> listKey(int key)
+{
+    switch (key) {
+    case Qt::Key_PageUp: return DictKey::PageUp;
+    case Qt::Key_PageDown: return DictKey::PageDown;
+    case Qt::Key_Home: return DictKey::Home;
+    case Qt::Key_End: return DictKey::End;
+    case Qt::Key_Up: return DictKey::Up;
+    case Qt::Key_Down: return DictKey::Down;
+    default: return std::nullopt;
+    }
+}
+
+QFont sansSerif()
+{
+    QFont font("MS Sans Serif");
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+}  // namespace
+
+dicForm::dicForm(WordSearch& search, DictionaryHost& host, QWidget* parent)
+    : QWidget(parent, Qt::Window), search_(search), host_(host)
+{
+    setObjectName("dicForm");
+    setWindowTitle(QString(15, QLatin1Char(' ')) + "Word List");
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    txtDict = new QLineEdit(this);
+    txtDict->setObjectName("txtDict");
+    txtDict->setAccessibleName("Word");
+    txtDict->setFont(sansSerif());
+    txtDict->installEventFilter(this);
+
+    lstDict = new QListWidget(this);
+    lstDict->setObjectName("lstDict");
+    lstDict->setAccessibleName("Word List");
+    lstDict->setFont(sansSerif());
+    lstDict->setFocusPolicy(Qt::ClickFocus);
+    lstDict->setUniformItemSizes(true);
+    lstDict->viewport()->installEventFilter(this);
+
+    auto button = [this](const char* name, const char* caption) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(name);
+        b->setAutoDefault(false);
+        return b;
+    };
+    cmdCheck = button("cmdCheck", "Check");
+    cmdNext10 = button("cmdNext10", "Next 10");
+    cmdNextLtr = button("cmdNextLtr", "Next Ltr");
+    cmdTop = button("cmdTop", "Top");
+    cmdBottom = button("cmdBottom", "Bottom");
+    cmdClear = button("cmdClear", "Clear");
+    cmdAddEdit = button("cmdAddEdit", "Add && Edit");
+    cmdAddAdvance = button("cmdAddAdvance", "Add && Advance");
+    cmdCheck->setDefault(true);
+
+    optAllWords = new QRadioButton("All Words", this);
+    optAllWords->setObjectName("optAllWords");
+    optLimited = new QRadioButton("Limited", this);
+    optLimited->setObjectName("optLimited");
+
+    auto* buttons = new QVBoxLayout;
+    buttons->setSpacing(4);
+    for (QPushButton* b : {cmdCheck, cmdNext10, cmdNextLtr, cmdTop, cmdBottom, cmdClear})
+        buttons->addWidget(b);
+    buttons->addSpacing(8);
+    buttons->addWidget(optAllWords);
+    buttons->addWidget(optLimited);
+    buttons->addStretch();
+
+    auto* sending = new QHBoxLayout;
+    sending->addWidget(cmdAddEdit);
+    sending->addWidget(cmdAddAdvance);
+
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->setHorizontalSpacing(8);
+    layout->setVerticalSpacing(6);
+    layout->addWidget(txtDict, 0, 0);
+    layout->addWidget(lstDict, 1, 0);
+    layout->addLayout(buttons, 0, 1, 2, 1);
+    layout->addLayout(sending, 2, 0, 1, 2);
+    layout->setColumnStretch(0, 1);
+
+    setTabOrder(txtDict, cmdCheck);
+    resize(330, 380);
+
+    connect(cmdCheck, &QPushButton::clicked, this, &dicForm::check);
+    connect(txtDict, &QLineEdit::returnPressed, this, [this] { run(&WordSearch::enterKey); });
+    connect(cmdNext10, &QPushButton::clicked, this, &dicForm::nextTen);
+    connect(cmdNextLtr, &QPushButton::clicked, this, &dicForm::nextLetter);
+    connect(cmdTop, &QPushButton::clicked, this, &dicForm::top);
+    connect(cmdBottom, &QPushButton::clicked, this, &dicForm::bottom);
+    connect(cmdClear, &QPushButton::clicked, this, &dicForm::clear);
+    connect(optAllWords, &QRadioButton::clicked, this, [this] { run(&WordSearch::allWords); });
+    connect(optLimited, &QRadioButton::clicked, this, [this] { run(&WordSearch::limited); });
+    connect(cmdAddEdit, &QPushButton::clicked, this, &dicForm::addAndEdit);
+    connect(cmdAddAdvance, &QPushButton::clicked, this, &dicForm::addAndAdvance);
+    connect(lstDict, &QListWidget::currentRowChanged, this, &dicForm::listRowChanged);
+    connect(lstDict, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { listRowChanged(lstDict->row(item)); });
+    connect(lstDict, &QListWidget::itemDoubleClicked, this, &dicForm::sendSelectedWord);
+    connect(lstDict->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+        if (!mirroring_ && isVisible())
+            txtDict->setFocus();
+    });
+
+    search_.windowCreated(host_.answerBoxText());
+    cmdAddAdvance->setEnabled(host_.emptyRowSelected());
+    mirror();
+}
+
+void dicForm::openDictionary()
+{
+    show();
+    raise();
+    activateWindow();
+    txtDict->setFocus();
+    txtDict->setSelection(0, std::min<int>(50, txtDict->text().size()));
+}
+
+void dicForm::takeEditText()
+{
+    search_.txtDict = toCp1252(txtDict->text());
+}
+
+void dicForm::run(void (WordSearch::*command)())
+{
+    takeEditText();
+    (search_.*command)();
+    mirror();
+}
+
+void dicForm::check() { run(&WordSearch::check); }
+void dicForm::nextTen() { run(&WordSearch::nextTen); }
+void dicForm::nextLetter() { run(&WordSearch::nextLetter); }
+void dicForm::top() { run(&WordSearch::top); }
+void dicForm::bottom() { run(&WordSearch::bottom); }
+void dicForm::clear() { run(&WordSearch::clear); }
+
+void dicForm::mirror()
+{
+    mirroring_ = true;
+
+    // The search only ever appends to its list or empties it; anything else
+    // is shown by filling the list again.
+    const auto& words = search_.lstDict;
+    int shown = lstDict->count();
+    if (shown > int(words.size())
+        || (shown > 0 && lstDict->item(shown - 1)->text() != fromCp1252(words[shown - 1]))) {
+        lstDict->clear();
+        shown = 0;
+    }
+    for (int i = shown; i < int(words.size()); ++i)
+        lstDict->addItem(fromCp1252(words[i]));
+
+    const int selected = search_.selectedIndex;
+    if (selected >= 0 && selected < lstDict->count()) {
+        lstDict->setCurrentRow(selected);
+        lstDict->scrollToItem(lstDict->item(selected));
+    } else {
+        lstDict->setCurrentRow(-1);
+    }
+
+    const QString text = fromCp1252(search_.txtDict);
+    if (txtDict->text() != text)
+        txtDict->setText(text);
+    optLimited->setChecked(search_.mode == SearchMode::Limited);
+    optAllWords->setChecked(search_.mode == SearchMode::AllWords);
+
+    if (search_.focusEditBox)
+        txtDict->setFocus();
+    if (search_.selectWholeText) {
+        // Caret at the start, the whole text selected.
+        txtDict->setSelection(txtDict->text().size(), -txtDict->text().size());
+    }
+    mirroring_ = false;
+}
+
+void dicForm::listRowChanged(int row)
+{
+    if (mirroring_ || row < 0)
+        return;
+    takeEditText();
+    search_.clickWord(row);
+    mirror();
+}
+
+void dicForm::sendSelectedWord()
+{
+    host_.setAnswerBoxText(search_.selectedWord());
+}
+
+void dicForm::sendWord(bool advance)
+{
+    const std::string word = search_.selectedWord();
+    host_.setAnswerBoxText(word);
+    host_.setQuestionBoxText("Question for [" + word + "]");
+    if (advance)
+        host_.setAdvanceMarkers();
+    host_.focusQuestionBox();
+}
+
+void dicForm::addAndEdit()
+{
+    sendWord(false);
+    hide();
+}
+
+void dicForm::addAndAdvance()
+{
+    sendWord(true);
+}
+
+bool dicForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == txtDict && event->type() == QEvent::KeyPress) {
+        const auto* keyEvent = static_cast<QKeyEvent*>(event);
+        if (keyEvent->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+            return false;
+        if (const auto key = listKey(keyEvent->key())) {
+            takeEditText();
+            const bool consumed = search_.keyPressed(*key);
+            mirror();
+            return consumed;
+        }
+    }
+    if (watched == lstDict->viewport() && event->type() == QEvent::MouseButtonRelease)
+        txtDict->setFocus();
+    return QWidget::eventFilter(watched, event);
+}
+
+void dicForm::closeEvent(QCloseEvent* event)
+{
+    search_.windowClosed();
+    mirroring_ = true;
+    lstDict->clear();
+    mirroring_ = false;
+    QWidget::closeEvent(event);
+}
+
+dicForm* openDictionaryWindow(QPointer<dicForm>& window, WordSearch& search, DictionaryHost& host,
+                              QWidget* mainWindow)
+{
+    if (!window) {
+        window = new dicForm(search, host, mainWindow);
+        if (mainWindow) {
+            // Beside the main window on the right when the screen has room,
+            // else over its right-hand side.
+            const QRect main = mainWindow->frameGeometry();
+            QRect frame = window->frameGeometry();
+            frame.moveTopLeft(QPoint(main.right() + 8, main.top() + 40));
+            const QScreen* screen = mainWindow->screen();
+            if (screen && !screen->availableGeometry().contains(frame))
+                frame.moveTopRight(QPoint(main.right() - 16, main.top() + 40));
+            window->move(frame.topLeft());
+        }
+    }
+    window->openDictionary();
+    return window.data();
+}
+
+}  // namespace qbrx
