@@ -1,0 +1,66 @@
+// The preferences file "qbrx.ini": its first item names the dictionary
+// folder (the folder of words.dic and count.dic). It lives in the program's
+// folder; when that folder cannot be written, in the user's configuration
+// folder instead.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "prompter.h"
+
+namespace qbrx {
+
+inline constexpr const char* kPreferenceFileName = "qbrx.ini";
+inline constexpr const char* kMissingPreferencesMessage =
+    "Can't find Preference File.  Click OK to create a new preference file, or Cancel to end the program.";
+inline constexpr const char* kLocateDictionaryMessage = "Please locate the dictionary files [words.dic]";
+inline constexpr const char* kDictionaryFilter = "All Files (*.*)|*.*|Preference Files (*.dic)|*.dic";
+inline constexpr int kDictionaryFilterIndex = 2;
+
+// Where the preferences file is looked for, in this order.
+struct PreferenceLocations {
+    std::filesystem::path programFolder;  // the folder of the program file
+    std::filesystem::path configFolder;   // $XDG_CONFIG_HOME/quotabrix or ~/.config/quotabrix
+
+    // The running program's folder and the user's configuration folder.
+    static PreferenceLocations forProgram();
+};
+
+// The folder of the running program file ("." if it cannot be found).
+std::filesystem::path programFolder();
+// $XDG_CONFIG_HOME/quotabrix, or ~/.config/quotabrix.
+std::filesystem::path userConfigFolder();
+
+// The first item of a preferences file: leading spaces skipped; the item ends
+// at a comma or the end of the line; an item that starts with a double
+// quotation mark ends at the next one, which is not part of it.
+std::string firstItem(std::string_view content);
+
+// The name up to and including its last "/" (empty when it has none).
+std::string folderOf(const std::string& fileName);
+
+struct PreferencesResult {
+    bool endProgram = false;         // the user chose Cancel: end at once
+    std::string dictionaryFolder;    // as read or chosen (UTF-8 system path)
+};
+
+// Reads the first item of qbrx.ini, from the program folder or else the
+// configuration folder. Nothing when neither holds the file; an empty folder
+// when a file is there but cannot be read.
+std::optional<std::string> readPreferences(const PreferenceLocations& where);
+
+// Writes qbrx.ini (the folder, CR LF) into the program folder, or into the
+// configuration folder when the program folder cannot be written. Returns
+// the file written, nothing when neither could be.
+std::optional<std::filesystem::path> writePreferences(const PreferenceLocations& where,
+                                                      const std::string& dictionaryFolder);
+
+// The start-up's preferences step: reads the file, or, when there is none,
+// asks the user to locate words.dic and creates it. Cancel in the first
+// question sets endProgram.
+PreferencesResult loadPreferences(Prompter& prompter, const PreferenceLocations& where);
+
+}  // namespace qbrx
