@@ -157,7 +157,8 @@ std::string Editor::cleanQuotation(std::string& text) {
         text[p] = static_cast<char>(closing ? 211 : 210);
     }
     // Runs of spaces shrink to one space.
-    for (std::size_t p = text.find("  "); p != std::string::npos; p = text.find("  ", p)) text.erase(p + 1, 1);
+    for (std::size_t p = text.find("  "); p != std::string::npos; p = text.find("  ", p))
+        text.erase(p + 1, 1);
     return text;
 }
 
@@ -173,7 +174,8 @@ void Editor::numberLetters() {
 
 void Editor::countLetters() {
     const std::string up = upper(doc.quotation);
-    doc.totalLetters = static_cast<int>(std::count_if(up.begin(), up.end(), [](char c) { return c >= 'A' && c <= 'Z'; }));
+    doc.totalLetters =
+        static_cast<int>(std::count_if(up.begin(), up.end(), [](char c) { return c >= 'A' && c <= 'Z'; }));
     view.totalLetters = std::to_string(doc.totalLetters);
 }
 
@@ -455,7 +457,8 @@ void Editor::deleteFromPopup() {
     doc.questionCount -= 1;
     fillQuestionList();
     const int pos = doc.crosticPos[i];
-    if (pos >= 1 && pos <= static_cast<int>(doc.crostic.size())) doc.crostic.erase(static_cast<std::size_t>(pos - 1), 1);
+    if (pos >= 1 && pos <= static_cast<int>(doc.crostic.size()))
+        doc.crostic.erase(static_cast<std::size_t>(pos - 1), 1);
     registerQuotation(i);
     selectListRow(i - 1);
 }
@@ -558,7 +561,8 @@ BoxKey Editor::boxKey(BoxKey key, bool questionBox) {
             passOn = BoxKey::End;
             break;
         case BoxKey::Enter:
-            if (questionBox && !view.questionBox.empty() && view.answerBox.empty()) view.focus = Focus::Answer;
+            if (questionBox && !view.questionBox.empty() && view.answerBox.empty())
+                view.focus = Focus::Answer;
             break;
         case BoxKey::Other:
             break;
@@ -599,7 +603,8 @@ void Editor::setupCrostic() {
         ++j;
         std::string& ans = doc.answer[j];
         if (!ans.empty()) {
-            if (upperChar(static_cast<unsigned char>(ans[0])) == upperChar(static_cast<unsigned char>(c))) continue;
+            if (upperChar(static_cast<unsigned char>(ans[0])) == upperChar(static_cast<unsigned char>(c)))
+                continue;
             // Replace an earlier letter-and-hyphen prefix rather than stack one.
             if (ans.size() >= 2 && ans[1] == '-') ans.erase(0, 2);
             ans = std::string(1, c) + "-" + ans;
@@ -647,7 +652,8 @@ void Editor::mapCrostic() {
         doc.crosticQuestion[i] = static_cast<std::int16_t>(k);
     }
     for (int s = k + 1; s <= kMaxSlots; ++s) doc.crosticPos[s] = static_cast<std::int16_t>(len + 1);
-    for (int p = len + 1; p <= kMaxCrostic; ++p) doc.crosticQuestion[p] = static_cast<std::int16_t>(doc.questionCount);
+    for (int p = len + 1; p <= kMaxCrostic; ++p)
+        doc.crosticQuestion[p] = static_cast<std::int16_t>(doc.questionCount);
     showCrostic();
 }
 
@@ -761,11 +767,12 @@ void Editor::drawQuoteGrid() {
                 pic.ops.push_back(textOp(x + 32, y + g.numberOffset - 60, number, g.numberFont, kRed));
             if (!label.empty()) {
                 const int w = g.labelSlotWidth * (label.size() == 2 ? 2 : 1);
-                pic.ops.push_back(textOp(x + cell - w + 20, y + g.numberOffset - 60, label, g.numberFont, kBlue));
+                pic.ops.push_back(
+                    textOp(x + cell - w + 20, y + g.numberOffset - 60, label, g.numberFont, kBlue));
             }
             if (!shown.empty())
-                pic.ops.push_back(
-                    textOp(x + g.letterXOffset, y + cell - g.letterOffset - 290, shown, g.letterFont, kBlack));
+                pic.ops.push_back(textOp(x + g.letterXOffset, y + cell - g.letterOffset - 290, shown,
+                                         g.letterFont, kBlack));
         }
     }
     showGridWindow();
