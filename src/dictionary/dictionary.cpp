@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <fstream>
 #include <limits>
 #include <optional>
+#include <utility>
 
 #include "itemreader.h"
 #include "text.h"
@@ -13,17 +15,17 @@ namespace qbrx {
 
 namespace {
 
-// The whole file, or nothing when it cannot be opened or read.
-std::optional<std::string> readFile(const std::string& path) {
+// Reads the whole file into `contents`; false when it cannot be opened or
+// read.
+bool readFile(const std::string& path, std::string& contents) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
+    if (!in) return false;
     in.seekg(0, std::ios::end);
     const std::streamoff size = in.tellg();
-    if (size < 0) return std::nullopt;
+    if (size < 0) return false;
     in.seekg(0, std::ios::beg);
-    std::string contents(static_cast<std::size_t>(size), '\0');
-    if (size > 0 && !in.read(contents.data(), size)) return std::nullopt;
-    return contents;
+    contents.resize(static_cast<std::size_t>(size));
+    return size == 0 || static_cast<bool>(in.read(contents.data(), size));
 }
 
 // The whole number an item stands for (halves to even), or nothing when it
@@ -44,13 +46,15 @@ std::string Dictionary::filePath(const std::string& folder, const char* name) {
 }
 
 void Dictionary::loadCountIndex(const std::string& folder) {
-    const auto contents = readFile(filePath(folder, "count.dic"));
-    readCountIndex(contents ? std::string_view(*contents) : std::string_view());
+    std::string contents;
+    if (!readFile(filePath(folder, "count.dic"), contents)) contents.clear();
+    readCountIndex(contents);
 }
 
 void Dictionary::loadWordList(const std::string& folder) {
-    const auto contents = readFile(filePath(folder, "words.dic"));
-    readWordList(contents ? std::string_view(*contents) : std::string_view());
+    std::string contents;
+    if (!readFile(filePath(folder, "words.dic"), contents)) contents.clear();
+    takeWordList(std::move(contents));
 }
 
 void Dictionary::readCountIndex(std::string_view contents) {
@@ -72,29 +76,35 @@ void Dictionary::readCountIndex(std::string_view contents) {
     }
 }
 
-void Dictionary::readWordList(std::string_view contents) {
-    chars_.clear();
+void Dictionary::readWordList(std::string_view contents) { takeWordList(std::string(contents)); }
+
+// The words are moved to the front of the file's own buffer, one after the
+// other: each item lies behind the words already written, so the text
+// still to be read is never overwritten.
+void Dictionary::takeWordList(std::string&& contents) {
+    chars_ = std::move(contents);
     offsets_.assign(1, 0);
     loaded_ = 0;
     wordCount_ = 0;
 
-    ItemReader reader(contents);
+    std::size_t used = 0;
+    ItemReader reader(chars_);
     std::string_view item;
-    if (!reader.next(item)) return;
-    const auto n = itemNumber(item);
-    if (!n) return;
-    wordCount_ = *n;
-
-    const std::int32_t last = std::min<std::int32_t>(wordCount_ - 1, kWordCapacity - 1);
-    if (last < 1) return;
-    chars_.reserve(contents.size());
-    offsets_.reserve(static_cast<std::size_t>(last) + 1);
-    for (std::int32_t k = 1; k <= last; ++k) {
-        if (!reader.next(item)) break;
-        chars_.append(item);
-        offsets_.push_back(static_cast<std::uint32_t>(chars_.size()));
-        loaded_ = k;
+    if (reader.next(item)) {
+        if (const auto n = itemNumber(item)) {
+            wordCount_ = *n;
+            const std::int32_t last = std::min<std::int32_t>(wordCount_ - 1, kWordCapacity - 1);
+            // Every item takes at least one character of the file.
+            if (last >= 1) offsets_.reserve(std::min<std::size_t>(static_cast<std::size_t>(last), chars_.size()) + 1);
+            for (std::int32_t k = 1; k <= last && reader.next(item); ++k) {
+                std::memmove(chars_.data() + used, item.data(), item.size());
+                used += item.size();
+                offsets_.push_back(static_cast<std::uint32_t>(used));
+                loaded_ = k;
+            }
+        }
     }
+    chars_.resize(used);
 }
 
 }  // namespace qbrx

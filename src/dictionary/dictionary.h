@@ -56,6 +56,9 @@ public:
     static std::string filePath(const std::string& folder, const char* name);
 
 private:
+    // Takes the contents of words.dic and turns them into the word list.
+    void takeWordList(std::string&& contents);
+
     std::string chars_;                    // all words, back to back
     std::vector<std::uint32_t> offsets_;   // offsets_[k-1] .. offsets_[k]: word k
     std::int32_t loaded_ = 0;

@@ -123,7 +123,7 @@ void WordSearch::searchWords() {
         if (w >= target) {
             const int code = w.empty() ? 0 : static_cast<unsigned char>(w[0]);
             if (code > limit) break;
-            if (!limited || fitsTable(w, stock)) {
+            if (!w.empty() && (!limited || fitsTable(w, stock))) {
                 lstDict.emplace_back(w);
                 ++added;
             }
@@ -150,7 +150,9 @@ void WordSearch::listNextTen() {
     int added = 0;
     do {
         const std::string_view w = dict_.wordList(p);
-        if (w >= std::string_view(target) && (!limited || fitsTable(w, stock))) {
+        // Empty positions (0, and those after the last word) are never
+        // listed, even when the edit box is empty.
+        if (!w.empty() && w >= std::string_view(target) && (!limited || fitsTable(w, stock))) {
             lstDict.emplace_back(w);
             ++added;
         }

@@ -197,6 +197,17 @@ TEST_F(WordSearchTest, NextTenRunsIntoFollowingLetters) {
     search.nextTen();
     EXPECT_EQ(search.lstDict.front(), "qua");
     EXPECT_EQ(search.selectedIndex, 0);
+
+    // Empty positions, before the first word and after the last, are not
+    // listed even with an empty edit box.
+    search.clear();
+    search.resumePosition = 0;
+    search.nextTen();
+    EXPECT_EQ(search.lstDict.front(), "a");
+    search.clear();
+    search.resumePosition = 39;
+    search.nextTen();
+    EXPECT_EQ(search.lstDict, (Words{"yak", "zoo"}));
 }
 
 TEST_F(WordSearchTest, OverflowEmptiesListAndRestartsAtA) {

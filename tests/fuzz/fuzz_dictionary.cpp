@@ -51,6 +51,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
 
     // A search from the first loaded word, in both modes, and a Next 10.
+    // A scan runs over the whole list, so only one input length in 32
+    // gets one: the loaders keep most of the time.
+    if (size % 32 != 1) return 0;
     qbrx::Document doc;
     doc.lettersLeft = "aeeinrst";
     for (char c : doc.lettersLeft) ++doc.letterLeftCount[c - 'a' + 1];
