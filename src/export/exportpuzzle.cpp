@@ -1,0 +1,84 @@
+#include "exportpuzzle.h"
+
+#include <array>
+
+#include "gridgeometry.h"
+#include "text.h"
+
+namespace qbrx {
+
+namespace {
+
+std::string utf8Char(unsigned char c) { return cp1252ToUtf8(std::string(1, static_cast<char>(c))); }
+
+bool isBlankCharacter(unsigned char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+}  // namespace
+
+ExportPuzzle buildExportPuzzle(const Document& doc) {
+    const int length = static_cast<int>(doc.quotation.size()) < doc.quoteLength
+                           ? static_cast<int>(doc.quotation.size())
+                           : doc.quoteLength;
+    if (length <= 0) throw ExportError(kNothingToExportMessage);
+
+    ExportPuzzle out;
+    if (doc.header.titleGiven) out.title = cp1252ToUtf8(doc.header.title);
+    if (doc.header.createdByGiven) out.author = cp1252ToUtf8(doc.header.createdBy);
+
+    const GridGeometry g = computeGridGeometry(length);
+    out.width = g.columns;
+    out.height = g.rows;
+    out.cells.resize(static_cast<std::size_t>(g.rows * g.columns));
+
+    // Letter number -> grid cell, for mapping the answers.
+    std::array<int, 256> cellOfNumber;
+    cellOfNumber.fill(-1);
+
+    for (int i = 0; i < g.rows * g.columns; ++i) {
+        ExportCell& cell = out.cells[static_cast<std::size_t>(i)];
+        const int p = i - g.leadingBlanks + 1;
+        if (p < 1 || p > length) continue;
+        const auto c = static_cast<unsigned char>(doc.quotation[static_cast<std::size_t>(p - 1)]);
+        cell.position = p;
+        if (isNumberedLetter(c)) {
+            cell.kind = CellKind::Letter;
+            cell.number = doc.positionLetterNo[static_cast<std::size_t>(p)];
+            cell.text = utf8Char(upperChar(c));
+            const bool taken = static_cast<std::size_t>(p) <= doc.letterPool.size() &&
+                               doc.letterPool[static_cast<std::size_t>(p - 1)] == '_';
+            const int owner = taken ? doc.positionOwner[static_cast<std::size_t>(p)] : 0;
+            cell.given = !taken;
+            if (owner >= 1 && owner < static_cast<int>(questionLetter.size())) cell.owner = questionLetter[static_cast<std::size_t>(owner)];
+            if (cell.number > 0 && cell.number < 256) cellOfNumber[static_cast<std::size_t>(cell.number)] = i;
+        } else if (isBlankCharacter(c)) {
+            cell.kind = CellKind::Space;
+        } else {
+            cell.kind = CellKind::Other;
+            cell.text = utf8Char(c);
+        }
+    }
+
+    for (int q = 1; q <= doc.questionCount && q <= kMaxSlots; ++q) {
+        ExportClue clue;
+        clue.label = questionLetter[static_cast<std::size_t>(q)];
+        clue.clue = cp1252ToUtf8(doc.question[static_cast<std::size_t>(q)]);
+        const std::string answer = upper(doc.answer[static_cast<std::size_t>(q)]);
+        clue.answer = cp1252ToUtf8(answer);
+        std::string pattern;
+        for (std::size_t k = 1; k <= answer.size(); ++k) {
+            const int number = k <= static_cast<std::size_t>(kAnswerCells) ? doc.answerLetterNo[static_cast<std::size_t>(q)][k] : 0;
+            const int cell = number > 0 && number < 256 ? cellOfNumber[static_cast<std::size_t>(number)] : -1;
+            if (cell >= 0) {
+                pattern += '_';
+                clue.cells.push_back({cell % g.columns, cell / g.columns});
+            } else {
+                pattern += answer[k - 1];  // a gap keeps its letter; non-letters stay
+            }
+        }
+        clue.pattern = cp1252ToUtf8(pattern);
+        out.clues.push_back(std::move(clue));
+    }
+    return out;
+}
+
+}  // namespace qbrx

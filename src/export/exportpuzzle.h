@@ -1,0 +1,74 @@
+// The puzzle as other solving programs see it: the quotation grid cell by
+// cell and one clue per question slot, from the current encoding (so that an
+// exported file and a printed key agree). Texts here are UTF-8.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "document.h"
+
+namespace qbrx {
+
+// Thrown when there is nothing to export (no registered quotation).
+class ExportError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+inline constexpr const char* kNothingToExportMessage =
+    "There is no registered quotation to export. Register a quotation first.";
+
+// A grid cell, 0-based, column first as both file formats write it.
+struct GridPoint {
+    int column = 0;
+    int row = 0;
+    bool operator==(const GridPoint&) const = default;
+};
+
+enum class CellKind {
+    Outside,  // leading or trailing blank: no quotation character
+    Space,    // space (or tab, line break) of the quotation: a black cell
+    Letter,   // numbered letter (code 65 and above)
+    Other,    // digit or punctuation: shown to the solver as it is
+};
+
+struct ExportCell {
+    CellKind kind = CellKind::Outside;
+    int position = 0;    // quotation position 1..L (0 outside)
+    int number = 0;      // letter number (Letter only)
+    std::string text;    // the letter in capitals, or the character (Other)
+    bool given = false;  // a letter no answer takes: printed on the puzzle, so given
+    std::string owner;   // label of the answer that takes the letter
+};
+
+struct ExportClue {
+    std::string label;    // A .. Z, AA .. XX
+    std::string clue;     // the question
+    std::string answer;   // the answer in capitals, as typed (spaces, hyphens, gaps)
+    // The answer with every letter that the grid supplies written as "_":
+    // the other characters are gaps (letters the stock could not supply,
+    // given to the solver) and non-letters. cells holds one grid cell per
+    // "_", in answer order.
+    std::string pattern;
+    std::vector<GridPoint> cells;
+};
+
+struct ExportPuzzle {
+    std::string title;   // empty when the header prints no title
+    std::string author;  // the created-by text, empty when not printed
+    int width = 0;       // grid columns
+    int height = 0;      // grid rows
+    std::vector<ExportCell> cells;  // row by row, width x height
+    std::vector<ExportClue> clues;  // slots 1..questionCount
+
+    const ExportCell& at(int column, int row) const { return cells[static_cast<std::size_t>(row * width + column)]; }
+};
+
+// The grid is the printed one (computeGridGeometry of the quotation length):
+// cell i in reading order holds quotation character i - leadingBlanks.
+// Throws ExportError when no quotation is registered.
+ExportPuzzle buildExportPuzzle(const Document& doc);
+
+}  // namespace qbrx
