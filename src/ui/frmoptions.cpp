@@ -1,0 +1,142 @@
+#include "frmoptions.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "text.h"
+
+namespace qbrx {
+
+namespace {
+
+QString screenText(const std::string& cp1252) { return QString::fromStdString(cp1252ToUtf8(cp1252)); }
+std::string documentText(const QString& text) { return utf8ToCp1252(text.toStdString()); }
+
+}  // namespace
+
+frmOptions::frmOptions(HeaderValues& header, QWidget* parent) : QDialog(parent), header_(header) {
+    setObjectName(QStringLiteral("frmOptions"));
+    setWindowTitle(QStringLiteral("Header"));
+    setModal(false);
+
+    QFont labelFont(QStringLiteral("MS Sans Serif"));
+    labelFont.setPointSizeF(8.25);
+    auto label = [&](const char* name, const QString& caption) {
+        auto* l = new QLabel(caption, this);
+        l->setObjectName(QLatin1String(name));
+        l->setFont(labelFont);
+        return l;
+    };
+    auto line = [&](const char* name) {
+        auto* e = new QLineEdit(this);
+        e->setObjectName(QLatin1String(name));
+        e->installEventFilter(this);
+        return e;
+    };
+    auto check = [&](const char* name, const QString& caption) {
+        auto* c = new QCheckBox(caption, this);
+        c->setObjectName(QLatin1String(name));
+        return c;
+    };
+
+    lblPuzzleTitle = label("lblPuzzleTitle", QStringLiteral("Puzzle Title:"));
+    txtPuzzleTitle = line("txtPuzzleTitle");
+    lblCreatedby = label("lblCreatedby", QStringLiteral("Created by:"));
+    txtCreatedby = line("txtCreatedby");
+    lblInstructions = label("lblInstructions", QStringLiteral("Click items below you wish to appear on puzzle"));
+    chkName = check("chkName", QStringLiteral("Name _________________________________"));
+    chkPeriod = check("chkPeriod", QStringLiteral("Period   _______  Date ___________________"));
+    chkInstructions = check("chkInstructions", QStringLiteral("Include Mini-Instructions"));
+    cmdOkay = new QPushButton(QStringLiteral("Okay"), this);
+    cmdOkay->setObjectName(QStringLiteral("cmdOkay"));
+    cmdOkay->setDefault(true);
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel->setAutoDefault(false);
+
+    auto* texts = new QGridLayout;
+    texts->addWidget(lblPuzzleTitle, 0, 0);
+    texts->addWidget(txtPuzzleTitle, 0, 1);
+    texts->addWidget(lblCreatedby, 1, 0);
+    texts->addWidget(txtCreatedby, 1, 1);
+    txtPuzzleTitle->setMinimumWidth(260);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOkay);
+    buttons->addWidget(cmdCancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(texts);
+    layout->addSpacing(8);
+    layout->addWidget(lblInstructions);
+    layout->addWidget(chkName);
+    layout->addWidget(chkPeriod);
+    layout->addWidget(chkInstructions);
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
+
+    connect(cmdOkay, &QPushButton::clicked, this, &frmOptions::store);
+    connect(cmdCancel, &QPushButton::clicked, this, &QWidget::hide);
+
+    // Loading the dialog fills it and puts the caret into the title.
+    fill();
+    txtPuzzleTitle->setFocus();
+}
+
+void frmOptions::fill() {
+    txtPuzzleTitle->clear();
+    txtPuzzleTitle->setText(screenText(header_.title));
+    chkName->setChecked(false);
+    chkPeriod->setChecked(false);
+    chkInstructions->setChecked(false);
+    if (header_.nameLine) chkName->setChecked(true);
+    if (header_.periodDateLine) chkPeriod->setChecked(true);
+    if (header_.miniInstructions) chkInstructions->setChecked(true);
+    txtCreatedby->clear();
+    txtCreatedby->setText(screenText(header_.createdBy));
+}
+
+void frmOptions::store() {
+    header_.title = documentText(txtPuzzleTitle->text());
+    if (!header_.title.empty()) header_.titleGiven = true;
+    header_.createdBy = documentText(txtCreatedby->text());
+    if (!header_.createdBy.empty()) header_.createdByGiven = true;
+    header_.nameLine = chkName->isChecked();
+    header_.periodDateLine = chkPeriod->isChecked();
+    header_.miniInstructions = chkInstructions->isChecked();
+    hide();
+}
+
+void frmOptions::showHeader() {
+    fill();
+    show();
+    raise();
+    activateWindow();
+}
+
+void frmOptions::focusInEvent(QFocusEvent* event) {
+    QDialog::focusInEvent(event);
+    // The dialog itself (none of its controls) got the focus.
+    fill();
+    txtPuzzleTitle->setFocus();
+}
+
+bool frmOptions::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        if (auto* box = qobject_cast<QLineEdit*>(watched)) box->setSelection(0, static_cast<int>(box->text().size()));
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// Escape works like Cancel: the dialog goes away and nothing is stored.
+void frmOptions::reject() { hide(); }
+
+}  // namespace qbrx

@@ -1,0 +1,1023 @@
+#include "mainform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTextCursor>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "dicform.h"
+#include "documentcommands.h"
+#include "editcommands.h"
+#include "frmabout.h"
+#include "frmhelp.h"
+#include "frmoptions.h"
+#include "frmtrouble.h"
+#include "quoteshow.h"
+#include "text.h"
+
+namespace qbrx {
+
+namespace {
+
+constexpr int kQuoteSelectAll = 65000;   // double-click in the quotation box
+constexpr int kMinQuoteBoxTwips = 9600;  // the grid window is never narrower
+
+const QColor kLightBlue(0xC0, 0xC0, 0xFF);
+
+QFont fontOf(const char* family, double points, bool bold = false) {
+    QFont font{QString::fromLatin1(family)};
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QString screenText(const std::string& cp1252) { return QString::fromStdString(cp1252ToUtf8(cp1252)); }
+std::string documentText(const QString& text) { return utf8ToCp1252(text.toStdString()); }
+
+void setBackground(QWidget* widget, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, color);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setTextColor(QWidget* widget, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    widget->setPalette(palette);
+}
+
+void setCaption(QLabel* label, const QString& text) {
+    if (label->text() != text) label->setText(text);
+}
+
+void setBoxText(QLineEdit* box, const QString& text) {
+    if (box->text() != text) box->setText(text);
+}
+
+void setBoxText(QPlainTextEdit* box, const QString& text) {
+    if (box->toPlainText() != text) box->setPlainText(text);
+}
+
+void selectIn(QLineEdit* box, const TextSelection& selection) {
+    const int length = static_cast<int>(box->text().size());
+    const int start = std::clamp(selection.start, 0, length);
+    box->setSelection(start, std::clamp(selection.length, 0, length - start));
+}
+
+void selectIn(QPlainTextEdit* box, const TextSelection& selection) {
+    QTextCursor cursor = box->textCursor();
+    cursor.movePosition(QTextCursor::End);
+    const int length = cursor.position();
+    const int start = std::clamp(selection.start, 0, length);
+    cursor.setPosition(start);
+    cursor.setPosition(start + std::clamp(selection.length, 0, length - start), QTextCursor::KeepAnchor);
+    box->setTextCursor(cursor);
+}
+
+// A label with its control name.
+QLabel* namedLabel(QWidget* parent, const QString& name, const QString& caption, const QFont& font) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setFont(font);
+    return label;
+}
+
+QPushButton* namedButton(QWidget* parent, const char* name, const QString& caption, const QFont& font) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setFont(font);
+    button->setAutoDefault(false);
+    return button;
+}
+
+// A red marker frame: a box or a horizontal line.
+QFrame* marker(QWidget* parent, const char* name, QFrame::Shape shape) {
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setFrameShape(shape);
+    frame->setFrameShadow(QFrame::Plain);
+    frame->setLineWidth(2);
+    setTextColor(frame, Qt::red);
+    frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+    frame->hide();
+    return frame;
+}
+
+}  // namespace
+
+// The question list, which reports the mouse after the click has changed
+// the selected row.
+class QuestionList final : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+    std::function<void()> mouseDown;
+    std::function<void(Qt::MouseButton)> mouseUp;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        QListWidget::mousePressEvent(event);
+        if (mouseDown) mouseDown();
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        const Qt::MouseButton button = event->button();
+        QListWidget::mouseReleaseEvent(event);
+        if (mouseUp) mouseUp(button);
+    }
+};
+
+// ------------------------------------------------------------ construction
+
+Mainform::Mainform(Prompter& prompter, RandomSource& random, const Dictionary& dictionary, QWidget* parent)
+    : QMainWindow(parent), editor_(prompter, random) {
+    setObjectName(QStringLiteral("Mainform"));
+    setWindowTitle(QString::fromLatin1(kProgramName));
+    setFont(fontOf("Times New Roman", 10.5));
+
+    wordSearch_ = std::make_unique<WordSearch>(dictionary, editor_.doc, prompter);
+    editor_.onReset = [this] { wordSearch_->resetCounters(); };
+    commands_ = std::make_unique<DocumentCommands>(editor_);
+
+    buildControls();
+    buildMenus();
+    connectControls();
+
+    gridWindow_ = new Quoteshow;
+    gridWindow_->onFocusChange = [this](bool gained) {
+        perform([gained](Editor& e) { e.gridWindowFocus(gained); });
+    };
+
+    showPopup = [this](const QPoint& at) { Popmenu->exec(at); };
+    onOpenDictionary = [this] { openDictionaryWindow(dictionaryWindow_, *wordSearch_, *this, this); };
+    onHelpTopics = [this] { showHelp(this); };
+    onHavingTrouble = [this] { showTrouble(this); };
+    onAboutQuotabrix = [this] { showAbout(this); };
+    applyEnabling();
+}
+
+Mainform::~Mainform() {
+    delete gridWindow_;
+    delete options_;
+}
+
+QWidget* Mainform::buildQuotationArea() {
+    auto* area = new QWidget;
+    const QFont small = fontOf("Arial", 7.5);
+
+    lblEditquote = namedLabel(area, QStringLiteral("lblEditquote"), QStringLiteral("Edit Quotation"), fontOf("Arial", 15));
+
+    txtQuote = new QPlainTextEdit(area);
+    txtQuote->setObjectName(QStringLiteral("txtQuote"));
+    txtQuote->setFont(fontOf("Arial", 10.5));
+    txtQuote->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    txtQuote->setTabChangesFocus(true);
+    txtQuote->setAccessibleName(QStringLiteral("Quotation"));
+    txtQuote->setMinimumSize(520, 84);
+    txtQuote->setMaximumHeight(96);
+
+    // The Register button with the register-again markers around it.
+    auto* registerPanel = new QWidget(area);
+    registerPanel->setFixedSize(156, 46);
+    cmdRegister = namedButton(registerPanel, "cmdRegister", QStringLiteral("Register"),
+                              fontOf("Times New Roman", 9, true));
+    cmdRegister->setGeometry(38, 10, 80, 26);
+    shp1 = marker(registerPanel, "shp1", QFrame::Box);
+    shp1->setGeometry(30, 2, 96, 42);
+    shpRegister = marker(registerPanel, "shpRegister", QFrame::Box);
+    shpRegister->setGeometry(34, 6, 88, 34);
+    shp2 = marker(registerPanel, "shp2", QFrame::HLine);
+    shp2->setGeometry(0, 18, 28, 10);
+    shp3 = marker(registerPanel, "shp3", QFrame::HLine);
+    shp3->setGeometry(128, 18, 28, 10);
+
+    cmdQuote = namedButton(area, "cmdQuote", QStringLiteral("Show Quote"), fontOf("Times New Roman", 9));
+    cmdQuote->setFixedWidth(96);
+
+    Label9 = namedLabel(area, QStringLiteral("Label9"), QStringLiteral("Total Letters:"), small);
+    lblTotalletters = namedLabel(area, QStringLiteral("lblTotalletters"), QString(), small);
+    Label8 = namedLabel(area, QStringLiteral("Label8"), QStringLiteral("Vowels:"), small);
+    lblvowels = namedLabel(area, QStringLiteral("lblvowels"), QString(), small);
+    Label11 = namedLabel(area, QStringLiteral("Label11"), QStringLiteral("Consonants:"), small);
+    lblconsonants = namedLabel(area, QStringLiteral("lblconsonants"), QString(), small);
+    for (QLabel* count : {lblTotalletters, lblvowels, lblconsonants}) count->setMinimumWidth(24);
+
+    auto* counts = new QGridLayout;
+    counts->setHorizontalSpacing(6);
+    counts->setVerticalSpacing(1);
+    counts->addWidget(Label9, 0, 0, Qt::AlignRight);
+    counts->addWidget(lblTotalletters, 0, 1);
+    counts->addWidget(Label8, 1, 0, Qt::AlignRight);
+    counts->addWidget(lblvowels, 1, 1);
+    counts->addWidget(Label11, 2, 0, Qt::AlignRight);
+    counts->addWidget(lblconsonants, 2, 1);
+
+    auto* side = new QVBoxLayout;
+    side->setSpacing(4);
+    side->addWidget(registerPanel, 0, Qt::AlignHCenter);
+    side->addWidget(cmdQuote, 0, Qt::AlignHCenter);
+    side->addLayout(counts);
+    side->addStretch();
+
+    auto* grid = new QGridLayout(area);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(lblEditquote, 0, 0);
+    grid->addWidget(txtQuote, 1, 0);
+    grid->addLayout(side, 0, 1, 2, 1);
+    grid->setColumnStretch(0, 1);
+    return area;
+}
+
+QWidget* Mainform::buildLettersLeftStrip() {
+    auto* strip = new QWidget;
+    auto* grid = new QGridLayout(strip);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(1);
+    grid->setVerticalSpacing(1);
+
+    Label7 = namedLabel(strip, QStringLiteral("Label7"), QStringLiteral("Letters Left:"), fontOf("Arial", 7.5));
+    grid->addWidget(Label7, 1, 0, Qt::AlignRight | Qt::AlignVCenter);
+    grid->setColumnMinimumWidth(0, 70);
+
+    const QFont head = fontOf("Times New Roman", 9);
+    const QFont count = fontOf("Arial", 9);
+    for (int i = 0; i < 26; ++i) {
+        QLabel* top = namedLabel(strip, QStringLiteral("lblCountTop_%1").arg(i), QString(QChar('A' + i)), head);
+        top->setAlignment(Qt::AlignCenter);
+        top->setFixedSize(20, 16);
+        setBackground(top, kLightBlue);
+        lblCountTop[i] = top;
+        grid->addWidget(top, 0, i + 1);
+    }
+    for (int i = 0; i < 27; ++i) {
+        QLabel* left = namedLabel(strip, QStringLiteral("lblLettersleft_%1").arg(i), QString(),
+                                  i == 26 ? fontOf("Arial", 7.5) : count);
+        left->setAlignment(Qt::AlignCenter);
+        left->setFixedSize(i == 26 ? 26 : 20, 16);
+        lblLettersleft[i] = left;
+        grid->addWidget(left, 1, i + 1);
+    }
+    grid->setColumnStretch(28, 1);
+    return strip;
+}
+
+QWidget* Mainform::buildQuestionArea() {
+    auto* area = new QWidget;
+    const QFont small = fontOf("Times New Roman", 8.25);
+
+    // Left: the question list and its buttons.
+    lblQuestionlist = namedLabel(area, QStringLiteral("lblQuestionlist"), QStringLiteral("Question List"),
+                                 fontOf("Arial", 11.25));
+    auto* list = new QuestionList(area);
+    lstQuestion = list;
+    lstQuestion->setObjectName(QStringLiteral("lstQuestion"));
+    lstQuestion->setFont(fontOf("MS Sans Serif", 8.25));
+    lstQuestion->setAccessibleName(QStringLiteral("Question List"));
+    lstQuestion->setMinimumSize(300, 150);
+    list->mouseDown = [this] { perform([](Editor& e) { e.listMouseDown(); }); };
+    list->mouseUp = [this](Qt::MouseButton button) { listMouseUp(button); };
+
+    cmdMoveUp = new QToolButton(area);
+    cmdMoveUp->setObjectName(QStringLiteral("cmdMoveUp"));
+    cmdMoveUp->setArrowType(Qt::UpArrow);
+    cmdMoveUp->setToolTip(QStringLiteral("Move Up"));
+    cmdMoveUp->setFixedSize(30, 28);
+    cmdMoveDown = new QToolButton(area);
+    cmdMoveDown->setObjectName(QStringLiteral("cmdMoveDown"));
+    cmdMoveDown->setArrowType(Qt::DownArrow);
+    cmdMoveDown->setToolTip(QStringLiteral("Move Down"));
+    cmdMoveDown->setFixedSize(30, 28);
+    lblMove = namedLabel(area, QStringLiteral("lblMove"), QStringLiteral("Move"), font());
+    lblMove->setAlignment(Qt::AlignCenter);
+
+    auto* moves = new QVBoxLayout;
+    moves->addStretch();
+    moves->addWidget(cmdMoveUp, 0, Qt::AlignHCenter);
+    moves->addWidget(lblMove, 0, Qt::AlignHCenter);
+    moves->addWidget(cmdMoveDown, 0, Qt::AlignHCenter);
+    moves->addStretch();
+
+    cmdInsert = namedButton(area, "cmdInsert", QStringLiteral("Insert"), fontOf("Times New Roman", 9));
+    cmdDelete = namedButton(area, "cmdDelete", QStringLiteral("Delete"), font());
+    cmdJump = namedButton(area, "cmdJump", QStringLiteral("Jump to Last ?"), small);
+    cmdEmpty = namedButton(area, "cmdEmpty", QStringLiteral("Find Empty Answers"), small);
+    cmdGaps = namedButton(area, "cmdGaps", QStringLiteral("Find Gaps in Answers"), small);
+
+    auto* listRow = new QHBoxLayout;
+    listRow->addWidget(lstQuestion, 1);
+    listRow->addLayout(moves);
+
+    auto* listButtons = new QGridLayout;
+    listButtons->setSpacing(4);
+    listButtons->addWidget(cmdInsert, 0, 0);
+    listButtons->addWidget(cmdDelete, 0, 1);
+    listButtons->addWidget(cmdJump, 0, 2);
+    listButtons->addWidget(cmdEmpty, 1, 0, 1, 2);
+    listButtons->addWidget(cmdGaps, 1, 2);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(lblQuestionlist);
+    left->addLayout(listRow, 1);
+    left->addLayout(listButtons);
+
+    // Right: the question and answer boxes.
+    lblQA = namedLabel(area, QStringLiteral("lblQA"), QStringLiteral("Edit Q && A"), fontOf("Arial", 11.25));
+    lblQA->setTextFormat(Qt::PlainText);
+    lblQA->setText(QStringLiteral("Edit Q & A"));
+    lblQuestion = namedLabel(area, QStringLiteral("lblQuestion"), QStringLiteral("Question:"), font());
+    txtQuestion = new QLineEdit(area);
+    txtQuestion->setObjectName(QStringLiteral("txtQuestion"));
+    txtQuestion->setFont(fontOf("Times New Roman", 9.75));
+    txtQuestion->setAccessibleName(QStringLiteral("Question"));
+    txtQuestion->setMinimumWidth(300);
+    lblAnswer = namedLabel(area, QStringLiteral("lblAnswer"), QStringLiteral("Answer:"), font());
+    txtAnswer = new QLineEdit(area);
+    txtAnswer->setObjectName(QStringLiteral("txtAnswer"));
+    txtAnswer->setFont(font());
+    txtAnswer->setAccessibleName(QStringLiteral("Answer"));
+    cmdAccept = namedButton(area, "cmdAccept", QStringLiteral("Accept"), fontOf("Times New Roman", 9));
+    cmdDictionary = namedButton(area, "cmdDictionary", QStringLiteral("Dictionary"), fontOf("Times New Roman", 9, true));
+    cmdAccept->setMinimumWidth(90);
+    cmdDictionary->setMinimumWidth(90);
+
+    auto* boxes = new QGridLayout;
+    boxes->setVerticalSpacing(8);
+    boxes->addWidget(lblQuestion, 0, 0);
+    boxes->addWidget(txtQuestion, 0, 1);
+    boxes->addWidget(lblAnswer, 1, 0);
+    boxes->addWidget(txtAnswer, 1, 1);
+
+    auto* qaButtons = new QHBoxLayout;
+    qaButtons->addStretch();
+    qaButtons->addWidget(cmdAccept);
+    qaButtons->addWidget(cmdDictionary);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(lblQA);
+    right->addLayout(boxes);
+    right->addLayout(qaButtons);
+    right->addStretch();
+
+    auto* row = new QHBoxLayout(area);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(18);
+    row->addLayout(left, 5);
+    row->addLayout(right, 6);
+    return area;
+}
+
+QWidget* Mainform::buildEncodedArea() {
+    auto* area = new QWidget;
+    lblEncodedTitle = namedLabel(area, QStringLiteral("lblEncodedTitle"), QStringLiteral("Encoded:"),
+                                 fontOf("Times New Roman", 9, true));
+
+    // The Encoded line shows each answer character followed by a space;
+    // the number label of character k sits under it.
+    encodedPanel_ = new QWidget(area);
+    lblEncoded = namedLabel(encodedPanel_, QStringLiteral("lblEncoded"), QString(), fontOf("Courier New", 14.25));
+    lblEncoded->setTextFormat(Qt::PlainText);
+    lblEncoded->setMargin(0);
+    lblEncoded->setIndent(0);
+    const QFontMetrics metrics(lblEncoded->font());
+    const int cell = metrics.horizontalAdvance(QLatin1Char('M'));
+    const int lineHeight = metrics.height() + 2;
+    const int lineWidth = cell * (1 + 2 * kNumberLabels) + 4;
+    lblEncoded->setGeometry(0, 0, lineWidth, lineHeight);
+
+    const QFont numbers = fontOf("Arial", 6.75);
+    const int numberHeight = QFontMetrics(numbers).height() + 2;
+    for (int k = 0; k < kNumberLabels; ++k) {
+        QLabel* label = namedLabel(encodedPanel_, QStringLiteral("lblUnderCrostic_%1").arg(k), QString(), numbers);
+        label->setAlignment(Qt::AlignCenter);
+        setBackground(label, kLightBlue);
+        // Centred under character k + 1 of the answer, at 1 + 2k cells.
+        const int centre = cell * (1 + 2 * k) + cell / 2;
+        label->setGeometry(centre - cell + 1, lineHeight, 2 * cell - 2, numberHeight);
+        lblUnderCrostic[k] = label;
+    }
+    encodedPanel_->setFixedSize(lineWidth, lineHeight + numberHeight);
+
+    auto* row = new QHBoxLayout(area);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(lblEncodedTitle, 0, Qt::AlignTop);
+    row->addSpacing(6);
+    row->addWidget(encodedPanel_);
+    row->addStretch();
+    return area;
+}
+
+QWidget* Mainform::buildCrosticArea() {
+    auto* area = new QWidget;
+    const QFont note = fontOf("Arial", 8.25);
+
+    Label1 = namedLabel(area, QStringLiteral("Label1"), QStringLiteral("Crostic :"), fontOf("Times New Roman", 14.25, true));
+    Label2 = namedLabel(area, QStringLiteral("Label2"),
+                        QStringLiteral("phrase spelled out by 1st letter of answers, often author and origin of quote."),
+                        note);
+    Label3 = namedLabel(area, QStringLiteral("Label3"), QStringLiteral("'Setup' pre-inserts crostic"), note);
+    Label4 = namedLabel(area, QStringLiteral("Label4"), QStringLiteral("into the"), note);
+    Label5 = namedLabel(area, QStringLiteral("Label5"), QStringLiteral("answers"), note);
+
+    auto* strip = new QHBoxLayout;
+    strip->setSpacing(1);
+    const QFont letter = fontOf("Courier New", 12);
+    for (int i = 0; i < kCrosticLabels; ++i) {
+        QLabel* label = namedLabel(area, QStringLiteral("lblCrostic_%1").arg(i), QString(), letter);
+        label->setAlignment(Qt::AlignCenter);
+        label->setFixedSize(15, 24);
+        setBackground(label, Qt::white);
+        label->installEventFilter(this);
+        lblCrostic[i] = label;
+        strip->addWidget(label);
+    }
+    strip->addStretch();
+
+    optCrosticOn = new QRadioButton(QStringLiteral("On"), area);
+    optCrosticOn->setObjectName(QStringLiteral("optCrosticOn"));
+    optCrosticOff = new QRadioButton(QStringLiteral("Off"), area);
+    optCrosticOff->setObjectName(QStringLiteral("optCrosticOff"));
+    optCrosticOff->setChecked(true);
+    cmdCrostic = namedButton(area, "cmdCrostic", QStringLiteral("Setup"), font());
+
+    lblBottom = namedLabel(area, QStringLiteral("lblBottom"),
+                           QStringLiteral("Click on letter above to jump to question.  Blue letter = incomplete "
+                                          "answer.  Underline = supplied letter"),
+                           fontOf("Arial", 6.75));
+
+    auto* options = new QHBoxLayout;
+    options->addWidget(optCrosticOn);
+    options->addWidget(optCrosticOff);
+    options->addStretch();
+
+    auto* notes = new QVBoxLayout;
+    notes->setSpacing(0);
+    notes->addWidget(Label3);
+    notes->addWidget(Label4);
+    notes->addWidget(Label5);
+
+    auto* setup = new QHBoxLayout;
+    setup->addWidget(cmdCrostic, 0, Qt::AlignVCenter);
+    setup->addLayout(notes);
+    setup->addStretch();
+
+    auto* grid = new QGridLayout(area);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setVerticalSpacing(2);
+    grid->addWidget(Label1, 0, 0, Qt::AlignLeft | Qt::AlignBottom);
+    grid->addWidget(Label2, 0, 1, Qt::AlignLeft | Qt::AlignBottom);
+    grid->addLayout(strip, 1, 1);
+    grid->addWidget(lblBottom, 2, 1);
+    grid->addLayout(options, 0, 2);
+    grid->addLayout(setup, 1, 2, 2, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnMinimumWidth(0, 84);
+    return area;
+}
+
+void Mainform::buildControls() {
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(10, 6, 10, 8);
+    column->setSpacing(6);
+
+    auto separator = [central] {
+        auto* line = new QFrame(central);
+        line->setFrameShape(QFrame::HLine);
+        line->setFrameShadow(QFrame::Sunken);
+        return line;
+    };
+
+    column->addWidget(buildQuotationArea());
+    column->addWidget(buildLettersLeftStrip());
+    column->addWidget(separator());
+    column->addWidget(buildQuestionArea(), 1);
+    column->addWidget(buildEncodedArea());
+    column->addWidget(separator());
+    column->addWidget(buildCrosticArea());
+    setCentralWidget(central);
+
+    for (QWidget* box : {static_cast<QWidget*>(txtQuote), static_cast<QWidget*>(txtQuestion),
+                         static_cast<QWidget*>(txtAnswer), static_cast<QWidget*>(lstQuestion)})
+        box->installEventFilter(this);
+    cmdMoveUp->installEventFilter(this);
+    cmdMoveDown->installEventFilter(this);
+}
+
+void Mainform::buildMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setFont(QApplication::font());
+    auto item = [this](QMenu* menu, const char* name, const QString& text, const QKeySequence& keys = {}) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(QLatin1String(name));
+        if (!keys.isEmpty()) action->setShortcut(keys);
+        allActions_.push_back(action);
+        return action;
+    };
+    auto menu = [bar](const char* name, const QString& title) {
+        QMenu* m = bar->addMenu(title);
+        m->setObjectName(QLatin1String(name));
+        return m;
+    };
+
+    mnuFile = menu("mnuFile", QStringLiteral("&File"));
+    mnuNew = item(mnuFile, "mnuNew", QStringLiteral("New"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuOpen = item(mnuFile, "mnuOpen", QStringLiteral("Open..."), QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuClose = item(mnuFile, "mnuClose", QStringLiteral("Close"), QKeySequence(Qt::CTRL | Qt::Key_W));
+    mnuFile->addSeparator();
+    mnuSave = item(mnuFile, "mnuSave", QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuSaveAs = item(mnuFile, "mnuSaveAs", QStringLiteral("Save As..."), QKeySequence(Qt::CTRL | Qt::Key_A));
+    mnuRevert = item(mnuFile, "mnuRevert", QStringLiteral("Revert"), QKeySequence(Qt::CTRL | Qt::Key_R));
+    mnuFile->addSeparator();
+    mnuPrintSetup = item(mnuFile, "mnuPrintSetup", QStringLiteral("Print Setup"), QKeySequence(Qt::CTRL | Qt::Key_Y));
+    mnuPrint = item(mnuFile, "mnuPrint", QStringLiteral("Print"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuPrintkey = item(mnuFile, "mnuPrintkey", QStringLiteral("Print Key"), QKeySequence(Qt::CTRL | Qt::Key_K));
+    mnuFile->addSeparator();
+    mnuQuit = item(mnuFile, "mnuQuit", QStringLiteral("Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    mnuEdit = menu("mnuEdit", QStringLiteral("&Edit"));
+    mnuUndo = item(mnuEdit, "mnuUndo", QStringLiteral("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mnuEdit->addSeparator();
+    mnuCut = item(mnuEdit, "mnuCut", QStringLiteral("Cut"), QKeySequence(Qt::CTRL | Qt::Key_X));
+    mnuCopy = item(mnuEdit, "mnuCopy", QStringLiteral("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    mnuPaste = item(mnuEdit, "mnuPaste", QStringLiteral("Paste"), QKeySequence(Qt::CTRL | Qt::Key_V));
+    mnuClear = item(mnuEdit, "mnuClear", QStringLiteral("Clear"));
+    mnuSelectAll = item(mnuEdit, "mnuSelectAll", QStringLiteral("Select All"));
+
+    mnuQbrx = menu("mnuQbrx", QStringLiteral("&Qbrx"));
+    mnuHeader = item(mnuQbrx, "mnuHeader", QStringLiteral("Header"), QKeySequence(Qt::CTRL | Qt::Key_H));
+    mnuDictionary = item(mnuQbrx, "mnuDictionary", QStringLiteral("Dictionary"), QKeySequence(Qt::CTRL | Qt::Key_D));
+    mnuCrosticSetup = item(mnuQbrx, "mnuCrosticSetup", QStringLiteral("Crostic Setup"), QKeySequence(Qt::CTRL | Qt::Key_G));
+    mnuMoveUp = item(mnuQbrx, "mnuMoveUp", QStringLiteral("Move Up"), QKeySequence(Qt::CTRL | Qt::Key_E));
+    mnuMoveDown = item(mnuQbrx, "mnuMoveDown", QStringLiteral("Move Down"), QKeySequence(Qt::CTRL | Qt::Key_F));
+
+    mnuWindows = menu("mnuWindows", QStringLiteral("&Windows"));
+    mnuControls = item(mnuWindows, "mnuControls", QStringLiteral("Controls"));
+    mnuQuoteGrid = item(mnuWindows, "mnuQuoteGrid", QStringLiteral("Quote Grid"), QKeySequence(Qt::Key_F7));
+
+    mnuHelp = menu("mnuHelp", QStringLiteral("&Help"));
+    mnuHelpTopics = item(mnuHelp, "mnuHelpTopics", QStringLiteral("Help Topics"), QKeySequence(Qt::Key_F1));
+    mnuHavingTrouble = item(mnuHelp, "mnuHavingTrouble", QStringLiteral("Having Trouble?"));
+    mnuHelp->addSeparator();
+    mnuAboutQuotabrix = item(mnuHelp, "mnuAboutQuotabrix", QStringLiteral("About Quotabrix"));
+
+    // Not on the menu bar: the question list's right-click menu.
+    Popmenu = new QMenu(QStringLiteral("Edit Question List"), this);
+    Popmenu->setObjectName(QStringLiteral("Popmenu"));
+    Qdelete = Popmenu->addAction(QStringLiteral("Delete"));
+    Qdelete->setObjectName(QStringLiteral("Qdelete"));
+}
+
+void Mainform::connectControls() {
+    auto on = [this](QAbstractButton* button, void (Editor::*operation)()) {
+        connect(button, &QAbstractButton::clicked, this, [this, operation] { perform([operation](Editor& e) { (e.*operation)(); }); });
+    };
+    on(cmdRegister, &Editor::registerButton);
+    on(cmdQuote, &Editor::quoteButtonClick);
+    on(cmdAccept, &Editor::acceptButton);
+    on(cmdInsert, &Editor::insertQuestion);
+    on(cmdDelete, &Editor::deleteButton);
+    on(cmdJump, &Editor::jumpToLast);
+    on(cmdEmpty, &Editor::findEmptyAnswers);
+    on(cmdGaps, &Editor::findGaps);
+    on(cmdCrostic, &Editor::setupCrostic);
+    connect(cmdMoveUp, &QToolButton::clicked, this, [this] { perform([](Editor& e) { e.moveQuestion(-1); }); });
+    connect(cmdMoveDown, &QToolButton::clicked, this, [this] { perform([](Editor& e) { e.moveQuestion(1); }); });
+    connect(optCrosticOn, &QRadioButton::clicked, this, [this] { perform([](Editor& e) { e.crosticOptionClick(true); }); });
+    connect(optCrosticOff, &QRadioButton::clicked, this, [this] { perform([](Editor& e) { e.crosticOptionClick(false); }); });
+    connect(cmdDictionary, &QPushButton::clicked, this, &Mainform::openDictionary);
+    connect(lstQuestion, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!mirroring_) perform([row](Editor& e) { e.selectListRow(row); });
+    });
+    connect(Qdelete, &QAction::triggered, this, [this] { perform([](Editor& e) { e.deleteFromPopup(); }); });
+
+    // File menu.
+    auto command = [this](QAction* action, void (DocumentCommands::*run)()) {
+        connect(action, &QAction::triggered, this, [this, run] { perform([this, run](Editor&) { ((*commands_).*run)(); }); });
+    };
+    command(mnuNew, &DocumentCommands::newDocument);
+    command(mnuOpen, &DocumentCommands::open);
+    command(mnuRevert, &DocumentCommands::revert);
+    connect(mnuSave, &QAction::triggered, this, [this] { perform([this](Editor&) { commands_->save(); }); });
+    connect(mnuSaveAs, &QAction::triggered, this, [this] { perform([this](Editor&) { commands_->saveAs(); }); });
+    connect(mnuQuit, &QAction::triggered, this, &Mainform::quit);
+    auto hook = [this](QAction* action, std::function<void()> Mainform::*slot) {
+        connect(action, &QAction::triggered, this, [this, slot] {
+            if (this->*slot) (this->*slot)();
+        });
+    };
+    hook(mnuPrintSetup, &Mainform::onPrintSetup);
+    hook(mnuPrint, &Mainform::onPrint);
+    hook(mnuPrintkey, &Mainform::onPrintKey);
+
+    // Edit menu: on the focused text box of any window of the program.
+    connect(mnuCut, &QAction::triggered, this, [] { editCut(QApplication::focusWidget()); });
+    connect(mnuCopy, &QAction::triggered, this, [] { editCopy(QApplication::focusWidget()); });
+    connect(mnuPaste, &QAction::triggered, this, [] { editPaste(QApplication::focusWidget()); });
+    connect(mnuClear, &QAction::triggered, this, [] { editClear(QApplication::focusWidget()); });
+    connect(mnuSelectAll, &QAction::triggered, this, [] { editSelectAll(QApplication::focusWidget()); });
+
+    // Qbrx menu.
+    connect(mnuHeader, &QAction::triggered, this, [this] { optionsDialog()->showHeader(); });
+    connect(mnuDictionary, &QAction::triggered, this, &Mainform::openDictionary);
+    connect(mnuCrosticSetup, &QAction::triggered, this, [this] { perform([](Editor& e) { e.setupCrostic(); }); });
+    connect(mnuMoveUp, &QAction::triggered, this, [this] { perform([](Editor& e) { e.moveQuestion(-1); }); });
+    connect(mnuMoveDown, &QAction::triggered, this, [this] { perform([](Editor& e) { e.moveQuestion(1); }); });
+
+    // Windows and Help menus.
+    connect(mnuControls, &QAction::triggered, this, [this] {
+        raise();
+        activateWindow();
+    });
+    connect(mnuQuoteGrid, &QAction::triggered, this, [this] { perform([](Editor& e) { e.quoteGridMenu(); }); });
+    hook(mnuHelpTopics, &Mainform::onHelpTopics);
+    hook(mnuHavingTrouble, &Mainform::onHavingTrouble);
+    hook(mnuAboutQuotabrix, &Mainform::onAboutQuotabrix);
+}
+
+frmOptions* Mainform::optionsDialog() {
+    if (!options_) options_ = new frmOptions(editor_.doc.header, this);
+    return options_;
+}
+
+// ------------------------------------------------------- view and widgets
+
+void Mainform::startUp() {
+    perform([](Editor& e) { e.startUp(); });
+}
+
+void Mainform::perform(const std::function<void(Editor&)>& operation) {
+    copyBoxesToView();
+    editor_.view.clearRequests();
+    operation(editor_);
+    mirrorView();
+    if (commands_->quitRequested) quit();
+}
+
+void Mainform::copyBoxesToView() {
+    MainView& v = editor_.view;
+    v.quoteBox = documentText(txtQuote->toPlainText());
+    v.questionBox = documentText(txtQuestion->text());
+    v.answerBox = documentText(txtAnswer->text());
+    editor_.quoteBoxWidth = std::max(kMinQuoteBoxTwips, txtQuote->width() * kTwipsPerPixel);
+}
+
+void Mainform::mirrorView() {
+    MainView& v = editor_.view;
+    // The one-shot requests are taken now: a focus handler that runs when
+    // the focus moves below works on a view without them.
+    const auto quoteSelection = v.quoteSelection;
+    const auto questionSelection = v.questionSelection;
+    const auto answerSelection = v.answerSelection;
+    const bool placeGrid = v.gridPlaceRequest;
+    const Focus focus = v.focus;
+    v.clearRequests();
+
+    const bool wasMirroring = mirroring_;
+    mirroring_ = true;
+
+    setBoxText(txtQuote, screenText(v.quoteBox));
+    setBoxText(txtQuestion, screenText(v.questionBox));
+    setBoxText(txtAnswer, screenText(v.answerBox));
+
+    {
+        const QSignalBlocker blocker(lstQuestion);
+        bool same = lstQuestion->count() == static_cast<int>(v.listRows.size());
+        for (int i = 0; same && i < lstQuestion->count(); ++i)
+            same = lstQuestion->item(i)->text() == screenText(v.listRows[static_cast<std::size_t>(i)]);
+        if (!same) {
+            lstQuestion->clear();
+            for (const std::string& row : v.listRows) lstQuestion->addItem(screenText(row));
+        }
+        if (lstQuestion->currentRow() != v.selectedRow) lstQuestion->setCurrentRow(v.selectedRow);
+    }
+
+    setCaption(lblEncoded, screenText(v.encodedLine));
+    for (int k = 0; k < kNumberLabels; ++k) setCaption(lblUnderCrostic[k], screenText(v.numberLabels[k]));
+    for (int i = 0; i < 27; ++i) setCaption(lblLettersleft[i], screenText(v.lettersLeft[i]));
+    setCaption(lblTotalletters, screenText(v.totalLetters));
+    setCaption(lblvowels, screenText(v.vowels));
+    setCaption(lblconsonants, screenText(v.consonants));
+
+    for (int i = 0; i < kCrosticLabels; ++i) {
+        const CrosticLabelView& want = v.crostic[i];
+        CrosticLabelView& shown = shownCrostic_[i];
+        QLabel* label = lblCrostic[i];
+        setCaption(label, screenText(want.caption));
+        if (want.blue != shown.blue || want.grey != shown.grey) {
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, want.blue ? QColor(0, 0, 255) : QColor(0, 0, 0));
+            palette.setColor(QPalette::Window, want.grey ? QColor(0xE0, 0xE0, 0xE0) : QColor(0xFF, 0xFF, 0xFF));
+            label->setPalette(palette);
+        }
+        if (want.underline != shown.underline) {
+            QFont f = label->font();
+            f.setUnderline(want.underline);
+            label->setFont(f);
+        }
+        shown = want;
+    }
+    {
+        const QSignalBlocker on(optCrosticOn);
+        const QSignalBlocker off(optCrosticOff);
+        (v.crosticOn ? optCrosticOn : optCrosticOff)->setChecked(true);
+    }
+
+    if (cmdRegister->text() != screenText(v.registerCaption)) cmdRegister->setText(screenText(v.registerCaption));
+    if (cmdQuote->text() != screenText(v.quoteButtonCaption)) cmdQuote->setText(screenText(v.quoteButtonCaption));
+    applyEnabling();
+    for (QFrame* frame : {shp1, shp2, shp3, shpRegister}) frame->setVisible(v.markersVisible);
+
+    txtQuote->setFocusPolicy(v.quoteTabStop ? Qt::StrongFocus : Qt::ClickFocus);
+    txtQuestion->setFocusPolicy(v.questionTabStop ? Qt::StrongFocus : Qt::ClickFocus);
+    optCrosticOff->setFocusPolicy(v.crosticOffTabStop ? Qt::StrongFocus : Qt::ClickFocus);
+
+    if (quoteSelection) selectIn(txtQuote, *quoteSelection);
+    if (questionSelection) selectIn(txtQuestion, *questionSelection);
+    if (answerSelection) selectIn(txtAnswer, *answerSelection);
+
+    mirroring_ = wasMirroring;
+
+    switch (focus) {
+        case Focus::None: break;
+        case Focus::Quote: txtQuote->setFocus(); break;
+        case Focus::Question: txtQuestion->setFocus(); break;
+        case Focus::Answer: txtAnswer->setFocus(); break;
+        case Focus::List: lstQuestion->setFocus(); break;
+    }
+
+    // The grid window last: it shows the latest picture, wherever the focus
+    // handling above has left the view.
+    const GridPicture& grid = editor_.view.grid;
+    const GridPicture& drawn = gridWindow_->picture();
+    if (grid.width != drawn.width || grid.height != drawn.height || grid.ops != drawn.ops) gridWindow_->setPicture(grid);
+    gridWindow_->imgLogo->setVisible(editor_.view.gridLogoVisible);
+    if (placeGrid) gridWindow_->placeBeside(this);
+    if (editor_.view.gridVisible) {
+        if (placeGrid || !gridWindow_->isVisible()) {
+            gridWindow_->show();
+            gridWindow_->raise();
+        }
+    } else if (gridWindow_->isVisible()) {
+        gridWindow_->hide();
+    }
+}
+
+void Mainform::applyEnabling() {
+    const bool on = editor_.view.controlsEnabled;
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             lblQA, lblQuestionlist, lblQuestion, txtQuestion, lstQuestion, lblAnswer, txtAnswer, cmdAccept,
+             lblEncoded, cmdMoveUp, cmdMoveDown, cmdQuote, cmdDictionary, cmdCrostic, optCrosticOn, optCrosticOff,
+             cmdDelete, cmdInsert, cmdJump, cmdGaps, cmdEmpty})
+        if (w->isEnabled() != on) w->setEnabled(on);
+    const bool files = editor_.view.fileMenusEnabled;
+    for (QAction* a : {mnuNew, mnuClose, mnuSave, mnuSaveAs, mnuRevert, mnuPrint, mnuPrintkey})
+        if (a->isEnabled() != files) a->setEnabled(files);
+}
+
+// ------------------------------------------------------------------ events
+
+bool Mainform::isMenuShortcut(const QKeyEvent* key) const {
+    const QKeySequence pressed(key->keyCombination());
+    return std::any_of(allActions_.begin(), allActions_.end(),
+                       [&](const QAction* a) { return !a->shortcut().isEmpty() && a->shortcut() == pressed; });
+}
+
+void Mainform::replayKey(QWidget* box, QKeyEvent* key, int replacement) {
+    QKeyEvent replaced(QEvent::KeyPress, replacement, key->modifiers());
+    replayingKey_ = true;
+    QCoreApplication::sendEvent(box, &replaced);
+    replayingKey_ = false;
+}
+
+bool Mainform::quoteKeyDown(QKeyEvent* key) {
+    switch (key->key()) {
+        case Qt::Key_Up:
+            replayKey(txtQuote, key, Qt::Key_Home);
+            return true;
+        case Qt::Key_Down:
+            replayKey(txtQuote, key, Qt::Key_End);
+            return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            perform([](Editor& e) { e.quoteEnter(); });
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool Mainform::boxKeyDown(QWidget* box, QKeyEvent* key) {
+    const bool questionBox = box == txtQuestion;
+    BoxKey pressed = BoxKey::Other;
+    switch (key->key()) {
+        case Qt::Key_PageUp: pressed = BoxKey::PageUp; break;
+        case Qt::Key_PageDown: pressed = BoxKey::PageDown; break;
+        case Qt::Key_Home: pressed = BoxKey::Home; break;
+        case Qt::Key_End: pressed = BoxKey::End; break;
+        case Qt::Key_Up: pressed = BoxKey::Up; break;
+        case Qt::Key_Down: pressed = BoxKey::Down; break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: pressed = BoxKey::Enter; break;
+        default: break;
+    }
+    if (pressed == BoxKey::Enter) {
+        // The question box's own rule: a question typed and no answer yet
+        // sends the caret to the answer box. Otherwise Enter presses Accept.
+        if (questionBox && !txtQuestion->text().isEmpty() && txtAnswer->text().isEmpty())
+            perform([](Editor& e) { e.boxKey(BoxKey::Enter, true); });
+        else
+            perform([](Editor& e) { e.acceptButton(); });
+        return true;
+    }
+    BoxKey passOn = pressed;
+    perform([&](Editor& e) { passOn = e.boxKey(pressed, questionBox); });
+    if (passOn == pressed) return false;
+    replayKey(box, key, passOn == BoxKey::Home ? Qt::Key_Home : Qt::Key_End);
+    return true;
+}
+
+bool Mainform::eventFilter(QObject* watched, QEvent* event) {
+    if (replayingKey_) return QMainWindow::eventFilter(watched, event);
+    const QEvent::Type type = event->type();
+
+    if (type == QEvent::ShortcutOverride && watched->isWidgetType()) {
+        // A text box claims Ctrl+A, Ctrl+C and the like for itself; the
+        // window's menu shortcuts win here.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (isMenuShortcut(key)) {
+            key->ignore();
+            return true;
+        }
+        return false;
+    }
+
+    if (watched == txtQuote) {
+        switch (type) {
+            case QEvent::KeyPress: return quoteKeyDown(static_cast<QKeyEvent*>(event));
+            case QEvent::FocusIn:
+                cmdRegister->setEnabled(true);
+                cmdRegister->setDefault(true);
+                break;
+            case QEvent::FocusOut: cmdRegister->setDefault(false); break;
+            case QEvent::MouseButtonDblClick:
+                selectIn(txtQuote, TextSelection{0, kQuoteSelectAll});
+                return true;
+            default: break;
+        }
+    } else if (watched == txtQuestion || watched == txtAnswer) {
+        switch (type) {
+            case QEvent::KeyPress: return boxKeyDown(static_cast<QWidget*>(watched), static_cast<QKeyEvent*>(event));
+            case QEvent::FocusIn:
+                cmdAccept->setDefault(true);
+                if (watched == txtQuestion)
+                    questionBoxGotFocus();
+                else
+                    perform([](Editor& e) { e.answerBoxFocus(); });
+                break;
+            case QEvent::FocusOut: cmdAccept->setDefault(false); break;
+            case QEvent::MouseButtonDblClick:
+                if (watched == txtQuestion) {
+                    perform([](Editor& e) { e.selectQuestionText(); });
+                    return true;
+                }
+                break;
+            default: break;
+        }
+    } else if (watched == lstQuestion) {
+        if (type == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->text() == QStringLiteral(".")) {
+            perform([](Editor& e) { e.deleteButton(); });
+            return true;
+        }
+    } else if (watched == cmdMoveUp || watched == cmdMoveDown) {
+        if (type == QEvent::MouseButtonRelease) perform([](Editor& e) { e.selectQuestionText(); });
+    } else if (type == QEvent::MouseButtonRelease) {
+        const auto* label = std::find(lblCrostic.begin(), lblCrostic.end(), watched);
+        if (label != lblCrostic.end() && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            const int n = static_cast<int>(label - lblCrostic.begin());
+            perform([n](Editor& e) { e.crosticLabelClick(n); });
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool Mainform::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    // The window itself, not one of its controls, got the focus.
+    if (event->type() == QEvent::WindowActivate && (!focusWidget() || focusWidget() == this) && txtQuestion->isEnabled())
+        txtQuestion->setFocus();
+    return handled;
+}
+
+void Mainform::closeEvent(QCloseEvent* event) {
+    // Closing the main window unloads the grid window too, asking nothing.
+    gridWindow_->close();
+    if (options_) options_->close();
+    event->accept();
+}
+
+void Mainform::listMouseUp(Qt::MouseButton button) {
+    perform([](Editor& e) { e.listMouseUp(); });
+    if (button == Qt::RightButton && showPopup) showPopup(QCursor::pos());
+}
+
+void Mainform::questionBoxGotFocus() {
+    ++questionFocusRuns_;
+    if (inQuestionFocus_) return;
+    inQuestionFocus_ = true;
+    perform([](Editor& e) { e.questionBoxFocus(); });
+    // The dictionary's Add & Advance: accept the entry and bring the
+    // dictionary back for the next question.
+    const std::string advance = "Advance";
+    if (tag == advance || cmdDictionaryTag == advance) {
+        perform([](Editor& e) { e.acceptButton(); });
+        openDictionary();
+        if (tag == advance && cmdDictionaryTag == advance) {
+            tag.clear();
+            openDictionary();
+        } else if (tag.empty() && cmdDictionaryTag == advance) {
+            cmdDictionaryTag.clear();
+            openDictionary();
+        }
+    }
+    inQuestionFocus_ = false;
+}
+
+// ------------------------------------------------------------- commands
+
+void Mainform::openDictionary() {
+    if (onOpenDictionary) onOpenDictionary();
+}
+
+void Mainform::openFile(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        editor_.prompter().tell(std::string(kFileMissingMessage) + "\r" + utf8ToCp1252(path));
+        return;
+    }
+    perform([this, &path](Editor&) {
+        commands_->fileDialog.setFileName(path);
+        commands_->revertPending = true;
+        commands_->dataFileName = path;
+        commands_->openDoc();
+    });
+}
+
+void Mainform::quit() {
+    gridWindow_->hide();
+    if (options_) options_->hide();
+    hide();
+    QCoreApplication::exit(0);
+}
+
+// --------------------------------------------------------- DictionaryHost
+
+std::string Mainform::answerBoxText() const { return documentText(txtAnswer->text()); }
+
+void Mainform::setAnswerBoxText(const std::string& text) { txtAnswer->setText(screenText(text)); }
+
+void Mainform::setQuestionBoxText(const std::string& text) { txtQuestion->setText(screenText(text)); }
+
+void Mainform::focusQuestionBox() {
+    const std::string advance = "Advance";
+    // Add & Edit comes back to this window; Add & Advance lets the
+    // dictionary come back instead.
+    if (tag != advance && cmdDictionaryTag != advance) {
+        raise();
+        activateWindow();
+    }
+    const int runs = questionFocusRuns_;
+    txtQuestion->setFocus(Qt::OtherFocusReason);
+    // In a window that is not active the focus arrives only later; the
+    // handling runs now all the same.
+    if (questionFocusRuns_ == runs) questionBoxGotFocus();
+}
+
+bool Mainform::emptyRowSelected() const {
+    return editor_.view.selectedRow >= 0 && editor_.view.selectedRow == editor_.doc.questionCount;
+}
+
+void Mainform::setAdvanceMarkers() {
+    tag = "Advance";
+    cmdDictionaryTag = "Advance";
+}
+
+}  // namespace qbrx

@@ -1,0 +1,112 @@
+#include "quoteshow.h"
+
+#include <QEvent>
+#include <algorithm>
+#include <QFile>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include "text.h"
+
+namespace qbrx {
+
+namespace {
+
+constexpr int kPlaceRight = 200;   // twips right of the main window's left edge
+constexpr int kPlaceDown = 1010;   // twips below its top edge
+const char* const kLogoResource = ":/qbrx/logo.svg";
+
+QColor colorOf(const Rgb& c) { return QColor(c.r, c.g, c.b); }
+
+// A font of `points` on the twip scale of the picture: one point is 20
+// twips, so 4/3 of a pixel whatever the screen resolution.
+QFont gridFont(int points) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(std::max(1, (points * 20 + 7) / kTwipsPerPixel));
+    return font;
+}
+
+double px(int twips) { return static_cast<double>(twips) / kTwipsPerPixel; }
+
+}  // namespace
+
+Quoteshow::Quoteshow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("Quoteshow"));
+    setWindowTitle(QStringLiteral("Quote Grid"));
+    // The author goes on typing in the main window while the grid shows.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFocusPolicy(Qt::ClickFocus);
+
+    imgLogo = new QLabel(this);
+    imgLogo->setObjectName(QStringLiteral("imgLogo"));
+    imgLogo->setAlignment(Qt::AlignCenter);
+    QSvgRenderer logo{QString::fromLatin1(kLogoResource)};
+    if (QFile::exists(QString::fromLatin1(kLogoResource)) && logo.isValid()) {
+        QPixmap pixmap(96, 96);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        logo.render(&painter);
+        painter.end();
+        imgLogo->setPixmap(pixmap);
+    } else {
+        QFont font(QStringLiteral("Times New Roman"));
+        font.setPointSizeF(20);
+        font.setBold(true);
+        imgLogo->setFont(font);
+        imgLogo->setText(QStringLiteral("Quotabrix"));
+    }
+    imgLogo->resize(imgLogo->sizeHint());
+
+    // Until the first registration the window shows only the logo.
+    resize(9610 / kTwipsPerPixel, 2000 / kTwipsPerPixel);
+    imgLogo->move((width() - imgLogo->width()) / 2, (height() - imgLogo->height()) / 2);
+}
+
+void Quoteshow::setPicture(const GridPicture& picture) {
+    const bool resized = picture.width != picture_.width || picture.height != picture_.height;
+    picture_ = picture;
+    if (resized && picture_.width > 0 && picture_.height > 0) {
+        setFixedSize(twipsToPixels(picture_.width), twipsToPixels(picture_.height));
+        imgLogo->move((width() - imgLogo->width()) / 2, (height() - imgLogo->height()) / 2);
+    }
+    update();
+}
+
+void Quoteshow::placeBeside(const QWidget* mainWindow) {
+    const QRect frame = mainWindow->frameGeometry();
+    move(frame.left() + twipsToPixels(kPlaceRight), frame.top() + twipsToPixels(kPlaceDown));
+}
+
+void Quoteshow::placeGridText(QPainter& painter, int x, int y, const QString& text) {
+    const QFontMetricsF metrics(painter.font());
+    painter.drawText(QPointF(px(x), px(y) + metrics.ascent()), text);
+}
+
+void Quoteshow::drawQuoteGrid(QPainter& painter) const {
+    for (const DrawOp& op : picture_.ops) {
+        if (op.kind == DrawOp::Kind::Box) {
+            painter.setPen(QPen(colorOf(op.border), 1));
+            painter.setBrush(op.fill ? QBrush(colorOf(*op.fill)) : QBrush(Qt::NoBrush));
+            painter.drawRect(QRectF(px(op.x1), px(op.y1), px(op.x2 - op.x1), px(op.y2 - op.y1)));
+        } else {
+            painter.setFont(gridFont(op.fontSize));
+            painter.setPen(colorOf(op.color));
+            placeGridText(painter, op.x1, op.y1, QString::fromStdString(cp1252ToUtf8(op.text)));
+        }
+    }
+}
+
+void Quoteshow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    drawQuoteGrid(painter);
+}
+
+bool Quoteshow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && onFocusChange) onFocusChange(true);
+    if (event->type() == QEvent::WindowDeactivate && onFocusChange) onFocusChange(false);
+    return QWidget::event(event);
+}
+
+}  // namespace qbrx

@@ -1,0 +1,53 @@
+// The quotation grid window (Quoteshow): a top-level window of its own that
+// repaints the grid picture the core drew, and a logo shown until the first
+// quotation is registered.
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+#include "mainview.h"
+
+class QLabel;
+class QPainter;
+
+namespace qbrx {
+
+class Quoteshow : public QWidget {
+    Q_OBJECT
+public:
+    explicit Quoteshow(QWidget* parent = nullptr);
+
+    // Takes a new picture (sizes the window to it) and repaints.
+    void setPicture(const GridPicture& picture);
+    const GridPicture& picture() const { return picture_; }
+    // Moves the window's frame to the main window's frame left + 200 twips
+    // and top + 1,010 twips.
+    void placeBeside(const QWidget* mainWindow);
+
+    // Replays the picture's drawing operations (twips, 15 to the pixel).
+    void drawQuoteGrid(QPainter& painter) const;
+    // Prints text with its top-left corner at (x, y) twips in the painter's
+    // current font and pen.
+    static void placeGridText(QPainter& painter, int x, int y, const QString& text);
+
+    // Called with true when the window gains the focus and false when it
+    // loses it.
+    std::function<void(bool)> onFocusChange;
+
+    QLabel* imgLogo;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    GridPicture picture_;
+};
+
+// 15 twips make one pixel on the screen.
+constexpr int kTwipsPerPixel = 15;
+inline int twipsToPixels(int twips) { return (twips + (twips >= 0 ? 7 : -7)) / kTwipsPerPixel; }
+
+}  // namespace qbrx
