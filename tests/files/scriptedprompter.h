@@ -20,20 +20,17 @@ class ScriptedPrompter : public Prompter {
 public:
     std::vector<MessageRequest> messages;
     std::deque<Reply> replies;  // the first button of the set when empty
-    std::vector<FileRequest> openRequests;
-    std::vector<FileRequest> saveRequests;
-    std::deque<std::optional<std::string>> openNames;  // cancel when empty
-    std::deque<std::optional<std::string>> saveNames;  // cancel when empty
+    std::vector<FileRequest> openRequests, saveRequests;
+    std::deque<std::string> openNames, saveNames;  // cancel when empty
     int beeps = 0;
 
     Reply message(const MessageRequest& request) override {
         messages.push_back(request);
-        if (!replies.empty()) {
-            const Reply r = replies.front();
-            replies.pop_front();
-            return r;
-        }
-        return request.buttons == Buttons::Ok || request.buttons == Buttons::OkCancel ? Reply::Ok : Reply::Yes;
+        if (replies.empty())
+            return request.buttons == Buttons::Ok || request.buttons == Buttons::OkCancel ? Reply::Ok : Reply::Yes;
+        const Reply r = replies.front();
+        replies.pop_front();
+        return r;
     }
     std::optional<std::string> input(const std::string&, const std::string&, const std::string&) override {
         return std::nullopt;
@@ -57,9 +54,9 @@ public:
     }
 
 private:
-    static std::optional<std::string> next(std::deque<std::optional<std::string>>& names) {
+    static std::optional<std::string> next(std::deque<std::string>& names) {
         if (names.empty()) return std::nullopt;
-        auto name = names.front();
+        std::string name = names.front();
         names.pop_front();
         return name;
     }
@@ -71,12 +68,11 @@ inline std::string readBytes(const std::filesystem::path& path) {
 }
 
 inline void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
-// An Editor after start-up, a random source that always starts the letter
-// search at position 1, and an empty folder removed afterwards.
+// An Editor after start-up whose letter searches all start at position 1,
+// and an empty folder, removed afterwards.
 class FilesTest : public ::testing::Test {
 protected:
     ScriptedPrompter prompter;
@@ -95,7 +91,6 @@ protected:
     void TearDown() override { std::filesystem::remove_all(dir); }
 
     std::string path(const std::string& name) const { return (dir / name).string(); }
-
     void registerQuote(const std::string& quote) {
         ed.view.quoteBox = quote;
         ed.registerButton();
