@@ -1,0 +1,43 @@
+// Takes the pictures of the main window and the grid window for the
+// documentation: a puzzle in progress, opened from an example file.
+//   xvfb-run -a ui_screenshots OUTDIR EXAMPLE.dat
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+#include <cstdio>
+#include <string>
+
+#include "dictionary.h"
+#include "mainform.h"
+#include "quoteshow.h"
+#include "random.h"
+#include "scriptedprompter.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: ui_screenshots OUTDIR EXAMPLE.dat\n");
+        return 2;
+    }
+    const QString outDir = QString::fromLocal8Bit(argv[1]);
+
+    qbrx::test::ScriptedPrompter prompter;
+    qbrx::SeededRandom random(1845);
+    qbrx::Dictionary dictionary;
+    qbrx::Mainform form(prompter, random, dictionary);
+    form.show();
+    form.startUp();
+    form.openFile(argv[2]);
+    // A puzzle in progress: the last question still to be finished.
+    form.lstQuestion->setCurrentRow(form.editor().doc.questionCount);
+    QTest::keyClicks(form.txtQuestion, QStringLiteral("Small lake where Thoreau built his cabin"));
+    QTest::keyClicks(form.txtAnswer, QStringLiteral("pond"));
+    form.lstQuestion->setCurrentRow(4);
+    for (int i = 0; i < 10; ++i) QApplication::processEvents();
+
+    bool ok = form.grab().save(outDir + QStringLiteral("/mainwindow.png"));
+    ok = form.gridWindow()->grab().save(outDir + QStringLiteral("/gridwindow.png")) && ok;
+    return ok ? 0 : 1;
+}
