@@ -481,16 +481,21 @@ void PagePrinter::PrintCrostic() {
 
     const std::int16_t x0 = i16((xRight - 240 - 350.0 * shown) / 2.0);
     s_.setFontSize(10);
+    int letters = 0;
     for (int i = 1; i <= len(crostic); ++i) {
         const auto ch = static_cast<unsigned char>(crostic[static_cast<std::size_t>(i - 1)]);
         const std::int16_t xa = i16(x0 + (i - 1) * 350.0 + 300);
         const std::int16_t xb = i16(x0 + (i - 1) * 350.0 + 550);
         s_.line(xa, i16(yTop + 575), xb, i16(yTop + 575));
 
+        // A letter's blank carries the label of the question whose answer
+        // supplies it: the letters of the crostic belong to questions 1, 2,
+        // 3 ... in order, and other characters to none.
         std::string label;
-        if (i < static_cast<int>(listPrefix.size())) {
-            const std::string& prefix = listPrefix[static_cast<std::size_t>(i)];
-            label = doc_.crosticPos[static_cast<std::size_t>(i)] <= 26 ? prefix.substr(1, 1) : prefix.substr(0, 2);
+        if (isAlphabetLetter(ch)) {
+            ++letters;
+            if (letters < static_cast<int>(questionLetter.size()))
+                label = questionLetter[static_cast<std::size_t>(letters)];
         }
         printAtXY(i16(xa + (250 - static_cast<double>(s_.textWidth(label))) / 2.0), i16(yTop + 585), label);
 

@@ -1,0 +1,307 @@
+#include "commandline.h"
+
+#include <QGuiApplication>
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <sstream>
+
+#include "datafile.h"
+#include "editor.h"
+#include "random.h"
+#include "text.h"
+
+namespace qbrx {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Qt's own options that take a value (left to QApplication in GUI mode).
+bool qtOptionTakesValue(const std::string& option) {
+    static const char* const withValue[] = {"-platform", "-platformpluginpath", "-platformtheme", "-plugin",
+                                            "-qmljsdebugger", "-style", "-stylesheet", "-session", "-display",
+                                            "-geometry", "-qwindowgeometry", "-qwindowicon", "-qwindowtitle",
+                                            "-title", "-name"};
+    for (const char* o : withValue)
+        if (option == o) return true;
+    return false;
+}
+
+const OutputKind* findOutputKind(const std::string& option) {
+    for (const OutputKind& kind : outputKinds())
+        if (kind.option == option) return &kind;
+    return nullptr;
+}
+
+bool parseSeed(const std::string& text, std::uint64_t& seed) {
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) return false;
+    errno = 0;
+    char* end = nullptr;
+    const unsigned long long value = std::strtoull(text.c_str(), &end, 10);
+    if (errno == ERANGE || *end != '\0') return false;
+    seed = value;
+    return true;
+}
+
+// Answers every question silently and keeps what was asked, so that a
+// damaged file (a beep, or "PROBLEM!!!") can be reported on the terminal.
+class BatchPrompter final : public Prompter {
+public:
+    std::vector<std::string> messages;
+    int beeps = 0;
+
+    Reply message(const MessageRequest& request) override {
+        messages.push_back(request.text);
+        switch (request.buttons) {
+            case Buttons::Ok:
+            case Buttons::OkCancel:
+                return Reply::Ok;
+            default:
+                return Reply::Yes;
+        }
+    }
+    std::optional<std::string> input(const std::string&, const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+    void beep() override { ++beeps; }
+    std::optional<std::string> openFile(const FileRequest&) override { return std::nullopt; }
+    std::optional<std::string> saveFile(const FileRequest&) override { return std::nullopt; }
+    bool printDialog() override { return false; }
+    void printSetupDialog() override {}
+};
+
+bool environmentSet(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0';
+}
+
+// A QGuiApplication for painting, when the program has none yet. Without a
+// display Qt is told to draw offscreen.
+std::unique_ptr<QGuiApplication> ensureGuiApplication() {
+    if (QCoreApplication::instance() != nullptr) return nullptr;
+    if (!environmentSet("QT_QPA_PLATFORM") && !environmentSet("DISPLAY") && !environmentSet("WAYLAND_DISPLAY"))
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    static int argc = 1;
+    static char name[] = "quotabrix";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+int runBatch(const CommandLine& cl, std::ostream& err) {
+    const std::string& path = cl.dataFile;
+    std::error_code ec;
+    const fs::file_status fileStatus = fs::status(fs::path(path), ec);
+    if (!fs::exists(fileStatus)) {
+        err << cl.program << ": cannot open " << path << ": no such file\n";
+        return 1;
+    }
+    if (fs::is_directory(fileStatus)) {
+        err << cl.program << ": cannot read " << path << ": it is a folder\n";
+        return 1;
+    }
+
+    bool needsGui = false;
+    for (const OutputRequest& request : cl.outputs)
+        if (const OutputKind* kind = findOutputKind(request.option)) needsGui = needsGui || kind->needsGui;
+    std::unique_ptr<QGuiApplication> app;
+    if (needsGui) app = ensureGuiApplication();
+
+    BatchPrompter prompter;
+    SeededRandom random = cl.seed ? SeededRandom(*cl.seed) : SeededRandom::fromClock();
+    Editor editor(prompter, random);
+    editor.startUp();
+    const ReadStatus read = readDataFile(editor, path);
+    bool mismatch = read == ReadStatus::Mismatch;
+    for (const std::string& m : prompter.messages) mismatch = mismatch || m == kPairMismatchMessage;
+    if (read == ReadStatus::NotFound) {
+        err << cl.program << ": cannot open " << path << ": no such file\n";
+        return 1;
+    }
+    if (mismatch) {
+        err << cl.program << ": " << path
+            << " is damaged: a question and its answer carry different numbers; nothing was written\n";
+        return 1;
+    }
+    if (read == ReadStatus::Damaged || prompter.beeps > 0) {
+        err << cl.program << ": " << path
+            << " is damaged or is not a puzzle data file (it ends too early or a line is malformed); "
+               "nothing was written\n";
+        return 1;
+    }
+    if (editor.doc.quotation.empty())
+        err << cl.program << ": warning: " << path << " holds no quotation; the page has no grid\n";
+
+    int status = 0;
+    for (const OutputRequest& request : cl.outputs) {
+        const OutputKind* kind = findOutputKind(request.option);
+        if (kind == nullptr) continue;  // parseCommandLine only accepts known kinds
+        std::string error;
+        if (!kind->write(editor.doc, cl, request.path, error)) {
+            err << cl.program << ": cannot write " << request.path << (error.empty() ? "" : ": ") << error << "\n";
+            status = 1;
+        }
+    }
+    return status;
+}
+
+}  // namespace
+
+bool batchCrosticOn(const Document& doc, const CommandLine& cl) { return !cl.noCrostic && !doc.crostic.empty(); }
+
+CommandLine parseCommandLine(int argc, char** argv) {
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
+    std::string program = "quotabrix";
+    if (argc > 0 && argv[0] != nullptr && *argv[0] != '\0') program = fs::path(argv[0]).filename().string();
+    return parseCommandLine(args, program);
+}
+
+CommandLine parseCommandLine(const std::vector<std::string>& args, const std::string& program) {
+    CommandLine cl;
+    cl.program = program;
+    bool help = false, version = false, optionsEnded = false;
+    auto fail = [&](const std::string& message) {
+        if (cl.error.empty()) cl.error = message;
+    };
+    auto addFile = [&](const std::string& file) {
+        if (!cl.dataFile.empty())
+            fail("only one data file can be given ('" + cl.dataFile + "' and '" + file + "')");
+        else
+            cl.dataFile = file;
+    };
+
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-") {
+            addFile(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (arg == "-h" || arg == "--help") {
+            help = true;
+            continue;
+        }
+        if (arg == "-V" || arg == "--version") {
+            version = true;
+            continue;
+        }
+        if (arg == "--no-crostic") {
+            cl.noCrostic = true;
+            continue;
+        }
+        if (arg.rfind("--", 0) != 0) {
+            // A single-dash option is Qt's (-platform, -style, ...).
+            cl.qtArguments.push_back(arg);
+            if (qtOptionTakesValue(arg) && i + 1 < args.size()) cl.qtArguments.push_back(args[++i]);
+            continue;
+        }
+
+        // --name VALUE or --name=VALUE.
+        std::string name = arg, value;
+        bool hasValue = false;
+        if (const std::size_t eq = arg.find('='); eq != std::string::npos) {
+            name = arg.substr(0, eq);
+            value = arg.substr(eq + 1);
+            hasValue = true;
+        }
+        const OutputKind* kind = findOutputKind(name);
+        if (name != "--seed" && kind == nullptr) {
+            fail("unknown option '" + name + "'");
+            continue;
+        }
+        if (!hasValue) {
+            if (i + 1 >= args.size()) {
+                fail("option '" + name + "' needs " + (kind ? "a file name" : "a number"));
+                continue;
+            }
+            value = args[++i];
+        }
+        if (kind != nullptr) {
+            if (value.empty())
+                fail("option '" + name + "' needs a file name");
+            else
+                cl.outputs.push_back({name, value});
+        } else {
+            std::uint64_t seed = 0;
+            if (parseSeed(value, seed))
+                cl.seed = seed;
+            else
+                fail("--seed needs a whole number of 0 or more, not '" + value + "'");
+        }
+    }
+
+    if (help)
+        cl.mode = CommandLine::Mode::Help;
+    else if (version)
+        cl.mode = CommandLine::Mode::Version;
+    else if (!cl.error.empty())
+        cl.mode = CommandLine::Mode::Error;
+    else if (!cl.outputs.empty()) {
+        cl.mode = CommandLine::Mode::Batch;
+        if (cl.dataFile.empty()) {
+            cl.mode = CommandLine::Mode::Error;
+            cl.error = "no data file given to write " + cl.outputs.front().path + " from";
+        }
+    }
+    return cl;
+}
+
+std::string helpText(const std::string& program) {
+    std::ostringstream out;
+    out << "Usage: " << program << " [--seed N] [FILE.dat]\n";
+    for (const OutputKind& kind : outputKinds())
+        out << "       " << program << " " << kind.option << " " << kind.argument
+            << " [--seed N] [--no-crostic] FILE.dat\n";
+    out << "\n"
+           "Builds acrostic quotation puzzles. Without an output option the program\n"
+           "opens its window, with FILE.dat in it when one is given. With an output\n"
+           "option it reads FILE.dat and writes the output without any window.\n"
+           "\n"
+           "Options:\n";
+    auto row = [&](const std::string& left, const std::string& text) {
+        std::string l = "  " + left;
+        if (l.size() < 22) l.resize(22, ' ');
+        else l += "  ";
+        out << l << text << "\n";
+    };
+    for (const OutputKind& kind : outputKinds()) row(kind.option + " " + kind.argument, kind.help);
+    row("--seed N", "fix the random draw of the answers' letter numbers");
+    row("--no-crostic", "leave the crostic block off the printed page");
+    row("-h, --help", "show this help and exit");
+    row("-V, --version", "show the program's version and exit");
+    out << "\n"
+           "Exit status: 0 when all went well, 1 when a file could not be read or\n"
+           "written, 2 for a mistake in the arguments.\n";
+    return out.str();
+}
+
+int runCommandLine(const CommandLine& cl) { return runCommandLine(cl, std::cout, std::cerr); }
+
+int runCommandLine(const CommandLine& cl, std::ostream& out, std::ostream& err) {
+    switch (cl.mode) {
+        case CommandLine::Mode::Gui:
+            return 0;
+        case CommandLine::Mode::Help:
+            out << helpText(cl.program);
+            return 0;
+        case CommandLine::Mode::Version:
+            out << kVersionText << "\n";
+            return 0;
+        case CommandLine::Mode::Error:
+            err << cl.program << ": " << cl.error << "\n"
+                << "Try '" << cl.program << " --help' for more information.\n";
+            return 2;
+        case CommandLine::Mode::Batch:
+            return runBatch(cl, err);
+    }
+    return 2;
+}
+
+}  // namespace qbrx

@@ -1,0 +1,81 @@
+// The program's command line. main() parses it first: --help, --version,
+// a mistake in the arguments, and the output options (--pdf ...) are
+// handled by runCommandLine without any window; otherwise the program
+// starts its window, with the seed and the data file given here.
+//
+//   quotabrix [--seed N] [FILE.dat]
+//   quotabrix --pdf OUT.pdf [--seed N] [--no-crostic] FILE.dat
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "document.h"
+
+namespace qbrx {
+
+inline constexpr const char* kVersionText = "Quotabrix 1.01";
+
+// One file to write, as asked for on the command line.
+struct OutputRequest {
+    std::string option;  // the option that asked for it, e.g. "--pdf"
+    std::string path;    // UTF-8 system path
+};
+
+struct CommandLine {
+    enum class Mode {
+        Gui,      // start the window (with dataFile, if any)
+        Help,     // --help
+        Version,  // --version
+        Batch,    // write the outputs from dataFile, no window
+        Error,    // a mistake in the arguments: `error` says which
+    };
+    Mode mode = Mode::Gui;
+    std::string program = "quotabrix";   // name the messages use
+    std::vector<OutputRequest> outputs;  // in the order given
+    std::optional<std::uint64_t> seed;   // --seed N
+    bool noCrostic = false;              // --no-crostic
+    std::string dataFile;                // FILE.dat
+    std::vector<std::string> qtArguments;  // single-dash options left for Qt (GUI only)
+    std::string error;
+
+    // True for every mode that runCommandLine handles (all but Gui).
+    bool runsWithoutWindow() const { return mode != Mode::Gui; }
+};
+
+// A kind of output file: the option that asks for it and how it is written.
+// New kinds are added to the table in outputs.cpp.
+struct OutputKind {
+    std::string option;    // "--pdf"
+    std::string argument;  // "OUT.pdf", for the help text
+    std::string help;      // one line for the help text
+    bool needsGui = false; // needs a QGuiApplication (fonts, painting)
+    // Writes the document to `path`; on failure returns false and says why.
+    std::function<bool(const Document& doc, const CommandLine& cl, const std::string& path, std::string& error)>
+        write;
+};
+const std::vector<OutputKind>& outputKinds();
+
+CommandLine parseCommandLine(int argc, char** argv);
+// The same from the arguments after the program name.
+CommandLine parseCommandLine(const std::vector<std::string>& args, const std::string& program = "quotabrix");
+
+std::string helpText(const std::string& program);
+
+// Runs a mode that needs no window and returns the exit status: 0 on
+// success, 1 when a file could not be read or written, 2 for a mistake in
+// the arguments. Creates a QGuiApplication (offscreen when no display is
+// set) when an output needs one and none exists. Does nothing for Gui and
+// returns 0.
+int runCommandLine(const CommandLine& cl);
+int runCommandLine(const CommandLine& cl, std::ostream& out, std::ostream& err);
+
+// Whether the printed page carries the crostic block in a batch run: the
+// crostic is not empty and --no-crostic was not given.
+bool batchCrosticOn(const Document& doc, const CommandLine& cl);
+
+}  // namespace qbrx
