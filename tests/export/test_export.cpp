@@ -5,13 +5,16 @@
 #include <QJsonObject>
 #include <QXmlStreamReader>
 
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <unistd.h>
 #include <vector>
 
 #include "editor.h"
 #include "export.h"
+#include "exportcommand.h"
 #include "text.h"
 
 namespace qbrx::test {
@@ -341,6 +344,93 @@ TEST(ExportFile, WritesWholeFilesAndLeavesNothingOnFailure) {
     EXPECT_FALSE(bad.reason.empty());
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
     fs::remove_all(dir);
+}
+
+// Answers the save dialog from a script and records what was asked.
+class DialogPrompter : public SilentPrompter {
+public:
+    std::deque<std::optional<std::string>> names;
+    std::vector<FileRequest> dialogs;
+    std::vector<MessageRequest> messages;
+    Reply message(const MessageRequest& m) override {
+        messages.push_back(m);
+        return Reply::Ok;
+    }
+    std::optional<std::string> saveFile(const FileRequest& r) override {
+        dialogs.push_back(r);
+        auto name = names.front();
+        names.pop_front();
+        return name;
+    }
+};
+
+std::string readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+TEST_F(ExportTest, ExportCommandWritesTheFormatTheNameAsksFor) {
+    namespace fs = std::filesystem;
+    registerQuote("Less is more.");
+    accept("Fewer", "less");
+    const fs::path dir = fs::temp_directory_path() / ("qbrx_exportcmd_" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    DialogPrompter dialog;
+    dialog.names = {(dir / "a.ipuz").string(), (dir / "b.JPZ").string(), (dir / "c").string(), std::nullopt};
+    std::vector<std::string> pdfs;
+    const ExportCommand::PdfWriter pdf = [&](const std::string& path, std::string&) {
+        pdfs.push_back(path);
+        return true;
+    };
+    ExportCommand command;
+    EXPECT_TRUE(command.run(dialog, ed.doc, pdf));
+    EXPECT_EQ(readIpuz(readFile(dir / "a.ipuz")).clues.at(0).answer, "LESS");
+    EXPECT_TRUE(command.run(dialog, ed.doc, pdf));
+    EXPECT_EQ(readJpz(readFile(dir / "b.JPZ")).clues.at(0).answer, "LESS");
+    EXPECT_TRUE(pdfs.empty());
+    EXPECT_TRUE(command.run(dialog, ed.doc, pdf));  // no extension: a PDF
+    EXPECT_EQ(pdfs, (std::vector<std::string>{(dir / "c.pdf").string()}));
+    EXPECT_FALSE(command.run(dialog, ed.doc, pdf));  // cancelled
+    EXPECT_EQ(command.lastName, (dir / "c.pdf").string());
+
+    ASSERT_EQ(dialog.dialogs.size(), 4u);
+    EXPECT_EQ(dialog.dialogs[0].filter, kExportFilter);
+    EXPECT_EQ(dialog.dialogs[0].initialName, "");
+    EXPECT_EQ(dialog.dialogs[1].initialName + "|" + std::to_string(dialog.dialogs[1].filterIndex),
+              (dir / "a.ipuz").string() + "|2");
+    EXPECT_EQ(dialog.dialogs[2].filterIndex, 3);
+    EXPECT_TRUE(dialog.messages.empty());
+    fs::remove_all(dir);
+}
+
+TEST_F(ExportTest, ExportCommandReportsWhatItCannotDo) {
+    DialogPrompter dialog;
+    ExportCommand command;
+    int pdfCalls = 0;
+    const ExportCommand::PdfWriter failing = [&](const std::string&, std::string& error) {
+        ++pdfCalls;
+        error = "the layout overflowed";
+        return false;
+    };
+    EXPECT_FALSE(command.run(dialog, ed.doc, failing));  // nothing registered: no dialog
+    EXPECT_TRUE(dialog.dialogs.empty());
+    ASSERT_EQ(dialog.messages.size(), 1u);
+    EXPECT_EQ(dialog.messages[0].text, kNothingToExportMessage);
+
+    registerQuote("Less is more.");
+    dialog.names = {std::string("/tmp/x.pdf"), std::string("/nonexistent-folder/x.ipuz")};
+    EXPECT_FALSE(command.run(dialog, ed.doc, failing));
+    EXPECT_FALSE(command.run(dialog, ed.doc, failing));
+    EXPECT_EQ(pdfCalls, 1);
+    ASSERT_EQ(dialog.messages.size(), 3u);
+    EXPECT_NE(dialog.messages[1].text.find("the layout overflowed"), std::string::npos);
+    EXPECT_NE(dialog.messages[2].text.find("/nonexistent-folder/x.ipuz"), std::string::npos);
+    EXPECT_EQ(dialog.messages[2].title, std::optional<std::string>(kExportTitle));
+    EXPECT_EQ(dialog.messages[2].icon, Icon::Exclamation);
+    EXPECT_EQ(command.lastName, "");
+    EXPECT_FALSE(std::filesystem::exists("/nonexistent-folder"));
 }
 
 }  // namespace
