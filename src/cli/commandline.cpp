@@ -79,12 +79,20 @@ bool environmentSet(const char* name) {
     return value != nullptr && *value != '\0';
 }
 
+// Qt's own notes (about the session, fonts and the like) are of no use to
+// someone writing a file from the terminal; real errors still show.
+void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtDebugMsg || type == QtInfoMsg || type == QtWarningMsg) return;
+    std::cerr << message.toStdString() << "\n";
+}
+
 // A QGuiApplication for painting, when the program has none yet. Without a
 // display Qt is told to draw offscreen.
 std::unique_ptr<QGuiApplication> ensureGuiApplication() {
     if (QCoreApplication::instance() != nullptr) return nullptr;
     if (!environmentSet("QT_QPA_PLATFORM") && !environmentSet("DISPLAY") && !environmentSet("WAYLAND_DISPLAY"))
         ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    qInstallMessageHandler(quietQtMessages);
     static int argc = 1;
     static char name[] = "quotabrix";
     static char* argv[] = {name, nullptr};

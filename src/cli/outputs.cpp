@@ -1,14 +1,41 @@
 // The output files the command line can write. Each row is one option.
 #include "commandline.h"
+#include "export.h"
 #include "printing.h"
 
 namespace qbrx {
+
+namespace {
+
+// Writes what `format` makes; a document without a quotation is reported
+// like a file that cannot be written.
+template <typename Format>
+bool writeExport(const std::string& path, Format format, std::string& error) {
+    try {
+        const ExportResult r = writeExportFile(path, format());
+        error = r.reason;
+        return r.ok;
+    } catch (const ExportError& e) {
+        error = e.what();
+        return false;
+    }
+}
+
+}  // namespace
 
 const std::vector<OutputKind>& outputKinds() {
     static const std::vector<OutputKind> kinds = {
         {"--pdf", "OUT.pdf", "write the puzzle (page 1) and its key (page 2) as a PDF file", true,
          [](const Document& doc, const CommandLine& cl, const std::string& path, std::string& error) {
              return writePdf(doc, batchCrosticOn(doc, cl), path, &error);
+         }},
+        {"--ipuz", "OUT.ipuz", "write the puzzle as an ipuz file (acrostic) for solving programs", false,
+         [](const Document& doc, const CommandLine&, const std::string& path, std::string& error) {
+             return writeExport(path, [&doc] { return formatIpuz(doc); }, error);
+         }},
+        {"--jpz", "OUT.jpz", "write the puzzle as a JPZ file (crossword-applet XML) for solving programs", false,
+         [](const Document& doc, const CommandLine&, const std::string& path, std::string& error) {
+             return writeExport(path, [&doc] { return formatJpz(doc); }, error);
          }},
     };
     return kinds;
