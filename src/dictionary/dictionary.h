@@ -30,8 +30,7 @@ public:
     // read and at the capacity.
     void loadWordList(const std::string& folder);
 
-    // The same two loaders working on file contents already in memory
-    // (used by the file loaders, and by tests and the fuzzer).
+    // The same two loaders working on file contents already in memory.
     void readCountIndex(std::string_view contents);
     void readWordList(std::string_view contents);
 
