@@ -68,8 +68,15 @@ TEST_F(EditorTest, AFirstCharacterThatIsNoLetterShiftsTheLaterSlots) {
     for (const char* a : {"apple", "9lives", "bear"}) accept("q", a);
     EXPECT_EQ(ed.doc.crostic, "a9b");
     EXPECT_EQ(ed.doc.crosticPos[2] * 10 + ed.doc.crosticPos[3], 34);
+    EXPECT_EQ(ed.doc.crosticQuestion[4], 3);  // past the end: the last slot
     ed.crosticLabelClick(2);
     EXPECT_EQ(ed.doc.currentQuestion, 2);
+
+    // Slot 3 has no crostic character: editing it leaves the crostic alone.
+    ed.selectListRow(2);
+    ed.view.answerBox = "cat";
+    ed.acceptButton();
+    EXPECT_EQ(ed.doc.crostic + ed.doc.answer[3], "a9bcat");
 }
 
 TEST_F(EditorTest, PrefixedAnswerIsEncodedWholeAndTheCrosticStaysWithinFifty) {

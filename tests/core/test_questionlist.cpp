@@ -76,7 +76,7 @@ TEST_F(QuestionListTest, MoveSwapsSlotsAndAsksForRegistration) {
     EXPECT_FALSE(ed.view.markersVisible);
 }
 
-TEST_F(QuestionListTest, JumpToLastAlternatesBetweenTheLastTwoClickedRows) {
+TEST_F(QuestionListTest, MouseOnTheListAndJumpToLast) {
     for (int row : {0, 3}) {
         ed.selectListRow(row);
         ed.listMouseDown();
@@ -85,6 +85,12 @@ TEST_F(QuestionListTest, JumpToLastAlternatesBetweenTheLastTwoClickedRows) {
     EXPECT_EQ(ed.view.selectedRow, 0);
     ed.jumpToLast();
     EXPECT_EQ(ed.view.selectedRow, 3);
+
+    // Releasing the button shows the selected slot again over what was typed.
+    ed.view.answerBox = "typed";
+    ed.listMouseUp();
+    EXPECT_EQ(ed.view.answerBox, "dog");
+    EXPECT_TRUE(ed.view.questionSelection.has_value());
 }
 
 TEST_F(QuestionListTest, FindEmptyAnswers) {
