@@ -1,13 +1,12 @@
 // Quotabrix: builds acrostic quotation puzzles.
 #include <QApplication>
 
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
-#include <optional>
 #include <string>
+#include <vector>
 
+#include "commandline.h"
 #include "dictionary.h"
 #include "mainform.h"
 #include "qtprompter.h"
@@ -24,51 +23,43 @@ bool haveDisplay() {
     return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
 }
 
-struct GuiOptions {
-    std::optional<std::uint64_t> seed;  // --seed N fixes the encodings' random sequence
-    std::string file;                   // a data file to open after start-up
-};
-
-GuiOptions guiOptions(int argc, char** argv) {
-    GuiOptions options;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--seed" && i + 1 < argc) {
-            options.seed = std::strtoull(argv[++i], nullptr, 10);
-        } else if (arg.rfind("--seed=", 0) == 0) {
-            options.seed = std::strtoull(arg.c_str() + 7, nullptr, 10);
-        } else if (!arg.empty() && arg[0] != '-') {
-            options.file = arg;
-        }
-    }
-    return options;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
+    const qbrx::CommandLine cl = qbrx::parseCommandLine(argc, argv);
+    if (cl.runsWithoutWindow()) return qbrx::runCommandLine(cl);
+
     if (!haveDisplay()) {
         std::fprintf(stderr,
-                     "Quotabrix needs a display. Without one, run it as\n"
-                     "  xvfb-run quotabrix\n"
+                     "%s: no display to show the window on. Start it under a virtual display:\n"
+                     "  xvfb-run %s\n"
                      "or print a puzzle without any window:\n"
-                     "  quotabrix --pdf OUT.pdf FILE.dat\n");
-        return 2;
+                     "  %s --pdf OUT.pdf FILE.dat\n",
+                     cl.program.c_str(), cl.program.c_str(), cl.program.c_str());
+        return 1;
     }
-    const GuiOptions options = guiOptions(argc, argv);
 
-    QApplication app(argc, argv);
+    // Qt sees only the options the command line left for it.
+    std::vector<std::string> qtArgs{argv[0]};
+    qtArgs.insert(qtArgs.end(), cl.qtArguments.begin(), cl.qtArguments.end());
+    std::vector<char*> qtArgv;
+    for (std::string& arg : qtArgs) qtArgv.push_back(arg.data());
+    qtArgv.push_back(nullptr);
+    int qtArgc = static_cast<int>(qtArgs.size());
+
+    QApplication app(qtArgc, qtArgv.data());
     QApplication::setApplicationName(QStringLiteral("Quotabrix"));
 
     qbrx::QtPrompter prompter;
-    qbrx::SeededRandom random = options.seed ? qbrx::SeededRandom(*options.seed) : qbrx::SeededRandom::fromClock();
+    qbrx::SeededRandom random = cl.seed ? qbrx::SeededRandom(*cl.seed) : qbrx::SeededRandom::fromClock();
     qbrx::Dictionary dictionary;
     qbrx::Mainform form(prompter, random, dictionary);
     prompter.setParentWindow(&form);
+    prompter.setPrinter(&form.printer());
 
     if (!qbrx::startProgram(form, dictionary, prompter, QCoreApplication::applicationDirPath().toStdString()))
         return 0;
     form.show();
-    if (!options.file.empty()) form.openFile(options.file);
+    if (!cl.dataFile.empty()) form.openFile(cl.dataFile);
     return app.exec();
 }

@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -31,6 +32,7 @@
 #include "frmhelp.h"
 #include "frmoptions.h"
 #include "frmtrouble.h"
+#include "printing.h"
 #include "quoteshow.h"
 #include "text.h"
 
@@ -156,6 +158,8 @@ Mainform::Mainform(Prompter& prompter, RandomSource& random, const Dictionary& d
     wordSearch_ = std::make_unique<WordSearch>(dictionary, editor_.doc, prompter);
     editor_.onReset = [this] { wordSearch_->resetCounters(); };
     commands_ = std::make_unique<DocumentCommands>(editor_);
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    preparePrinter(*printer_);
 
     buildControls();
     buildMenus();
@@ -165,6 +169,9 @@ Mainform::Mainform(Prompter& prompter, RandomSource& random, const Dictionary& d
     gridWindow_->onFocusChange = [this](bool gained) {
         perform([gained](Editor& e) { e.gridWindowFocus(gained); });
     };
+
+    // Room to breathe beyond the controls' own sizes.
+    resize(std::max(sizeHint().width(), 960), sizeHint().height());
 
     showPopup = [this](const QPoint& at) { Popmenu->exec(at); };
     onOpenDictionary = [this] { openDictionaryWindow(dictionaryWindow_, *wordSearch_, *this, this); };
@@ -379,8 +386,8 @@ QWidget* Mainform::buildQuestionArea() {
     auto* row = new QHBoxLayout(area);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(18);
-    row->addLayout(left, 5);
-    row->addLayout(right, 6);
+    row->addLayout(left, 6);
+    row->addLayout(right, 5);
     return area;
 }
 
@@ -442,13 +449,12 @@ QWidget* Mainform::buildCrosticArea() {
     for (int i = 0; i < kCrosticLabels; ++i) {
         QLabel* label = namedLabel(area, QStringLiteral("lblCrostic_%1").arg(i), QString(), letter);
         label->setAlignment(Qt::AlignCenter);
-        label->setFixedSize(15, 24);
+        label->setFixedSize(14, 24);
         setBackground(label, Qt::white);
         label->installEventFilter(this);
         lblCrostic[i] = label;
         strip->addWidget(label);
     }
-    strip->addStretch();
 
     optCrosticOn = new QRadioButton(QStringLiteral("On"), area);
     optCrosticOn->setObjectName(QStringLiteral("optCrosticOn"));
@@ -462,10 +468,10 @@ QWidget* Mainform::buildCrosticArea() {
                                           "answer.  Underline = supplied letter"),
                            fontOf("Arial", 6.75));
 
-    auto* options = new QHBoxLayout;
+    auto* options = new QVBoxLayout;
+    options->setSpacing(0);
     options->addWidget(optCrosticOn);
     options->addWidget(optCrosticOff);
-    options->addStretch();
 
     auto* notes = new QVBoxLayout;
     notes->setSpacing(0);
@@ -474,21 +480,21 @@ QWidget* Mainform::buildCrosticArea() {
     notes->addWidget(Label5);
 
     auto* setup = new QHBoxLayout;
+    setup->setSpacing(6);
     setup->addWidget(cmdCrostic, 0, Qt::AlignVCenter);
     setup->addLayout(notes);
-    setup->addStretch();
 
     auto* grid = new QGridLayout(area);
     grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(2);
     grid->addWidget(Label1, 0, 0, Qt::AlignLeft | Qt::AlignBottom);
     grid->addWidget(Label2, 0, 1, Qt::AlignLeft | Qt::AlignBottom);
     grid->addLayout(strip, 1, 1);
     grid->addWidget(lblBottom, 2, 1);
-    grid->addLayout(options, 0, 2);
-    grid->addLayout(setup, 1, 2, 2, 1);
-    grid->setColumnStretch(1, 1);
-    grid->setColumnMinimumWidth(0, 84);
+    grid->addLayout(options, 1, 0, 2, 1);
+    grid->addLayout(setup, 0, 2, 3, 1);
+    grid->setColumnStretch(3, 1);
     return area;
 }
 
@@ -623,9 +629,9 @@ void Mainform::connectControls() {
             if (this->*slot) (this->*slot)();
         });
     };
-    hook(mnuPrintSetup, &Mainform::onPrintSetup);
-    hook(mnuPrint, &Mainform::onPrint);
-    hook(mnuPrintkey, &Mainform::onPrintKey);
+    connect(mnuPrintSetup, &QAction::triggered, this, [this] { printSetupCommand(editor_.prompter()); });
+    connect(mnuPrint, &QAction::triggered, this, [this] { print(false); });
+    connect(mnuPrintkey, &QAction::triggered, this, [this] { print(true); });
 
     // Edit menu: on the focused text box of any window of the program.
     connect(mnuCut, &QAction::triggered, this, [] { editCut(QApplication::focusWidget()); });
@@ -965,6 +971,11 @@ void Mainform::questionBoxGotFocus() {
 
 void Mainform::openDictionary() {
     if (onOpenDictionary) onOpenDictionary();
+}
+
+void Mainform::print(bool keyMode) {
+    // Printing reports nothing: a page that cannot be laid out is not printed.
+    printCommand(editor_.prompter(), editor_.doc, editor_.view.crosticOn, keyMode, page_, *printer_);
 }
 
 void Mainform::openFile(const std::string& path) {

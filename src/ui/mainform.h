@@ -20,6 +20,7 @@
 #include "dictionaryhost.h"
 #include "document.h"
 #include "editor.h"
+#include "pagelayout.h"
 #include "wordsearch.h"
 
 class QAction;
@@ -29,6 +30,7 @@ class QLineEdit;
 class QListWidget;
 class QMenu;
 class QPlainTextEdit;
+class QPrinter;
 class QPushButton;
 class QRadioButton;
 class QToolButton;
@@ -61,6 +63,12 @@ public:
     // Register button and the menus usable.
     void startUp();
 
+    // The printer that Print, Print Key and the printer dialogs share, and
+    // the page size the print layout uses (read once at start-up).
+    QPrinter& printer() { return *printer_; }
+    void setPageValues(const PageValues& page) { page_ = page; }
+    const PageValues& pageValues() const { return page_; }
+
     // Opens a data file by name, as Open does after its dialog (the file
     // named on the command line).
     void openFile(const std::string& path);
@@ -90,8 +98,6 @@ public:
     std::function<void()> onHelpTopics;
     std::function<void()> onHavingTrouble;
     std::function<void()> onAboutQuotabrix;
-    // The print commands (Print Setup, Print, Print Key).
-    std::function<void()> onPrintSetup, onPrint, onPrintKey;
 
     // --- Controls, named as the program names them.
     QLabel* lblEditquote;
@@ -211,11 +217,13 @@ private:
     bool isMenuShortcut(const QKeyEvent* key) const;
     void replayKey(QWidget* box, QKeyEvent* key, int replacement);
     void applyEnabling();
-    void runEditCommand(void (*command)(QWidget*));
+    void print(bool keyMode);
 
     Editor editor_;
     std::unique_ptr<WordSearch> wordSearch_;
     std::unique_ptr<DocumentCommands> commands_;
+    std::unique_ptr<QPrinter> printer_;
+    PageValues page_;
     std::vector<QAction*> allActions_;                        // every menu item
     std::array<CrosticLabelView, kCrosticLabels> shownCrostic_{};  // as last drawn
     int questionFocusRuns_ = 0;

@@ -5,6 +5,7 @@
 #include "helptopics.h"
 #include "mainform.h"
 #include "preferences.h"
+#include "printing.h"
 
 namespace qbrx {
 
@@ -28,6 +29,7 @@ bool startProgram(Mainform& form, Dictionary& dictionary, Prompter& prompter,
     hideSplash();
 
     form.startUp();
+    form.setPageValues(defaultPrinterPageValues());
     MakeHelp();
     return true;
 }
