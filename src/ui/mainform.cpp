@@ -182,6 +182,7 @@ Mainform::Mainform(Prompter& prompter, RandomSource& random, const Dictionary& d
 }
 
 Mainform::~Mainform() {
+    gridWindow_->onFocusChange = nullptr;
     delete gridWindow_;
     delete options_;
 }
@@ -525,6 +526,13 @@ void Mainform::buildControls() {
         box->installEventFilter(this);
     cmdMoveUp->installEventFilter(this);
     cmdMoveDown->installEventFilter(this);
+
+    // Tab goes round the editing controls first; the quotation comes last.
+    const std::initializer_list<QWidget*> order{
+        txtQuestion, txtAnswer, cmdAccept,     cmdDictionary, lstQuestion,  cmdMoveUp,     cmdMoveDown,
+        cmdInsert,   cmdDelete, cmdJump,       cmdEmpty,      cmdGaps,      optCrosticOn,  optCrosticOff,
+        cmdCrostic,  txtQuote,  cmdRegister,   cmdQuote};
+    for (auto it = order.begin(); it + 1 != order.end(); ++it) setTabOrder(*it, *(it + 1));
 }
 
 void Mainform::buildMenus() {
@@ -566,6 +574,9 @@ void Mainform::buildMenus() {
     mnuPaste = item(mnuEdit, "mnuPaste", QStringLiteral("Paste"), QKeySequence(Qt::CTRL | Qt::Key_V));
     mnuClear = item(mnuEdit, "mnuClear", QStringLiteral("Clear"));
     mnuSelectAll = item(mnuEdit, "mnuSelectAll", QStringLiteral("Select All"));
+    // The edit commands work on the text box that has the focus in any
+    // window of the program.
+    for (QAction* a : {mnuCut, mnuCopy, mnuPaste}) a->setShortcutContext(Qt::ApplicationShortcut);
 
     mnuQbrx = menu("mnuQbrx", QStringLiteral("&Qbrx"));
     mnuHeader = item(mnuQbrx, "mnuHeader", QStringLiteral("Header"), QKeySequence(Qt::CTRL | Qt::Key_H));
@@ -934,9 +945,10 @@ bool Mainform::event(QEvent* event) {
 }
 
 void Mainform::closeEvent(QCloseEvent* event) {
-    // Closing the main window unloads the grid window too, asking nothing.
-    gridWindow_->close();
-    if (options_) options_->close();
+    // Closing the main window unloads the program's other windows too,
+    // asking nothing.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window != this && window->isVisible()) window->close();
     event->accept();
 }
 

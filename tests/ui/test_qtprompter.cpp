@@ -1,0 +1,101 @@
+// The Qt prompter: filter lists, and message and input boxes as the user
+// sees them (title, icon, buttons, default button, answer).
+#include <QAbstractButton>
+#include <QApplication>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+
+#include "qtprompter.h"
+
+using namespace qbrx;
+
+namespace {
+
+// Runs `answer` on the modal dialog as soon as it is shown.
+void whenShown(std::function<void(QWidget*)> answer) {
+    QTimer::singleShot(0, [answer] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog);
+        answer(dialog);
+    });
+}
+
+}  // namespace
+
+class TestQtPrompter : public QObject {
+    Q_OBJECT
+
+private slots:
+    void filtersBecomeQtFilters() {
+        QCOMPARE(qtFileFilter("Data Files (*.dat)|*.dat|All Files (*.*)|*.*"),
+                 QStringLiteral("Data Files (*.dat);;All Files (*.*)"));
+        QCOMPARE(qtFileFilters("All Files (*.*)|*.*|Preference Files (*.dic)|*.dic"),
+                 (QStringList{QStringLiteral("All Files (*.*)"), QStringLiteral("Preference Files (*.dic)")}));
+    }
+
+    void messageTextsBreakAtCarriageReturns() {
+        QCOMPARE(messageText("Are you sure you want to delete \r\"Caf\xE9\""),
+                 QStringLiteral("Are you sure you want to delete \n\"Caf\u00E9\""));
+        QCOMPARE(messageText("one\r\ntwo\nthree"), QStringLiteral("one\ntwo\nthree"));
+    }
+
+    void messageBoxShowsTitleIconAndDefault() {
+        QtPrompter prompter;
+        QString title;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QString defaultText;
+        int buttons = 0;
+        whenShown([&](QWidget* dialog) {
+            auto* box = qobject_cast<QMessageBox*>(dialog);
+            QVERIFY(box);
+            title = box->windowTitle();
+            icon = box->icon();
+            buttons = static_cast<int>(box->buttons().size());
+            defaultText = box->defaultButton()->text();
+            box->button(QMessageBox::Cancel)->click();
+        });
+        const Reply reply = prompter.message({"Save changes?", "", Buttons::YesNoCancel, Icon::Information, 1});
+        QCOMPARE(reply, Reply::Cancel);
+        QCOMPARE(title, QString());
+        QCOMPARE(icon, QMessageBox::Information);
+        QCOMPARE(buttons, 3);
+        QCOMPARE(defaultText, QStringLiteral("&No"));
+
+        whenShown([&](QWidget* dialog) {
+            auto* box = qobject_cast<QMessageBox*>(dialog);
+            title = box->windowTitle();
+            icon = box->icon();
+            box->button(QMessageBox::Ok)->click();
+        });
+        QCOMPARE(prompter.message({"Answer is limited", std::nullopt, Buttons::OkCancel, Icon::Exclamation, 0}),
+                 Reply::Ok);
+        QCOMPARE(title, QStringLiteral("Quotabrix"));
+        QCOMPARE(icon, QMessageBox::Warning);
+    }
+
+    void inputBoxOffersTheDefaultAndCanBeCancelled() {
+        QtPrompter prompter;
+        QString offered;
+        whenShown([&](QWidget* dialog) {
+            auto* input = qobject_cast<QInputDialog*>(dialog);
+            QVERIFY(input);
+            offered = input->textValue();
+            input->setTextValue(QStringLiteral("AB~C\u00E9"));
+            input->accept();
+        });
+        QCOMPARE(prompter.input("Type in the Crostic.", "Enter a Crostic", "HD"), std::optional<std::string>("AB~C\xE9"));
+        QCOMPARE(offered, QStringLiteral("HD"));
+
+        whenShown([](QWidget* dialog) { qobject_cast<QInputDialog*>(dialog)->reject(); });
+        QCOMPARE(prompter.input("Type in the Crostic.", "Enter a Crostic", "HD"), std::nullopt);
+    }
+};
+
+QTEST_MAIN(TestQtPrompter)
+#include "test_qtprompter.moc"
