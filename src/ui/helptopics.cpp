@@ -39,14 +39,15 @@ void MakeHelp()
 
     topic(1, "Alternate keyboards", {
         "Some keyboards have no Help, Home, End, Page Up or Page Down keys. On such a keyboard "
-        "hold down the Option key (Alt on most keyboards) and press:",
-        DOT "Option-H:  opens these help topics, like F1",
-        DOT "Option-Up:  moves one question up the question list, like Page Up",
-        DOT "Option-Down:  moves one question down the question list, like Page Down",
-        DOT "Option-Left:  moves to the top of the question list, like Home",
-        DOT "Option-Right:  moves to the bottom of the question list, like End",
+        "use the Option key (Alt on most keyboards) and the mouse instead:",
+        DOT "Option-H:  opens the Help menu; its first item, Help Topics, opens this window",
+        DOT "One question up or down:  click the question in the question list, or its letter in "
+        "the crostic",
+        DOT "Top of the question list:  click the first question",
+        DOT "Bottom of the question list:  click the empty row after the last question",
         "",
-        "The question keys work while the cursor is in the Question or Answer box.",
+        "Every menu can be opened the same way: Option-F for File, Option-E for Edit, Option-Q "
+        "for Qbrx and Option-W for Windows.",
     });
 
     topic(2, "Tip: Creating content-specific puzzles", {
