@@ -635,6 +635,10 @@ void Editor::setupCrostic() {
     int one = 1;
     registerQuotation(one);
     mapCrosticSlots();
+    // The answers may have gained a prefix: show slot 1 afresh even when its
+    // row was already selected, so the boxes never hold a stale answer that
+    // the next Accept would write back.
+    view.selectedRow = -1;
     selectListRow(0);
     doc.currentQuestion = 1;
     view.crosticOn = true;

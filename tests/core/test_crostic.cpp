@@ -49,6 +49,13 @@ TEST_F(EditorTest, SetupPrefixesExistingAnswersOnceAndKeepsMatchingOnes) {
 
     ed.setupCrostic();
     EXPECT_EQ(answers(), "apple,bear,E-dog,D");
+
+    // Slot 1 stays selected through Setup, yet the boxes show its new answer.
+    ed.selectListRow(0);
+    prompter.inputs = {"XBED"};
+    ed.setupCrostic();
+    EXPECT_EQ(ed.view.selectedRow, 0);
+    EXPECT_EQ(ed.view.answerBox, "X-apple");
 }
 
 TEST_F(EditorTest, TildeHidesTheRestButItsLettersStillTakeSlots) {
