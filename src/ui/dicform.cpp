@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <optional>
 
 #include "text.h"
