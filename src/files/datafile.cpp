@@ -178,20 +178,28 @@ bool writeAll(int fd, const std::string& bytes) {
 
 }  // namespace
 
+// A text is one line of the file: a line break pasted into it (the
+// quotation box accepts them) is written as a space, so that every later
+// line keeps its place.
+static std::string oneLine(std::string text) {
+    std::replace_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    return text;
+}
+
 std::string formatDataFile(const Document& doc) {
     const HeaderValues& header = doc.header;
     const int count = std::clamp(doc.questionCount, 0, kMaxSlots);
     std::string out;
-    out += cut(doc.quotation, kFileQuote) + kCrLf;
-    out += header.title + kCrLf;
-    out += header.createdBy + kCrLf;
-    out += doc.crostic + kCrLf;
+    out += oneLine(cut(doc.quotation, kFileQuote)) + kCrLf;
+    out += oneLine(header.title) + kCrLf;
+    out += oneLine(header.createdBy) + kCrLf;
+    out += oneLine(doc.crostic) + kCrLf;
     for (bool option : {header.nameLine, header.periodDateLine, header.miniInstructions})
         out += std::string(option ? "1" : "0") + kCrLf;
     out += " " + std::to_string(count) + " " + kCrLf;
     for (int i = 1; i <= count; ++i) {
-        out += pairNumber(i) + "Q. " + doc.question[i] + kCrLf;
-        out += pairNumber(i) + "A. " + doc.answer[i] + kCrLf;
+        out += pairNumber(i) + "Q. " + oneLine(doc.question[i]) + kCrLf;
+        out += pairNumber(i) + "A. " + oneLine(doc.answer[i]) + kCrLf;
     }
     return out;
 }

@@ -49,6 +49,10 @@ TEST_F(DataFileTest, WritesTheDocumentByteForByte) {
     EXPECT_NE(bytes.find("\r\n 12 \r\n 1Q. q1\r\n"), std::string::npos);
     EXPECT_NE(bytes.find("\r\n 9A. \r\n10Q. q10\r\n10A. \r\n"), std::string::npos);
     EXPECT_EQ(bytes.substr(bytes.size() - 7), "12A. \r\n");
+
+    // A pasted line break never splits a line of the file.
+    doc.quotation = "Less\r\nis\nmore.";
+    EXPECT_EQ(formatDataFile(doc).substr(0, 16), "Less  is more.\r\n");
 }
 
 TEST_F(DataFileTest, SavedDocumentReadsBackWithTheSameTextsAndARebuiltStock) {
