@@ -158,7 +158,11 @@ int runBatch(const CommandLine& cl, std::ostream& err) {
 
 }  // namespace
 
-bool batchCrosticOn(const Document& doc, const CommandLine& cl) { return !cl.noCrostic && !doc.crostic.empty(); }
+// A puzzle read without a crostic line holds one space per question (the
+// crostic row's filler): that counts as no crostic.
+bool batchCrosticOn(const Document& doc, const CommandLine& cl) {
+    return !cl.noCrostic && doc.crostic.find_first_not_of(' ') != std::string::npos;
+}
 
 CommandLine parseCommandLine(int argc, char** argv) {
     std::vector<std::string> args;
