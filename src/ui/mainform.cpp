@@ -31,6 +31,7 @@
 #include "frmabout.h"
 #include "frmhelp.h"
 #include "frmoptions.h"
+#include "frmsplash.h"
 #include "frmtrouble.h"
 #include "printing.h"
 #include "quoteshow.h"
@@ -563,6 +564,7 @@ void Mainform::buildMenus() {
     mnuPrintSetup = item(mnuFile, "mnuPrintSetup", QStringLiteral("Print Setup"), QKeySequence(Qt::CTRL | Qt::Key_Y));
     mnuPrint = item(mnuFile, "mnuPrint", QStringLiteral("Print"), QKeySequence(Qt::CTRL | Qt::Key_P));
     mnuPrintkey = item(mnuFile, "mnuPrintkey", QStringLiteral("Print Key"), QKeySequence(Qt::CTRL | Qt::Key_K));
+    mnuExport = item(mnuFile, "mnuExport", QStringLiteral("Export..."));
     mnuFile->addSeparator();
     mnuQuit = item(mnuFile, "mnuQuit", QStringLiteral("Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
@@ -643,6 +645,11 @@ void Mainform::connectControls() {
     connect(mnuPrintSetup, &QAction::triggered, this, [this] { printSetupCommand(editor_.prompter()); });
     connect(mnuPrint, &QAction::triggered, this, [this] { print(false); });
     connect(mnuPrintkey, &QAction::triggered, this, [this] { print(true); });
+    connect(mnuExport, &QAction::triggered, this, [this] {
+        exportCommand_.run(editor_.prompter(), editor_.doc, [this](const std::string& path, std::string& error) {
+            return writePdf(editor_.doc, editor_.view.crosticOn, path, &error);
+        });
+    });
 
     // Edit menu: on the focused text box of any window of the program.
     connect(mnuCut, &QAction::triggered, this, [] { editCut(QApplication::focusWidget()); });
@@ -805,7 +812,7 @@ void Mainform::applyEnabling() {
              cmdDelete, cmdInsert, cmdJump, cmdGaps, cmdEmpty})
         if (w->isEnabled() != on) w->setEnabled(on);
     const bool files = editor_.view.fileMenusEnabled;
-    for (QAction* a : {mnuNew, mnuClose, mnuSave, mnuSaveAs, mnuRevert, mnuPrint, mnuPrintkey})
+    for (QAction* a : {mnuNew, mnuClose, mnuSave, mnuSaveAs, mnuRevert, mnuPrint, mnuPrintkey, mnuExport})
         if (a->isEnabled() != files) a->setEnabled(files);
 }
 

@@ -1,13 +1,12 @@
 #include "quoteshow.h"
 
 #include <QEvent>
-#include <algorithm>
-#include <QFile>
 #include <QFontMetrics>
-#include <QLabel>
 #include <QPainter>
-#include <QSvgRenderer>
 
+#include <algorithm>
+
+#include "frmsplash.h"
 #include "text.h"
 
 namespace qbrx {
@@ -16,7 +15,6 @@ namespace {
 
 constexpr int kPlaceRight = 200;   // twips right of the main window's left edge
 constexpr int kPlaceDown = 1010;   // twips below its top edge
-const char* const kLogoResource = ":/qbrx/logo.svg";
 
 QColor colorOf(const Rgb& c) { return QColor(c.r, c.g, c.b); }
 
@@ -39,24 +37,8 @@ Quoteshow::Quoteshow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::ClickFocus);
 
-    imgLogo = new QLabel(this);
+    imgLogo = new LogoPicture(this);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo->setAlignment(Qt::AlignCenter);
-    QSvgRenderer logo{QString::fromLatin1(kLogoResource)};
-    if (QFile::exists(QString::fromLatin1(kLogoResource)) && logo.isValid()) {
-        QPixmap pixmap(96, 96);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        logo.render(&painter);
-        painter.end();
-        imgLogo->setPixmap(pixmap);
-    } else {
-        QFont font(QStringLiteral("Times New Roman"));
-        font.setPointSizeF(20);
-        font.setBold(true);
-        imgLogo->setFont(font);
-        imgLogo->setText(QStringLiteral("Quotabrix"));
-    }
     imgLogo->resize(imgLogo->sizeHint());
 
     // Until the first registration the window shows only the logo.

@@ -9,10 +9,11 @@
 
 #include "mainview.h"
 
-class QLabel;
 class QPainter;
 
 namespace qbrx {
+
+class LogoPicture;
 
 class Quoteshow : public QWidget {
     Q_OBJECT
@@ -36,7 +37,7 @@ public:
     // loses it.
     std::function<void(bool)> onFocusChange;
 
-    QLabel* imgLogo;
+    LogoPicture* imgLogo;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
