@@ -20,6 +20,7 @@
 #include "dictionaryhost.h"
 #include "document.h"
 #include "editor.h"
+#include "exportcommand.h"
 #include "pagelayout.h"
 #include "wordsearch.h"
 
@@ -163,6 +164,7 @@ public:
     QAction* mnuPrintSetup;
     QAction* mnuPrint;
     QAction* mnuPrintkey;
+    QAction* mnuExport;  // File > Export...: PDF, ipuz or JPZ
     QAction* mnuQuit;
     QAction* mnuUndo;
     QAction* mnuCut;
@@ -224,6 +226,7 @@ private:
     std::unique_ptr<DocumentCommands> commands_;
     std::unique_ptr<QPrinter> printer_;
     PageValues page_;
+    ExportCommand exportCommand_;  // keeps the last export name
     std::vector<QAction*> allActions_;                        // every menu item
     std::array<CrosticLabelView, kCrosticLabels> shownCrostic_{};  // as last drawn
     int questionFocusRuns_ = 0;

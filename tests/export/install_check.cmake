@@ -37,8 +37,8 @@ execute_process(COMMAND "${PREFIX}/bin/quotabrix" ${args} --seed 7 "${DATA_FILE}
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "the installed quotabrix --pdf returned ${rc}")
 endif()
-file(READ "${out}/puzzle.pdf" head LIMIT 5)
-if(NOT head STREQUAL "%PDF-")
+file(READ "${out}/puzzle.pdf" head LIMIT 5 HEX)
+if(NOT head STREQUAL "255044462d")  # "%PDF-"
   message(FATAL_ERROR "puzzle.pdf is not a PDF")
 endif()
 if(EXPORTS)
