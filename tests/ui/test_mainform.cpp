@@ -117,6 +117,20 @@ private slots:
         QCOMPARE(form->cmdQuote->text(), QStringLiteral("Show Quote"));
     }
 
+    void startUpBeforeShowingFocusesTheQuotation() {
+        // The program starts the window up first and shows it afterwards.
+        form.reset();
+        form = std::make_unique<Mainform>(*prompter, *random, *dictionary);
+        form->startUp();
+        form->show();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QCOMPARE(QApplication::focusWidget(), form->txtQuote);
+        QCOMPARE(form->txtQuote->textCursor().selectedText(), kPrompt);
+        QTest::keyClicks(form->txtQuote, QStringLiteral("Less"));
+        QCOMPARE(form->txtQuote->toPlainText(), QStringLiteral("Less"));
+    }
+
     void registerCleansCountsAndShowsTheGrid() {
         // Typing replaces the selected prompt; Up and Down act as Home and End.
         typeQuote(QStringLiteral("\"Less\"  is more."));
