@@ -46,7 +46,7 @@ public:
     bool printDialog() override { return false; }
     void printSetupDialog() override {}
 
-    // The texts of the messages shown so far, and forgetting them.
+    // The texts of the messages shown so far.
     std::vector<std::string> texts() const {
         std::vector<std::string> out;
         for (const MessageRequest& m : messages) out.push_back(m.text);
