@@ -971,8 +971,12 @@ void Mainform::questionBoxGotFocus() {
     perform([](Editor& e) { e.questionBoxFocus(); });
     // The dictionary's Add & Advance: accept the entry and bring the
     // dictionary back for the next question.
+    // Each round clears one marker; both markers are spent by the one
+    // focus change of an Add & Advance (the second round's Accept finds the
+    // boxes already emptied by the first), so none lingers to accept a later
+    // Add & Edit by surprise.
     const std::string advance = "Advance";
-    if (tag == advance || cmdDictionaryTag == advance) {
+    for (int round = 0; round < 2 && (tag == advance || cmdDictionaryTag == advance); ++round) {
         perform([](Editor& e) { e.acceptButton(); });
         openDictionary();
         if (tag == advance && cmdDictionaryTag == advance) {
@@ -989,6 +993,8 @@ void Mainform::questionBoxGotFocus() {
 // ------------------------------------------------------------- commands
 
 void Mainform::openDictionary() {
+    cmdDictionary->setText(QStringLiteral("Dictionary"));
+    cmdDictionary->setEnabled(true);
     if (onOpenDictionary) onOpenDictionary();
 }
 

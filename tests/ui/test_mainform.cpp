@@ -477,10 +477,15 @@ private slots:
 
         QCOMPARE(form->editor().doc.questionCount, 1);
         QCOMPARE(form->editor().doc.question[1], std::string("Question for [less]"));
-        QCOMPARE(opened, 2);
-        QVERIFY(form->tag.empty());
-        QCOMPARE(form->cmdDictionaryTag, std::string("Advance"));
+        QCOMPARE(opened, 4);
+        QVERIFY(form->tag.empty() && form->cmdDictionaryTag.empty());
         QVERIFY(form->emptyRowSelected());
+
+        // No marker lingers: a later Add & Edit only hands the word over.
+        host.setAnswerBoxText("more");
+        host.focusQuestionBox();
+        QCOMPARE(form->editor().doc.questionCount, 1);
+        QCOMPARE(form->txtAnswer->text(), QStringLiteral("more"));
     }
 };
 
