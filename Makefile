@@ -16,12 +16,7 @@ build: deps
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
-	  echo "No display: starting under xvfb-run (nothing will be visible)."; \
-	  xvfb-run -a $(BUILD)/app/quotabrix; \
-	else \
-	  $(BUILD)/app/quotabrix; \
-	fi
+	$(BUILD)/app/quotabrix
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
