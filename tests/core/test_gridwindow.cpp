@@ -1,4 +1,4 @@
-#include "scriptedprompter.h"
+#include "editorfixture.h"
 
 namespace qbrx::test {
 namespace {
@@ -35,23 +35,6 @@ TEST_F(EditorTest, GridOfAnEightyFiveCharacterQuotation) {
     EXPECT_EQ(textAt(pic, cellX(3) + 32, numberY), "");
     EXPECT_EQ(textAt(pic, cellX(4) + 32, numberY) + textAt(pic, cellX(4) + 150, letterY), "3/redC");
     EXPECT_EQ(textAt(pic, cellX(5) + 32, numberY) + textAt(pic, cellX(5) + 150, letterY), ".");
-}
-
-TEST_F(EditorTest, ShowQuoteButtonAndGridFocus) {
-    ed.quoteGridMenu();
-    EXPECT_FALSE(ed.view.gridVisible);
-    registerQuote("abc");
-    ed.quoteButtonClick();
-    EXPECT_FALSE(ed.view.gridVisible);
-    ed.quoteButtonClick();
-    ed.gridWindowFocus(false);
-    EXPECT_EQ(ed.view.focus, Focus::Question);
-    ed.questionBoxFocus();
-    EXPECT_EQ(ed.view.quoteButtonCaption, "Show Quote");
-    EXPECT_TRUE(ed.view.gridVisible);
-    ed.gridWindowFocus(true);
-    ed.quoteButtonClick();
-    EXPECT_EQ(ed.view.quoteButtonCaption + ed.view.quoteButtonTag, "Hide Quote");
 }
 
 }  // namespace
