@@ -5,24 +5,12 @@
 #include <string>
 
 #include "editor.h"
+#include "scriptedprompter.h"
 
 namespace {
 
-class SilentPrompter : public qbrx::Prompter {
-public:
-    qbrx::Reply message(const qbrx::MessageRequest&) override { return qbrx::Reply::Ok; }
-    std::optional<std::string> input(const std::string&, const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    void beep() override {}
-    std::optional<std::string> openFile(const qbrx::FileRequest&) override { return std::nullopt; }
-    std::optional<std::string> saveFile(const qbrx::FileRequest&) override { return std::nullopt; }
-    bool printDialog() override { return false; }
-    void printSetupDialog() override {}
-};
-
 void BM_RegisterFullPuzzle(benchmark::State& state) {
-    SilentPrompter prompter;
+    qbrx::ScriptedPrompter prompter;
     qbrx::SeededRandom random(12345);
     qbrx::Editor ed(prompter, random);
     ed.startUp();

@@ -11,23 +11,10 @@
 
 #include "datafile.h"
 #include "editor.h"
-#include "prompter.h"
 #include "random.h"
+#include "scriptedprompter.h"
 
 namespace {
-
-class SilentPrompter : public qbrx::Prompter {
-public:
-    qbrx::Reply message(const qbrx::MessageRequest&) override { return qbrx::Reply::Ok; }
-    std::optional<std::string> input(const std::string&, const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    void beep() override {}
-    std::optional<std::string> openFile(const qbrx::FileRequest&) override { return std::nullopt; }
-    std::optional<std::string> saveFile(const qbrx::FileRequest&) override { return std::nullopt; }
-    bool printDialog() override { return false; }
-    void printSetupDialog() override {}
-};
 
 void require(bool condition) {
     if (!condition) std::abort();
@@ -66,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         done += static_cast<std::size_t>(n);
     }
 
-    SilentPrompter prompter;
+    qbrx::ScriptedPrompter prompter;
     qbrx::ScriptedRandom random{{0.0, 0.37, 0.999, 0.5}};
     qbrx::Editor editor{prompter, random};
     editor.startUp();
