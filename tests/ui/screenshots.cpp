@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
     }
     const QString outDir = QString::fromLocal8Bit(argv[1]);
 
-    qbrx::test::ScriptedPrompter prompter;
+    qbrx::ScriptedPrompter prompter;
     qbrx::SeededRandom random(1845);
     qbrx::Dictionary dictionary;
     qbrx::Mainform form(prompter, random, dictionary);

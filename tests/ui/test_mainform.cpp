@@ -1,26 +1,10 @@
 // The main window driven through its real widgets: typing, clicks and keys
 // on the road of one answer, and the commands around it.
-#include <QAction>
-#include <QCheckBox>
-#include <QRadioButton>
-#include <QClipboard>
-#include <QFrame>
-#include <QGuiApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QToolButton>
 #include <QtTest>
+#include <QtWidgets>
 
-#include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
-#include <string>
 
 #include "dictionary.h"
 #include "documentcommands.h"
@@ -29,7 +13,6 @@
 #include "quoteshow.h"
 #include "random.h"
 #include "scriptedprompter.h"
-#include "text.h"
 
 using namespace qbrx;
 
@@ -43,19 +26,12 @@ QStringList rows(const QListWidget* list) {
     return out;
 }
 
-QString numbers(const Mainform& form, int count) {
-    QStringList out;
-    for (int k = 0; k < count; ++k) out << form.lblUnderCrostic[k]->text();
-    return out.join(QLatin1Char(' '));
-}
-
 }  // namespace
 
 class TestMainform : public QObject {
     Q_OBJECT
 
-private:
-    std::unique_ptr<test::ScriptedPrompter> prompter;
+    std::unique_ptr<ScriptedPrompter> prompter;
     std::unique_ptr<ScriptedRandom> random;  // every search starts at position 1
     std::unique_ptr<Dictionary> dictionary;
     std::unique_ptr<Mainform> form;
@@ -72,21 +48,33 @@ private:
         QTest::keyClicks(form->txtAnswer, answer);
         QTest::keyClick(form->txtAnswer, Qt::Key_Return);
     }
+    // Registers "Less is more." and accepts the first `count` of three answers.
+    void fill(int count) {
+        typeQuote(QStringLiteral("Less is more."));
+        const char* pairs[][2] = {{"First", "less"}, {"Second", "more"}, {"Third", "sir"}};
+        for (int i = 0; i < count; ++i) enterPair(pairs[i][0], pairs[i][1]);
+    }
     void clickRow(int row) {
         const QRect rect = form->lstQuestion->visualItemRect(form->lstQuestion->item(row));
         QTest::mouseClick(form->lstQuestion->viewport(), Qt::LeftButton, {}, rect.center());
     }
+    QString crostic(int from, int count) {
+        QString out;
+        for (int k = from; k < from + count; ++k) out += form->lblCrostic[k]->text();
+        return out;
+    }
 
 private slots:
     void init() {
-        prompter = std::make_unique<test::ScriptedPrompter>();
+        // As in the program: started up first, shown afterwards.
+        prompter = std::make_unique<ScriptedPrompter>();
         random = std::make_unique<ScriptedRandom>(std::vector<double>{0.0});
         dictionary = std::make_unique<Dictionary>();
         form = std::make_unique<Mainform>(*prompter, *random, *dictionary);
+        form->startUp();
         form->show();
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        form->startUp();
     }
     void cleanup() {
         form.reset();
@@ -94,64 +82,38 @@ private slots:
     }
 
     void startUpLeavesOnlyTheQuotationUsable() {
-        QCOMPARE(form->txtQuote->toPlainText(), kPrompt);
-        QCOMPARE(form->txtQuote->textCursor().selectedText(), kPrompt);
         QCOMPARE(QApplication::focusWidget(), form->txtQuote);
+        QCOMPARE(form->txtQuote->textCursor().selectedText(), kPrompt);
         QCOMPARE(rows(form->lstQuestion), QStringList{QStringLiteral(" A. ")});
-        QCOMPARE(form->lstQuestion->currentRow(), 0);
-        QVERIFY(form->cmdRegister->isEnabled());
+        QVERIFY(form->cmdRegister->isEnabled() && form->mnuOpen->isEnabled());
         for (QWidget* w : std::initializer_list<QWidget*>{form->txtQuestion, form->txtAnswer, form->cmdAccept,
                                                           form->cmdQuote, form->lstQuestion, form->cmdMoveUp,
                                                           form->optCrosticOn, form->cmdGaps})
             QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
-        for (QAction* a : {form->mnuNew, form->mnuSave, form->mnuSaveAs, form->mnuRevert, form->mnuPrint,
-                           form->mnuPrintkey})
+        for (QAction* a : {form->mnuNew, form->mnuSave, form->mnuSaveAs, form->mnuRevert, form->mnuPrint})
             QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
-        QVERIFY(form->mnuOpen->isEnabled());
-        QVERIFY(form->mnuQuit->isEnabled());
-        QVERIFY(form->shpRegister->isHidden());
-
         // Quote Grid does nothing before a quotation is registered.
         QTest::keyClick(form->txtQuote, Qt::Key_F7);
         QVERIFY(!form->gridWindow()->isVisible());
-        QCOMPARE(form->cmdQuote->text(), QStringLiteral("Show Quote"));
-    }
-
-    void startUpBeforeShowingFocusesTheQuotation() {
-        // The program starts the window up first and shows it afterwards.
-        form.reset();
-        form = std::make_unique<Mainform>(*prompter, *random, *dictionary);
-        form->startUp();
-        form->show();
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        QCOMPARE(QApplication::focusWidget(), form->txtQuote);
-        QCOMPARE(form->txtQuote->textCursor().selectedText(), kPrompt);
-        QTest::keyClicks(form->txtQuote, QStringLiteral("Less"));
-        QCOMPARE(form->txtQuote->toPlainText(), QStringLiteral("Less"));
     }
 
     void registerCleansCountsAndShowsTheGrid() {
-        // Typing replaces the selected prompt; Up and Down act as Home and End.
+        // Typing replaces the selected prompt.
         typeQuote(QStringLiteral("\"Less\"  is more."));
         QCOMPARE(form->txtQuote->toPlainText(), QStringLiteral("\u201CLess\u201D is more."));
-        QCOMPARE(form->lblTotalletters->text(), QStringLiteral("10"));
-        QCOMPARE(form->lblvowels->text(), QStringLiteral("4"));
-        QCOMPARE(form->lblconsonants->text(), QStringLiteral("6"));
-        QCOMPARE(form->lblLettersleft[4]->text(), QStringLiteral("2"));   // E
-        QCOMPARE(form->lblLettersleft[18]->text(), QStringLiteral("3"));  // S
-        QCOMPARE(form->lblLettersleft[26]->text(), QStringLiteral("10"));
+        QCOMPARE(form->lblTotalletters->text() + form->lblvowels->text() + form->lblconsonants->text(),
+                 QStringLiteral("1046"));
+        QCOMPARE(form->lblLettersleft[4]->text() + form->lblLettersleft[18]->text(), QStringLiteral("23"));  // E S
         QVERIFY(form->gridWindow()->isVisible());
-        QVERIFY(!form->gridWindow()->picture().ops.empty());
         QCOMPARE(form->cmdQuote->text(), QStringLiteral("Hide Quote"));
         for (QWidget* w : std::initializer_list<QWidget*>{form->txtQuestion, form->txtAnswer, form->cmdAccept,
                                                           form->cmdQuote, form->lstQuestion, form->cmdEmpty})
             QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
         for (QAction* a : {form->mnuNew, form->mnuSave, form->mnuSaveAs, form->mnuRevert, form->mnuPrint})
-            QVERIFY(a->isEnabled());
-        QCOMPARE(form->txtQuote->focusPolicy(), Qt::ClickFocus);
+            QVERIFY2(a->isEnabled(), qPrintable(a->objectName()));
 
-        // Enter in the quotation box registers again without a line break.
+        // Enter in the quotation box registers again without a line break;
+        // Down acts as End.
         form->txtQuote->setFocus();
         QTest::keyClick(form->txtQuote, Qt::Key_Down);
         QTest::keyClicks(form->txtQuote, QStringLiteral("  Yes"));
@@ -163,20 +125,16 @@ private slots:
         QTest::mouseClick(form->cmdQuote, Qt::LeftButton);
         QVERIFY(!form->gridWindow()->isVisible());
         QCOMPARE(form->cmdQuote->text(), QStringLiteral("Show Quote"));
-        QCOMPARE(QApplication::focusWidget(), form->txtQuestion);
         QTest::keyClick(form->txtQuestion, Qt::Key_F7);
         QVERIFY(form->gridWindow()->isVisible());
         QCOMPARE(form->cmdQuote->text(), QStringLiteral("Hide Quote"));
     }
 
     void acceptingWithEnterEncodesTheAnswer() {
-        typeQuote(QStringLiteral("Less is more."));
-        enterPair(QStringLiteral("Opposite of more"), QStringLiteral("less"));
-
-        QCOMPARE(rows(form->lstQuestion), (QStringList{QStringLiteral(" A. Opposite of more"), QStringLiteral(" B. ")}));
+        fill(1);
+        QCOMPARE(rows(form->lstQuestion), (QStringList{QStringLiteral(" A. First"), QStringLiteral(" B. ")}));
         QCOMPARE(form->lstQuestion->currentRow(), 1);
-        QVERIFY(form->txtQuestion->text().isEmpty());
-        QVERIFY(form->txtAnswer->text().isEmpty());
+        QVERIFY(form->txtQuestion->text().isEmpty() && form->txtAnswer->text().isEmpty());
         QCOMPARE(QApplication::focusWidget(), form->txtQuestion);
         QCOMPARE(form->lblCrostic[0]->text(), QStringLiteral("l"));
         QCOMPARE(form->lblLettersleft[26]->text(), QStringLiteral("6"));
@@ -184,25 +142,17 @@ private slots:
         clickRow(0);
         QCOMPARE(form->txtAnswer->text(), QStringLiteral("less"));
         QCOMPARE(form->lblEncoded->text(), QStringLiteral(" _ _ _ _ "));
-        QCOMPARE(numbers(*form, 5), QStringLiteral("1 2 3 4 "));
-        // The grid window shows the taken letters with the answer's label.
-        const auto& ops = form->gridWindow()->picture().ops;
-        QVERIFY(std::any_of(ops.begin(), ops.end(), [](const DrawOp& op) {
-            return op.kind == DrawOp::Kind::Text && op.text == "A" && op.color == kBlue;
-        }));
+        QCOMPARE(form->lblUnderCrostic[0]->text() + form->lblUnderCrostic[3]->text(), QStringLiteral("14"));
 
-        // A one-letter answer is refused with a beep; the Answer box keeps
-        // the stored answer.
+        // A one-letter answer is refused with a beep.
         clickRow(1);
         enterPair(QStringLiteral("Letter"), QStringLiteral("x"));
         QCOMPARE(prompter->beeps, 1);
-        QCOMPARE(form->txtAnswer->text(), QStringLiteral("no answer"));
         QCOMPARE(form->editor().doc.questionCount, 1);
     }
 
     void editingAFilledSlotRegistersAgain() {
-        typeQuote(QStringLiteral("Less is more."));
-        enterPair(QStringLiteral("Opposite of more"), QStringLiteral("less"));
+        fill(1);
         clickRow(0);
         form->txtAnswer->setFocus();
         QCOMPARE(form->txtAnswer->selectedText(), QStringLiteral("less"));
@@ -212,46 +162,24 @@ private slots:
         QCOMPARE(form->editor().doc.questionCount, 1);
         QCOMPARE(form->lblCrostic[0]->text(), QStringLiteral("m"));
         QCOMPARE(form->lstQuestion->currentRow(), 0);
-        QCOMPARE(form->lblEncoded->text(), QStringLiteral(" _ _ _ _ "));
-        QCOMPARE(numbers(*form, 4), QStringLiteral("7 8 9 2"));
+        QCOMPARE(form->lblUnderCrostic[0]->text() + form->lblUnderCrostic[3]->text(), QStringLiteral("72"));
         QCOMPARE(form->lblLettersleft[11]->text(), QStringLiteral("1"));  // the L is free again
     }
 
-    void boxKeysStepThroughTheSlots() {
-        typeQuote(QStringLiteral("Less is more."));
-        enterPair(QStringLiteral("First"), QStringLiteral("less"));
-        enterPair(QStringLiteral("Second"), QStringLiteral("more"));
-        form->txtAnswer->setFocus();
-        QTest::keyClick(form->txtAnswer, Qt::Key_Home);
+    void boxKeysAndMoveAskForRegistration() {
+        fill(2);
+        QTest::keyClick(form->txtQuestion, Qt::Key_Home);
         QCOMPARE(form->lstQuestion->currentRow(), 0);
         QTest::keyClick(form->txtQuestion, Qt::Key_PageDown);
-        QCOMPARE(form->lstQuestion->currentRow(), 1);
         QCOMPARE(form->txtQuestion->text(), QStringLiteral("Second"));
-        QTest::keyClick(form->txtQuestion, Qt::Key_End);
+        QTest::keyClick(form->txtAnswer, Qt::Key_End);
         QCOMPARE(form->lstQuestion->currentRow(), 2);
-        QTest::keyClick(form->txtQuestion, Qt::Key_PageUp);
-        QCOMPARE(form->lstQuestion->currentRow(), 1);
-        // Up is Home for the caret, not for the list.
-        form->txtQuestion->setFocus();
-        form->txtQuestion->setCursorPosition(3);
-        QTest::keyClick(form->txtQuestion, Qt::Key_Up);
-        QCOMPARE(form->txtQuestion->cursorPosition(), 0);
-        QCOMPARE(form->lstQuestion->currentRow(), 1);
-
         // A crostic letter jumps to its question.
         QTest::mouseClick(form->lblCrostic[0], Qt::LeftButton);
         QCOMPARE(form->lstQuestion->currentRow(), 0);
-    }
 
-    void moveAsksForRegistration() {
-        typeQuote(QStringLiteral("Less is more."));
-        enterPair(QStringLiteral("First"), QStringLiteral("less"));
-        enterPair(QStringLiteral("Second"), QStringLiteral("more"));
-        clickRow(0);
         QTest::mouseClick(form->cmdMoveUp, Qt::LeftButton);  // already at the top
         QCOMPARE(form->cmdRegister->text(), QStringLiteral("Register"));
-        QVERIFY(form->shp1->isHidden());
-
         clickRow(1);
         QTest::mouseClick(form->cmdMoveUp, Qt::LeftButton);
         QCOMPARE(rows(form->lstQuestion),
@@ -259,18 +187,15 @@ private slots:
         QCOMPARE(form->lstQuestion->currentRow(), 0);
         QCOMPARE(form->cmdRegister->text(), QStringLiteral("ReRegister"));
         for (QFrame* f : {form->shp1, form->shp2, form->shp3, form->shpRegister}) QVERIFY(f->isVisible());
-        QCOMPARE(form->lblCrostic[0]->text() + form->lblCrostic[1]->text(), QStringLiteral("ml"));
+        QCOMPARE(crostic(0, 2), QStringLiteral("ml"));
 
         QTest::mouseClick(form->cmdRegister, Qt::LeftButton);
         QCOMPARE(form->cmdRegister->text(), QStringLiteral("Register"));
         for (QFrame* f : {form->shp1, form->shp2, form->shp3, form->shpRegister}) QVERIFY(f->isHidden());
     }
 
-    void deleteAsksFirstExceptFromThePopup() {
-        typeQuote(QStringLiteral("Less is more."));
-        enterPair(QStringLiteral("First"), QStringLiteral("less"));
-        enterPair(QStringLiteral("Second"), QStringLiteral("more"));
-        enterPair(QStringLiteral("Third"), QStringLiteral("sir"));
+    void deleteAsksFirst() {
+        fill(3);
         clickRow(0);
         prompter->replies = {Reply::Cancel};
         QTest::mouseClick(form->cmdDelete, Qt::LeftButton);
@@ -278,57 +203,39 @@ private slots:
         QCOMPARE(prompter->messages.back().buttons, Buttons::OkCancel);
         QCOMPARE(form->lstQuestion->count(), 4);
 
+        prompter->replies = {Reply::Ok};
         QTest::mouseClick(form->cmdDelete, Qt::LeftButton);
         QCOMPARE(rows(form->lstQuestion).first(), QStringLiteral(" A. Second"));
-        QCOMPARE(form->lstQuestion->currentRow(), 0);
+        QCOMPARE(crostic(0, 2), QStringLiteral("ms"));
 
         // The full stop typed in the list asks too.
-        const auto asked = prompter->messages.size();
+        prompter->replies = {Reply::Ok};
         form->lstQuestion->setFocus();
         QTest::keyClicks(form->lstQuestion, QStringLiteral("."));
-        QCOMPARE(prompter->messages.size(), asked + 1);
+        QCOMPARE(prompter->messages.size(), size_t(3));
         QCOMPARE(form->editor().doc.questionCount, 1);
-
-        // The pop-up menu's Delete asks nothing.
-        form->showPopup = [this](const QPoint&) { form->Qdelete->trigger(); };
-        clickRow(0);
-        const QRect first = form->lstQuestion->visualItemRect(form->lstQuestion->item(0));
-        QTest::mouseClick(form->lstQuestion->viewport(), Qt::RightButton, {}, first.center());
-        QCOMPARE(prompter->messages.size(), asked + 1);
-        QCOMPARE(rows(form->lstQuestion), QStringList{QStringLiteral(" A. ")});
     }
 
     void findGapsAndEmptyAnswers() {
-        typeQuote(QStringLiteral("Less is more."));
-        enterPair(QStringLiteral("First"), QStringLiteral("less"));
+        fill(1);
         QTest::mouseClick(form->cmdGaps, Qt::LeftButton);
         QCOMPARE(prompter->texts().back(), std::string("All answers are fully coded."));
         QTest::mouseClick(form->cmdEmpty, Qt::LeftButton);
         QCOMPARE(prompter->texts().back(), std::string("No empty answers"));
 
-        // Find Gaps left slot 1 current with the empty row still selected: a
-        // click on the empty row makes it current again.
-        clickRow(1);
-        QCOMPARE(form->editor().doc.currentQuestion, 2);
         // "bee": no B in the stock, so slot 2 has a gap; slot 3 has none.
+        clickRow(1);
         enterPair(QStringLiteral("Insect"), QStringLiteral("bee"));
         enterPair(QStringLiteral("Third"), QStringLiteral("om"));
         clickRow(2);
-        const auto shown = prompter->messages.size();
         QTest::mouseClick(form->cmdGaps, Qt::LeftButton);
-        QCOMPARE(prompter->messages.size(), shown);
+        QCOMPARE(prompter->messages.size(), size_t(2));
         QCOMPARE(form->lstQuestion->currentRow(), 1);
         QVERIFY(form->lblEncoded->text().contains(QLatin1Char('B')));
     }
 
     void newAsksTwiceAndResets() {
-        // Straight after start-up New does nothing at all.
-        form->mnuNew->setEnabled(true);
-        form->mnuNew->trigger();
-        QVERIFY(prompter->messages.empty());
-
-        typeQuote(QStringLiteral("Less is more."));
-        enterPair(QStringLiteral("First"), QStringLiteral("less"));
+        fill(1);
         prompter->replies = {Reply::Cancel};
         form->mnuNew->trigger();
         QCOMPARE(form->editor().doc.questionCount, 1);
@@ -336,68 +243,51 @@ private slots:
         prompter->replies = {Reply::No, Reply::No};
         form->mnuNew->trigger();
         const auto texts = prompter->texts();
-        QCOMPARE(texts[texts.size() - 2], std::string("Save changes to  before creating a new document?"));
-        QCOMPARE(texts.back(), std::string("Preserve Quote for New document?"));
-        QCOMPARE(prompter->messages.back().title, std::optional<std::string>(""));
-        QCOMPARE(form->txtQuote->toPlainText(), kPrompt);
+        QCOMPARE(texts.size(), size_t(3));
+        QCOMPARE(texts[1], std::string("Save changes to  before creating a new document?"));
+        QCOMPARE(texts[2], std::string("Preserve Quote for New document?"));
         QCOMPARE(form->txtQuote->textCursor().selectedText(), kPrompt);
         QCOMPARE(QApplication::focusWidget(), form->txtQuote);
-        QVERIFY(!form->gridWindow()->isVisible());
-        QVERIFY(!form->txtQuestion->isEnabled());
-        QVERIFY(form->lblCrostic[0]->text().isEmpty());
-        QVERIFY(form->lblLettersleft[26]->text().isEmpty());
-        QVERIFY(form->lblEncoded->text().isEmpty());
+        QVERIFY(!form->gridWindow()->isVisible() && !form->txtQuestion->isEnabled());
+        QVERIFY(form->lblCrostic[0]->text().isEmpty() && form->lblEncoded->text().isEmpty());
         QCOMPARE(form->lstQuestion->count(), 0);
-
-        // The next registration shows the grid window again.
-        typeQuote(QStringLiteral("Once more"));
-        QVERIFY(form->gridWindow()->isVisible());
     }
 
     void saveAsWithCtrlAThenOpen() {
         QTemporaryDir dir;
-        QVERIFY(dir.isValid());
         const std::string path = dir.filePath(QStringLiteral("less.dat")).toStdString();
-        typeQuote(QStringLiteral("Less is more."));
-        enterPair(QStringLiteral("Opposite of more"), QStringLiteral("less"));
-
+        fill(1);
         // Ctrl+A is Save As even while a text box has the focus.
         prompter->files = {path};
         QTest::keyClick(form->txtQuestion, Qt::Key_A, Qt::ControlModifier);
         QVERIFY(std::filesystem::exists(path));
-        QVERIFY(form->txtQuestion->selectedText().isEmpty());
+        QCOMPARE(prompter->saveRequests.size(), size_t(1));
 
         prompter->replies = {Reply::No, Reply::No};
         form->mnuNew->trigger();
-        QCOMPARE(form->lstQuestion->count(), 0);
-
         prompter->files = {path};
         QTest::keyClick(form->txtQuote, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(prompter->openRequests.size(), size_t(1));
         QCOMPARE(form->documentCommands().dataFileName, path);
         QCOMPARE(form->txtQuote->toPlainText(), QStringLiteral("Less is more."));
-        QCOMPARE(rows(form->lstQuestion), (QStringList{QStringLiteral(" A. Opposite of more"), QStringLiteral(" B. ")}));
+        QCOMPARE(rows(form->lstQuestion), (QStringList{QStringLiteral(" A. First"), QStringLiteral(" B. ")}));
         QVERIFY(form->txtQuestion->isEnabled());
         QCOMPARE(form->lblCrostic[0]->text(), QStringLiteral("l"));
     }
 
     void editCommandsWorkOnTheFocusedBox() {
-        typeQuote(QStringLiteral("Less is more."));
+        fill(0);
         form->txtAnswer->setFocus();
         QTest::keyClicks(form->txtAnswer, QStringLiteral("sealion"));
         form->txtAnswer->setSelection(0, 3);
         QTest::keyClick(form->txtAnswer, Qt::Key_X, Qt::ControlModifier);
         QCOMPARE(form->txtAnswer->text(), QStringLiteral("lion"));
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("sea"));
 
         form->txtQuestion->setFocus();
         form->txtQuestion->setText(QStringLiteral("Big cat"));
         form->txtQuestion->setCursorPosition(0);
         QTest::keyClick(form->txtQuestion, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(form->txtQuestion->text(), QStringLiteral("seaBig cat"));
-
-        // Copy with nothing selected empties the clipboard.
-        QTest::keyClick(form->txtQuestion, Qt::Key_C, Qt::ControlModifier);
-        QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
 
         form->txtAnswer->setFocus();
         form->txtAnswer->setSelection(1, 1);
@@ -407,7 +297,7 @@ private slots:
         form->txtQuote->setFocus();
         form->mnuSelectAll->trigger();
         QCOMPARE(form->txtQuote->textCursor().selectedText(), QStringLiteral("Less is more."));
-        // Clear and Select All leave other controls alone.
+        // Clear leaves other controls alone.
         form->lstQuestion->setFocus();
         form->mnuClear->trigger();
         QCOMPARE(form->txtQuote->toPlainText(), QStringLiteral("Less is more."));
@@ -417,15 +307,10 @@ private slots:
         HeaderValues& header = form->editor().doc.header;
         header.title = "Walden";
         header.titleGiven = true;
-        header.nameLine = true;
         form->mnuHeader->trigger();
         frmOptions* dialog = form->optionsDialog();
         QVERIFY(dialog->isVisible());
-        QCOMPARE(dialog->windowTitle(), QStringLiteral("Header"));
         QCOMPARE(dialog->txtPuzzleTitle->text(), QStringLiteral("Walden"));
-        QVERIFY(dialog->chkName->isChecked());
-        QVERIFY(!dialog->chkPeriod->isChecked());
-
         dialog->txtPuzzleTitle->setText(QStringLiteral("Changed"));
         dialog->chkPeriod->setChecked(true);
         QTest::mouseClick(dialog->cmdCancel, Qt::LeftButton);
@@ -437,18 +322,15 @@ private slots:
         QCOMPARE(dialog->txtPuzzleTitle->text(), QStringLiteral("Walden"));
         dialog->txtPuzzleTitle->clear();
         dialog->txtCreatedby->setText(QStringLiteral("Ms. Rivera"));
-        dialog->chkName->setChecked(false);
         QTest::mouseClick(dialog->cmdOkay, Qt::LeftButton);
         QCOMPARE(header.title, std::string());
         QVERIFY(header.titleGiven);  // an emptied title keeps the flag
         QCOMPARE(header.createdBy, std::string("Ms. Rivera"));
         QVERIFY(header.createdByGiven);
-        QVERIFY(!header.nameLine);
-        QVERIFY(!form->editor().doc.docChanged);
     }
 
     void gridWindowFocusTurnsTheCaptionBack() {
-        typeQuote(QStringLiteral("Less is more."));
+        fill(0);
         QEvent activate(QEvent::WindowActivate);
         QCoreApplication::sendEvent(form->gridWindow(), &activate);
         QEvent deactivate(QEvent::WindowDeactivate);
@@ -463,23 +345,19 @@ private slots:
     }
 
     void addAndAdvanceAcceptsAndReopensTheDictionary() {
-        typeQuote(QStringLiteral("Less is more."));
+        fill(0);
         int opened = 0;
         form->onOpenDictionary = [&opened] { ++opened; };
-        form->txtQuote->setFocus();
-        QVERIFY(form->emptyRowSelected());
-
         DictionaryHost& host = *form;
+        QVERIFY(host.emptyRowSelected());
         host.setAnswerBoxText("less");
         host.setQuestionBoxText("Question for [less]");
         host.setAdvanceMarkers();
         host.focusQuestionBox();
-
         QCOMPARE(form->editor().doc.questionCount, 1);
         QCOMPARE(form->editor().doc.question[1], std::string("Question for [less]"));
         QCOMPARE(opened, 4);
         QVERIFY(form->tag.empty() && form->cmdDictionaryTag.empty());
-        QVERIFY(form->emptyRowSelected());
 
         // No marker lingers: a later Add & Edit only hands the word over.
         host.setAnswerBoxText("more");
