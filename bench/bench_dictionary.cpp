@@ -6,22 +6,10 @@
 #include <string>
 
 #include "dictionary.h"
+#include "scriptedprompter.h"
 #include "wordsearch.h"
 
 namespace {
-
-class QuietPrompter : public qbrx::Prompter {
-public:
-    qbrx::Reply message(const qbrx::MessageRequest&) override { return qbrx::Reply::Ok; }
-    std::optional<std::string> input(const std::string&, const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    void beep() override {}
-    std::optional<std::string> openFile(const qbrx::FileRequest&) override { return std::nullopt; }
-    std::optional<std::string> saveFile(const qbrx::FileRequest&) override { return std::nullopt; }
-    bool printDialog() override { return false; }
-    void printSetupDialog() override {}
-};
 
 void BM_LoadDictionary(benchmark::State& state) {
     for (auto _ : state) {
@@ -54,7 +42,7 @@ void BM_LimitedNextTenFullScan(benchmark::State& state) {
     qbrx::Document doc;
     doc.lettersLeft = "0123456789";
     doc.currentQuestion = 1;
-    QuietPrompter prompter;
+    qbrx::ScriptedPrompter prompter;
     qbrx::WordSearch search(dict, doc, prompter);
     for (auto _ : state) {
         search.resumePosition = 1;

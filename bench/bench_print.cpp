@@ -13,26 +13,14 @@
 
 #include "editor.h"
 #include "printing.h"
+#include "scriptedprompter.h"
 
 namespace {
-
-class SilentPrompter : public qbrx::Prompter {
-public:
-    qbrx::Reply message(const qbrx::MessageRequest&) override { return qbrx::Reply::Ok; }
-    std::optional<std::string> input(const std::string&, const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    void beep() override {}
-    std::optional<std::string> openFile(const qbrx::FileRequest&) override { return std::nullopt; }
-    std::optional<std::string> saveFile(const qbrx::FileRequest&) override { return std::nullopt; }
-    bool printDialog() override { return false; }
-    void printSetupDialog() override {}
-};
 
 // A puzzle with every part of the page: header, 255-character grid, fifty
 // questions (some of two lines), crostic.
 const qbrx::Document& fullPuzzle() {
-    static SilentPrompter prompter;
+    static qbrx::ScriptedPrompter prompter;
     static qbrx::SeededRandom random(2024);
     static qbrx::Editor ed = [] {
         qbrx::Editor e(prompter, random);

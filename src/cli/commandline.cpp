@@ -12,6 +12,7 @@
 #include "datafile.h"
 #include "editor.h"
 #include "random.h"
+#include "scriptedprompter.h"
 #include "text.h"
 
 namespace qbrx {
@@ -46,33 +47,6 @@ bool parseSeed(const std::string& text, std::uint64_t& seed) {
     seed = value;
     return true;
 }
-
-// Answers every question silently and keeps what was asked, so that a
-// damaged file (a beep, or "PROBLEM!!!") can be reported on the terminal.
-class BatchPrompter final : public Prompter {
-public:
-    std::vector<std::string> messages;
-    int beeps = 0;
-
-    Reply message(const MessageRequest& request) override {
-        messages.push_back(request.text);
-        switch (request.buttons) {
-            case Buttons::Ok:
-            case Buttons::OkCancel:
-                return Reply::Ok;
-            default:
-                return Reply::Yes;
-        }
-    }
-    std::optional<std::string> input(const std::string&, const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    void beep() override { ++beeps; }
-    std::optional<std::string> openFile(const FileRequest&) override { return std::nullopt; }
-    std::optional<std::string> saveFile(const FileRequest&) override { return std::nullopt; }
-    bool printDialog() override { return false; }
-    void printSetupDialog() override {}
-};
 
 bool environmentSet(const char* name) {
     const char* value = std::getenv(name);
@@ -118,13 +92,16 @@ int runBatch(const CommandLine& cl, std::ostream& err) {
     std::unique_ptr<QGuiApplication> app;
     if (needsGui) app = ensureGuiApplication();
 
-    BatchPrompter prompter;
+    // An empty script answers every question with its default button and
+    // records what was asked, so that a damaged file (a beep, or
+    // "PROBLEM!!!") can be reported on the terminal.
+    ScriptedPrompter prompter;
     SeededRandom random = cl.seed ? SeededRandom(*cl.seed) : SeededRandom::fromClock();
     Editor editor(prompter, random);
     editor.startUp();
     const ReadStatus read = readDataFile(editor, path);
     bool mismatch = read == ReadStatus::Mismatch;
-    for (const std::string& m : prompter.messages) mismatch = mismatch || m == kPairMismatchMessage;
+    for (const MessageRequest& m : prompter.messages) mismatch = mismatch || m.text == kPairMismatchMessage;
     if (read == ReadStatus::NotFound) {
         err << cl.program << ": cannot open " << path << ": no such file\n";
         return 1;

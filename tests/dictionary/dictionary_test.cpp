@@ -1,93 +1,86 @@
+// The dictionary loaders and the word search of the dictionary window.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "dictionary.h"
-#include "testdictionary.h"
+#include "scriptedprompter.h"
+#include "text.h"
+#include "wordsearch.h"
 
 namespace qbrx {
 namespace {
 
-using test::TempDir;
+using Words = std::vector<std::string>;
 
-std::vector<std::string> allWords(const Dictionary& d) {
-    std::vector<std::string> out;
+Words allWords(const Dictionary& d) {
+    Words out;
     for (int k = 1; k <= d.loadedWords(); ++k) out.emplace_back(d.wordList(k));
     return out;
 }
 
-TEST(DictionaryLoad, CountOfNLoadsNMinusOneWords) {
+std::string wordsFile(const Words& words) {
+    std::string s = std::to_string(words.size() + 1) + "\r\n";
+    for (const auto& w : words) s += w + "\r\n";
+    return s;
+}
+
+// Each item is the line (the count's line is 1) of the first word that sorts
+// at or after the letter or letter pair.
+std::string countFile(const Words& words) {
+    std::string s;
+    for (char f = 'a'; f <= 'z'; ++f) {
+        for (char c = 'a' - 1; c <= 'z'; ++c) {
+            const std::string prefix = c < 'a' ? std::string(1, f) : std::string{f, c};
+            s += std::to_string(std::lower_bound(words.begin(), words.end(), prefix) - words.begin() + 2) + "\r\n";
+        }
+    }
+    return s;
+}
+
+TEST(DictionaryLoad, ItemsCountsAndStartIndex) {
     Dictionary d;
-    d.readWordList("3\r\nalpha\r\nbeta\r\ngamma\r\n");
+    d.readWordList("3\r\nalpha\r\nbeta\r\ngamma\r\n");  // a count of N holds N - 1 words
     EXPECT_EQ(d.wordCount(), 3);
-    EXPECT_EQ(allWords(d), (std::vector<std::string>{"alpha", "beta"}));
-    EXPECT_EQ(d.wordList(0), "");
-    EXPECT_EQ(d.wordList(3), "");
-    EXPECT_EQ(d.wordList(-1), "");
-    EXPECT_EQ(d.wordList(kWordCapacity), "");
-
-    // A file that ends early keeps what it held.
-    d.readWordList("10\r\nalpha\r\nbeta");
-    EXPECT_EQ(d.wordCount(), 10);
-    EXPECT_EQ(allWords(d), (std::vector<std::string>{"alpha", "beta"}));
-
-    // A count that is not a number loads nothing.
-    d.readWordList("many\r\nalpha\r\n");
-    EXPECT_EQ(d.loadedWords(), 0);
-}
-
-TEST(DictionaryLoad, ItemRules) {
-    Dictionary d;
+    EXPECT_EQ(allWords(d), (Words{"alpha", "beta"}));
+    d.readWordList("10\r\nalpha\r\nbeta");  // ends early: keeps what it held
+    EXPECT_EQ(allWords(d), (Words{"alpha", "beta"}));
     d.readWordList("7\n  \"ab,c\"  ,de ,\"x\"junk,yz\rlast\r\n\r\nnever\r\n");
-    EXPECT_EQ(allWords(d), (std::vector<std::string>{"ab,c", "de", "x", "yz", "last", ""}));
+    EXPECT_EQ(allWords(d), (Words{"ab,c", "de", "x", "yz", "last", ""}));
 
-    d.readCountIndex(" \"5\",7xyz\r\nabc\n2.5\n");
-    EXPECT_EQ(d.startIndex(1, 0), 4);
-    EXPECT_EQ(d.startIndex(1, 1), 6);   // leading number of "7xyz"
-    EXPECT_EQ(d.startIndex(1, 2), 0);   // not a number
-    EXPECT_EQ(d.startIndex(1, 3), 1);   // 2.5 halves to 2
-    EXPECT_EQ(d.startIndex(1, 4), 0);   // not in the file
-}
-
-TEST(DictionaryLoad, CountIndexOrderAndStartOfList) {
-    std::string file;
-    for (int i = 0; i < 702; ++i) file += std::to_string(i < 2 ? i : 100 + i) + "\r\n";
-    Dictionary d;
+    // Items 0..5, then 106.. : a start is the item less one, 0 for 0 or 1.
+    std::string file = " \"5\",7xyz\r\nabc\n2.5\n0\n1\n";
+    for (int i = 6; i < 702; ++i) file += std::to_string(100 + i) + "\r\n";
     d.readCountIndex(file);
-    EXPECT_EQ(d.startIndex(1, 0), 0);    // item 0
-    EXPECT_EQ(d.startIndex(1, 1), 0);    // item 1
-    EXPECT_EQ(d.startIndex(1, 2), 101);  // item 2: 102 - 1
+    const int starts[] = {4, 6, 0, 1, 0, 0, 105};  // "7xyz" -> 7, "abc" -> 0, 2.5 halves to 2
+    for (int s = 0; s <= 6; ++s) EXPECT_EQ(d.startIndex(1, s), starts[s]) << s;
     EXPECT_EQ(d.startIndex(2, 0), 126);  // item 27
     EXPECT_EQ(d.startIndex(26, 26), 800);
-    EXPECT_EQ(d.startIndex(0, 5), 0);    // row 0 is never loaded
 }
 
-TEST(DictionaryLoad, FilesFromFolder) {
-    TempDir dir;
-    dir.write("words.dic", test::wordsFile({"cat", "dog"}));
-    dir.write("count.dic", test::countFile({"cat", "dog"}));
-    for (const std::string& folder : {dir.path(), dir.path() + "/", dir.path() + "//"}) {
-        Dictionary d;
-        d.loadCountIndex(folder);
-        d.loadWordList(folder);
-        EXPECT_EQ(allWords(d), (std::vector<std::string>{"cat", "dog"})) << folder;
-        EXPECT_EQ(d.startIndex(4, 15), 2) << folder;  // "do": dog, line 3
-    }
-
-    // A missing count file leaves the index at 0 and the words loadable.
-    std::filesystem::remove(dir.path() + "/count.dic");
+TEST(DictionaryLoad, FilesFromAFolderAndMissingFiles) {
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "qbrx-dictionary-test";
+    std::filesystem::create_directories(dir);
+    std::ofstream(dir / "words.dic", std::ios::binary) << wordsFile({"cat", "dog"});
+    std::ofstream(dir / "count.dic", std::ios::binary) << countFile({"cat", "dog"});
     Dictionary d;
-    d.loadCountIndex(dir.path());
-    d.loadWordList(dir.path());
+    d.loadCountIndex(dir.string() + "//");  // a folder written with its separator
+    d.loadWordList(dir.string() + "//");
+    EXPECT_EQ(allWords(d), (Words{"cat", "dog"}));
+    EXPECT_EQ(d.startIndex(4, 15), 2);  // "do": dog, line 3
+    std::filesystem::remove(dir / "count.dic");
+    d.loadCountIndex(dir.string());
     EXPECT_EQ(d.startIndex(4, 15), 0);
-    EXPECT_EQ(d.loadedWords(), 2);
-
     Dictionary none;
-    none.loadCountIndex(dir.path() + "/missing");
-    none.loadWordList(dir.path() + "/missing");
+    none.loadWordList((dir / "missing").string());
     EXPECT_EQ(none.loadedWords(), 0);
-    EXPECT_EQ(none.wordCount(), 0);
+    std::filesystem::remove_all(dir);
 }
 
 TEST(DictionaryLoad, StopsAtCapacity) {
@@ -97,43 +90,199 @@ TEST(DictionaryLoad, StopsAtCapacity) {
     d.readWordList(file);
     EXPECT_EQ(d.loadedWords(), kWordCapacity - 1);
     EXPECT_EQ(d.wordList(kWordCapacity - 1), "w91531");
-    EXPECT_EQ(d.wordList(kWordCapacity), "");
 }
 
-// The dictionary that comes with the program.
-TEST(BundledDictionary, LoadsAndIndexMatchesWords) {
+TEST(DictionaryLoad, BundledFilesAgree) {
     Dictionary d;
     d.loadCountIndex(QBRX_DATA_DIR);
     d.loadWordList(QBRX_DATA_DIR);
     const int n = d.loadedWords();
     EXPECT_EQ(n, d.wordCount() - 1);
     EXPECT_GE(n, 85000);
-    EXPECT_LE(n, kWordCapacity - 1);
-
-    for (int k = 1; k <= n; ++k) {
-        const auto w = d.wordList(k);
-        ASSERT_FALSE(w.empty()) << k;
-        ASSERT_TRUE(std::all_of(w.begin(), w.end(), [](char c) { return c >= 'a' && c <= 'z'; })) << w;
-        if (k > 1) {
-            ASSERT_LT(d.wordList(k - 1), w) << k;
+    for (int k = 1; k <= n; ++k)  // sorted, lower case, none empty
+        ASSERT_TRUE(d.wordList(k - 1) < d.wordList(k) &&
+                    d.wordList(k).find_first_not_of("abcdefghijklmnopqrstuvwxyz") == std::string_view::npos)
+            << k;
+    // Every start lies after the words that sort before its letters, at or
+    // before the first word that has them.
+    for (char f = 'a'; f <= 'z'; ++f) {
+        for (char c = 'a' - 1; c <= 'z'; ++c) {
+            const std::string prefix = c < 'a' ? std::string(1, f) : std::string{f, c};
+            const int start = d.startIndex(f - 'a' + 1, c - 'a' + 1);
+            ASSERT_TRUE(start >= 1 && start <= n + 1 && d.wordList(start - 1) < prefix &&
+                        (start > n || d.wordList(start) >= prefix))
+                << prefix << " " << start;
         }
     }
+}
 
-    // Every entry starts the scan after all words that sort before its
-    // letters and at or before the first word that has them.
-    for (int f = 1; f <= 26; ++f) {
-        for (int s = 0; s <= 26; ++s) {
-            std::string prefix(1, static_cast<char>('a' + f - 1));
-            if (s > 0) prefix += static_cast<char>('a' + s - 1);
-            const int start = d.startIndex(f, s);
-            ASSERT_GE(start, 1) << prefix;
-            ASSERT_LE(start, n + 1) << prefix;
-            EXPECT_LT(d.wordList(start - 1), prefix) << prefix;
-            if (start <= n) {
-                EXPECT_GE(d.wordList(start), prefix) << prefix;
-            }
-        }
+const Words kWords = {"a",   "aardvark", "able", "about", "ate", "b",   "bad",  "bat",   "be",    "dog",
+                      "eagle", "ear",  "eat",  "jab",   "jade", "jaguar", "jail", "jam", "jar",  "jet",
+                      "job",   "joy",  "kale", "key",   "kid",  "kit",  "lab",  "lad",  "lap",  "law",
+                      "lay",   "qat",  "qua",  "quack", "quiet", "quit", "tea",  "teat", "yak",  "zoo"};
+
+class WordSearchTest : public ::testing::Test {
+protected:
+    WordSearchTest() : search(dict, doc, prompter) {
+        load(kWords);
+        setStock("aet");
     }
+    void load(const Words& words) {
+        dict.readWordList(wordsFile(words));
+        dict.readCountIndex(countFile(words));
+    }
+    // Free letters as the registration leaves them: lower case, grouped.
+    void setStock(const std::string& letters) {
+        doc.lettersLeft = letters;
+        doc.letterLeftCount.fill(0);
+        for (char c : letters) ++doc.letterLeftCount[c - 'a' + 1];
+    }
+    // Check with `text` in the edit box: adds to the list.
+    void type(const std::string& text) {
+        search.txtDict = text;
+        search.check();
+    }
+    // Check on an empty list, with `answer` as the current answer.
+    const Words& fresh(const std::string& text, const std::string& answer = "") {
+        doc.currentQuestion = 1;
+        doc.answer[1] = answer;
+        search.clear();
+        type(text);
+        return search.lstDict;
+    }
+
+    Dictionary dict;
+    Document doc;
+    ScriptedPrompter prompter;
+    WordSearch search;
+};
+
+// The rule as written: each word character takes the first copy of itself
+// from the stock, which becomes a space.
+bool literalFit(std::string word, std::string stock) {
+    for (char c : word) {
+        const auto at = stock.find(c);
+        if (at == std::string::npos) return false;
+        stock[at] = ' ';
+    }
+    return true;
+}
+
+TEST_F(WordSearchTest, FitsLetterStockAgreesWithTheLiteralRule) {
+    for (const char* w : {"eat", "tea", "ate"}) EXPECT_TRUE(search.fitsLetterStock(w, "")) << w;
+    EXPECT_FALSE(search.fitsLetterStock("teat", ""));
+    EXPECT_TRUE(search.fitsLetterStock("teat", "T"));
+    std::mt19937 rng(7);
+    const std::string chars = "aabet \xe9\xc9Z";
+    auto text = [&](std::size_t max) {  // up to `max` characters drawn from `chars`
+        std::string s(rng() % (max + 1), ' ');
+        for (char& c : s) c = chars[rng() % chars.size()];
+        return s;
+    };
+    for (int i = 0; i < 3000; ++i) {
+        doc.lettersLeft = text(6);
+        const std::string answer = text(3), word = text(5);
+        ASSERT_EQ(search.fitsLetterStock(word, answer), literalFit(word, lower(doc.lettersLeft) + lower(answer)))
+            << "stock '" << doc.lettersLeft << "' answer '" << answer << "' word '" << word << "'";
+    }
+}
+
+TEST_F(WordSearchTest, AllWordsCheckListsWithinTheTypedLetter) {
+    search.allWords();
+    EXPECT_EQ(fresh("Jaguar"), (Words{"jaguar", "jail", "jam", "jar", "jet", "job", "joy"}));
+    EXPECT_EQ(search.txtDict, "joy");
+    EXPECT_EQ(search.selectedIndex, 0);
+    type("kale");  // appends, and selects the first word it added
+    EXPECT_EQ(search.lstDict.size(), 11u);
+    EXPECT_EQ(search.selectedWord(), "kale");
+
+    EXPECT_EQ(fresh("b"), (Words{"bad", "bat", "be"}));
+    EXPECT_EQ(search.searchWord, "ba");
+    EXPECT_EQ(fresh("qu").front(), "qua");
+    EXPECT_EQ(search.searchWord, "qu");
+}
+
+TEST_F(WordSearchTest, LimitedListsOnlyWordsTheStockAndAnswerBuild) {
+    EXPECT_EQ(fresh("a"), (Words{"ate"}));
+    EXPECT_EQ(fresh("b"), (Words{"eat"}));  // b is not free: on to the next free letter
+    EXPECT_EQ(fresh("b", "B"), (Words{"bat", "be"}));
+    EXPECT_EQ(fresh("te", "t"), (Words{"tea", "teat"}));
+    EXPECT_TRUE(fresh("U").empty());  // no free letter from u to z
+    EXPECT_EQ(prompter.beeps, 1);
+    setStock("");  // an empty stock beeps in both modes
+    EXPECT_TRUE(fresh("Dog").empty());
+    search.allWords();
+    EXPECT_TRUE(fresh("dog").empty());
+    EXPECT_EQ(prompter.beeps, 3);
+}
+
+TEST_F(WordSearchTest, NextLetterNextTenAndOverflow) {
+    search.allWords();
+    search.txtDict = "dog";
+    search.nextLetter();
+    EXPECT_EQ(search.searchWord, "ea");
+    EXPECT_EQ(search.lstDict, (Words{"eagle", "ear", "eat"}));
+    search.txtDict = "yak";
+    search.nextLetter();
+    EXPECT_EQ(prompter.texts(), (Words{kEndOfWordListMessage}));
+    EXPECT_EQ(search.lstDict.size(), 3u);
+
+    fresh("jet");
+    search.nextTen();
+    EXPECT_EQ(search.lstDict.size(), 13u);
+    EXPECT_EQ(search.lstDict[3], "kale");
+    EXPECT_EQ(search.lstDict[12], "qat");
+    search.clear();
+    search.nextTen();
+    EXPECT_EQ(search.lstDict.front(), "qua");
+    EXPECT_EQ(prompter.messages.size(), 1u);
+
+    // At 32,000 listed words the next search empties the list and starts at a.
+    fresh("zoo");
+    search.listedCount = 32000;
+    type("ear");
+    EXPECT_EQ(search.lstDict.size(), 3u);  // no overflow yet: zoo, ear, eat
+    search.listedCount = 32001;
+    type("kale");
+    EXPECT_EQ(search.searchWord, "aa");
+    EXPECT_EQ(search.lstDict, (Words{"aardvark", "able", "about", "ate"}));
+}
+
+TEST_F(WordSearchTest, EndMessageOnlyPastPosition91518) {
+    Words words;  // a full list: aaaa, aaab, ...
+    for (int k = 0; k < kWordCapacity - 1; ++k)
+        words.push_back({static_cast<char>('a' + k / 17576), static_cast<char>('a' + k / 676 % 26),
+                         static_cast<char>('a' + k / 26 % 26), static_cast<char>('a' + k % 26)});
+    load(words);
+    search.allWords();
+    search.resumePosition = 91500;
+    search.txtDict = words[91498];  // position 91499
+    search.nextTen();
+    search.nextTen();
+    EXPECT_EQ(search.lstDict.size(), 18u);
+    EXPECT_TRUE(prompter.messages.empty());
+    search.nextTen();
+    EXPECT_EQ(search.lstDict.back(), words[91517]);  // position 91518
+    EXPECT_EQ(prompter.texts(), (Words{kEndOfWordListMessage}));
+}
+
+TEST_F(WordSearchTest, KeysMoveTheSelection) {
+    for (int i = 0; i < 25; ++i) search.lstDict.push_back("w" + std::to_string(i));
+    auto press = [&](int from, DictKey key) {
+        search.selectedIndex = from;
+        search.keyPressed(key);
+        return search.selectedIndex;
+    };
+    const std::tuple<int, DictKey, int> moves[] = {
+        {15, DictKey::PageUp, 5},  {11, DictKey::PageUp, 1}, {10, DictKey::PageUp, 0}, {5, DictKey::PageDown, 15},
+        {14, DictKey::PageDown, 24}, {15, DictKey::PageDown, 24}, {7, DictKey::Home, 0}, {7, DictKey::End, 24},
+        {7, DictKey::Up, 6}, {0, DictKey::Up, 0}, {24, DictKey::Down, 24}, {-1, DictKey::Down, 0}};
+    for (const auto& [from, key, to] : moves) EXPECT_EQ(press(from, key), to) << from;
+    EXPECT_EQ(search.txtDict, "w0");  // a selection puts its word in the box
+
+    search.lstDict = {"only"};  // Home and End need two items
+    EXPECT_EQ(press(-1, DictKey::Home), -1);
+    EXPECT_EQ(press(-1, DictKey::End), -1);
 }
 
 }  // namespace

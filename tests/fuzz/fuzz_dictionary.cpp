@@ -7,23 +7,10 @@
 #include <string_view>
 
 #include "dictionary.h"
-#include "prompter.h"
+#include "scriptedprompter.h"
 #include "wordsearch.h"
 
 namespace {
-
-class SilentPrompter : public qbrx::Prompter {
-public:
-    qbrx::Reply message(const qbrx::MessageRequest&) override { return qbrx::Reply::Ok; }
-    std::optional<std::string> input(const std::string&, const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    void beep() override {}
-    std::optional<std::string> openFile(const qbrx::FileRequest&) override { return std::nullopt; }
-    std::optional<std::string> saveFile(const qbrx::FileRequest&) override { return std::nullopt; }
-    bool printDialog() override { return false; }
-    void printSetupDialog() override {}
-};
 
 void require(bool condition) {
     if (!condition) std::abort();
@@ -57,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     qbrx::Document doc;
     doc.lettersLeft = "aeeinrst";
     for (char c : doc.lettersLeft) ++doc.letterLeftCount[c - 'a' + 1];
-    SilentPrompter prompter;
+    qbrx::ScriptedPrompter prompter;
     qbrx::WordSearch search(dict, doc, prompter);
     search.txtDict = std::string(dict.wordList(1));
     if (search.txtDict.empty()) search.txtDict = "e";
