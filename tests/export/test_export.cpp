@@ -1,96 +1,63 @@
+// The ipuz and JPZ files read back with Qt's own JSON and XML readers, as a
+// solving program would read them, and rebuilt into the quotation and answers.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
 #include <QXmlStreamReader>
-
-#include <deque>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
-#include <unistd.h>
-#include <vector>
+#include <stdexcept>
 
 #include "editor.h"
 #include "export.h"
-#include "exportcommand.h"
+#include "scriptedprompter.h"
 #include "text.h"
+#ifdef QBRX_EXAMPLES_DIR
+#include "commandline.h"
+#endif
 
 namespace qbrx::test {
 namespace {
 
-class SilentPrompter : public Prompter {
-public:
-    Reply message(const MessageRequest&) override { return Reply::Ok; }
-    std::optional<std::string> input(const std::string&, const std::string&, const std::string&) override { return {}; }
-    void beep() override {}
-    std::optional<std::string> openFile(const FileRequest&) override { return {}; }
-    std::optional<std::string> saveFile(const FileRequest&) override { return {}; }
-    bool printDialog() override { return false; }
-    void printSetupDialog() override {}
-};
-
-// What a solving program sees in an exported file, in one shape for both
-// formats.
-struct ReadCell {
-    bool outside = false;
-    bool block = false;
-    int number = 0;
-    QString solution;
-    QString given;  // value shown to the solver from the start
-};
-struct ReadClue {
-    QString label, clue, answer, pattern;
-    std::vector<GridPoint> cells;
-};
+// What a file gives a solver, in one shape for both formats.
+// given: the value shown to the solver from the start.
+struct ReadCell { bool outside, block; int number; QString solution, given; };
+struct ReadClue { QString label, clue, answer, pattern; std::vector<GridPoint> cells; };
 struct ReadBack {
     QString title, author;
     int width = 0, height = 0;
     std::vector<ReadCell> cells;
     std::vector<ReadClue> clues;
-    const ReadCell& at(GridPoint g) const { return cells.at(static_cast<std::size_t>(g.row * width + g.column)); }
+    std::size_t index(GridPoint g) const {
+        if (g.column < 0 || g.column >= width || g.row < 0 || g.row >= height) throw std::out_of_range("cell outside the grid");
+        return static_cast<std::size_t>(g.row * width + g.column);
+    }
+    const ReadCell& at(GridPoint g) const { return cells[index(g)]; }
 };
 
 ReadBack readIpuz(const std::string& text) {
     QJsonParseError err;
-    const QJsonDocument json = QJsonDocument::fromJson(QByteArray::fromStdString(text), &err);
+    const QJsonObject root = QJsonDocument::fromJson(QByteArray::fromStdString(text), &err).object();
     EXPECT_EQ(err.error, QJsonParseError::NoError) << err.errorString().toStdString();
-    const QJsonObject root = json.object();
-    EXPECT_EQ(root["version"].toString(), "http://ipuz.org/v2");
-    EXPECT_EQ(root["kind"].toArray().at(0).toString(), "http://ipuz.org/acrostic#1");
-    ReadBack r;
-    r.title = root["title"].toString();
-    r.author = root["author"].toString();
-    r.width = root["dimensions"]["width"].toInt();
-    r.height = root["dimensions"]["height"].toInt();
+    EXPECT_EQ(root["version"].toString() + ' ' + root["kind"][0].toString(), "http://ipuz.org/v2 http://ipuz.org/acrostic#1");
+    ReadBack r{root["title"].toString(), root["author"].toString(), root["dimensions"]["width"].toInt(),
+               root["dimensions"]["height"].toInt(), {}, {}};
     const QJsonArray puzzle = root["puzzle"].toArray(), solution = root["solution"].toArray();
-    EXPECT_EQ(puzzle.size(), r.height);
-    EXPECT_EQ(solution.size(), r.height);
-    for (int y = 0; y < r.height; ++y) {
-        const QJsonArray prow = puzzle[y].toArray(), srow = solution[y].toArray();
-        EXPECT_EQ(prow.size(), r.width);
-        EXPECT_EQ(srow.size(), r.width);
+    EXPECT_TRUE(puzzle.size() == r.height && solution.size() == r.height);
+    for (int y = 0; y < r.height; ++y)
         for (int x = 0; x < r.width; ++x) {
-            ReadCell c;
-            const QJsonValue p = prow[x], s = srow[x];
-            c.outside = p.isNull();
-            c.block = p.toString() == "#";
-            if (p.isDouble()) c.number = p.toInt();
-            if (p.isObject()) {
-                c.number = p["cell"].toInt();
-                c.given = p["value"].toString();
-            }
-            c.solution = s.toString();
-            EXPECT_EQ(s.isNull(), c.outside) << x << "," << y;
-            EXPECT_EQ(s.toString() == "#", c.block) << x << "," << y;
-            r.cells.push_back(c);
+            const QJsonValue p = puzzle[y][x], s = solution[y][x];
+            r.cells.push_back({p.isNull(), p.toString() == "#", p.isObject() ? p["cell"].toInt() : p.toInt(), s.toString(),
+                               p["value"].toString()});
+            EXPECT_TRUE(s.isNull() == p.isNull() && (s.toString() == "#") == (p.toString() == "#")) << x << "," << y;
         }
-    }
     for (const QJsonValue v : root["clues"]["Clues"].toArray()) {
-        ReadClue c{v["label"].toString(), v["clue"].toString(), v["answer"].toString(), v["quotabrix:pattern"].toString(), {}};
-        for (const QJsonValue cell : v["cells"].toArray()) c.cells.push_back({cell[0].toInt(), cell[1].toInt()});
-        r.clues.push_back(c);
+        r.clues.push_back({v["label"].toString(), v["clue"].toString(), v["answer"].toString(),
+                           v["quotabrix:pattern"].toString(), {}});
+        for (const QJsonValue g : v["cells"].toArray()) r.clues.back().cells.push_back({g[0].toInt(), g[1].toInt()});
     }
     return r;
 }
@@ -99,339 +66,154 @@ ReadBack readJpz(const std::string& text) {
     QXmlStreamReader xml(QByteArray::fromStdString(text));
     ReadBack r;
     std::vector<std::vector<GridPoint>> words;
-    QStringList path;
     while (!xml.atEnd()) {
-        xml.readNext();
-        if (xml.isEndElement()) path.removeLast();
-        if (!xml.isStartElement()) continue;
-        path << xml.name().toString();
-        const auto a = xml.attributes();
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        const QXmlStreamAttributes a = xml.attributes();
         const QString name = xml.name().toString();
-        if (name == "title" && path.contains("metadata")) {
-            r.title = xml.readElementText();
-            path.removeLast();
-        } else if (name == "creator") {
-            r.author = xml.readElementText();
-            path.removeLast();
-        } else if (name == "grid") {
-            r.width = a.value("width").toInt();
-            r.height = a.value("height").toInt();
+        auto text = [&a](const char* key) { return a.value(key).toString(); };
+        const GridPoint g{text("x").toInt() - 1, text("y").toInt() - 1};
+        if (name == "title" && r.width == 0) r.title = xml.readElementText();  // the metadata's, before the grid
+        if (name == "creator") r.author = xml.readElementText();
+        if (name == "grid") {
+            r.width = text("width").toInt();
+            r.height = text("height").toInt();
             r.cells.resize(static_cast<std::size_t>(r.width * r.height));
-        } else if (name == "cell") {
-            const int x = a.value("x").toInt() - 1, y = a.value("y").toInt() - 1;
-            EXPECT_TRUE(x >= 0 && x < r.width && y >= 0 && y < r.height);
-            ReadCell& c = r.cells.at(static_cast<std::size_t>(y * r.width + x));
-            c.outside = a.value("type") == QLatin1String("void");
-            c.block = a.value("type") == QLatin1String("block");
-            c.number = a.value("number").toInt();
-            c.solution = a.value("solution").toString();
-            c.given = a.value("solve-state").toString();
-        } else if (name == "word") {
-            EXPECT_EQ(a.value("id").toInt(), static_cast<int>(words.size()) + 1);
-            words.emplace_back();
-        } else if (name == "cells") {
-            words.back().push_back({a.value("x").toInt() - 1, a.value("y").toInt() - 1});
-        } else if (name == "clue") {
-            ReadClue c{a.value("number").toString(), {}, a.value("answer").toString(), a.value("pattern").toString(), {}};
-            c.cells = words.at(static_cast<std::size_t>(a.value("word").toInt() - 1));
-            c.clue = xml.readElementText();
-            path.removeLast();
-            r.clues.push_back(c);
         }
+        if (name == "cell")
+            r.cells[r.index(g)] = {text("type") == "void", text("type") == "block", text("number").toInt(), text("solution"),
+                                   text("solve-state")};
+        if (name == "word") words.emplace_back();
+        if (name == "cells") words.back().push_back(g);
+        if (name == "clue")
+            r.clues.push_back({text("number"), xml.readElementText(), text("answer"), text("pattern"),
+                               words.at(static_cast<std::size_t>(text("word").toInt() - 1))});
     }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
-    EXPECT_EQ(path.size(), 0);
     return r;
 }
 
 QString utf8(const std::string& cp1252) { return QString::fromStdString(cp1252ToUtf8(cp1252)); }
 
-// Checks a file read back against the document it was written from: the
-// quotation spelt by the grid, numbering in reading order, the letters
-// given to the solver, and every answer spelt back from its cells.
-void expectMatchesDocument(const ReadBack& r, const Document& doc, int leadingBlanks) {
+// Rebuilds the quotation and every answer from a file and checks them
+// against the document: the grid spells the quotation after its leading
+// blanks, letters are numbered in reading order, each answer spells back
+// from its cells, which carry the numbers printed under its blanks, and
+// exactly the letters no answer takes (and punctuation) are given.
+void expectMatchesDocument(const ReadBack& r, const Document& doc, std::size_t leadingBlanks) {
     const GridGeometry g = computeGridGeometry(doc.quoteLength);
-    ASSERT_EQ(r.width, g.columns);
-    ASSERT_EQ(r.height, g.rows);
-    ASSERT_EQ(r.cells.size(), static_cast<std::size_t>(g.rows * g.columns));
-
+    ASSERT_EQ(std::make_pair(r.width, r.height), std::make_pair(g.columns, g.rows));
     QString quote;
-    int firstInside = -1, lastInside = -1, expectedNumber = 1;
-    std::vector<bool> usedByAnswer(r.cells.size());
+    int expectedNumber = 1;
     for (std::size_t i = 0; i < r.cells.size(); ++i) {
         const ReadCell& c = r.cells[i];
-        if (c.outside) continue;
-        if (firstInside < 0) firstInside = static_cast<int>(i);
-        lastInside = static_cast<int>(i);
-        if (c.block) {
-            quote += ' ';
-        } else {
-            quote += c.solution;
-            if (c.number > 0) {
-                EXPECT_EQ(c.number, expectedNumber++) << "cell " << i;
-            }
-        }
+        EXPECT_EQ(c.outside, i < leadingBlanks || i >= leadingBlanks + static_cast<std::size_t>(doc.quoteLength)) << i;
+        if (!c.outside) quote += c.block ? QString(" ") : c.solution;
+        if (c.number > 0) { EXPECT_EQ(c.number, expectedNumber++) << "cell " << i; }
     }
-    EXPECT_EQ(firstInside, leadingBlanks);
-    EXPECT_EQ(lastInside, leadingBlanks + doc.quoteLength - 1);
     EXPECT_EQ(quote, utf8(upper(doc.quotation)));
 
+    std::vector<bool> taken(r.cells.size());
     ASSERT_EQ(r.clues.size(), static_cast<std::size_t>(doc.questionCount));
-    for (int q = 1; q <= doc.questionCount; ++q) {
-        const ReadClue& c = r.clues[static_cast<std::size_t>(q - 1)];
-        SCOPED_TRACE(c.label.toStdString());
-        EXPECT_EQ(c.label, QString::fromStdString(questionLetter[static_cast<std::size_t>(q)]));
-        EXPECT_EQ(c.clue, utf8(doc.question[static_cast<std::size_t>(q)]));
-        EXPECT_EQ(c.answer, utf8(upper(doc.answer[static_cast<std::size_t>(q)])));
-        // Spell the answer back: "_" takes the next cell's letter.
-        QString spelt;
-        std::size_t next = 0;
-        for (const QChar ch : c.pattern) {
-            if (ch != '_') {
-                spelt += ch;
-                continue;
-            }
-            ASSERT_LT(next, c.cells.size());
-            const ReadCell& cell = r.at(c.cells[next]);
-            spelt += cell.solution;
-            usedByAnswer[static_cast<std::size_t>(c.cells[next].row * r.width + c.cells[next].column)] = true;
-            ++next;
-        }
-        EXPECT_EQ(next, c.cells.size());
+    for (std::size_t q = 1; q <= r.clues.size(); ++q) {
+        const ReadClue& c = r.clues[q - 1];
+        ASSERT_EQ(c.label, QString::fromStdString(questionLetter[q]));
+        EXPECT_EQ(c.clue, utf8(doc.question[q]));
+        EXPECT_EQ(c.answer, utf8(upper(doc.answer[q])));
+        ASSERT_EQ(c.pattern.count('_'), static_cast<qsizetype>(c.cells.size()));
+        QString spelt;  // each "_" takes the next cell's letter
+        auto cell = c.cells.begin();
+        for (const QChar ch : c.pattern) spelt += ch == '_' ? r.at(*cell++).solution : QString(ch);
         EXPECT_EQ(spelt, c.answer);
-        // The cells carry the numbers printed under the answer's blanks.
         std::vector<int> printed, inFile;
-        for (int k = 1; k <= kAnswerCells; ++k)
-            if (doc.answerLetterNo[static_cast<std::size_t>(q)][static_cast<std::size_t>(k)] > 0)
-                printed.push_back(doc.answerLetterNo[static_cast<std::size_t>(q)][static_cast<std::size_t>(k)]);
-        for (const GridPoint& p : c.cells) inFile.push_back(r.at(p).number);
+        for (const int n : doc.answerLetterNo[q]) if (n > 0) printed.push_back(n);
+        for (const GridPoint& p : c.cells) { inFile.push_back(r.at(p).number); taken[r.index(p)] = true; }
         EXPECT_EQ(inFile, printed);
     }
-    // Exactly the letters no answer takes are given, and given correctly.
-    for (std::size_t i = 0; i < r.cells.size(); ++i) {
-        const ReadCell& c = r.cells[i];
-        if (c.outside || c.block) continue;
-        if (c.number > 0) {
-            EXPECT_EQ(c.given.isEmpty(), usedByAnswer[i]) << "cell " << i;
-        } else {
-            EXPECT_FALSE(c.given.isEmpty()) << "punctuation cell " << i;
+    for (std::size_t i = 0; i < r.cells.size(); ++i)
+        if (!r.cells[i].outside && !r.cells[i].block) {
+            EXPECT_EQ(r.cells[i].given, r.cells[i].number > 0 && taken[i] ? QString() : r.cells[i].solution) << i;
         }
-        if (!c.given.isEmpty()) {
-            EXPECT_EQ(c.given, c.solution) << "cell " << i;
-        }
-    }
 }
 
 class ExportTest : public ::testing::Test {
 protected:
-    SilentPrompter prompter;
+    ScriptedPrompter prompter;
     ScriptedRandom leftmost{{0.0}};
     Editor ed{prompter, leftmost};
 
-    void SetUp() override { ed.startUp(); }
-    void registerQuote(const std::string& quote) {
+    // Registers the quotation, accepts the answers and reads both files back.
+    std::vector<ReadBack> build(const std::string& quote, const std::vector<std::pair<std::string, std::string>>& clues) {
+        ed.startUp();
         ed.view.quoteBox = quote;
         ed.registerButton();
+        for (const auto& [question, answer] : clues) {
+            ed.view.questionBox = question;
+            ed.view.answerBox = answer;
+            ed.acceptButton();
+        }
+        return readBoth();
     }
-    void accept(const std::string& question, const std::string& answer) {
-        ed.view.questionBox = question;
-        ed.view.answerBox = answer;
-        ed.acceptButton();
-    }
+    std::vector<ReadBack> readBoth() { return {readIpuz(formatIpuz(ed.doc)), readJpz(formatJpz(ed.doc))}; }
 };
 
-TEST_F(ExportTest, OneRowGridWithAGapMapsExactCells) {
-    registerQuote("Less is more.");
-    accept("Fewer", "less");
-    accept("Spot", "see");  // S 6, E 10, the second E is a gap
-    for (const ReadBack& r : {readIpuz(formatIpuz(ed.doc)), readJpz(formatJpz(ed.doc))}) {
+TEST_F(ExportTest, TwoRowGridWithPunctuationAGapAndEscapedText) {
+    EXPECT_THROW(formatJpz(ed.doc), ExportError);  // no quotation yet
+    for (const ReadBack& r : build("\"Less\" is more & <caf\xe9>.", {}))  // an empty clue list
+        EXPECT_TRUE(r.clues.empty());
+    // S 9, E 14, the second E is a gap; 12 columns.
+    build("\"Less\" is more & <caf\xe9>.", {{"Fewer \"&\" a\x85", "less"}, {"Spot", "see"}});
+    ed.doc.header.title = "Quotes \"&\" back\\slash <tags>";
+    ed.doc.header.createdBy = "Ms. O'Brien\tand \x01" "co";
+    for (const ReadBack& r : readBoth()) EXPECT_TRUE(r.title.isEmpty() && r.author.isEmpty());  // not printed
+    ed.doc.header.titleGiven = ed.doc.header.createdByGiven = true;
+    for (const std::string& text : {formatIpuz(ed.doc), formatJpz(ed.doc)}) {
+        const bool json = text.front() == '{';
+        SCOPED_TRACE(json ? "ipuz" : "jpz");
+        const ReadBack r = json ? readIpuz(text) : readJpz(text);
         expectMatchesDocument(r, ed.doc, 0);
-        ASSERT_EQ(r.clues.size(), 2u);
-        EXPECT_EQ(r.clues[0].cells, (std::vector<GridPoint>{{0, 0}, {1, 0}, {2, 0}, {3, 0}}));
-        EXPECT_EQ(r.clues[1].pattern, "__E");
-        EXPECT_EQ(r.clues[1].cells, (std::vector<GridPoint>{{6, 0}, {11, 0}}));
-        EXPECT_TRUE(r.at({4, 0}).block);
-        EXPECT_EQ(r.at({12, 0}).given, ".");
-        EXPECT_EQ(r.at({5, 0}).number * 100 + r.at({11, 0}).number, 5 * 100 + 10);
-        EXPECT_EQ(r.at({5, 0}).given, "I");  // no answer took the I
+        EXPECT_EQ(r.clues.at(0).cells, (std::vector<GridPoint>{{1, 0}, {2, 0}, {3, 0}, {4, 0}}));
+        EXPECT_EQ(r.clues.at(1).pattern, "__E");
+        EXPECT_EQ(r.clues.at(1).cells, (std::vector<GridPoint>{{8, 0}, {1, 1}}));
+        EXPECT_EQ(r.at({3, 1}).given + r.at({7, 0}).given, "&I");  // no answer took the I
+        EXPECT_EQ(r.at({0, 0}).solution + r.at({5, 0}).solution, QString::fromUtf8("\u201c\u201d"));  // 210, 211
+        EXPECT_EQ(r.clues.at(0).clue, QString::fromUtf8("Fewer \"&\" a\u2026"));
+        EXPECT_EQ(r.title, "Quotes \"&\" back\\slash <tags>");
+        EXPECT_EQ(r.author, json ? QString("Ms. O'Brien\tand \x01" "co") : QString("Ms. O'Brien\tand  co"));
     }
 }
 
 TEST_F(ExportTest, LeadingBlanksShiftEveryCell) {
     // 86 characters: 5 rows of 18 columns, 2 leading and 2 trailing blanks.
-    registerQuote("It's not the years in your life that count. It's the life in your years, said Lincoln!");
-    ASSERT_EQ(ed.doc.quoteLength, 86);
-    SeededRandom random(20240601);
-    ed.setRandom(random);
-    accept("Sixteenth president", "Lincoln");
-    accept("Frozen dessert", "ice-cream");
-    accept("Striped animal, twice", "zebra zz");  // no Z, no B in the quotation
-    for (const ReadBack& r : {readIpuz(formatIpuz(ed.doc)), readJpz(formatJpz(ed.doc))}) {
+    const auto files = build("It's not the years in your life that count. It's the life in your years, said Lincoln!",
+                             {{"Sixteenth president", "Lincoln"}, {"Frozen dessert", "ice-cream"},
+                              {"Striped animal, twice", "zebra zz"}});  // no Z, no B in the quotation: gaps
+    for (const ReadBack& r : files) {
         expectMatchesDocument(r, ed.doc, 2);
-        EXPECT_TRUE(r.at({0, 0}).outside && r.at({1, 0}).outside && r.at({17, 4}).outside);
         EXPECT_EQ(r.at({2, 0}).number, 1);  // the I of "It's"
-        EXPECT_EQ(r.at({4, 0}).given, "'");
-        EXPECT_EQ(r.at({8, 2}).given, ".");   // character 43, cell 44
-        EXPECT_EQ(r.at({15, 4}).given, "!");  // the last character, cell 87
-        EXPECT_EQ(r.clues[2].pattern.left(2), "Z_");
-        EXPECT_TRUE(r.clues[2].pattern.contains(" ZZ"));
+        EXPECT_EQ(r.at({8, 2}).given + r.at({15, 4}).given, ".!");  // characters 43 and 86
+        EXPECT_TRUE(r.clues.at(2).pattern.startsWith("Z_") && r.clues.at(2).pattern.contains(" ZZ"));
     }
 }
 
-TEST_F(ExportTest, TextIsEscapedAndConverted) {
-    registerQuote("\"Oui\" & <non> caf\xe9");
-    ed.doc.header.titleGiven = true;
-    ed.doc.header.title = "Quotes \"&\" back\\slash <tags>";
-    ed.doc.header.createdByGiven = true;
-    ed.doc.header.createdBy = "Ms. O'Brien\tand \x01" "co";
-    accept("Caf\xe9 \"drink\"\\ a\x85", "cafe");
-    for (const std::string& text : {formatIpuz(ed.doc), formatJpz(ed.doc)}) {
-        const bool json = text.front() == '{';
-        const ReadBack r = json ? readIpuz(text) : readJpz(text);
-        SCOPED_TRACE(json ? "ipuz" : "jpz");
-        expectMatchesDocument(r, ed.doc, 0);
-        EXPECT_EQ(r.title, "Quotes \"&\" back\\slash <tags>");
-        EXPECT_EQ(r.author, json ? QString("Ms. O'Brien\tand \x01" "co") : QString("Ms. O'Brien\tand  co"));
-        EXPECT_EQ(r.clues[0].clue, QString::fromUtf8("Caf\u00e9 \"drink\"\\ a\u2026"));
-        EXPECT_EQ(r.at({0, 0}).solution, QString::fromUtf8("\u201c"));  // the cleaned opening mark
-    }
-}
-
-TEST_F(ExportTest, TitleAndAuthorFollowThePrintedHeader) {
-    registerQuote("Less is more.");
-    ed.doc.header.title = "Unprinted";
-    ed.doc.header.createdBy = "Nobody";
-    const std::string ipuz = formatIpuz(ed.doc);
-    EXPECT_EQ(ipuz.find("Unprinted"), std::string::npos);
-    EXPECT_EQ(ipuz.find("Nobody"), std::string::npos);
-    EXPECT_TRUE(readIpuz(ipuz).clues.empty());
-    EXPECT_TRUE(readJpz(formatJpz(ed.doc)).clues.empty());
-}
-
-TEST(ExportFile, NothingToExportWithoutAQuotation) {
-    Document doc;
-    EXPECT_THROW(formatIpuz(doc), ExportError);
-    EXPECT_THROW(formatJpz(doc), ExportError);
-}
-
-TEST(ExportFile, FormatsFromNamesAndFilters) {
-    EXPECT_EQ(exportFormatForName("a/Puzzle.IPUZ"), ExportFormat::Ipuz);
-    EXPECT_EQ(exportFormatForName("key.jpz"), ExportFormat::Jpz);
-    EXPECT_EQ(exportFormatForName("key.Pdf"), ExportFormat::Pdf);
-    EXPECT_EQ(exportFormatForName("jpz"), std::nullopt);
-    EXPECT_EQ(exportFormatForName("x.dat"), std::nullopt);
-    EXPECT_EQ(exportFormatForFilter(2), ExportFormat::Ipuz);
-    EXPECT_EQ(exportFormatForFilter(3), ExportFormat::Jpz);
-    EXPECT_EQ(exportFormatForFilter(9), ExportFormat::Pdf);
-    EXPECT_EQ(withExportExtension("week1", ExportFormat::Jpz), "week1.jpz");
-    EXPECT_EQ(withExportExtension("week1.PDF", ExportFormat::Jpz), "week1.PDF");
-}
-
-TEST(ExportFile, WritesWholeFilesAndLeavesNothingOnFailure) {
-    namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() / ("qbrx_export_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    const std::string target = (dir / "p.ipuz").string();
-    ASSERT_TRUE(writeExportFile(target, "first").ok);
-    ASSERT_TRUE(writeExportFile(target, "second").ok);
-    std::ifstream in(target, std::ios::binary);
-    std::stringstream content;
-    content << in.rdbuf();
-    EXPECT_EQ(content.str(), "second");
-
-    const ExportResult bad = writeExportFile((dir / "missing" / "p.jpz").string(), "x");
-    EXPECT_FALSE(bad.ok);
-    EXPECT_FALSE(bad.reason.empty());
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
-    fs::remove_all(dir);
-}
-
-// Answers the save dialog from a script and records what was asked.
-class DialogPrompter : public SilentPrompter {
-public:
-    std::deque<std::optional<std::string>> names;
-    std::vector<FileRequest> dialogs;
-    std::vector<MessageRequest> messages;
-    Reply message(const MessageRequest& m) override {
-        messages.push_back(m);
-        return Reply::Ok;
-    }
-    std::optional<std::string> saveFile(const FileRequest& r) override {
-        dialogs.push_back(r);
-        auto name = names.front();
-        names.pop_front();
-        return name;
-    }
-};
-
-std::string readFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
-TEST_F(ExportTest, ExportCommandWritesTheFormatTheNameAsksFor) {
-    namespace fs = std::filesystem;
-    registerQuote("Less is more.");
-    accept("Fewer", "less");
-    const fs::path dir = fs::temp_directory_path() / ("qbrx_exportcmd_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    DialogPrompter dialog;
-    dialog.names = {(dir / "a.ipuz").string(), (dir / "b.JPZ").string(), (dir / "c").string(), std::nullopt};
-    std::vector<std::string> pdfs;
-    const ExportCommand::PdfWriter pdf = [&](const std::string& path, std::string&) {
-        pdfs.push_back(path);
-        return true;
+#ifdef QBRX_EXAMPLES_DIR
+// --ipuz and --jpz beside --pdf, all from one encoding draw.
+TEST(CommandLineExport, AllFormatsComeFromOneEncoding) {
+    QTemporaryDir dir;
+    auto path = [&dir](const char* name) { return dir.filePath(name).toStdString(); };
+    auto read = [&dir](const char* name) {
+        QFile f(dir.filePath(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string();
     };
-    ExportCommand command;
-    EXPECT_TRUE(command.run(dialog, ed.doc, pdf));
-    EXPECT_EQ(readIpuz(readFile(dir / "a.ipuz")).clues.at(0).answer, "LESS");
-    EXPECT_TRUE(command.run(dialog, ed.doc, pdf));
-    EXPECT_EQ(readJpz(readFile(dir / "b.JPZ")).clues.at(0).answer, "LESS");
-    EXPECT_TRUE(pdfs.empty());
-    EXPECT_TRUE(command.run(dialog, ed.doc, pdf));  // no extension: a PDF
-    EXPECT_EQ(pdfs, (std::vector<std::string>{(dir / "c.pdf").string()}));
-    EXPECT_FALSE(command.run(dialog, ed.doc, pdf));  // cancelled
-    EXPECT_EQ(command.lastName, (dir / "c.pdf").string());
-
-    ASSERT_EQ(dialog.dialogs.size(), 4u);
-    EXPECT_EQ(dialog.dialogs[0].filter, kExportFilter);
-    EXPECT_EQ(dialog.dialogs[0].initialName, "");
-    EXPECT_EQ(dialog.dialogs[1].initialName + "|" + std::to_string(dialog.dialogs[1].filterIndex),
-              (dir / "a.ipuz").string() + "|2");
-    EXPECT_EQ(dialog.dialogs[2].filterIndex, 3);
-    EXPECT_TRUE(dialog.messages.empty());
-    fs::remove_all(dir);
+    std::ostringstream out, err;
+    const CommandLine cl = parseCommandLine({"--jpz", path("w.jpz"), "--pdf", path("w.pdf"), "--ipuz", path("w.ipuz"),
+                                             "--seed", "11", std::string(QBRX_EXAMPLES_DIR) + "/walden.dat"});
+    ASSERT_EQ(runCommandLine(cl, out, err), 0) << err.str();
+    EXPECT_EQ(read("w.pdf").substr(0, 5), "%PDF-");
+    const ReadBack ipuz = readIpuz(read("w.ipuz")), jpz = readJpz(read("w.jpz"));
+    ASSERT_EQ(ipuz.clues.size(), 15u);
+    for (std::size_t i = 0; i < 15; ++i) EXPECT_EQ(ipuz.clues[i].cells, jpz.clues.at(i).cells) << i;
 }
-
-TEST_F(ExportTest, ExportCommandReportsWhatItCannotDo) {
-    DialogPrompter dialog;
-    ExportCommand command;
-    int pdfCalls = 0;
-    const ExportCommand::PdfWriter failing = [&](const std::string&, std::string& error) {
-        ++pdfCalls;
-        error = "the layout overflowed";
-        return false;
-    };
-    EXPECT_FALSE(command.run(dialog, ed.doc, failing));  // nothing registered: no dialog
-    EXPECT_TRUE(dialog.dialogs.empty());
-    ASSERT_EQ(dialog.messages.size(), 1u);
-    EXPECT_EQ(dialog.messages[0].text, kNothingToExportMessage);
-
-    registerQuote("Less is more.");
-    dialog.names = {std::string("/tmp/x.pdf"), std::string("/nonexistent-folder/x.ipuz")};
-    EXPECT_FALSE(command.run(dialog, ed.doc, failing));
-    EXPECT_FALSE(command.run(dialog, ed.doc, failing));
-    EXPECT_EQ(pdfCalls, 1);
-    ASSERT_EQ(dialog.messages.size(), 3u);
-    EXPECT_NE(dialog.messages[1].text.find("the layout overflowed"), std::string::npos);
-    EXPECT_NE(dialog.messages[2].text.find("/nonexistent-folder/x.ipuz"), std::string::npos);
-    EXPECT_EQ(dialog.messages[2].title, std::optional<std::string>(kExportTitle));
-    EXPECT_EQ(dialog.messages[2].icon, Icon::Exclamation);
-    EXPECT_EQ(command.lastName, "");
-    EXPECT_FALSE(std::filesystem::exists("/nonexistent-folder"));
-}
+#endif
 
 }  // namespace
 }  // namespace qbrx::test
