@@ -83,9 +83,9 @@ ReadStatus readBody(Editor& editor, std::istream& in) {
     } catch (const OverflowError&) {
         return ReadStatus::Damaged;
     }
-    if (count < 0) return ReadStatus::Damaged;
     // The document holds fifty pairs; a larger count reads the first fifty.
-    doc.questionCount = std::min(count, kMaxSlots);
+    // A count below 1 reads no pairs, like 0, and is no damage.
+    doc.questionCount = std::clamp(count, 0, kMaxSlots);
 
     std::string answerLine;
     for (int k = 1; k <= doc.questionCount; ++k) {

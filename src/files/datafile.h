@@ -38,7 +38,7 @@ WriteResult writeDataFile(const Document& doc, const std::string& path);
 enum class ReadStatus {
     Ok,        // read whole and rebuilt
     NotFound,  // no such file: nothing read, rebuilt (silently)
-    Damaged,   // short file, short pair line, count out of range: beeped, rebuilt
+    Damaged,   // short file, short pair line, count beyond 16 bits: beeped, rebuilt
     Mismatch,  // a pair's numbers differ: "PROBLEM!!!" shown, not rebuilt
 };
 

@@ -40,6 +40,8 @@ TEST_F(CommandsTest, NewAsksTwoQuestionsOnlyAfterAChange) {
     prompter.replies = {Reply::Yes, Reply::Yes};
     commands.newDocument();
     EXPECT_EQ(prompter.texts().back(), "Preserve Quote for New document?");
+    for (const auto& m : prompter.messages)  // an empty title, the information icon, No as default
+        EXPECT_TRUE(m.title == "" && m.icon == Icon::Information && m.defaultButton == 1) << m.text;
     EXPECT_EQ(readBytes(path("week.dat")).substr(0, 15), "Less is more.\r\n");
     EXPECT_EQ(ed.view.quoteBox + std::to_string(ed.doc.questionCount), "Less is more.0");
 
@@ -57,6 +59,7 @@ TEST_F(CommandsTest, OpenAsksToSaveAndSaveAsComesFirstWithoutAFile) {
     prompter.files.push_back(path("mine.dat"));
     const std::string other = openPuzzle("other.dat", "Other quote");
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Do you want to save your file first?"});
+    EXPECT_EQ(prompter.messages[0].title, "");
     EXPECT_EQ(readBytes(path("mine.dat")).substr(0, 15), "Less is more.\r\n");
     // The open dialog comes second and starts at the name just saved.
     ASSERT_EQ(prompter.openRequests.size(), 1u);
@@ -79,6 +82,7 @@ TEST_F(CommandsTest, RevertRereadsTheFileWithoutADialog) {
     accept("Added", "word");
     prompter.replies = {Reply::Yes};
     commands.revert();
+    EXPECT_EQ(prompter.messages.at(0).title, std::nullopt);  // the program's name
     EXPECT_EQ(prompter.openRequests.size(), 1u);
     EXPECT_EQ(ed.doc.questionCount, 1);
     commands.openDoc();  // a later Open shows its dialog again

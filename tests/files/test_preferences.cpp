@@ -5,7 +5,6 @@ namespace qbrx::test {
 namespace {
 
 TEST(PreferenceItem, FirstItemRules) {
-    EXPECT_EQ(firstItem("/usr/share/quotabrix/\r\n"), "/usr/share/quotabrix/");
     EXPECT_EQ(firstItem("   /data/dict,second\r\n"), "/data/dict");
     EXPECT_EQ(firstItem("  \"/my, dict/\" trailing\r\n"), "/my, dict/");
 }
