@@ -19,8 +19,8 @@ run: build
 	$(BUILD)/app/quotabrix
 
 test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	$(MAKE) fuzz
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 # libFuzzer targets, built with clang in a build of their own, each run for
 # a bounded time.
