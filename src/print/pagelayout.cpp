@@ -144,7 +144,8 @@ void PagePrinter::PrintHeader() {
             y = i16(y + static_cast<double>(s_.textHeight(h.nameBlank)) + 250.0);
             if (h.periodDateLine) {
                 printAt(secondX, y, h.periodBlank, 10);
-                printAt(i16(secondX + getTextWidth(h.periodBlank, 10)), y, h.dateBlank, 10);
+                // The printer's width as measured, not rounded before the sum.
+                printAt(i16(secondX + static_cast<double>(s_.textWidth(h.periodBlank))), y, h.dateBlank, 10);
                 y = i16(y + static_cast<double>(s_.textHeight(h.dateBlank)) + 250.0);
             }
         } else {
