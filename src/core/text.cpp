@@ -146,7 +146,7 @@ std::string utf8ToCp1252(std::string_view utf8) {
 
 double leadingNumber(std::string_view s) {
     std::size_t i = 0;
-    while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) ++i;
+    while (i < s.size() && s[i] == ' ') ++i;
     bool negative = false;
     if (i < s.size() && (s[i] == '-' || s[i] == '+')) negative = s[i++] == '-';
     double value = 0;
