@@ -200,8 +200,11 @@ QWidget* Mainform::buildQuotationArea() {
     txtQuote->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     txtQuote->setTabChangesFocus(true);
     txtQuote->setAccessibleName(QStringLiteral("Quotation"));
-    txtQuote->setMinimumSize(520, 84);
-    txtQuote->setMaximumHeight(96);
+    // The grid window opens over the quotation area (1,010 twips below the
+    // window's top, up to 3,600 twips tall); a box this tall keeps the
+    // question and answer boxes below it in view.
+    txtQuote->setMinimumSize(520, 150);
+    txtQuote->setMaximumHeight(160);
 
     // The Register button with the register-again markers around it.
     auto* registerPanel = new QWidget(area);
@@ -792,7 +795,8 @@ void Mainform::mirrorView() {
     const GridPicture& grid = editor_.view.grid;
     const GridPicture& drawn = gridWindow_->picture();
     if (grid.width != drawn.width || grid.height != drawn.height || grid.ops != drawn.ops) gridWindow_->setPicture(grid);
-    gridWindow_->imgLogo->setVisible(editor_.view.gridLogoVisible);
+    // The logo stands in for a grid not drawn yet; it never covers one.
+    gridWindow_->imgLogo->setVisible(editor_.view.gridLogoVisible && grid.ops.empty());
     if (placeGrid) gridWindow_->placeBeside(this);
     if (editor_.view.gridVisible) {
         if (placeGrid || !gridWindow_->isVisible()) {
@@ -882,15 +886,16 @@ bool Mainform::eventFilter(QObject* watched, QEvent* event) {
     if (replayingKey_) return QMainWindow::eventFilter(watched, event);
     const QEvent::Type type = event->type();
 
-    if (type == QEvent::ShortcutOverride && watched->isWidgetType()) {
-        // A text box claims Ctrl+A, Ctrl+C and the like for itself; the
-        // window's menu shortcuts win here.
+    if ((type == QEvent::ShortcutOverride || type == QEvent::KeyPress) && watched->isWidgetType()) {
+        // A text box claims Ctrl+A, Ctrl+K and the like for itself; the
+        // window's menu shortcuts win here. The key of an unavailable item
+        // does nothing at all (it must not edit the box either).
         auto* key = static_cast<QKeyEvent*>(event);
         if (isMenuShortcut(key)) {
             key->ignore();
             return true;
         }
-        return false;
+        if (type == QEvent::ShortcutOverride) return false;
     }
 
     if (watched == txtQuote) {

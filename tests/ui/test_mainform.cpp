@@ -76,10 +76,7 @@ private slots:
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
     }
-    void cleanup() {
-        form.reset();
-        QGuiApplication::clipboard()->clear();
-    }
+    void cleanup() { form.reset(); QGuiApplication::clipboard()->clear(); }
 
     void startUpLeavesOnlyTheQuotationUsable() {
         QCOMPARE(QApplication::focusWidget(), form->txtQuote);
@@ -92,9 +89,13 @@ private slots:
             QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
         for (QAction* a : {form->mnuNew, form->mnuSave, form->mnuSaveAs, form->mnuRevert, form->mnuPrint})
             QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
-        // Quote Grid does nothing before a quotation is registered.
-        QTest::keyClick(form->txtQuote, Qt::Key_F7);
-        QVERIFY(!form->gridWindow()->isVisible());
+        // Quote Grid does nothing before a quotation is registered; the keys
+        // of unavailable items (Print Key, Save As) leave the box alone.
+        form->txtQuote->moveCursor(QTextCursor::Start);
+        for (QKeyCombination key : {QKeyCombination(Qt::Key_F7), Qt::CTRL | Qt::Key_K, Qt::CTRL | Qt::Key_A})
+            QTest::keyClick(form->txtQuote, key.key(), key.keyboardModifiers());
+        QVERIFY(!form->gridWindow()->isVisible() && !form->txtQuote->textCursor().hasSelection());
+        QCOMPARE(form->txtQuote->toPlainText(), kPrompt);
     }
 
     void registerCleansCountsAndShowsTheGrid() {
