@@ -282,14 +282,21 @@ dicForm* openDictionaryWindow(QPointer<dicForm>& window, WordSearch& search, Dic
     if (!window) {
         window = new dicForm(search, host, mainWindow);
         if (mainWindow) {
-            // Beside the main window on the right when the screen has room,
-            // else over its right-hand side.
+            // Beside the main window: on its right, else on its left; with
+            // room on neither side, against the screen's right edge, where it
+            // covers the least of the main window.
             const QRect main = mainWindow->frameGeometry();
             QRect frame = window->frameGeometry();
             frame.moveTopLeft(QPoint(main.right() + 8, main.top() + 40));
-            const QScreen* screen = mainWindow->screen();
-            if (screen && !screen->availableGeometry().contains(frame))
-                frame.moveTopRight(QPoint(main.right() - 16, main.top() + 40));
+            if (const QScreen* screen = mainWindow->screen()) {
+                const QRect area = screen->availableGeometry();
+                if (!area.contains(frame)) {
+                    frame.moveTopRight(QPoint(main.left() - 8, main.top() + 40));
+                    if (!area.contains(frame))
+                        frame.moveTopRight(QPoint(std::max(area.right(), main.left() + frame.width()),
+                                                  main.top() + 40));
+                }
+            }
             window->move(frame.topLeft());
         }
     }
