@@ -1,5 +1,6 @@
 #include "frmabout.h"
 
+#include <QKeyEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -74,6 +75,12 @@ frmAbout::frmAbout(QWidget* parent)
 }
 
 void frmAbout::mousePressEvent(QMouseEvent*)
+{
+    hide();
+    close();
+}
+
+void frmAbout::keyPressEvent(QKeyEvent*)
 {
     hide();
     close();

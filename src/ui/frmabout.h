@@ -25,6 +25,7 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // The About Quotabrix command: shows the About window modelessly in front

@@ -1,5 +1,6 @@
 #include "frmtrouble.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
@@ -53,6 +54,11 @@ frmTrouble::frmTrouble(QWidget* parent)
 }
 
 void frmTrouble::mousePressEvent(QMouseEvent*)
+{
+    close();
+}
+
+void frmTrouble::keyPressEvent(QKeyEvent*)
 {
     close();
 }

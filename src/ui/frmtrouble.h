@@ -19,6 +19,7 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // The Having Trouble? command: shows the window modelessly in front of

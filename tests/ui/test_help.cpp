@@ -107,6 +107,9 @@ private slots:
         QTest::mouseClick(version, Qt::LeftButton);
         QTRY_VERIFY(about.isNull());
         QVERIFY(aboutWindow() == nullptr);
+        about = showAbout(&main);
+        QTest::keyClick(about, Qt::Key_Escape);
+        QTRY_VERIFY(about.isNull());
 
         // A click on the window or on either text closes it.
         for (const QString target : {"frmTrouble", "lblHeading", "lblAdvice"}) {
@@ -116,6 +119,9 @@ private slots:
             QTest::mouseClick(clicked, Qt::LeftButton, {}, QPoint(2, 2));
             QTRY_VERIFY2(trouble.isNull(), qPrintable(target));
         }
+        QPointer<frmTrouble> trouble = showTrouble(&main);
+        QTest::keyClick(trouble, Qt::Key_Q);
+        QTRY_VERIFY(trouble.isNull());
         QVERIFY(troubleWindow() == nullptr);
     }
 };
