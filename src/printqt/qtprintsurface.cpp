@@ -42,33 +42,35 @@ QString QtPrintSurface::toQString(const std::string& cp1252) {
     return s;
 }
 
+// The font and its metrics are resolved again on next use.
+void QtPrintSurface::fontChanged() {
+    font_.reset();
+    metrics_.reset();
+}
+
 void QtPrintSurface::setFontName(const std::string& name) {
     const QString family = QString::fromStdString(cp1252ToUtf8(name));
     if (family == family_) return;
     family_ = family;
-    font_.reset();
-    metrics_.reset();
+    fontChanged();
 }
 
 void QtPrintSurface::setFontSize(double points) {
     if (points == points_) return;
     points_ = points;
-    font_.reset();
-    metrics_.reset();
+    fontChanged();
 }
 
 void QtPrintSurface::setFontBold(bool on) {
     if (on == bold_) return;
     bold_ = on;
-    font_.reset();
-    metrics_.reset();
+    fontChanged();
 }
 
 void QtPrintSurface::setFontItalic(bool on) {
     if (on == italic_) return;
     italic_ = on;
-    font_.reset();
-    metrics_.reset();
+    fontChanged();
 }
 
 const QFont& QtPrintSurface::font() {

@@ -58,6 +58,7 @@ public:
     static constexpr double kLineWidth = 12;
 
 private:
+    void fontChanged();
     enum class Kind { Text, Line, Box, FilledBox };
     struct Op {
         Kind kind;

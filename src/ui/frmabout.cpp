@@ -16,16 +16,6 @@ namespace {
 
 QPointer<frmAbout> openAbout;
 
-// Puts a new top-level window over the middle of the main window.
-void centreOver(QWidget* window, const QWidget* mainWindow)
-{
-    if (!mainWindow)
-        return;
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(mainWindow->frameGeometry().center());
-    window->move(frame.topLeft());
-}
-
 }  // namespace
 
 frmAbout::frmAbout(QWidget* parent)

@@ -188,4 +188,13 @@ frmSplash* splashWindow()
     return openSplash.data();
 }
 
+void centreOver(QWidget* window, const QWidget* mainWindow)
+{
+    if (!mainWindow)
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(mainWindow->frameGeometry().center());
+    window->move(frame.topLeft());
+}
+
 }  // namespace qbrx

@@ -58,6 +58,9 @@ frmSplash* showSplash();
 // The end of start-up: the splash goes away if the user has not already
 // closed it with a key.
 void hideSplash();
+
+// Centres a small information window over the main window's frame.
+void centreOver(QWidget* window, const QWidget* mainWindow);
 // The splash window while it is loaded, else nullptr.
 frmSplash* splashWindow();
 

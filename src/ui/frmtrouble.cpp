@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QVBoxLayout>
 
+#include "frmsplash.h"
+
 namespace qbrx {
 
 namespace {
@@ -67,11 +69,7 @@ frmTrouble* showTrouble(QWidget* mainWindow)
 {
     if (!openTrouble) {
         openTrouble = new frmTrouble(mainWindow);
-        if (mainWindow) {
-            QRect frame = openTrouble->frameGeometry();
-            frame.moveCenter(mainWindow->frameGeometry().center());
-            openTrouble->move(frame.topLeft());
-        }
+        centreOver(openTrouble, mainWindow);
     }
     openTrouble->show();
     openTrouble->raise();
