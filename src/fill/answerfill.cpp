@@ -52,6 +52,7 @@ FillLexicon::FillLexicon(const std::vector<std::string_view>& words, const std::
             e.mask |= 1u << (c - 'a');
         }
         const auto id = static_cast<std::int32_t>(entries_.size());
+        longest_ = std::max(longest_, static_cast<int>(e.length));
         anagrams_[sortedKey(e.counts)].push_back(id);
         entries_.push_back(std::move(e));
         index_.emplace(entries_.back().text, id);
@@ -107,7 +108,7 @@ AnswerFiller::AnswerFiller(const FillLexicon& lexicon, FillRequest request)
         allCands_.push_back(static_cast<std::int32_t>(i));
     }
     if (slotsLeft_ == 0 || totalLetters_ < kFillMinWord * slotsLeft_ ||
-        totalLetters_ > kFillMaxWord * slotsLeft_)
+        totalLetters_ > lex_.longest() * slotsLeft_)
         finished_ = true;
 }
 
@@ -199,7 +200,7 @@ AnswerFiller::Expand AnswerFiller::expand(const std::vector<std::int32_t>& paren
 
     Frame child;
     const int longest = lettersLeft_ - kFillMinWord * (slotsLeft_ - 1);
-    const int shortest = lettersLeft_ - kFillMaxWord * (slotsLeft_ - 1);
+    const int shortest = lettersLeft_ - lex_.longest() * (slotsLeft_ - 1);
     if (longest < kFillMinWord) return Expand::Dead;
 
     if (exact && slotsLeft_ == 1) {

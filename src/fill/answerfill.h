@@ -49,6 +49,7 @@ public:
     const std::vector<Entry>& entries() const { return entries_; }
     // Words whose letters are exactly `key` (letters sorted), as entry ids.
     const std::vector<std::int32_t>* anagrams(const std::string& key) const;
+    int longest() const { return longest_; }
     // The entry id of a word, -1 when the lexicon does not hold it.
     std::int32_t find(std::string_view word) const;
 
@@ -56,6 +57,7 @@ private:
     std::vector<Entry> entries_;
     std::unordered_map<std::string, std::vector<std::int32_t>> anagrams_;
     std::unordered_map<std::string, std::int32_t> index_;
+    int longest_ = 0;
 public:
     // Share of each letter among all the letters of the words.
     std::array<double, 26> frequency{};
