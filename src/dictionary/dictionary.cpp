@@ -37,6 +37,12 @@ std::optional<std::int32_t> itemNumber(std::string_view item) {
     return static_cast<std::int32_t>(v);
 }
 
+bool isLevel(unsigned value) {
+    for (int size : kLevels)
+        if (value == static_cast<unsigned>(size)) return true;
+    return false;
+}
+
 }  // namespace
 
 Dictionary::Dictionary() : offsets_{0} {}
@@ -55,6 +61,36 @@ void Dictionary::loadWordList(const std::string& folder) {
     std::string contents;
     if (!readFile(filePath(folder, "words.dic"), contents)) contents.clear();
     takeWordList(std::move(contents));
+}
+
+void Dictionary::loadLevels(const std::string& folder) {
+    std::string contents;
+    if (!readFile(filePath(folder, "level.dic"), contents)) contents.clear();
+    readLevels(contents);
+}
+
+// One level a line (CR LF, LF or a lone CR). A line that is not a size the
+// program knows gives level 0; blank lines are lines too, so the levels
+// stay in step with the words.
+void Dictionary::readLevels(std::string_view contents) {
+    levels_.clear();
+    levels_.reserve(contents.size() / 3 + 1);
+    const std::size_t n = contents.size();
+    std::size_t i = 0;
+    while (i < n) {
+        unsigned value = 0;
+        bool valid = true;
+        for (; i < n && contents[i] != '\r' && contents[i] != '\n'; ++i) {
+            const char c = contents[i];
+            if (c >= '0' && c <= '9' && value < 100)
+                value = value * 10 + static_cast<unsigned>(c - '0');
+            else
+                valid = false;
+        }
+        levels_.push_back(valid && isLevel(value) ? static_cast<std::uint8_t>(value) : 0);
+        if (i < n && contents[i] == '\r') ++i;
+        if (i < n && contents[i] == '\n') ++i;
+    }
 }
 
 void Dictionary::readCountIndex(std::string_view contents) {
