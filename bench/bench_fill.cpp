@@ -83,6 +83,7 @@ const qbrx::Dictionary& dictionary() {
         qbrx::Dictionary d;
         d.loadCountIndex(QBRX_DATA_DIR);
         d.loadWordList(QBRX_DATA_DIR);
+        d.loadLevels(QBRX_DATA_DIR);
         return d;
     }();
     return dict;

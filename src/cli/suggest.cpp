@@ -27,6 +27,7 @@ bool suggestFills(Editor& editor, const CommandLine& cl, std::ostream& out, std:
     if (!folder.empty()) {
         dictionary.loadCountIndex(folder);
         dictionary.loadWordList(folder);
+        dictionary.loadLevels(folder);
     }
     if (dictionary.loadedWords() == 0) {
         err << cl.program << ": no word list to suggest answers from"

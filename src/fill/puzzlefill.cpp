@@ -99,7 +99,10 @@ FillLexicon fillLexicon(const Dictionary& dictionary) {
     std::vector<std::string_view> words;
     std::vector<int> levels;
     words.reserve(dictionary.loadedWords());
-    for (std::int32_t k = 1; k <= dictionary.loadedWords(); ++k) words.push_back(dictionary.wordList(k));
+    for (std::int32_t k = 1; k <= dictionary.loadedWords(); ++k) {
+        words.push_back(dictionary.wordList(k));
+        levels.push_back(dictionary.level(k));
+    }
     return FillLexicon(words, levels);
 }
 
