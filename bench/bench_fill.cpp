@@ -94,14 +94,21 @@ const qbrx::FillLexicon& lexicon() {
     return lex;
 }
 
-// Runs the search until its first fill; nullptr-safe result: the fill's gaps,
-// or -1 when none was found within the node limit.
-int firstFill(const qbrx::FillRequest& request, long* nodes = nullptr) {
+// Runs the search until its first fill. Returns the fill's gaps, or -1 when
+// none was found within the node limit; `level` gets the words' mean
+// familiarity level.
+int firstFill(const qbrx::FillRequest& request, long* nodes = nullptr, double* level = nullptr) {
     qbrx::AnswerFiller filler(lexicon(), request);
-    while (filler.fills().empty() && filler.nodes() < kNodeLimit && filler.run(2000)) {
+    while (filler.fills().empty() && filler.nodes() < kNodeLimit && filler.run(200)) {
     }
     if (nodes != nullptr) *nodes = filler.nodes();
-    return filler.fills().empty() ? -1 : filler.fills().front().gaps;
+    if (filler.fills().empty()) return -1;
+    if (level != nullptr) {
+        double sum = 0;
+        for (const std::string& w : filler.fills().front().words) sum += lexicon().entries()[lexicon().find(w)].rank;
+        *level = sum / static_cast<double>(filler.fills().front().words.size());
+    }
+    return filler.fills().front().gaps;
 }
 
 // The puzzle as an author leaves it after Setup: the crostic letters in the
@@ -143,11 +150,13 @@ void BM_FirstFill(benchmark::State& state) {
     const qbrx::FillRequest request = qbrx::fillRequest(puzzle->plan, 1);
     int gaps = 0;
     long nodes = 0;
-    for (auto _ : state) gaps = firstFill(request, &nodes);
+    double level = 0;
+    for (auto _ : state) gaps = firstFill(request, &nodes, &level);
     state.SetLabel(kPuzzles[i].crostic);
     state.counters["answers"] = static_cast<double>(request.firstLetters.size());
     state.counters["exact"] = gaps == 0 ? 1 : 0;
     state.counters["nodes"] = static_cast<double>(nodes);
+    state.counters["level"] = level;
 }
 
 void BM_AllPuzzles(benchmark::State& state) {
@@ -155,12 +164,16 @@ void BM_AllPuzzles(benchmark::State& state) {
     for (int i = 0; i < kPuzzleCount; ++i) puzzles.push_back(makePuzzle(i));
     int exact = 0;
     std::vector<double> seconds;
+    double levels = 0;
     for (auto _ : state) {
         exact = 0;
         seconds.clear();
+        levels = 0;
         for (const auto& p : puzzles) {
             const auto start = std::chrono::steady_clock::now();
-            const int gaps = firstFill(qbrx::fillRequest(p->plan, 1));
+            double level = 0;
+            const int gaps = firstFill(qbrx::fillRequest(p->plan, 1), nullptr, &level);
+            levels += level;
             seconds.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
             exact += gaps == 0 ? 1 : 0;
         }
@@ -170,6 +183,7 @@ void BM_AllPuzzles(benchmark::State& state) {
     state.counters["exact"] = exact;
     state.counters["median_s"] = seconds[seconds.size() / 2];
     state.counters["worst_s"] = seconds.back();
+    state.counters["level"] = levels / kPuzzleCount;
 }
 
 }  // namespace

@@ -88,7 +88,7 @@ frmSuggest::frmSuggest(Mainform& form, const Dictionary& dictionary, QWidget* pa
     layout->addWidget(new QLabel(QStringLiteral("Sets of answers found (choose one; untick a slot to leave it empty):"), this));
     layout->addLayout(lists, 1);
     layout->addLayout(buttons);
-    resize(720, 420);
+    resize(860, 420);
 
     timer_ = new QTimer(this);
     timer_->setInterval(0);
