@@ -15,6 +15,8 @@ constexpr long kRestartBase = 2000;
 // Weight of the letter balance against familiarity and length in the order
 // in which words are tried.
 constexpr double kBalanceWeight = 0.5;
+// Choices of letters left out and supplied tried for each number of gaps.
+constexpr int kGapChoices = 12;
 
 long luby(int i) {
     // i counts from 1.
@@ -113,29 +115,16 @@ AnswerFiller::AnswerFiller(const FillLexicon& lexicon, FillRequest request)
 }
 
 bool AnswerFiller::fits(const FillLexicon::Entry& e) const {
-    int missing = 0;
-    std::uint32_t mask = e.mask;
-    while (mask != 0) {
-        const int l = __builtin_ctz(mask);
-        mask &= mask - 1;
-        const int short_ = e.counts[l] - std::max(0, counts_[l]);
-        if (short_ > 0) {
-            missing += short_;
-            if (missing > gapAllowance_ - deficit_) return false;
-        }
+    for (std::uint32_t m = e.mask; m != 0; m &= m - 1) {
+        const int l = __builtin_ctz(m);
+        if (e.counts[l] > counts_[l]) return false;
     }
     return true;
 }
 
 void AnswerFiller::apply(std::int32_t w, int cls) {
     const FillLexicon::Entry& e = lex_.entries()[w];
-    for (int l = 0; l < 26; ++l) {
-        const int c = e.counts[l];
-        if (c == 0) continue;
-        const int before = std::max(0, counts_[l]);
-        if (c > before) deficit_ += c - before;
-        counts_[l] -= c;
-    }
+    for (int l = 0; l < 26; ++l) counts_[l] -= e.counts[l];
     lettersLeft_ -= e.length;
     --slotsLeft_;
     --need_[cls];
@@ -145,13 +134,7 @@ void AnswerFiller::apply(std::int32_t w, int cls) {
 
 void AnswerFiller::undo(std::int32_t w, int cls) {
     const FillLexicon::Entry& e = lex_.entries()[w];
-    for (int l = 0; l < 26; ++l) {
-        const int c = e.counts[l];
-        if (c == 0) continue;
-        counts_[l] += c;
-        const int after = std::max(0, counts_[l]);
-        if (c > after) deficit_ -= c - after;
-    }
+    for (int l = 0; l < 26; ++l) counts_[l] += e.counts[l];
     lettersLeft_ += e.length;
     ++slotsLeft_;
     ++need_[cls];
@@ -192,18 +175,16 @@ void AnswerFiller::orderOptions(std::vector<std::int32_t>& options) {
 }
 
 AnswerFiller::Expand AnswerFiller::expand(const std::vector<std::int32_t>& parentCands) {
-    if (slotsLeft_ == 0) return lettersLeft_ == 0 && deficit_ <= gapAllowance_ ? Expand::Solution : Expand::Dead;
-    const bool exact = gapAllowance_ == 0;
-    if (exact)
-        for (int l = 0; l < 26; ++l)
-            if (need_[l] > counts_[l]) return Expand::Dead;
+    if (slotsLeft_ == 0) return lettersLeft_ == 0 ? Expand::Solution : Expand::Dead;
+    for (int l = 0; l < 26; ++l)
+        if (need_[l] > counts_[l]) return Expand::Dead;
 
     Frame child;
     const int longest = lettersLeft_ - kFillMinWord * (slotsLeft_ - 1);
     const int shortest = lettersLeft_ - lex_.longest() * (slotsLeft_ - 1);
     if (longest < kFillMinWord) return Expand::Dead;
 
-    if (exact && slotsLeft_ == 1) {
+    if (slotsLeft_ == 1) {
         // The last word is an anagram of the letters left.
         std::array<std::uint8_t, 26> left{};
         for (int l = 0; l < 26; ++l) left[l] = static_cast<std::uint8_t>(counts_[l]);
@@ -229,19 +210,17 @@ AnswerFiller::Expand AnswerFiller::expand(const std::vector<std::int32_t>& paren
         if (!fits(e)) continue;
         child.cands.push_back(w);
         ++classUse[e.first];
-        if (exact)
-            for (std::uint32_t m = e.mask; m != 0; m &= m - 1) ++letterUse[__builtin_ctz(m)];
+        for (std::uint32_t m = e.mask; m != 0; m &= m - 1) ++letterUse[__builtin_ctz(m)];
     }
 
-    // The most constrained choice: a letter left that every fill must use
-    // (exact fills only), or a slot letter every fill must start a word with.
+    // The most constrained choice: a letter left that every fill must use,
+    // or a slot letter every fill must start a word with.
     int bestCount = INT_MAX, bestLetter = -1, bestClass = -1;
-    if (exact)
-        for (int l = 0; l < 26; ++l) {
-            if (counts_[l] <= 0) continue;
-            if (letterUse[l] == 0) return Expand::Dead;
-            if (letterUse[l] < bestCount) bestCount = letterUse[l], bestLetter = l, bestClass = -1;
-        }
+    for (int l = 0; l < 26; ++l) {
+        if (counts_[l] <= 0) continue;
+        if (letterUse[l] == 0) return Expand::Dead;
+        if (letterUse[l] < bestCount) bestCount = letterUse[l], bestLetter = l, bestClass = -1;
+    }
     for (int f = 0; f < 26; ++f) {
         if (need_[f] == 0) continue;
         if (classUse[f] == 0) return Expand::Dead;
@@ -273,7 +252,7 @@ void AnswerFiller::recordSolution() {
     for (const auto& [w, cls] : all) byClass[cls].push_back(w);
     std::array<std::size_t, 27> taken{};
     Fill fill;
-    fill.gaps = deficit_;
+    fill.gaps = gapAllowance_;
     for (int cls : slotClass_) fill.words.push_back(lex_.entries()[byClass[cls][taken[cls]++]].text);
     fills_.push_back(std::move(fill));
     for (std::int32_t w : key) ++usage_[w];
@@ -305,9 +284,53 @@ void AnswerFiller::nextPhase(bool ranThrough) {
         return;
     }
     if (gapAllowance_ == 0) exactExhausted_ = ranThrough;
-    ++gapAllowance_;
+    // Each number of gaps is tried with a few choices of letters: first the
+    // plainest, then ones drawn with some chance.
+    if (gapAllowance_ == 0 || ++gapChoice_ == kGapChoices) {
+        ++gapAllowance_;
+        gapChoice_ = 0;
+    }
     phaseNodes_ = 0;
     restartIndex_ = 0;
+    std::uniform_real_distribution<double> chance(-2.0, 2.0);
+    auto weight = [&] { return gapChoice_ == 0 ? 1.0 : std::exp(chance(rng_)); };
+
+    // A fill with g gaps leaves g letters of the quotation unused and needs
+    // g letters it does not have. Left out are the hardest letters to place:
+    // the most copies for the fewest words that hold them (a slot's first
+    // letter stays). Added are first, a slot letter the quotation lacks, and
+    // then the letters the most words want for the fewest copies. The search
+    // then looks for exact fills of those letters, with all its rules.
+    std::array<int, 26> uses{};
+    for (std::int32_t w : allCands_)
+        for (std::uint32_t m = lex_.entries()[w].mask; m != 0; m &= m - 1) ++uses[__builtin_ctz(m)];
+    for (int l = 0; l < 26; ++l) counts_[l] = std::max(0, request_.letters[l]);
+    std::array<bool, 26> dropped{};
+    int added = 0;
+    for (int l = 0; l < 26 && added < gapAllowance_; ++l)
+        while (counts_[l] < need_[l] && added < gapAllowance_) ++counts_[l], ++added;
+    for (int g = 0; g < gapAllowance_; ++g) {
+        int hardest = -1;
+        double worst = -1;
+        for (int l = 0; l < 26; ++l) {
+            if (counts_[l] <= need_[l]) continue;
+            const double ratio = weight() * counts_[l] / (uses[l] + 1);
+            if (ratio > worst) worst = ratio, hardest = l;
+        }
+        if (hardest < 0) break;
+        --counts_[hardest];
+        dropped[hardest] = true;
+    }
+    for (; added < gapAllowance_; ++added) {
+        int wanted = -1;
+        double most = -1;
+        for (int l = 0; l < 26; ++l) {
+            if (dropped[l]) continue;
+            const double ratio = weight() * uses[l] / (counts_[l] + 1);
+            if (ratio > most) most = ratio, wanted = l;
+        }
+        ++counts_[wanted];
+    }
 }
 
 void AnswerFiller::startRestart() {
@@ -318,7 +341,7 @@ void AnswerFiller::startRestart() {
         restartLimit_ = 0;
         if (finished_) return;
     }
-    const long budget = gapAllowance_ == 0 ? request_.exactBudget : request_.exactBudget / 4;
+    const long budget = gapAllowance_ == 0 ? request_.exactBudget : request_.exactBudget / (2 * kGapChoices);
     if (!phaseFound_ && phaseNodes_ >= budget) {
         nextPhase(false);
         if (finished_) return;

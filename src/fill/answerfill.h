@@ -12,7 +12,9 @@
 // hopeless corner; the same seed gives the same fills in the same order.
 //
 // When no exact fill turns up, the search looks for fills of the same total
-// length that need supplied letters (gaps), fewest gaps first.
+// length that need supplied letters (gaps), fewest gaps first: with g gaps,
+// g of the hardest letters are left out and g letters that many words want
+// are supplied in their place.
 #pragma once
 
 #include <array>
@@ -74,7 +76,7 @@ struct FillRequest {
     std::uint64_t seed = 1;
     // Search nodes spent on exact fills before the search also looks for
     // fills with gaps, when it has found none by then.
-    long exactBudget = 4'000'000;
+    long exactBudget = 400'000;
     // Fills with gaps are looked for up to this many gaps.
     int maxGaps = 12;
 };
@@ -102,7 +104,7 @@ public:
     bool exactProvenImpossible() const { return exactExhausted_ && exactFound_ == 0; }
     long nodes() const { return nodes_; }
     int lettersLeft() const { return totalLetters_; }
-    int slots() const { return static_cast<int>(slotClass_.size()); }
+    int slotCount() const { return static_cast<int>(slotClass_.size()); }
 
 private:
     struct Frame {
@@ -131,13 +133,13 @@ private:
     std::mt19937_64 rng_;
 
     std::vector<int> slotClass_;         // per slot: 0..25 or kAnyLetter
-    std::array<int, 26> counts_{};       // letters left now (negative: gaps)
+    std::array<int, 26> counts_{};       // letters left now
     std::array<int, 27> need_{};         // slots left per class
     int totalLetters_ = 0;
     int lettersLeft_ = 0;                // letters still to place
     int slotsLeft_ = 0;
-    int deficit_ = 0;                    // letters placed that the stock lacked
-    int gapAllowance_ = 0;
+    int gapAllowance_ = 0;               // gaps of the fills looked for now
+    int gapChoice_ = 0;                  // which choice of letters for them
     std::vector<std::uint8_t> banned_;   // per entry: excluded, used, or tried as a sibling
     std::vector<int> usage_;             // per entry: fills it appears in
     std::vector<std::pair<std::int32_t, int>> chosen_;  // word, class
