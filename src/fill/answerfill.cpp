@@ -175,9 +175,9 @@ void AnswerFiller::orderOptions(std::vector<std::int32_t>& options) {
 }
 
 AnswerFiller::Expand AnswerFiller::expand(const std::vector<std::int32_t>& parentCands) {
-    if (slotsLeft_ == 0) return lettersLeft_ == 0 ? Expand::Solution : Expand::Dead;
     for (int l = 0; l < 26; ++l)
-        if (need_[l] > counts_[l]) return Expand::Dead;
+        if (counts_[l] < 0 || need_[l] > counts_[l]) return Expand::Dead;
+    if (slotsLeft_ == 0) return lettersLeft_ == 0 ? Expand::Solution : Expand::Dead;
 
     Frame child;
     const int longest = lettersLeft_ - kFillMinWord * (slotsLeft_ - 1);
