@@ -82,8 +82,8 @@ int suggestedNewSlots(const Document& doc) {
     if (!plan.targets.empty()) return 0;
     int letters = 0;
     for (int n : plan.letters) letters += n;
-    const int room = kMaxSlots - doc.questionCount;
-    return std::clamp((letters + 3) / 6, letters >= kFillMinWord ? 1 : 0, std::max(0, room));
+    const int room = std::max(0, kMaxSlots - doc.questionCount);
+    return std::min(std::max((letters + 3) / 6, letters >= kFillMinWord ? 1 : 0), room);
 }
 
 FillRequest fillRequest(const FillPlan& plan, std::uint64_t seed) {

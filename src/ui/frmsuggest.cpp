@@ -184,7 +184,9 @@ void frmSuggest::showStatus() {
     const int letters = filler_ ? filler_->lettersLeft() : 0;
     const int found = lstFills->count();
     QString text;
-    if (answers == 0)
+    if (answers == 0 && letters == 0)
+        text = QStringLiteral("No letters are left for new answers.");
+    else if (answers == 0)
         text = QStringLiteral("Every answer is written. Choose how many answers to add to use up the %1 letters left.")
                    .arg(letters);
     else if (filler_->lookingForGaps() && found > 0)
