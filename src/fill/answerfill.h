@@ -76,7 +76,7 @@ struct FillRequest {
     std::uint64_t seed = 1;
     // Search nodes spent on exact fills before the search also looks for
     // fills with gaps, when it has found none by then.
-    long exactBudget = 400'000;
+    long exactBudget = 1'500'000;
     // Fills with gaps are looked for up to this many gaps.
     int maxGaps = 12;
 };
