@@ -61,10 +61,10 @@ FillLexicon::FillLexicon(const std::vector<std::string_view>& words, const std::
     }
     double total = 0;
     for (const Entry& e : entries_)
-        for (int l = 0; l < 26; ++l) frequency[l] += e.counts[l];
-    for (double f : frequency) total += f;
+        for (int l = 0; l < 26; ++l) frequency_[l] += e.counts[l];
+    for (double f : frequency_) total += f;
     if (total > 0)
-        for (double& f : frequency) f /= total;
+        for (double& f : frequency_) f /= total;
 }
 
 const std::vector<std::int32_t>* FillLexicon::anagrams(const std::string& key) const {
@@ -151,7 +151,7 @@ void AnswerFiller::orderOptions(std::vector<std::int32_t>& options) {
         const double rest = lettersLeft_ - length;
         double d = 0;
         for (int l = 0; l < 26; ++l) {
-            const double expected = lex_.frequency[l] * rest;
+            const double expected = lex_.frequency()[l] * rest;
             const double have = counts_[l] - (take != nullptr ? (*take)[l] : 0);
             d += (have - expected) * (have - expected) / (expected + 1.0);
         }

@@ -52,6 +52,8 @@ public:
     // Words whose letters are exactly `key` (letters sorted), as entry ids.
     const std::vector<std::int32_t>* anagrams(const std::string& key) const;
     int longest() const { return longest_; }
+    // Share of each letter among all the letters of the words.
+    const std::array<double, 26>& frequency() const { return frequency_; }
     // The entry id of a word, -1 when the lexicon does not hold it.
     std::int32_t find(std::string_view word) const;
 
@@ -60,9 +62,7 @@ private:
     std::unordered_map<std::string, std::vector<std::int32_t>> anagrams_;
     std::unordered_map<std::string, std::int32_t> index_;
     int longest_ = 0;
-public:
-    // Share of each letter among all the letters of the words.
-    std::array<double, 26> frequency{};
+    std::array<double, 26> frequency_{};
 };
 
 // What to fill.
@@ -99,7 +99,8 @@ public:
     // Every fill found so far, in the order found.
     const std::vector<Fill>& fills() const { return fills_; }
     // True once the search looks for fills with gaps: none that uses
-    // exactly the letters left was found (proven: the search ran through).
+    // exactly the letters left was found within the exact search's budget,
+    // or none exists (proven: the exact search ran through).
     bool lookingForGaps() const { return gapAllowance_ > 0; }
     bool exactProvenImpossible() const { return exactExhausted_ && exactFound_ == 0; }
     long nodes() const { return nodes_; }
