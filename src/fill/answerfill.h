@@ -88,7 +88,9 @@ struct Fill {
 
 class AnswerFiller {
 public:
+    // The filler keeps a reference to the lexicon.
     AnswerFiller(const FillLexicon& lexicon, FillRequest request);
+    AnswerFiller(const FillLexicon&& lexicon, FillRequest request) = delete;
 
     // Searches for at most `steps` nodes. Returns false once the search is
     // over (every fill found, stopped, or nothing can fit).

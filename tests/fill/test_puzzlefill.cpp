@@ -26,6 +26,7 @@ protected:
         prompter.inputs.push_back(crostic);
         ed.setupCrostic();
     }
+    // Accept into `slot` as the window does after a click on its row.
     void accept(int slot, const std::string& question, const std::string& answer) {
         ed.selectListRow(slot - 1);
         ed.view.questionBox = question;
@@ -43,26 +44,21 @@ TEST_F(PuzzleFill, EmptySlotsAndTheLettersTheyMayUse) {
     // "no answer" put its own "n" in place of the crostic's B.
     EXPECT_EQ(plan.targets[1].first, 0);
     EXPECT_EQ(plan.targets[2].first, 'A');
-    // Every letter of the quotation: the pre-filled T and B and the letters
-    // "no answer" took go back to the fill.
-    int total = 0;
-    for (int n : plan.letters) total += n;
-    EXPECT_EQ(total, 9);
+    // The pre-filled T and A and the letters "no answer" took go back to
+    // the fill: every letter of the quotation.
     EXPECT_EQ(plan.letters['t' - 'a'], 3);
+    EXPECT_EQ(plan.letters['a' - 'a'], 4);
     EXPECT_EQ(plan.letters['n' - 'a'], 0);
 }
 
 TEST_F(PuzzleFill, WrittenAnswersStayAndAreKeptOutOfTheFill) {
     setupCrostic("TB");
     accept(1, "What is brewed?", "Tea");
-    FillPlan plan = planFill(ed.doc, 0);
+    accept(2, "It flies at night", "B");
+    const FillPlan plan = planFill(ed.doc, 0);
     ASSERT_EQ(plan.targets.size(), 1u);
     EXPECT_EQ(plan.targets[0].slot, 2);
-    EXPECT_EQ(plan.written, (std::vector<std::string>{"tea"}));
-    EXPECT_EQ(fillRequest(plan, 1).exclude, plan.written);
-
-    accept(2, "It flies at night", "B");
-    plan = planFill(ed.doc, 0);
+    EXPECT_EQ(fillRequest(plan, 1).exclude, (std::vector<std::string>{"tea"}));
     EXPECT_EQ(acceptFill(ed, plan, {"bat"}), 1);
     EXPECT_EQ(ed.doc.answer[1], "Tea");
     EXPECT_EQ(ed.doc.question[1], "What is brewed?");
@@ -80,7 +76,6 @@ TEST_F(PuzzleFill, AFillIsAcceptedLikeTypedAnswers) {
     EXPECT_EQ(ed.doc.answer[2], "Bat");
     EXPECT_EQ(ed.doc.answer[3], "A");
     EXPECT_EQ(ed.doc.crostic, "TBA");
-    EXPECT_EQ(ed.doc.questionCount, 3);
     // Every letter of tea and bat was encoded: no gaps.
     EXPECT_FALSE(ed.hasGap(1));
     EXPECT_FALSE(ed.hasGap(2));
@@ -96,10 +91,8 @@ TEST_F(PuzzleFill, WithoutACrosticNewSlotsTakeAnyLetter) {
     EXPECT_EQ(plan.targets[0].first, 0);
     EXPECT_EQ(plan.targets[1].slot, 3);
     EXPECT_EQ(plan.addedSlots, 2);
-    EXPECT_EQ(suggestedNewSlots(ed.doc), 0);
 
     EXPECT_EQ(acceptFill(ed, plan, {"aba", "tat", ""}), 2);
-    EXPECT_EQ(ed.doc.questionCount, 3);
     EXPECT_EQ(ed.doc.answer[2], "aba");
     EXPECT_EQ(ed.doc.answer[3], "tat");
     EXPECT_EQ(ed.doc.question[3], "Question for [tat]");
