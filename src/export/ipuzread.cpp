@@ -509,13 +509,13 @@ std::variant<IpuzAcrostic, std::string> parseIpuzAcrostic(std::string_view bytes
                 slot.numbers.resize(kMaxAnswer);
             }
             slot.answer = answer;
-            out.slots.push_back(std::move(slot));
+            out.pairs.push_back(std::move(slot));
         }
 
         if (const auto crostic = ownText(root, "org.quotabrix.crostic")) {
             out.crostic = crostic->substr(0, kMaxCrostic);
         } else {
-            for (const IpuzAcrostic::Slot& slot : out.slots)
+            for (const IpuzAcrostic::Slot& slot : out.pairs)
                 if (out.crostic.size() < static_cast<std::size_t>(kMaxCrostic)) out.crostic += slot.answer[0];
         }
         return out;
@@ -570,12 +570,12 @@ IpuzOpenStatus openIpuzFile(Editor& editor, const std::string& path) {
     if (puzzle.periodDateLine) header.periodDateLine = true;
     if (puzzle.miniInstructions) header.miniInstructions = true;
     header.instructions = kMiniInstructions;
-    doc.questionCount = static_cast<int>(puzzle.slots.size());
+    doc.questionCount = static_cast<int>(puzzle.pairs.size());
     std::vector<std::vector<int>> numbers;
-    for (std::size_t k = 0; k < puzzle.slots.size(); ++k) {
-        doc.question[k + 1] = puzzle.slots[k].question;
-        doc.answer[k + 1] = puzzle.slots[k].answer;
-        numbers.push_back(puzzle.slots[k].numbers);
+    for (std::size_t k = 0; k < puzzle.pairs.size(); ++k) {
+        doc.question[k + 1] = puzzle.pairs[k].question;
+        doc.answer[k + 1] = puzzle.pairs[k].answer;
+        numbers.push_back(puzzle.pairs[k].numbers);
     }
 
     view.quoteBox = doc.quotation;

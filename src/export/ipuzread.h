@@ -35,7 +35,7 @@ struct IpuzAcrostic {
     bool nameLine = false;
     bool periodDateLine = false;
     bool miniInstructions = false;
-    std::vector<Slot> slots;
+    std::vector<Slot> pairs;
 };
 
 // The puzzle, or why the bytes are no acrostic that can be opened (one

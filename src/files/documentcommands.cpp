@@ -66,7 +66,7 @@ void DocumentCommands::revert() {
 }
 
 bool DocumentCommands::Writefile() {
-    const auto name = fileDialog.save(kSaveFilter, kSaveFilterIndex);
+    const auto name = fileDialog.save(formats.saveFilter(), kSaveFilterIndex);
     if (!name) return false;
     return writeTo(*name);
 }
@@ -77,7 +77,7 @@ bool DocumentCommands::JustSave() {
 }
 
 bool DocumentCommands::writeTo(const std::string& path) {
-    const WriteResult result = writeDataFile(editor_.doc, path);
+    const WriteResult result = formats.write(editor_.doc, path);
     if (!result.ok)
         editor_.prompter().message(
             {saveFailedMessage(path, result.reason), std::nullopt, Buttons::Ok, Icon::Exclamation, 0});
@@ -90,13 +90,14 @@ std::optional<ReadStatus> DocumentCommands::openDoc() {
         bool& flag;
         ~ClearRevert() { flag = false; }
     } clearRevert{revertPending};
+    const std::string previousFile = dataFileName;
 
     std::string file;
     if (revertPending) {
         file = fileDialog.fileName();
     } else {
         const std::string before = fileDialog.fileName();
-        const auto name = fileDialog.open(kOpenFilter, kOpenFilterIndex);
+        const auto name = fileDialog.open(formats.openFilter(), kOpenFilterIndex);
         if (!name) return std::nullopt;
         if (!namesFile(*name)) {
             editor_.prompter().tell(std::string(kFileMissingMessage) + "\r" + utf8ToCp1252(*name));
@@ -107,7 +108,9 @@ std::optional<ReadStatus> DocumentCommands::openDoc() {
         file = *name;
     }
     if (dataFileName.empty()) return std::nullopt;
-    return readDataFile(editor_, file);
+    const std::optional<ReadStatus> status = formats.read(editor_, file);
+    if (!status) dataFileName = previousFile;  // a refused file changes nothing
+    return status;
 }
 
 }  // namespace qbrx

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "datafile.h"
+#include "documentformats.h"
 #include "editor.h"
 #include "filedialog.h"
 
@@ -31,6 +32,8 @@ public:
 
     // The shared open/save dialog (remembers the last name it returned).
     FileDialog fileDialog;
+    // What Open reads and Save writes, by the file name's extension.
+    DocumentFormats formats;
 
     // Menu commands.
     void newDocument();  // New

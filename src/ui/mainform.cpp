@@ -33,6 +33,7 @@
 #include "frmoptions.h"
 #include "frmsplash.h"
 #include "frmtrouble.h"
+#include "ipuzformat.h"
 #include "printing.h"
 #include "quoteshow.h"
 #include "text.h"
@@ -159,6 +160,7 @@ Mainform::Mainform(Prompter& prompter, RandomSource& random, const Dictionary& d
     wordSearch_ = std::make_unique<WordSearch>(dictionary, editor_.doc, prompter);
     editor_.onReset = [this] { wordSearch_->resetCounters(); };
     commands_ = std::make_unique<DocumentCommands>(editor_);
+    commands_->formats.others.push_back(ipuzFileFormat());  // File > Open and Save As read and write ipuz too
     printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     preparePrinter(*printer_);
 
