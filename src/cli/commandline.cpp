@@ -272,6 +272,7 @@ std::string helpText(const std::string& program) {
            "Builds acrostic quotation puzzles. Without an output option the program\n"
            "opens its window, with FILE.dat in it when one is given. With an output\n"
            "option it reads FILE.dat and writes the output without any window.\n"
+           "FILE.dat may also be an ipuz acrostic (.ipuz); its letter numbers are kept.\n"
            "\n"
            "Options:\n";
     auto row = [&](const std::string& left, const std::string& text) {

@@ -49,6 +49,24 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+void appendUtf8(std::string& out, unsigned cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
 // Strict JSON (RFC 8259) with a bound on nesting, so that hostile input can
 // neither overflow the stack nor take long: every byte is looked at a
 // bounded number of times.
@@ -66,6 +84,9 @@ public:
 
 private:
     static constexpr int kMaxDepth = 64;
+    // A puzzle has a few thousand values at most; this bounds the memory a
+    // file of the largest size can take.
+    static constexpr long kMaxValues = 300000;
 
     [[noreturn]] void fail() const { throw JsonError("damaged JSON"); }
 
@@ -91,6 +112,7 @@ private:
 
     Json parseValue(int depth) {
         if (depth > kMaxDepth) throw JsonError("nested too deeply");
+        if (++values_ > kMaxValues) throw JsonError("too many values");
         skipSpace();
         if (i_ >= s_.size()) fail();
         Json v;
@@ -163,24 +185,6 @@ private:
         return value;
     }
 
-    static void appendUtf8(std::string& out, unsigned cp) {
-        if (cp < 0x80) {
-            out += static_cast<char>(cp);
-        } else if (cp < 0x800) {
-            out += static_cast<char>(0xC0 | (cp >> 6));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else if (cp < 0x10000) {
-            out += static_cast<char>(0xE0 | (cp >> 12));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (cp >> 18));
-            out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        }
-    }
-
     std::string parseString() {
         if (i_ >= s_.size() || s_[i_] != '"') fail();
         ++i_;
@@ -224,6 +228,7 @@ private:
 
     std::string_view s_;
     std::size_t i_ = 0;
+    long values_ = 0;
 };
 
 // ------------------------------------------------------------ text fields
@@ -234,9 +239,11 @@ std::string plainText(const Json* field) {
     if (field == nullptr || !field->isString()) return {};
     const std::string& s = field->text;
     std::string out;
+    std::size_t close = s.find('>');  // the next ">" at or after i: each search starts past the last, so linear
     for (std::size_t i = 0; i < s.size(); ++i) {
         if (s[i] == '<') {
-            const std::size_t end = s.find('>', i);
+            if (close != std::string::npos && close < i) close = s.find('>', i);
+            const std::size_t end = close;
             if (end != std::string::npos) {
                 const std::string tag = lower(s.substr(i + 1, std::min<std::size_t>(end - i - 1, 3)));
                 if (tag.rfind("br", 0) == 0) out += ' ';
@@ -245,8 +252,9 @@ std::string plainText(const Json* field) {
             }
         }
         if (s[i] == '&') {
-            const std::size_t end = s.find(';', i);
-            if (end != std::string::npos && end - i <= 10) {
+            const std::size_t semicolon = s.substr(i, 12).find(';');  // entities are short
+            const std::size_t end = semicolon == std::string::npos ? std::string::npos : i + semicolon;
+            if (end != std::string::npos) {
                 const std::string name = s.substr(i + 1, end - i - 1);
                 static const std::map<std::string, unsigned> named = {
                     {"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}, {"apos", '\''}, {"nbsp", ' '}};
@@ -263,20 +271,7 @@ std::string plainText(const Json* field) {
                     if (cp > 0x10FFFF) cp = 0;
                 }
                 if (cp != 0) {
-                    std::string utf8;
-                    if (cp < 0x80) {
-                        utf8 += static_cast<char>(cp);
-                    } else if (cp < 0x800) {
-                        utf8 += static_cast<char>(0xC0 | (cp >> 6));
-                        utf8 += static_cast<char>(0x80 | (cp & 0x3F));
-                    } else if (cp < 0x10000) {
-                        utf8 += static_cast<char>(0xE0 | (cp >> 12));
-                        utf8 += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-                        utf8 += static_cast<char>(0x80 | (cp & 0x3F));
-                    } else {
-                        utf8 += '?';
-                    }
-                    out += utf8;
+                    appendUtf8(out, cp);
                     i = end;
                     continue;
                 }

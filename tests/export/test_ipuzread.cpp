@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 
@@ -140,9 +141,23 @@ TEST_F(IpuzOpenTest, OtherProgramsAcrosticOpens) {
     EXPECT_EQ(doc.crostic, "OO");
 }
 
+// Texts full of markup characters are read in one pass, not one per character.
+TEST_F(IpuzOpenTest, HugeMarkupInTextsOpensQuickly) {
+    const std::string title = std::string(1500000, '<') + std::string(1500000, '&');
+    const std::string file = write("markup.ipuz", "{\"kind\": [\"http://ipuz.org/acrostic#1\"], \"title\": \"" + title +
+                                                      "\", \"dimensions\": {\"width\": 2, \"height\": 1}, \"solution\": [[\"A\", \"B\"]]}");
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(openIpuzFile(ed, file), IpuzOpenStatus::Ok);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+    EXPECT_EQ(ed.doc.quotation, "AB");
+}
+
 TEST_F(IpuzOpenTest, DamagedOrForeignFilesAreRefusedAndChangeNothing) {
     build(ed, "Less is more.", {{"Fewer", "less"}});
     const Document before = ed.doc;
+    std::string manyValues = "[0";  // valid JSON, but more values than a puzzle has
+    for (int i = 0; i < 1000000; ++i) manyValues += ",0";
+    manyValues += "]";
     const std::string grid = R"("dimensions": {"width": 2, "height": 1}, "solution": [["A", "B"]])";
     const std::vector<std::pair<std::string, std::string>> files = {
         {"not JSON", "{\"kind\": [\"http://ipuz.org/acrostic#1\"], "},
@@ -152,6 +167,7 @@ TEST_F(IpuzOpenTest, DamagedOrForeignFilesAreRefusedAndChangeNothing) {
                               ", \"clues\": {\"Clues\": [{\"clue\": \"x\", \"cells\": [[5, 0]]}]}}"},
         {"no solution", "{\"kind\": [\"http://ipuz.org/acrostic#1\"], \"dimensions\": {\"width\": 2, \"height\": 1}}"},
         {"too large", std::string(kMaxIpuzBytes + 1, ' ')},
+        {"too many values", manyValues},
     };
     for (const auto& [what, bytes] : files) {
         SCOPED_TRACE(what);
