@@ -110,7 +110,7 @@ int runBatch(const CommandLine& cl, std::ostream& err) {
         const IpuzOpenStatus opened = openIpuzFile(editor, path);
         const std::string said = prompter.messages.empty() ? std::string() : cp1252ToUtf8(prompter.messages.back().text);
         if (opened == IpuzOpenStatus::Refused) {
-            err << cl.program << ": " << said.substr(said.find('\r') + 1) << "\n";
+            err << cl.program << ": cannot open " << path << ": " << said.substr(said.find('\r') + 1) << "\n";
             return 1;
         }
         if (opened == IpuzOpenStatus::Renumbered)

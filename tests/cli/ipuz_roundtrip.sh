@@ -18,3 +18,9 @@ for page in 1 2; do
   [ "$first" != "$redrawn" ] || { echo "page $page: a fresh draw prints the same numbers; the test proves nothing"; exit 1; }
 done
 rm -f "$dir"/rt.*
+# A damaged ipuz file is refused with a message and writes nothing.
+printf '{"kind": ["http://ipuz.org/acrostic#1"], ' > "$dir/rt.damaged.ipuz"
+if "$program" --pdf "$dir/rt.damaged.pdf" "$dir/rt.damaged.ipuz" 2> "$dir/rt.err"; then echo "a damaged ipuz file was printed"; exit 1; fi
+grep -q "cannot open .*rt.damaged.ipuz: it is damaged" "$dir/rt.err" || { echo "no message for a damaged file:"; cat "$dir/rt.err"; exit 1; }
+[ ! -e "$dir/rt.damaged.pdf" ] || { echo "a damaged file left output"; exit 1; }
+rm -f "$dir"/rt.*
