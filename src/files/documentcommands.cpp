@@ -90,7 +90,7 @@ std::optional<ReadStatus> DocumentCommands::openDoc() {
         bool& flag;
         ~ClearRevert() { flag = false; }
     } clearRevert{revertPending};
-    const std::string previousFile = dataFileName;
+    const std::string previousFile = dataFileName, previousName = fileDialog.fileName();
 
     std::string file;
     if (revertPending) {
@@ -109,7 +109,10 @@ std::optional<ReadStatus> DocumentCommands::openDoc() {
     }
     if (dataFileName.empty()) return std::nullopt;
     const std::optional<ReadStatus> status = formats.read(editor_, file);
-    if (!status) dataFileName = previousFile;  // a refused file changes nothing
+    if (!status) {  // a refused file changes nothing, not even what Save and Revert use
+        dataFileName = previousFile;
+        fileDialog.setFileName(previousName);
+    }
     return status;
 }
 
