@@ -212,6 +212,11 @@ TEST_F(ExportTest, TwoRowGridWithPunctuationAGapAndEscapedText) {
     ed.doc.header.createdBy = "Ms. O'Brien\tand \x01" "co";
     for (const ReadBack& r : readBoth()) EXPECT_TRUE(r.title.isEmpty() && r.author.isEmpty());  // not printed
     ed.doc.header.titleGiven = ed.doc.header.createdByGiven = true;
+    // The instruction line and the crostic (before its cut-off mark) for the solver.
+    ed.doc.crostic = "LS~X";
+    const QJsonObject root = QJsonDocument::fromJson(QByteArray::fromStdString(formatIpuz(ed.doc))).object();
+    EXPECT_EQ(root["intro"].toString().toStdString(), kMiniInstructions);
+    EXPECT_EQ(root["explanation"].toString(), "LS");
     for (const std::string& text : {formatIpuz(ed.doc), formatJpz(ed.doc)}) {
         const bool json = text.front() == '{';
         SCOPED_TRACE(json ? "ipuz" : "jpz");
