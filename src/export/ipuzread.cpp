@@ -372,6 +372,7 @@ Grid readGrid(const Json& root) {
 struct RawClue {
     const Json* object = nullptr;
     std::vector<std::pair<long, long>> cells;  // as written
+    std::string answer;                        // in capitals; empty when the file gives none
 };
 
 std::vector<std::pair<long, long>> readCells(const Json& clue) {
@@ -385,6 +386,12 @@ std::vector<std::pair<long, long>> readCells(const Json& clue) {
         out.emplace_back(*cell.items[0].whole(), *cell.items[1].whole());
     }
     return out;
+}
+
+// The answer as the file gives it: Quotabrix's own field keeps the case.
+std::string answerOf(const Json& clue) {
+    if (const auto typed = ownText(clue, "org.quotabrix.answer")) return *typed;
+    return plainText(clue.get("answer"));
 }
 
 bool isQuoteClue(const Json& clue) {
@@ -423,16 +430,15 @@ std::variant<IpuzAcrostic, std::string> parseIpuzAcrostic(std::string_view bytes
                 if (!list.isArray()) throw Refusal{"its clue list is not a list"};
                 for (const Json& clue : list.items) {
                     if (!clue.isObject()) throw Refusal{"a clue has no cells or answer"};
-                    RawClue raw{&clue, readCells(clue)};
+                    RawClue raw{&clue, readCells(clue), upper(answerOf(clue))};
                     (quoteList || isQuoteClue(clue) ? quoteClues : questions).push_back(std::move(raw));
                 }
             }
         }
         if (questions.size() > static_cast<std::size_t>(kMaxSlots)) throw Refusal{"it has more than 50 questions"};
 
-        // Cells count from [0, 0] in most files and from [1, 1] in some:
-        // the numbering under which every cell is a letter of the grid.
-        auto fits = [&](long base) {
+        // Cells count from [0, 0] in most files and from [1, 1] in some.
+        auto fits = [&](long base, bool spelled) {
             auto inside = [&](const RawClue& clue) {
                 for (const auto& [x, y] : clue.cells) {
                     const long c = x - base, r = y - base;
@@ -440,19 +446,38 @@ std::variant<IpuzAcrostic, std::string> parseIpuzAcrostic(std::string_view bytes
                 }
                 return true;
             };
+            // Every cell a letter and, when `spelled` and the answer is
+            // given, the letters in the answer's order.
             auto letters = [&](const RawClue& clue) {
-                for (const auto& [x, y] : clue.cells)
-                    if (!grid.cells[static_cast<std::size_t>((y - base) * grid.width + (x - base))].letter) return false;
+                std::size_t k = 0;
+                for (const auto& [x, y] : clue.cells) {
+                    const GridCell& cell = grid.cells[static_cast<std::size_t>((y - base) * grid.width + (x - base))];
+                    if (!cell.letter) return false;
+                    if (!spelled || clue.answer.empty()) continue;
+                    k = clue.answer.find(static_cast<char>(upperChar(cell.character)), k);
+                    if (k == std::string::npos) return false;
+                    ++k;
+                }
                 return true;
             };
             return std::all_of(questions.begin(), questions.end(), [&](const RawClue& c) { return inside(c) && letters(c); }) &&
                    std::all_of(quoteClues.begin(), quoteClues.end(), inside);
         };
-        long base = 0;
-        if (!fits(0)) {
-            if (!fits(1)) throw Refusal{"the cells of its clues lie outside the grid or on cells without a letter"};
-            base = 1;
-        }
+        // Quotabrix writes them from [0, 0]. Otherwise the numbering under
+        // which the answers spell from their cells wins, and counting from 1
+        // comes first when no cell anywhere is 0.
+        bool anyZero = false;
+        for (const auto* list : {&questions, &quoteClues})
+            for (const RawClue& clue : *list)
+                for (const auto& [x, y] : clue.cells) anyZero = anyZero || x == 0 || y == 0;
+        const bool own = root.get("org.quotabrix.quotation") != nullptr;
+        const std::vector<long> bases = own ? std::vector<long>{0} : anyZero ? std::vector<long>{0, 1} : std::vector<long>{1, 0};
+        std::optional<long> chosen;
+        for (const bool spelled : {true, false})
+            for (const long b : bases)
+                if (!chosen && fits(b, spelled)) chosen = b;
+        if (!chosen) throw Refusal{"the cells of its clues lie outside the grid or on cells without a letter"};
+        const long base = *chosen;
 
         IpuzAcrostic out;
         out.quotation = grid.quotation;
@@ -477,7 +502,7 @@ std::variant<IpuzAcrostic, std::string> parseIpuzAcrostic(std::string_view bytes
             }
             IpuzAcrostic::Slot slot;
             slot.question = ownText(clue, "org.quotabrix.question").value_or(plainText(clue.get("clue")));
-            std::string answer = ownText(clue, "org.quotabrix.answer").value_or(plainText(clue.get("answer")));
+            std::string answer = answerOf(clue);
             if (answer.empty()) answer.assign(cellLetters.begin(), cellLetters.end());
             if (answer.empty()) throw Refusal{"a clue has no cells or answer"};
             const std::string up = upper(answer);

@@ -142,6 +142,21 @@ TEST_F(IpuzOpenTest, OtherProgramsAcrosticOpens) {
     EXPECT_EQ(doc.crostic, "OO");
 }
 
+// Without a 0 in any cell, counting from 1 comes first, unless only
+// counting from 0 spells the answers.
+TEST(IpuzCells, CountFromWhereTheAnswersSpell) {
+    auto numbersFor = [](const std::string& clue) {
+        const auto parsed = parseIpuzAcrostic(R"({"kind": ["http://ipuz.org/acrostic#1"],
+            "dimensions": {"width": 3, "height": 2}, "solution": [["A", "B", "C"], ["D", "E", "F"]],
+            "clues": {"Clues": [)" + clue + "]}}");
+        const auto* puzzle = std::get_if<IpuzAcrostic>(&parsed);
+        return puzzle ? puzzle->pairs.at(0).numbers : std::vector<int>{};
+    };
+    EXPECT_EQ(numbersFor(R"({"clue": "x", "cells": [[1, 1], [2, 1]]})"), (std::vector<int>{1, 2}));
+    EXPECT_EQ(numbersFor(R"({"clue": "x", "answer": "EF", "cells": [[1, 1], [2, 1]]})"), (std::vector<int>{5, 6}));
+    EXPECT_EQ(numbersFor(R"({"clue": "x", "answer": "AB", "cells": [[1, 1], [2, 1]]})"), (std::vector<int>{1, 2}));
+}
+
 // Texts full of markup characters are read in one pass, not one per character.
 TEST_F(IpuzOpenTest, HugeMarkupInTextsOpensQuickly) {
     const std::string title = std::string(1500000, '<') + std::string(1500000, '&');
