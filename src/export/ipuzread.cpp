@@ -1,6 +1,7 @@
 #include "ipuzread.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -159,15 +160,12 @@ private:
                                   s_[i_] == '+' || s_[i_] == '-'))
             ++i_;
         if (i_ == digits || i_ - start > 40) fail();
-        const std::string number(s_.substr(start, i_ - start));
-        std::size_t used = 0;
+        // from_chars reads the C format whatever the program's locale.
         double value = 0;
-        try {
-            value = std::stod(number, &used);
-        } catch (const std::exception&) {
-            fail();
-        }
-        if (used != number.size()) fail();
+        const char* first = s_.data() + start;
+        const char* last = s_.data() + i_;
+        const auto [end, error] = std::from_chars(first, last, value);
+        if (error != std::errc() || end != last) fail();
         return value;
     }
 

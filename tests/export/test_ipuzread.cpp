@@ -111,7 +111,7 @@ TEST_F(IpuzOpenTest, OtherProgramsAcrosticOpens) {
   "version": "http://ipuz.org/v2",
   "kind": ["http://ipuz.org/acrostic#1"],
   "title": "<b>Small</b> &amp; odd",
-  "author": "A. N. Other",
+  "author": "A. N. Oth\u00e9r \ud83d\ude00",
   "dimensions": {"width": 5, "height": 2},
   "puzzle": [["1A", "2B", "#", {"cell": "3A", "value": "O"}, "4B"],
              ["5A", {"cell": 0, "value": "!"}, null, null, null]],
@@ -129,7 +129,7 @@ TEST_F(IpuzOpenTest, OtherProgramsAcrosticOpens) {
     const Document& doc = ed.doc;
     EXPECT_EQ(doc.quotation, "NO ONE!");
     EXPECT_EQ(doc.header.title, "Small & odd");
-    EXPECT_EQ(doc.header.createdBy, "A. N. Other");
+    EXPECT_EQ(doc.header.createdBy, "A. N. Oth\xe9r ?");  // an emoji has no Windows-1252 code
     ASSERT_EQ(doc.questionCount, 2);
     EXPECT_EQ(doc.question[1], "Single <thing>");
     EXPECT_EQ(doc.answer[1], "ONE");
