@@ -50,7 +50,7 @@ std::unordered_set<std::string>* BundledList::present = nullptr;
 
 // The regular inflections of a word: plural or third person, past, -ing,
 // and -ier/-iest after consonant + y. A final consonant after a single
-// vowel doubles (scatted); in a word of more than one syllable the form
+// vowel doubles (chatted); in a word of more than one syllable the form
 // without the doubling counts as well (visited).
 std::set<std::string> inflections(const std::string& w) {
     auto vowel = [](char c) { return std::string_view("aeiou").find(c) != std::string_view::npos; };
@@ -90,12 +90,13 @@ std::set<std::string> inflections(const std::string& w) {
 }
 
 TEST(Inflections, RegularForms) {
-    EXPECT_EQ(inflections("rape"), (std::set<std::string>{"rape", "raped", "rapes", "raping"}));
-    EXPECT_EQ(inflections("scat"), (std::set<std::string>{"scat", "scats", "scatted", "scatting"}));
-    EXPECT_EQ(inflections("orgy"), (std::set<std::string>{"orgy", "orgies", "orgied", "orgying", "orgier", "orgiest"}));
-    EXPECT_EQ(inflections("snatch"), (std::set<std::string>{"snatch", "snatches", "snatched", "snatching"}));
-    EXPECT_EQ(inflections("dago"), (std::set<std::string>{"dago", "dagos", "dagoes", "dagoed", "dagoing"}));
-    EXPECT_EQ(inflections("bullshit").count("bullshitted"), 1u);
+    EXPECT_EQ(inflections("tape"), (std::set<std::string>{"tape", "taped", "tapes", "taping"}));
+    EXPECT_EQ(inflections("chat"), (std::set<std::string>{"chat", "chats", "chatted", "chatting"}));
+    EXPECT_EQ(inflections("tidy"), (std::set<std::string>{"tidy", "tidies", "tidied", "tidying", "tidier", "tidiest"}));
+    EXPECT_EQ(inflections("match"), (std::set<std::string>{"match", "matches", "matched", "matching"}));
+    EXPECT_EQ(inflections("hero"), (std::set<std::string>{"hero", "heros", "heroes", "heroed", "heroing"}));
+    EXPECT_EQ(inflections("visit"),
+              (std::set<std::string>{"visit", "visits", "visited", "visiting", "visitted", "visitting"}));
 }
 
 // Entries of data/blocklist.txt with their SCOWL sizes; '#' starts a
