@@ -25,14 +25,10 @@ struct Json {
     double number = 0;
     std::string text;  // UTF-8
     std::vector<Json> items;
-    std::vector<std::pair<std::string, Json>> members;
+    struct Member;
+    std::vector<Member> members;
 
-    const Json* get(std::string_view key) const {
-        if (kind != Kind::Object) return nullptr;
-        for (const auto& [name, value] : members)
-            if (name == key) return &value;
-        return nullptr;
-    }
+    const Json* get(std::string_view key) const;
     bool isString() const { return kind == Kind::String; }
     bool isArray() const { return kind == Kind::Array; }
     bool isObject() const { return kind == Kind::Object; }
@@ -44,6 +40,18 @@ struct Json {
         return static_cast<long>(number);
     }
 };
+
+struct Json::Member {
+    std::string first;  // the member's name
+    Json second;
+};
+
+const Json* Json::get(std::string_view key) const {
+    if (kind != Kind::Object) return nullptr;
+    for (const Member& member : members)
+        if (member.first == key) return &member.second;
+    return nullptr;
+}
 
 class JsonError : public std::runtime_error {
 public:
@@ -126,7 +134,7 @@ private:
                 skipSpace();
                 std::string key = parseString();
                 expect(':');
-                v.members.emplace_back(std::move(key), parseValue(depth + 1));
+                v.members.push_back(Json::Member{std::move(key), parseValue(depth + 1)});
             } while (take(','));
             expect('}');
         } else if (c == '[') {
