@@ -99,11 +99,20 @@ int runBatch(const CommandLine& cl, std::ostream& err) {
     SeededRandom random = cl.seed ? SeededRandom(*cl.seed) : SeededRandom::fromClock();
     Editor editor(prompter, random);
     editor.startUp();
-    const ReadStatus read = readDataFile(editor, path);
+    std::string reason;
+    const ReadStatus read = readDataFile(editor, path, &reason);
     bool mismatch = read == ReadStatus::Mismatch;
     for (const MessageRequest& m : prompter.messages) mismatch = mismatch || m.text == kPairMismatchMessage;
     if (read == ReadStatus::NotFound) {
         err << cl.program << ": cannot open " << path << ": no such file\n";
+        return 1;
+    }
+    if (read == ReadStatus::Unreadable) {
+        err << cl.program << ": " << path << " cannot be read: " << reason << "; nothing was written\n";
+        return 1;
+    }
+    if (read == ReadStatus::NotDataFile) {
+        err << cl.program << ": " << path << " does not look like a puzzle data file; nothing was written\n";
         return 1;
     }
     if (mismatch) {
