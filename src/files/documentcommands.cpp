@@ -128,8 +128,12 @@ bool DocumentCommands::writeTo(const std::string& path) {
             {saveFailedMessage(path, result.reason), std::nullopt, Buttons::Ok, Icon::Exclamation, 0});
         return false;
     }
-    editor_.doc.docChanged = false;
-    saved_ = true;
+    // The puzzle is saved when the file Save writes to holds it, or when
+    // there is no such file; a copy made with Save As leaves the mark on.
+    if (dataFileName.empty() || path == dataFileName) {
+        editor_.doc.docChanged = false;
+        saved_ = true;
+    }
     return true;
 }
 

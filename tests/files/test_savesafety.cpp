@@ -165,6 +165,9 @@ TEST_F(SaveTest, SaveClearsTheChangedMarkAndTheTitleFollows) {
     EXPECT_TRUE(prompter.messages.empty());
     accept("Opposite of less", "more");
     EXPECT_EQ(commands.windowTitle(), "Quotabrix \u2013 walden.dat *");
+    prompter.files.push_back(path("copy.dat"));
+    EXPECT_TRUE(commands.saveAs());
+    EXPECT_EQ(commands.windowTitle(), "Quotabrix \u2013 walden.dat *");
     EXPECT_TRUE(commands.save());
     EXPECT_EQ(commands.windowTitle(), "Quotabrix \u2013 walden.dat");
 
