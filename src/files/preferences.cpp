@@ -60,6 +60,8 @@ std::optional<std::string> readPreferences(const PreferenceLocations& where) {
         std::ifstream in(file, std::ios::binary);
         std::string line;
         if (!in || !std::getline(in, line)) return std::string();
+        // A byte-order mark that an editor put in front is no part of the folder.
+        if (line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
         return firstItem(line);
     }
     return std::nullopt;
@@ -81,10 +83,8 @@ bool holdsDictionary(const std::string& folder) {
     return !folder.empty() && fs::is_regular_file(fs::path(folder + "/words.dic"), ec);
 }
 
-// The folder without a leading byte-order mark and trailing spaces, which
-// an editor may have added to the file.
-std::string tidyFolder(std::string folder) {
-    if (folder.rfind("\xEF\xBB\xBF", 0) == 0) folder.erase(0, 3);
+// The folder without the trailing spaces an editor may have left.
+std::string trimmedFolder(std::string folder) {
     while (!folder.empty() && folder.back() == ' ') folder.pop_back();
     return folder;
 }
@@ -129,7 +129,7 @@ std::optional<fs::path> writePreferences(const PreferenceLocations& where, const
 PreferencesResult loadPreferences(Prompter& prompter, const PreferenceLocations& where) {
     if (auto folder = readPreferences(where)) {
         if (holdsDictionary(*folder)) return {false, *folder};
-        if (const std::string tidy = tidyFolder(*folder); holdsDictionary(tidy)) return {false, tidy};
+        if (const std::string trimmed = trimmedFolder(*folder); holdsDictionary(trimmed)) return {false, trimmed};
         const MessageRequest missing{dictionaryMissingMessage(*folder), std::nullopt, Buttons::OkCancel,
                                      Icon::Exclamation, 0};
         if (prompter.message(missing) != Reply::Ok) return {false, *folder};

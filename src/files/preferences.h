@@ -63,8 +63,8 @@ std::optional<std::filesystem::path> writePreferences(const PreferenceLocations&
 
 // The start-up's preferences step: reads the file, or, when there is none,
 // asks the user to locate words.dic and creates it. Cancel in the first
-// question sets endProgram. When the folder read holds no words.dic (a
-// byte-order mark or trailing spaces around it are forgiven), says so and
+// question sets endProgram. When the folder read holds no words.dic (with
+// or without trailing spaces), says so and
 // offers to locate words.dic again; Cancel there goes on with the folder
 // as read.
 PreferencesResult loadPreferences(Prompter& prompter, const PreferenceLocations& where);

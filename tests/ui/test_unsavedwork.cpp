@@ -1,5 +1,4 @@
-// The main window with unsaved work: closing and Quit ask first, and the
-// title names the file and marks unsaved changes.
+// Closing the main window with unsaved work asks first.
 #include <QtTest>
 #include <QtWidgets>
 
@@ -21,11 +20,6 @@ class TestUnsavedWork : public QObject {
     std::unique_ptr<Dictionary> dictionary;
     std::unique_ptr<Mainform> form;
 
-    void registerQuote() {
-        QTest::keyClicks(form->txtQuote, QStringLiteral("Less is more."));
-        QTest::mouseClick(form->cmdRegister, Qt::LeftButton);
-    }
-
 private slots:
     void init() {
         prompter = std::make_unique<ScriptedPrompter>();
@@ -39,7 +33,8 @@ private slots:
     void cleanup() { form.reset(); }
 
     void closingAsksAboutUnsavedChanges() {
-        registerQuote();
+        QTest::keyClicks(form->txtQuote, QStringLiteral("Less is more."));
+        QTest::mouseClick(form->cmdRegister, Qt::LeftButton);
         prompter->replies = {Reply::Cancel};
         QVERIFY(!form->close());
         QVERIFY(form->isVisible());
@@ -49,27 +44,6 @@ private slots:
         QVERIFY(form->close());
     }
 
-    void quitAsksAboutUnsavedChanges() {
-        registerQuote();
-        prompter->replies = {Reply::Cancel};
-        form->mnuQuit->trigger();
-        QVERIFY(form->isVisible());
-        QCOMPARE(prompter->messages.size(), size_t(1));
-    }
-
-    void titleNamesTheFileAndMarksChanges() {
-        QCOMPARE(form->windowTitle(), QStringLiteral("Quotabrix"));
-        registerQuote();
-        QCOMPARE(form->windowTitle(), QStringLiteral("Quotabrix *"));
-
-        QTemporaryDir dir;
-        const std::string path = dir.filePath(QStringLiteral("walden")).toStdString();
-        prompter->files = {path};
-        form->mnuSaveAs->trigger();
-        prompter->files = {path + ".dat"};
-        form->mnuOpen->trigger();
-        QCOMPARE(form->windowTitle(), QString::fromUtf8("Quotabrix \u2013 walden.dat"));
-    }
 };
 
 QTEST_MAIN(TestUnsavedWork)
