@@ -43,7 +43,6 @@ private slots:
         prompter->replies = {Reply::No};
         QVERIFY(form->close());
     }
-
 };
 
 QTEST_MAIN(TestUnsavedWork)
