@@ -475,10 +475,25 @@ void removeStaleTemporaries(const std::string& path) {
 
 namespace {
 
-// Looks at the lines before anything changes: a file that is not text, or
-// whose lines run on far beyond any the program writes, is refused whole.
+// How many lines the puzzle takes: the eight fixed ones and two for each
+// pair that line 8 counts. What follows them is never read.
+std::size_t puzzleLines(const FileLines& file) {
+    int count = 0;
+    try {
+        if (file.lines.size() >= 8) count = toInt16(leadingNumber(file.lines[7]));
+    } catch (const OverflowError&) {
+    }
+    return 8 + 2 * static_cast<std::size_t>(std::clamp(count, 0, kMaxSlots));
+}
+
+// Looks at the puzzle's lines before anything changes: a file that is not
+// text, or whose lines run on far beyond any the program writes, is refused
+// whole.
 ReadStatus readCollected(Editor& editor, FileLines& file, const std::string& path) {
-    if (file.overlong || !looksLikeText(file)) {
+    const std::size_t needed = puzzleLines(file);
+    const bool cutShort = file.overlong && file.lines.size() < needed;
+    if (file.lines.size() > needed) file.lines.resize(needed);
+    if (cutShort || !looksLikeText(file)) {
         editor.prompter().message({notDataFileMessage(path), std::nullopt, Buttons::Ok, Icon::Exclamation, 0});
         return ReadStatus::NotDataFile;
     }

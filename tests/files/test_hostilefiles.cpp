@@ -74,6 +74,8 @@ TEST_F(HostileFileTest, BinaryBytesDoNotLookLikeAPuzzle) {
     EXPECT_EQ(prompter.texts().back(),
               "The file " + path("garbage.dat") + " does not look like a puzzle data file.\rNothing was opened.");
     EXPECT_EQ(ed.doc.quotation, quoteBefore);
+    // What follows the puzzle's lines (an old end-of-file mark) is not looked at.
+    EXPECT_EQ(read("Q\r\n\r\n\r\n\r\n0\r\n0\r\n0\r\n 0 \r\n\x1A" + garbage), ReadStatus::Ok);
 }
 
 TEST_F(HostileFileTest, Utf8TextIsReadAsUtf8AndWindowsTextAsItIs) {
