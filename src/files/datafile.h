@@ -24,9 +24,10 @@ inline constexpr int kReadCrostic = kMaxCrostic;
 inline constexpr const char* kFileMissingMessage = "File does not exist.";
 inline constexpr const char* kPairMismatchMessage = "PROBLEM!!!";
 
-// No line of a data file the program writes comes near this length; a file
-// with a longer line is not read any further.
-inline constexpr std::size_t kMaxLineBytes = 4096;
+// The longest line the program writes: a pair's five-character prefix and
+// a question box filled to its 32,767 characters. A file with a longer line
+// among the puzzle's lines is no data file.
+inline constexpr std::size_t kMaxLineBytes = 5 + 32767;
 
 // The bytes of the data file for `doc`.
 std::string formatDataFile(const Document& doc);

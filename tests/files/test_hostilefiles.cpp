@@ -1,6 +1,6 @@
 // Files that are no puzzle (unreadable, a named pipe, one endless line,
 // binary bytes) are refused with a word before anything changes; UTF-8 text
-// is read as such; an answer with its crostic prefix reads back whole.
+// is read as such; whatever Save writes reads back whole.
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -86,10 +86,12 @@ TEST_F(HostileFileTest, Utf8TextIsReadAsUtf8AndWindowsTextAsItIs) {
     EXPECT_EQ(ed.doc.header.title, "No\xEBl \xAB");
 }
 
-TEST_F(HostileFileTest, AnAnswerWithACrosticPrefixReadsBackWhole) {
+TEST_F(HostileFileTest, WhatSaveWritesReadsBackWhole) {
     ed.doc.questionCount = 1;
-    ed.doc.answer[1] = "X-" + std::string(24, 'a');
-    read(formatDataFile(ed.doc));
+    ed.doc.question[1] = std::string(32767, 'q');  // a full question box
+    ed.doc.answer[1] = "X-" + std::string(24, 'a');  // an answer with its crostic prefix
+    EXPECT_EQ(read(formatDataFile(ed.doc)), ReadStatus::Ok);
+    EXPECT_EQ(ed.doc.question[1], std::string(32767, 'q'));
     EXPECT_EQ(ed.doc.answer[1], "X-" + std::string(24, 'a'));
 }
 
