@@ -42,8 +42,9 @@ struct WriteResult {
 // is flushed and then renamed over the target. A file that has other hard
 // links, whose owner or group the new file could not keep, or whose folder
 // refuses a temporary file is written in place instead, after its room has
-// been reserved. A read-only file is refused. On failure the target is left
-// as it was and no temporary file remains.
+// been reserved. A read-only file is refused. On failure no temporary file
+// remains, and the target is as it was (short of a write in place that
+// breaks off after its room was reserved).
 WriteResult writeDataFile(const Document& doc, const std::string& path);
 
 // Removes the temporary files that an interrupted save of `path` left beside
