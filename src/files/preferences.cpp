@@ -89,8 +89,7 @@ std::string trimmedFolder(std::string folder) {
     return folder;
 }
 
-// Steps 2 to 5 of creating the file: the user points at words.dic, and its
-// folder is written down.
+// The user points at words.dic; its folder is written into qbrx.ini.
 std::string locateDictionary(Prompter& prompter, const PreferenceLocations& where) {
     prompter.tell(kLocateDictionaryMessage);
     const std::string preset = (where.programFolder / "words.dic").string();
