@@ -104,6 +104,7 @@ int runBatch(const CommandLine& cl, std::ostream& err) {
     SeededRandom random = cl.seed ? SeededRandom(*cl.seed) : SeededRandom::fromClock();
     Editor editor(prompter, random);
     editor.startUp();
+    std::string reason;
     ReadStatus read = ReadStatus::Ok;
     if (isIpuzName(path)) {
         // An ipuz file is refused whole or read whole; renumbered letters are worth a warning.
@@ -118,12 +119,20 @@ int runBatch(const CommandLine& cl, std::ostream& err) {
         prompter.messages.clear();
         if (opened == IpuzOpenStatus::NotFound) read = ReadStatus::NotFound;
     } else {
-        read = readDataFile(editor, path);
+        read = readDataFile(editor, path, &reason);
     }
     bool mismatch = read == ReadStatus::Mismatch;
     for (const MessageRequest& m : prompter.messages) mismatch = mismatch || m.text == kPairMismatchMessage;
     if (read == ReadStatus::NotFound) {
         err << cl.program << ": cannot open " << path << ": no such file\n";
+        return 1;
+    }
+    if (read == ReadStatus::Unreadable) {
+        err << cl.program << ": " << path << " cannot be read: " << reason << "; nothing was written\n";
+        return 1;
+    }
+    if (read == ReadStatus::NotDataFile) {
+        err << cl.program << ": " << path << " does not look like a puzzle data file; nothing was written\n";
         return 1;
     }
     if (mismatch) {
