@@ -1,0 +1,104 @@
+// Faults found by using the windows as an author does: the header dialog
+// after Open, selections made by the mouse, the question list's highlight,
+// the grid window's labels, answers holding the used mark, the dictionary
+// window's keys and options, Add & Advance on a refused word, and the splash.
+#include <QtTest>
+#include <QtWidgets>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+#include "dicform.h"
+#include "dictionary.h"
+#include "documentcommands.h"
+#include "frmoptions.h"
+#include "frmsplash.h"
+#include "mainform.h"
+#include "quoteshow.h"
+#include "random.h"
+#include "scriptedprompter.h"
+
+using namespace qbrx;
+
+namespace {
+
+const char* const kWords[] = {"a", "apple", "ate", "jaguar", "jam", "jar", "jet", "jot", "joy", "mat", "tea"};
+
+// The blue question labels of the grid window's picture.
+int blueLabels(const GridPicture& picture) {
+    return static_cast<int>(std::count_if(picture.ops.begin(), picture.ops.end(), [](const DrawOp& op) {
+        return op.kind == DrawOp::Kind::Text && op.color == kBlue;
+    }));
+}
+
+}  // namespace
+
+class TestWindowFaults : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ScriptedPrompter> prompter;
+    std::unique_ptr<ScriptedRandom> random;  // every search starts at position 1
+    std::unique_ptr<Dictionary> dictionary;
+    std::unique_ptr<Mainform> form;
+
+    void typeQuote(const QString& quote) {
+        QTest::keyClicks(form->txtQuote, quote);
+        QTest::mouseClick(form->cmdRegister, Qt::LeftButton);
+    }
+    void enterPair(const QString& question, const QString& answer) {
+        form->txtQuestion->setFocus();
+        QTest::keyClicks(form->txtQuestion, question);
+        QTest::keyClick(form->txtQuestion, Qt::Key_Return);
+        QTest::keyClicks(form->txtAnswer, answer);
+        QTest::keyClick(form->txtAnswer, Qt::Key_Return);
+    }
+    void clickRow(int row) {
+        const QRect rect = form->lstQuestion->visualItemRect(form->lstQuestion->item(row));
+        QTest::mouseClick(form->lstQuestion->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+    // The dictionary window in All Words mode, listing from `from` on.
+    dicForm* listWords(const QString& from) {
+        form->openDictionary();
+        dicForm* window = form->findChild<dicForm*>();
+        window->optAllWords->click();
+        window->txtDict->setText(from);
+        window->cmdCheck->click();
+        return window;
+    }
+
+private slots:
+    void init() {
+        prompter = std::make_unique<ScriptedPrompter>();
+        random = std::make_unique<ScriptedRandom>(std::vector<double>{0.0});
+        dictionary = std::make_unique<Dictionary>();
+        std::string file = std::to_string(std::size(kWords)) + "\r\n";
+        for (const char* word : kWords) file += std::string(word) + "\r\n";
+        dictionary->readWordList(file);
+        form = std::make_unique<Mainform>(*prompter, *random, *dictionary);
+        form->startUp();
+        form->show();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+    void cleanup() { form.reset(); }
+
+    void gridLabelsGoWithTheLettersTheyTook() {
+        // The accented letter keeps a code above 90 in the stock when free.
+        form->txtQuote->setPlainText(QStringLiteral("Caf\u00e9 au lait"));
+        QTest::mouseClick(form->cmdRegister, Qt::LeftButton);
+        form->txtQuestion->setText(QStringLiteral("Drink"));
+        form->txtAnswer->setText(QStringLiteral("caf\u00e9"));
+        QTest::mouseClick(form->cmdAccept, Qt::LeftButton);
+        QCOMPARE(blueLabels(form->gridWindow()->picture()), 4);
+
+        clickRow(0);
+        prompter->replies = {Reply::Ok};
+        QTest::mouseClick(form->cmdDelete, Qt::LeftButton);
+        QCOMPARE(form->editor().doc.questionCount, 0);
+        QCOMPARE(blueLabels(form->gridWindow()->picture()), 0);
+    }
+};
+
+QTEST_MAIN(TestWindowFaults)
+#include "test_window_faults.moc"
