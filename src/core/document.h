@@ -55,6 +55,7 @@ struct HeaderValues {
     std::string nameBlank = kNameBlank;
     std::string periodBlank = kPeriodBlank;
     std::string dateBlank = kDateBlank;
+    bool operator==(const HeaderValues&) const = default;
 };
 
 struct Document {

@@ -693,7 +693,11 @@ void Mainform::startUp() {
 void Mainform::perform(const std::function<void(Editor&)>& operation) {
     copyBoxesToView();
     editor_.view.clearRequests();
+    const HeaderValues header = editor_.doc.header;
     operation(editor_);
+    // New, Open and Revert replace the header; an open header dialog shows
+    // the new values, so that its Okay cannot write the old ones back.
+    if (options_ && editor_.doc.header != header) options_->fill();
     mirrorView();
     if (commands_->quitRequested) quit();
 }

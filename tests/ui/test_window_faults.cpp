@@ -83,6 +83,49 @@ private slots:
     }
     void cleanup() { form.reset(); }
 
+    void headerDialogRefillsAfterOpenAndOnActivation() {
+        QTemporaryDir dir;
+        const std::string path = dir.filePath(QStringLiteral("walden.dat")).toStdString();
+        typeQuote(QStringLiteral("Less is more."));
+        HeaderValues& header = form->editor().doc.header;
+        header.title = "Walden";
+        header.createdBy = "Ms. Rivera";
+        header.nameLine = true;
+        prompter->files = {path};
+        form->mnuSaveAs->trigger();
+
+        header.title = "Old puzzle";
+        header.createdBy = "Someone else";
+        header.nameLine = false;
+        form->mnuHeader->trigger();
+        frmOptions* dialog = form->optionsDialog();
+        QCOMPARE(dialog->txtPuzzleTitle->text(), QStringLiteral("Old puzzle"));
+
+        // Open with the dialog left open: it shows the opened file's header,
+        // and Okay keeps it.
+        prompter->replies = {Reply::No};
+        prompter->files = {path};
+        form->mnuOpen->trigger();
+        QCOMPARE(header.title, std::string("Walden"));
+        QCOMPARE(dialog->txtPuzzleTitle->text(), QStringLiteral("Walden"));
+        QCOMPARE(dialog->txtCreatedby->text(), QStringLiteral("Ms. Rivera"));
+        QVERIFY(dialog->chkName->isChecked());
+        QTest::mouseClick(dialog->cmdOkay, Qt::LeftButton);
+        QCOMPARE(header.title, std::string("Walden"));
+        QCOMPARE(header.createdBy, std::string("Ms. Rivera"));
+        QVERIFY(header.nameLine);
+
+        // Activating the dialog shows the stored values again.
+        form->mnuHeader->trigger();
+        dialog->txtPuzzleTitle->setText(QStringLiteral("Typed, not stored"));
+        form->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), form.get());
+        dialog->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), dialog);
+        QCOMPARE(dialog->txtPuzzleTitle->text(), QStringLiteral("Walden"));
+        QCOMPARE(QApplication::focusWidget(), dialog->txtPuzzleTitle);
+    }
+
     void gridLabelsGoWithTheLettersTheyTook() {
         // The accented letter keeps a code above 90 in the stock when free.
         form->txtQuote->setPlainText(QStringLiteral("Caf\u00e9 au lait"));
