@@ -528,6 +528,7 @@ void Mainform::buildControls() {
     for (QWidget* box : {static_cast<QWidget*>(txtQuote), static_cast<QWidget*>(txtQuestion),
                          static_cast<QWidget*>(txtAnswer), static_cast<QWidget*>(lstQuestion)})
         box->installEventFilter(this);
+    txtQuote->viewport()->installEventFilter(this);
     cmdMoveUp->installEventFilter(this);
     cmdMoveDown->installEventFilter(this);
 
@@ -910,10 +911,13 @@ bool Mainform::eventFilter(QObject* watched, QEvent* event) {
                 cmdRegister->setDefault(true);
                 break;
             case QEvent::FocusOut: cmdRegister->setDefault(false); break;
-            case QEvent::MouseButtonDblClick:
-                selectIn(txtQuote, TextSelection{0, kQuoteSelectAll});
-                return true;
             default: break;
+        }
+    } else if (watched == txtQuote->viewport()) {
+        // The box's mouse events arrive on its viewport.
+        if (type == QEvent::MouseButtonDblClick) {
+            selectIn(txtQuote, TextSelection{0, kQuoteSelectAll});
+            return true;
         }
     } else if (watched == txtQuestion || watched == txtAnswer) {
         switch (type) {

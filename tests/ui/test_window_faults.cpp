@@ -126,6 +126,14 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), dialog->txtPuzzleTitle);
     }
 
+    void doubleClickInTheQuotationSelectsAllOfIt() {
+        typeQuote(QStringLiteral("Less is more."));
+        QPlainTextEdit* box = form->txtQuote;
+        const QPoint inFirstWord = box->cursorRect(box->document()->find(QStringLiteral("ess"))).center();
+        QTest::mouseDClick(box->viewport(), Qt::LeftButton, {}, inFirstWord);
+        QCOMPARE(box->textCursor().selectedText(), QStringLiteral("Less is more."));
+    }
+
     void gridLabelsGoWithTheLettersTheyTook() {
         // The accented letter keeps a code above 90 in the stock when free.
         form->txtQuote->setPlainText(QStringLiteral("Caf\u00e9 au lait"));
