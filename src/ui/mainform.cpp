@@ -924,12 +924,34 @@ bool Mainform::eventFilter(QObject* watched, QEvent* event) {
             case QEvent::KeyPress: return boxKeyDown(static_cast<QWidget*>(watched), static_cast<QKeyEvent*>(event));
             case QEvent::FocusIn:
                 cmdAccept->setDefault(true);
+                if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason) clickedIntoBox_ = watched;
                 if (watched == txtQuestion)
                     questionBoxGotFocus();
                 else
                     perform([](Editor& e) { e.answerBoxFocus(); });
                 break;
-            case QEvent::FocusOut: cmdAccept->setDefault(false); break;
+            case QEvent::FocusOut:
+                cmdAccept->setDefault(false);
+                if (watched == clickedIntoBox_) clickedIntoBox_ = nullptr;
+                break;
+            case QEvent::MouseButtonRelease:
+                if (watched == clickedIntoBox_) {
+                    // The click that brought the focus has set the caret and
+                    // so undone the selection of the focus handling. The box
+                    // takes the release first; then, unless the author has
+                    // dragged a selection of their own, the selection is
+                    // made again, as for Tab.
+                    clickedIntoBox_ = nullptr;
+                    static_cast<QObject*>(watched)->event(event);
+                    if (!static_cast<QLineEdit*>(watched)->hasSelectedText()) {
+                        if (watched == txtQuestion)
+                            perform([](Editor& e) { e.questionBoxFocus(); });
+                        else
+                            perform([](Editor& e) { e.answerBoxFocus(); });
+                    }
+                    return true;
+                }
+                break;
             case QEvent::MouseButtonDblClick:
                 if (watched == txtQuestion) {
                     perform([](Editor& e) { e.selectQuestionText(); });

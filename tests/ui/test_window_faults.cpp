@@ -134,6 +134,27 @@ private slots:
         QCOMPARE(box->textCursor().selectedText(), QStringLiteral("Less is more."));
     }
 
+    void clickIntoQuestionOrAnswerSelectsLikeTab() {
+        typeQuote(QStringLiteral("Less is more."));
+        form->txtQuestion->setText(QStringLiteral("Question for [less]"));
+        form->txtAnswer->setText(QStringLiteral("less"));
+        form->lstQuestion->setFocus();
+
+        QTest::mouseClick(form->txtAnswer, Qt::LeftButton, {}, QPoint(4, form->txtAnswer->height() / 2));
+        QCOMPARE(QApplication::focusWidget(), form->txtAnswer);
+        QCOMPARE(form->txtAnswer->selectedText(), QStringLiteral("less"));
+
+        QTest::mouseClick(form->txtQuestion, Qt::LeftButton, {}, QPoint(4, form->txtQuestion->height() / 2));
+        QCOMPARE(form->txtQuestion->selectedText(), QStringLiteral("Question for [less]"));
+        QTest::keyClicks(form->txtQuestion, QStringLiteral("Small"));
+        QCOMPARE(form->txtQuestion->text(), QStringLiteral("Small"));
+
+        // A click into the box that already has the focus only places the caret.
+        form->txtQuestion->selectAll();
+        QTest::mouseClick(form->txtQuestion, Qt::LeftButton, {}, QPoint(4, form->txtQuestion->height() / 2));
+        QVERIFY(!form->txtQuestion->hasSelectedText());
+    }
+
     void gridLabelsGoWithTheLettersTheyTook() {
         // The accented letter keeps a code above 90 in the stock when free.
         form->txtQuote->setPlainText(QStringLiteral("Caf\u00e9 au lait"));
