@@ -137,6 +137,15 @@ public:
     std::function<void(Qt::MouseButton)> mouseUp;
 
 protected:
+    // The current slot's row is always shown selected: a click on the blank
+    // area under the rows, or a Ctrl+click on the selected row, leaves the
+    // selection as it is (the slot stays current, and Delete removes it).
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override {
+        if (!index.isValid() || (index == currentIndex() && selectionModel()->isSelected(index)))
+            return QItemSelectionModel::NoUpdate;
+        return QListWidget::selectionCommand(index, event);
+    }
     void mousePressEvent(QMouseEvent* event) override {
         QListWidget::mousePressEvent(event);
         if (mouseDown) mouseDown();

@@ -155,6 +155,30 @@ private slots:
         QVERIFY(!form->txtQuestion->hasSelectedText());
     }
 
+    void blankAreaOfTheListKeepsTheCurrentRowSelected() {
+        typeQuote(QStringLiteral("Less is more."));
+        enterPair(QStringLiteral("First"), QStringLiteral("less"));
+        enterPair(QStringLiteral("Second"), QStringLiteral("more"));
+        clickRow(0);
+        QListWidget* list = form->lstQuestion;
+        const QPoint blank(10, list->viewport()->height() - 4);
+        QVERIFY(!list->itemAt(blank));
+
+        form->showPopup = [this](const QPoint&) { form->Qdelete->trigger(); };
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, blank);
+        QCOMPARE(list->currentRow(), 0);
+        QVERIFY(list->item(0)->isSelected());
+        // Ctrl+click on the selected row leaves it selected too.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          list->visualItemRect(list->item(0)).center());
+        QVERIFY(list->item(0)->isSelected());
+
+        // The pop-up Delete removes the pair the list shows selected.
+        QTest::mouseClick(list->viewport(), Qt::RightButton, {}, blank);
+        QCOMPARE(list->item(0)->text(), QStringLiteral(" A. Second"));
+        QVERIFY(list->item(0)->isSelected());
+    }
+
     void gridLabelsGoWithTheLettersTheyTook() {
         // The accented letter keeps a code above 90 in the stock when free.
         form->txtQuote->setPlainText(QStringLiteral("Caf\u00e9 au lait"));
