@@ -415,6 +415,7 @@ void Editor::insertQuestion() {
         // The new slot starts as what the boxes show; nothing is encoded.
         doc.question[cq] = view.questionBox;
         doc.answer[cq] = view.answerBox;
+        admitAnswer(doc.answer[cq]);
         fillQuestionList();
         // The inserted slot's first letter goes into the crostic at its place,
         // as long as the crostic has room for it.

@@ -194,6 +194,35 @@ private slots:
         QCOMPARE(form->editor().doc.questionCount, 0);
         QCOMPARE(blueLabels(form->gridWindow()->picture()), 0);
     }
+
+    void usedMarkInAnAnswerReadFromAFileIsNoLetter() {
+        QTemporaryDir dir;
+        const std::string path = dir.filePath(QStringLiteral("mark.dat")).toStdString();
+        typeQuote(QStringLiteral("Less is more."));
+        enterPair(QStringLiteral("First"), QStringLiteral("less"));
+        form->editor().doc.answer[1] = "le_ss";
+        prompter->files = {path};
+        form->mnuSaveAs->trigger();
+
+        prompter->replies = {Reply::No, Reply::No};
+        form->mnuNew->trigger();
+        prompter->files = {path};
+        form->mnuOpen->trigger();
+        const Document& doc = form->editor().doc;
+        QCOMPARE(doc.answer[1], std::string("le-ss"));
+        QCOMPARE(doc.answerMarks[1], std::string("__-__"));
+        QCOMPARE(form->txtAnswer->text(), QStringLiteral("le-ss"));
+    }
+
+    void usedMarkInAnInsertedAnswerIsNoLetter() {
+        typeQuote(QStringLiteral("Less is more."));
+        enterPair(QStringLiteral("First"), QStringLiteral("less"));
+        clickRow(0);
+        form->txtAnswer->setText(QStringLiteral("mo_re"));
+        QTest::mouseClick(form->cmdInsert, Qt::LeftButton);
+        QCOMPARE(form->editor().doc.answer[1], std::string("mo-re"));
+        QCOMPARE(form->txtAnswer->text(), QStringLiteral("mo-re"));
+    }
 };
 
 QTEST_MAIN(TestWindowFaults)
