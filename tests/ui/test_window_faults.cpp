@@ -223,6 +223,27 @@ private slots:
         QCOMPARE(form->editor().doc.answer[1], std::string("mo-re"));
         QCOMPARE(form->txtAnswer->text(), QStringLiteral("mo-re"));
     }
+
+    void dictionaryListKeysOnTheSelectedWordFillTheEditBox() {
+        typeQuote(QStringLiteral("Less is more."));
+        dicForm* window = listWords(QStringLiteral("j"));
+        QCOMPARE(window->lstDict->count(), 6);
+        QCOMPARE(window->lstDict->currentRow(), 0);
+
+        const auto firstWordAfter = [&](const std::function<void()>& command) {
+            window->txtDict->setText(QStringLiteral("typed"));
+            command();
+            return window->txtDict->text();
+        };
+        const QString first = QStringLiteral("jaguar");
+        const QString last = QStringLiteral("joy");
+        QCOMPARE(firstWordAfter([&] { window->cmdTop->click(); }), first);
+        QCOMPARE(firstWordAfter([&] { QTest::keyClick(window->txtDict, Qt::Key_Home); }), first);
+        QCOMPARE(firstWordAfter([&] { QTest::keyClick(window->txtDict, Qt::Key_PageUp); }), first);
+        window->cmdBottom->click();
+        QCOMPARE(firstWordAfter([&] { window->cmdBottom->click(); }), last);
+        QCOMPARE(firstWordAfter([&] { QTest::keyClick(window->txtDict, Qt::Key_End); }), last);
+    }
 };
 
 QTEST_MAIN(TestWindowFaults)
