@@ -131,6 +131,16 @@ dicForm::dicForm(WordSearch& search, DictionaryHost& host, QWidget* parent)
     connect(cmdClear, &QPushButton::clicked, this, &dicForm::clear);
     connect(optAllWords, &QRadioButton::clicked, this, [this] { run(&WordSearch::allWords); });
     connect(optLimited, &QRadioButton::clicked, this, [this] { run(&WordSearch::limited); });
+    // The mode follows the options however they are switched: arrow keys
+    // and accessibility actions toggle them without a click.
+    connect(optAllWords, &QRadioButton::toggled, this, [this](bool on) {
+        if (on && !mirroring_ && search_.mode != SearchMode::AllWords)
+            run(&WordSearch::allWords);
+    });
+    connect(optLimited, &QRadioButton::toggled, this, [this](bool on) {
+        if (on && !mirroring_ && search_.mode != SearchMode::Limited)
+            run(&WordSearch::limited);
+    });
     connect(cmdAddEdit, &QPushButton::clicked, this, &dicForm::addAndEdit);
     connect(cmdAddAdvance, &QPushButton::clicked, this, &dicForm::addAndAdvance);
     connect(lstDict, &QListWidget::currentRowChanged, this, &dicForm::listRowChanged);

@@ -244,6 +244,27 @@ private slots:
         QCOMPARE(firstWordAfter([&] { window->cmdBottom->click(); }), last);
         QCOMPARE(firstWordAfter([&] { QTest::keyClick(window->txtDict, Qt::Key_End); }), last);
     }
+
+    void dictionaryModeFollowsEveryWayOfToggling() {
+        typeQuote(QStringLiteral("Less is more."));
+        form->openDictionary();
+        dicForm* window = form->findChild<dicForm*>();
+        QVERIFY(window->optLimited->isChecked());
+
+        QAccessibleInterface* allWords = QAccessible::queryAccessibleInterface(window->optAllWords);
+        allWords->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QCOMPARE(form->wordSearch().mode, SearchMode::AllWords);
+        window->txtDict->setText(QStringLiteral("j"));
+        window->cmdCheck->click();
+        QVERIFY(window->optAllWords->isChecked());
+        QCOMPARE(window->lstDict->count(), 6);
+
+        QTRY_COMPARE(QApplication::activeWindow(), window);
+        window->optAllWords->setFocus();
+        QTest::keyClick(window->optAllWords, Qt::Key_Down);
+        QVERIFY(window->optLimited->isChecked());
+        QCOMPARE(form->wordSearch().mode, SearchMode::Limited);
+    }
 };
 
 QTEST_MAIN(TestWindowFaults)
