@@ -265,6 +265,22 @@ private slots:
         QVERIFY(window->optLimited->isChecked());
         QCOMPARE(form->wordSearch().mode, SearchMode::Limited);
     }
+
+    void enterRunsCheckFromAnyControlOfTheDictionary() {
+        typeQuote(QStringLiteral("Less is more."));
+        dicForm* window = listWords(QStringLiteral("j"));
+        QTRY_COMPARE(QApplication::activeWindow(), window);
+        for (QWidget* control : std::initializer_list<QWidget*>{window->optAllWords, window->cmdTop,
+                                                                  window->lstDict, window->txtDict}) {
+            window->cmdClear->click();
+            window->txtDict->setText(QStringLiteral("j"));
+            control->setFocus();
+            QTest::keyClick(control, Qt::Key_Return);
+            // One Check: the six j-words, listed once.
+            QVERIFY2(window->lstDict->count() == 6, qPrintable(control->objectName()));
+            QCOMPARE(QApplication::focusWidget(), window->txtDict);
+        }
+    }
 };
 
 QTEST_MAIN(TestWindowFaults)
