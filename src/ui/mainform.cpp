@@ -1013,23 +1013,16 @@ void Mainform::questionBoxGotFocus() {
     if (inQuestionFocus_) return;
     inQuestionFocus_ = true;
     perform([](Editor& e) { e.questionBoxFocus(); });
-    // The dictionary's Add & Advance: accept the entry and bring the
-    // dictionary back for the next question.
-    // Each round clears one marker; both markers are spent by the one
-    // focus change of an Add & Advance (the second round's Accept finds the
-    // boxes already emptied by the first), so none lingers to accept a later
-    // Add & Edit by surprise.
+    // The dictionary's Add & Advance: accept the entry once and bring the
+    // dictionary back for the next question. Both markers are spent by this
+    // one focus change, so that nothing accepts a second time: not an entry
+    // that Accept refused (the boxes still hold it), nor a later Add & Edit.
     const std::string advance = "Advance";
-    for (int round = 0; round < 2 && (tag == advance || cmdDictionaryTag == advance); ++round) {
+    if (tag == advance || cmdDictionaryTag == advance) {
         perform([](Editor& e) { e.acceptButton(); });
+        tag.clear();
+        cmdDictionaryTag.clear();
         openDictionary();
-        if (tag == advance && cmdDictionaryTag == advance) {
-            tag.clear();
-            openDictionary();
-        } else if (tag.empty() && cmdDictionaryTag == advance) {
-            cmdDictionaryTag.clear();
-            openDictionary();
-        }
     }
     inQuestionFocus_ = false;
 }

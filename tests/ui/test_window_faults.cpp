@@ -281,6 +281,23 @@ private slots:
             QCOMPARE(QApplication::focusWidget(), window->txtDict);
         }
     }
+
+    void addAndAdvanceOnARefusedWordAcceptsOnce() {
+        typeQuote(QStringLiteral("Less is more."));
+        // Next 10 from the start of the word list reaches the one-letter word.
+        form->openDictionary();
+        dicForm* window = form->findChild<dicForm*>();
+        window->optAllWords->click();
+        window->txtDict->setText(QStringLiteral("a"));
+        window->cmdNext10->click();
+        QCOMPARE(window->lstDict->currentItem()->text(), QStringLiteral("a"));
+        QVERIFY(window->cmdAddAdvance->isEnabled());
+        window->cmdAddAdvance->click();
+        QCOMPARE(prompter->beeps, 1);
+        QCOMPARE(form->editor().doc.questionCount, 0);
+        QVERIFY(form->tag.empty());
+        QVERIFY(form->cmdDictionaryTag.empty());
+    }
 };
 
 QTEST_MAIN(TestWindowFaults)
