@@ -298,6 +298,13 @@ private slots:
         QVERIFY(form->tag.empty());
         QVERIFY(form->cmdDictionaryTag.empty());
     }
+
+    void splashClosesOnAClick() {
+        frmSplash* splash = showSplash();
+        QVERIFY(QTest::qWaitForWindowExposed(splash));
+        QTest::mouseClick(splash->lblTagLine, Qt::LeftButton);
+        QTRY_VERIFY(!splashWindow());
+    }
 };
 
 QTEST_MAIN(TestWindowFaults)
