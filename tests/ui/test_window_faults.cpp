@@ -6,8 +6,10 @@
 #include <QtWidgets>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "dicform.h"
 #include "dictionary.h"
@@ -172,7 +174,8 @@ private slots:
         dicForm* window = listWords(QStringLiteral("j"));
         QTRY_COMPARE(QApplication::activeWindow(), window);
         QCOMPARE(window->lstDict->count(), 6);
-        // Commands on the word already selected put it into the edit box.
+        // Commands on the word already selected put it into the edit box
+        // (the second Bottom finds the last word selected).
         const std::pair<std::function<void()>, QString> commands[] = {
             {[&] { window->cmdTop->click(); }, QStringLiteral("jaguar")},
             {[&] { QTest::keyClick(window->txtDict, Qt::Key_Home); }, QStringLiteral("jaguar")},
