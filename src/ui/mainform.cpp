@@ -138,6 +138,15 @@ public:
     std::function<void(Qt::MouseButton)> mouseUp;
 
 protected:
+    // The current slot's row is always shown selected: a click on the blank
+    // area under the rows, or a Ctrl+click on the selected row, leaves the
+    // selection as it is (the slot stays current, and Delete removes it).
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override {
+        if (!index.isValid() || (index == currentIndex() && selectionModel()->isSelected(index)))
+            return QItemSelectionModel::NoUpdate;
+        return QListWidget::selectionCommand(index, event);
+    }
     void mousePressEvent(QMouseEvent* event) override {
         QListWidget::mousePressEvent(event);
         if (mouseDown) mouseDown();
@@ -530,6 +539,7 @@ void Mainform::buildControls() {
     for (QWidget* box : {static_cast<QWidget*>(txtQuote), static_cast<QWidget*>(txtQuestion),
                          static_cast<QWidget*>(txtAnswer), static_cast<QWidget*>(lstQuestion)})
         box->installEventFilter(this);
+    txtQuote->viewport()->installEventFilter(this);
     cmdMoveUp->installEventFilter(this);
     cmdMoveDown->installEventFilter(this);
 
@@ -695,7 +705,11 @@ void Mainform::startUp() {
 void Mainform::perform(const std::function<void(Editor&)>& operation) {
     copyBoxesToView();
     editor_.view.clearRequests();
+    const HeaderValues header = editor_.doc.header;
     operation(editor_);
+    // New, Open and Revert replace the header; an open header dialog shows
+    // the new values, so that its Okay cannot write the old ones back.
+    if (options_ && editor_.doc.header != header) options_->fill();
     mirrorView();
     if (commands_->quitRequested) quit();
 }
@@ -911,22 +925,47 @@ bool Mainform::eventFilter(QObject* watched, QEvent* event) {
                 cmdRegister->setDefault(true);
                 break;
             case QEvent::FocusOut: cmdRegister->setDefault(false); break;
-            case QEvent::MouseButtonDblClick:
-                selectIn(txtQuote, TextSelection{0, kQuoteSelectAll});
-                return true;
             default: break;
+        }
+    } else if (watched == txtQuote->viewport()) {
+        // The box's mouse events arrive on its viewport.
+        if (type == QEvent::MouseButtonDblClick) {
+            selectIn(txtQuote, TextSelection{0, kQuoteSelectAll});
+            return true;
         }
     } else if (watched == txtQuestion || watched == txtAnswer) {
         switch (type) {
             case QEvent::KeyPress: return boxKeyDown(static_cast<QWidget*>(watched), static_cast<QKeyEvent*>(event));
             case QEvent::FocusIn:
                 cmdAccept->setDefault(true);
+                if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason) clickedIntoBox_ = watched;
                 if (watched == txtQuestion)
                     questionBoxGotFocus();
                 else
                     perform([](Editor& e) { e.answerBoxFocus(); });
                 break;
-            case QEvent::FocusOut: cmdAccept->setDefault(false); break;
+            case QEvent::FocusOut:
+                cmdAccept->setDefault(false);
+                if (watched == clickedIntoBox_) clickedIntoBox_ = nullptr;
+                break;
+            case QEvent::MouseButtonRelease:
+                if (watched == clickedIntoBox_) {
+                    // The click that brought the focus has set the caret and
+                    // so undone the selection of the focus handling. The box
+                    // takes the release first; then, unless the author has
+                    // dragged a selection of their own, the selection is
+                    // made again, as for Tab.
+                    clickedIntoBox_ = nullptr;
+                    static_cast<QObject*>(watched)->event(event);
+                    if (!static_cast<QLineEdit*>(watched)->hasSelectedText()) {
+                        if (watched == txtQuestion)
+                            perform([](Editor& e) { e.questionBoxFocus(); });
+                        else
+                            perform([](Editor& e) { e.answerBoxFocus(); });
+                    }
+                    return true;
+                }
+                break;
             case QEvent::MouseButtonDblClick:
                 if (watched == txtQuestion) {
                     perform([](Editor& e) { e.selectQuestionText(); });
@@ -986,23 +1025,16 @@ void Mainform::questionBoxGotFocus() {
     if (inQuestionFocus_) return;
     inQuestionFocus_ = true;
     perform([](Editor& e) { e.questionBoxFocus(); });
-    // The dictionary's Add & Advance: accept the entry and bring the
-    // dictionary back for the next question.
-    // Each round clears one marker; both markers are spent by the one
-    // focus change of an Add & Advance (the second round's Accept finds the
-    // boxes already emptied by the first), so none lingers to accept a later
-    // Add & Edit by surprise.
+    // The dictionary's Add & Advance: accept the entry once and bring the
+    // dictionary back for the next question. Both markers are spent by this
+    // one focus change, so that nothing accepts a second time: not an entry
+    // that Accept refused (the boxes still hold it), nor a later Add & Edit.
     const std::string advance = "Advance";
-    for (int round = 0; round < 2 && (tag == advance || cmdDictionaryTag == advance); ++round) {
+    if (tag == advance || cmdDictionaryTag == advance) {
         perform([](Editor& e) { e.acceptButton(); });
+        tag.clear();
+        cmdDictionaryTag.clear();
         openDictionary();
-        if (tag == advance && cmdDictionaryTag == advance) {
-            tag.clear();
-            openDictionary();
-        } else if (tag.empty() && cmdDictionaryTag == advance) {
-            cmdDictionaryTag.clear();
-            openDictionary();
-        }
     }
     inQuestionFocus_ = false;
 }

@@ -238,6 +238,7 @@ private:
     bool mirroring_ = false;        // widget signals from the mirror are not the user's
     bool replayingKey_ = false;     // a replaced key is on its way to its box
     bool inQuestionFocus_ = false;  // the question box's focus handling is running
+    QObject* clickedIntoBox_ = nullptr;  // question or answer box focused by a click not yet released
 };
 
 }  // namespace qbrx
