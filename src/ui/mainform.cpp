@@ -1005,7 +1005,7 @@ void Mainform::openDictionary() {
 
 void Mainform::print(bool keyMode) {
     // Printing reports nothing: a page that cannot be laid out is not printed.
-    printCommand(editor_.prompter(), editor_.doc, editor_.view.crosticOn, keyMode, page_, *printer_);
+    printCommand(editor_.prompter(), editor_.doc, editor_.view.crosticOn, keyMode, printer());
 }
 
 void Mainform::openFile(const std::string& path) {
