@@ -34,6 +34,7 @@
 #include "frmsplash.h"
 #include "frmtrouble.h"
 #include "printing.h"
+#include "printpreview.h"
 #include "quoteshow.h"
 #include "text.h"
 
@@ -565,6 +566,7 @@ void Mainform::buildMenus() {
     mnuRevert = item(mnuFile, "mnuRevert", QStringLiteral("Revert"), QKeySequence(Qt::CTRL | Qt::Key_R));
     mnuFile->addSeparator();
     mnuPrintSetup = item(mnuFile, "mnuPrintSetup", QStringLiteral("Print Setup"), QKeySequence(Qt::CTRL | Qt::Key_Y));
+    mnuPrintPreview = item(mnuFile, "mnuPrintPreview", QStringLiteral("Print Preview..."));
     mnuPrint = item(mnuFile, "mnuPrint", QStringLiteral("Print"), QKeySequence(Qt::CTRL | Qt::Key_P));
     mnuPrintkey = item(mnuFile, "mnuPrintkey", QStringLiteral("Print Key"), QKeySequence(Qt::CTRL | Qt::Key_K));
     mnuExport = item(mnuFile, "mnuExport", QStringLiteral("Export..."));
@@ -646,6 +648,8 @@ void Mainform::connectControls() {
         });
     };
     connect(mnuPrintSetup, &QAction::triggered, this, [this] { printSetupCommand(editor_.prompter()); });
+    connect(mnuPrintPreview, &QAction::triggered, this,
+            [this] { showPrintPreview(printer(), editor_.doc, editor_.view.crosticOn, this); });
     connect(mnuPrint, &QAction::triggered, this, [this] { print(false); });
     connect(mnuPrintkey, &QAction::triggered, this, [this] { print(true); });
     connect(mnuExport, &QAction::triggered, this, [this] {
@@ -816,7 +820,7 @@ void Mainform::applyEnabling() {
              cmdDelete, cmdInsert, cmdJump, cmdGaps, cmdEmpty})
         if (w->isEnabled() != on) w->setEnabled(on);
     const bool files = editor_.view.fileMenusEnabled;
-    for (QAction* a : {mnuNew, mnuClose, mnuSave, mnuSaveAs, mnuRevert, mnuPrint, mnuPrintkey, mnuExport})
+    for (QAction* a : {mnuNew, mnuClose, mnuSave, mnuSaveAs, mnuRevert, mnuPrintPreview, mnuPrint, mnuPrintkey, mnuExport})
         if (a->isEnabled() != files) a->setEnabled(files);
 }
 
