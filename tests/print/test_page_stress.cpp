@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -26,7 +27,8 @@ struct Shape {
     double x1, y1, x2, y2;
 };
 
-// Records what is drawn, page by page, measuring text as the printer does.
+// Records what is drawn, page by page, measuring text as the printer does
+// (the fonts' advance widths, no kerning).
 // A text's ink is taken as its width less leading and trailing spaces, from
 // 0.75 em above its baseline (capitals, digits and ascenders) to its
 // descent below.
@@ -83,7 +85,9 @@ private:
     const liberation::Face& face() const {
         return (serif_ ? liberation::kSerif : liberation::kSans)[(bold_ ? 1 : 0) + (italic_ ? 2 : 0)];
     }
-    double em() const { return size_ * 20; }
+    // The printer (1200 dots an inch) sets the font in whole dots; rounding
+    // up keeps the widths from coming out narrower than printed.
+    double em() const { return std::ceil(size_ * 1200 / 72) * 72 / 1200 * 20; }
     double width_, height_, x_ = 0, y_ = 0, size_ = 10;
     bool serif_ = false, bold_ = false, italic_ = false;
 };
