@@ -1,11 +1,10 @@
-// The printed pages as a printer or PDF receives them: the paper size, the
-// quarter-inch margins of the PDF, the pages a long puzzle continues on
-// (read back with pdftotext -bbox), and the print dialog's Cancel.
+// The printed pages as a printer or PDF receives them: paper size, the
+// PDF's quarter-inch margins and the second page of a long puzzle (read
+// back with pdftotext -bbox); the print dialog's Cancel.
 #include <gtest/gtest.h>
 
 #include <QPrinter>
 
-#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <regex>
@@ -22,102 +21,80 @@ namespace fs = std::filesystem;
 namespace qbrx {
 namespace {
 
-struct Word {
-    double x1, y1, x2, y2;
-    std::string text;
-};
 struct PdfPage {
-    double width, height;
-    std::vector<Word> words;
+    double width = 0, height = 0, left = 1e9, top = 1e9, right = 0, bottom = 0;  // bounds of the words
+    std::string text;
 };
 
 std::vector<PdfPage> readPdf(const fs::path& pdf) {
     std::string html;
     if (FILE* pipe = ::popen(("pdftotext -q -bbox '" + pdf.string() + "' -").c_str(), "r")) {
-        std::array<char, 4096> buffer{};
-        while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe)) html.append(buffer.data(), n);
+        char buffer[4096];
+        while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) html.append(buffer, n);
         ::pclose(pipe);
     }
     std::vector<PdfPage> pages;
-    const std::regex tag(R"re(<page width="([\d.]+)" height="([\d.]+)">|<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    const std::regex tag(R"re(<page width="([\d.]+)" height="([\d.]+)">|<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<)re");
     for (std::sregex_iterator it(html.begin(), html.end(), tag), end; it != end; ++it) {
         const std::smatch& m = *it;
-        if (m[1].matched)
-            pages.push_back({std::stod(m[1]), std::stod(m[2]), {}});
-        else if (!pages.empty())
-            pages.back().words.push_back({std::stod(m[3]), std::stod(m[4]), std::stod(m[5]), std::stod(m[6]), m[7]});
+        if (m[1].matched) {
+            pages.emplace_back();
+            pages.back().width = std::stod(m[1]);
+            pages.back().height = std::stod(m[2]);
+        } else if (!pages.empty()) {
+            PdfPage& p = pages.back();
+            p.left = std::min(p.left, std::stod(m[3]));
+            p.top = std::min(p.top, std::stod(m[4]));
+            p.right = std::max(p.right, std::stod(m[5]));
+            p.bottom = std::max(p.bottom, std::stod(m[6]));
+            p.text += m[7].str() + " ";
+        }
     }
     return pages;
 }
 
-std::string textOf(const PdfPage& page) {
-    std::string text;
-    for (const Word& w : page.words) text += w.text + " ";
-    return text;
-}
-
-class PrintedPages : public ::testing::Test {
-protected:
-    fs::path dir = fs::temp_directory_path() / ("qbrx_pages_" + std::to_string(::getpid()));
-    void SetUp() override { fs::create_directories(dir); }
-    void TearDown() override { fs::remove_all(dir); }
-    int run(const std::vector<std::string>& args, std::string* err = nullptr) {
-        std::ostringstream out, errors;
-        const int status = runCommandLine(parseCommandLine(args), out, errors);
-        if (err) *err = errors.str();
-        return status;
-    }
-};
-
 // Fifty questions do not fit one page: the puzzle takes two pages, the key
-// two more, each continuation under the title marked "(continued)".
-TEST_F(PrintedPages, LetterAndA4WithQuarterInchMargins) {
+// two more, each second page under the title marked "(continued)".
+TEST(PrintedPages, LetterAndA4WithQuarterInchMargins) {
+    const fs::path pdf = fs::temp_directory_path() / ("qbrx_pages_" + std::to_string(::getpid()) + ".pdf");
     const std::string fifty = std::string(QBRX_SOURCE_DIR) + "/examples/fifty.dat";
-    struct Case {
-        std::vector<std::string> paper;
-        double width, height;
-    };
-    for (const Case& c : {Case{{}, 612, 792}, Case{{"--paper", "A4"}, 595.28, 841.89}}) {
-        SCOPED_TRACE(c.width);
-        std::vector<std::string> args = {"--pdf", (dir / "fifty.pdf").string(), "--seed", "1", fifty};
-        args.insert(args.begin(), c.paper.begin(), c.paper.end());
-        std::string err;
-        ASSERT_EQ(run(args, &err), 0) << err;
-        const std::vector<PdfPage> pages = readPdf(dir / "fifty.pdf");
+    std::ostringstream out, err;
+    for (const auto& [paper, width, height] : {std::tuple{"letter", 612.0, 792.0}, std::tuple{"A4", 595.28, 841.89}}) {
+        SCOPED_TRACE(paper);
+        ASSERT_EQ(runCommandLine(parseCommandLine({"--paper", paper, "--pdf", pdf.string(), fifty}), out, err), 0);
+        const std::vector<PdfPage> pages = readPdf(pdf);
         ASSERT_EQ(pages.size(), 4u) << "is pdftotext installed?";
         for (const PdfPage& page : pages) {
-            EXPECT_NEAR(page.width, c.width, 0.5);
-            EXPECT_NEAR(page.height, c.height, 0.5);
-            for (const Word& w : page.words)
-                EXPECT_TRUE(w.x1 >= 18 && w.y1 >= 18 && w.x2 <= page.width - 18 && w.y2 <= page.height - 18)
-                    << w.text << " at (" << w.x1 << ", " << w.y1 << ")";
+            EXPECT_NEAR(page.width, width, 0.5);
+            EXPECT_NEAR(page.height, height, 0.5);
+            EXPECT_TRUE(page.left >= 18 && page.top >= 18 && page.right <= width - 18 && page.bottom <= height - 18)
+                << page.left << " " << page.top << " " << page.right << " " << page.bottom;
         }
-        for (int p : {1, 3}) EXPECT_NE(textOf(pages[static_cast<std::size_t>(p)]).find("(continued)"), std::string::npos);
-        EXPECT_NE(textOf(pages[0]).find("Made with Quotabrix"), std::string::npos);  // the crostic stays on page 1
-        EXPECT_EQ(textOf(pages[1]).find("Made with Quotabrix"), std::string::npos);
-        EXPECT_NE(textOf(pages[1]).find("XX."), std::string::npos);  // the last question
+        EXPECT_NE(pages[1].text.find("(continued)"), std::string::npos);
+        EXPECT_NE(pages[3].text.find("(continued)"), std::string::npos);
+        EXPECT_NE(pages[1].text.find("XX."), std::string::npos);  // the last question
     }
-    std::string err;
-    EXPECT_EQ(run({"--paper", "legal", "--pdf", (dir / "x.pdf").string(), fifty}, &err), 2);
-    EXPECT_NE(err.find("--paper needs letter or a4"), std::string::npos);
+    fs::remove(pdf);
+    EXPECT_EQ(runCommandLine(parseCommandLine({"--paper", "legal", "--pdf", pdf.string(), fifty}), out, err), 2);
+    EXPECT_NE(err.str().find("--paper needs letter or a4"), std::string::npos);
 }
 
-TEST_F(PrintedPages, CancelInThePrintDialogPrintsNothing) {
+TEST(PrintedPages, CancelInThePrintDialogPrintsNothing) {
     Document doc;
     doc.quotation = doc.letterPool = "JAZZ";
     doc.quoteLength = 4;
-    const fs::path pdf = dir / "printed.pdf";
+    const fs::path pdf = fs::temp_directory_path() / ("qbrx_printed_" + std::to_string(::getpid()) + ".pdf");
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(pdf.string()));
     ScriptedPrompter prompter;
-    prompter.printAccepted = false;
     EXPECT_FALSE(printCommand(prompter, doc, false, false, printer));
     EXPECT_EQ(prompter.printDialogs, 1);
     EXPECT_FALSE(fs::exists(pdf));
     prompter.printAccepted = true;
     EXPECT_TRUE(printCommand(prompter, doc, false, true, printer));
     EXPECT_TRUE(fs::exists(pdf));
+    fs::remove(pdf);
 }
 
 }  // namespace
