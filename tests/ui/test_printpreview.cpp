@@ -1,49 +1,32 @@
-// File > Print Preview...: the puzzle's pages followed by the key's, laid
-// out on the printer's paper.
+// File > Print Preview...: the puzzle's pages followed by the key's.
 #include <QtTest>
-#include <QtWidgets>
 
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 
-#include <string>
-
-#include "document.h"
 #include "printpreview.h"
 
 using namespace qbrx;
 
-namespace {
-
-Document puzzle(int questions) {
-    Document doc;
-    doc.quotation = doc.letterPool = std::string(255, 'Q');  // the tallest grid
-    doc.quoteLength = 255;
-    doc.questionCount = questions;
-    for (int q = 1; q <= questions; ++q) {
-        const auto i = static_cast<std::size_t>(q);
-        doc.question[i] = "Question number " + std::to_string(q) + " for the class";
-        doc.answer[i] = doc.answerMarks[i] = "answer";
-    }
-    return doc;
-}
-
-}  // namespace
-
 class TestPrintPreview : public QObject {
     Q_OBJECT
 private slots:
+    // Ten questions under the tallest grid fit one page each; fifty take two.
     void showsThePuzzleAndTheKey() {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);  // no printer needed
-        struct Case {
-            int questions, pages;
-        };
-        // Ten questions fit one page each; fifty take two each.
-        for (const Case& c : {Case{10, 2}, Case{50, 4}}) {
-            PrintPreview preview(printer, puzzle(c.questions), false);
+        Document doc;
+        doc.quotation = doc.letterPool = std::string(255, 'Q');
+        doc.quoteLength = 255;
+        for (auto [questions, pages] : {std::pair{10, 2}, std::pair{50, 4}}) {
+            doc.questionCount = questions;
+            for (std::size_t q = 1; q <= 50; ++q) {
+                doc.question[q] = "Question for the class";
+                doc.answer[q] = doc.answerMarks[q] = "answer";
+            }
+            PrintPreview preview(printer, doc, false);
             preview.view()->updatePreview();
-            QCOMPARE(preview.pageCount(), c.pages);
+            QCOMPARE(preview.pageCount(), pages);
         }
     }
 };
