@@ -120,15 +120,20 @@ public:
     Fitted fitText(const std::string& text, double room, int size, int minSize);
 
 private:
-    // Room a question takes below its y (twips) as measured last.
+    // How far question q, `height` high as just measured, reaches below its y.
     int questionDepth(int q, int height);
+    // Places the questions as the one-page layout does; true when none runs
+    // into the next or below `limit`.
     bool planFits(int columnTop, int limit);
-    void planPages(int columnTop, int limit, int size);
+    // Places the questions over as many pages as they need.
+    void planPages(int columnTop, int firstLimit, int size);
     void printQuestion(int q, int x, int y);
     void printTitle(int y, const std::string& second, const std::string& third, int& bottom);
-    // The widest prefix of `text` (at most `maxLength` characters) no wider
-    // than `room`; with `words`, ending before a space where there is one.
+    // The length of the longest prefix of `text` no wider than `room`; with
+    // `words`, ending before a space where there is one.
     std::size_t fittingPrefix(const std::string& text, double room, bool words);
+    // The header's right edge and the mini-instructions' centre: fixed, and
+    // moved in proportion on a page narrower than Letter's printable width.
     int headerRight() const;
     int instructionsCentre() const;
     int shortHeaderBottom();
