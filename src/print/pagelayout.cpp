@@ -456,7 +456,7 @@ std::int16_t PagePrinter::measureQuestion(int q, int size) {
     const int stepWidth = blankSpacing + 60;
     const int firstRow = static_cast<int>(std::floor(page_.textWidth / static_cast<double>(stepWidth) + 1)) - 1;
     if (answerLength > firstRow)
-        limit = i16(std::max(1440, std::min<int>(limit, (2 * firstRow - answerLength) * stepWidth - 60)));
+        limit = i16(std::max(320, std::min<int>(limit, (2 * firstRow - answerLength) * stepWidth - 60)));
 
     s_.setFontName("Arial");
     std::string lines[3];
@@ -562,14 +562,27 @@ void PagePrinter::PrintQuestions() {
                                            : std::min<int>(page_.bottomLimit, page_.pageHeight - 2500 - 90);
     rowGap_ = static_cast<int>(gapA);
     if (!planFits(i16(top + static_cast<double>(gapA)), limit)) {
-        // Even the closest spacing overlaps: keep it, and continue on
-        // further pages what does not fit.
-        gapA = 160;
-        gapB = 140;
-        questionSize = 8;
-        extraSpacing = 10;
-        rowGap_ = kMinRowGap;
-        planPages(i16(top + static_cast<double>(gapA)), limit, questionSize);
+        // The questions overlap: they continue on further pages, spaced as
+        // roomily as the steps allow without taking more pages than the
+        // closest spacing does.
+        struct Spacing {
+            int a, b, size;
+        };
+        const Spacing steps[] = {{160, 140, 8}, {360, 180, cell == 384 ? 10 : cell <= 432 ? 9 : 12},
+                                 {320, 180, 8}, {280, 180, 8}, {280, 140, 8}, {240, 140, 8}, {200, 140, 8}, {160, 140, 8}};
+        int fewest = 0;
+        for (const Spacing& step : steps) {
+            gapA = step.a;
+            gapB = static_cast<std::int16_t>(step.b);
+            questionSize = step.size;
+            extraSpacing = 10;
+            rowGap_ = std::max(step.a, kMinRowGap);
+            planPages(i16(top + static_cast<double>(gapA)), limit, questionSize);
+            if (fewest == 0)
+                fewest = pageCount;
+            else if (pageCount <= fewest)
+                break;
+        }
     }
     for (const Placement& at : placements)
         if (at.page == 1) printQuestion(at.question, at.x, at.y);

@@ -296,7 +296,7 @@ TEST_F(Page, QuestionShrinkStepsAndExtraSpacing) {
     for (const Step& s : {Step{3000, 360, 180, 12, 10}, Step{1960, 360, 180, 12, 200}, Step{1560, 360, 180, 12, 0},
                           Step{1500, 320, 180, 8, 10}, Step{1450, 280, 180, 8, 25}, Step{1300, 280, 140, 8, 70},
                           Step{1100, 240, 140, 8, 10}, Step{1050, 200, 140, 8, 25}, Step{950, 160, 140, 8, 15},
-                          Step{900, 160, 140, 8, 10}}) {  // no room left: spaced apart, not overlapped
+                          Step{900, 240, 140, 8, 10}}) {  // overlapping: as roomy as still fits, e 10
         SCOPED_TRACE(s.available);
         setAvailable(s.available);
         ASSERT_TRUE(print());
@@ -333,9 +333,9 @@ TEST_F(Page, LongAnswerWrapsToASecondRowOfBlanks) {
     EXPECT_EQ(at(16), Xs({5440, 1709, 5700}));
     EXPECT_EQ(at(17), Xs({4480, 1709 + 360 + 150, 4740}));  // ends under the last blank of the first row
     EXPECT_EQ(at(20), Xs({5440, 2219, 5700}));
-    setAvailable(100);  // at least 240 + 150 below the first, clear of its numbers
+    setAvailable(100);  // no room at all: spaced as at first, A + 150 below
     ASSERT_TRUE(print());
-    EXPECT_EQ(surface.of(Drawn::Line).at(16).y1, 1394 + 160 - 45 + 240 + 150);
+    EXPECT_EQ(surface.of(Drawn::Line).at(16).y1, 1394 + 360 - 45 + 360 + 150);
 }
 
 TEST_F(Page, AnswerBlanksOnPuzzleAndKey) {
