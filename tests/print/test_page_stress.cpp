@@ -210,5 +210,26 @@ TEST(PageStress, TextsAtTheirLongest) {
         }
 }
 
+// A text too long for its room is set smaller first, then wrapped onto two
+// lines, then cut with an ellipsis. "Walden Pond Acrostic" in bold is 3396
+// wide at 16 points, 2971 at 14, 2763 at 13.
+TEST(PageStress, LongTextShrinksThenWrapsThenIsCut) {
+    MetricSurface surface(kLetter.width, kLetter.height);
+    const Document doc;
+    PagePrinter printer(doc, surface, PageValues::fromPageSize(kLetter.width, kLetter.height));
+    surface.setFontBold(true);
+    const PagePrinter::Fitted shrunk = printer.fitText("Walden Pond Acrostic", 2800, 16, 12);
+    EXPECT_EQ(shrunk.lines, std::vector<std::string>{"Walden Pond Acrostic"});
+    EXPECT_EQ(shrunk.size, 13);
+    const PagePrinter::Fitted wrapped = printer.fitText("Walden Pond Acrostic", 2000, 16, 12);
+    EXPECT_EQ(wrapped.lines, (std::vector<std::string>{"Walden Pond", "Acrostic"}));
+    EXPECT_EQ(wrapped.size, 12);
+    const PagePrinter::Fitted cut = printer.fitText("Walden Pond Acrostic", 1000, 16, 12);
+    ASSERT_EQ(cut.lines.size(), 2u);
+    EXPECT_EQ(cut.lines[0], "Walden");
+    EXPECT_EQ(cut.lines[1], "Pond\x85");  // "Pond A" and the ellipsis would be 1080
+    EXPECT_LE(surface.textWidth(cut.lines[1]), 1000);
+}
+
 }  // namespace
 }  // namespace qbrx
