@@ -516,7 +516,8 @@ void PagePrinter::PrintQuestions() {
     const std::int16_t available = i16(bottom - top);
 
     const int cell = geometry.cellSize;
-    int size = cell == 384 ? 10 : cell <= 432 ? 9 : 12;
+    const int bandSize = cell == 384 ? 10 : cell <= 432 ? 9 : 12;
+    int size = bandSize;
     gapA = 360;
     gapB = 180;
 
@@ -562,13 +563,13 @@ void PagePrinter::PrintQuestions() {
                                            : std::min<int>(page_.bottomLimit, page_.pageHeight - 2500 - 90);
     rowGap_ = static_cast<int>(gapA);
     if (!planFits(i16(top + static_cast<double>(gapA)), limit)) {
-        // The questions overlap: they continue on further pages, spaced as
-        // roomily as the steps allow without taking more pages than the
-        // closest spacing does.
+        // The questions would run into each other or the crostic block: they
+        // continue on further pages, spaced as roomily as the steps allow
+        // without taking more pages than the closest spacing does.
         struct Spacing {
             int a, b, size;
         };
-        const Spacing steps[] = {{160, 140, 8}, {360, 180, cell == 384 ? 10 : cell <= 432 ? 9 : 12},
+        const Spacing steps[] = {{160, 140, 8}, {360, 180, bandSize},
                                  {320, 180, 8}, {280, 180, 8}, {280, 140, 8}, {240, 140, 8}, {200, 140, 8}, {160, 140, 8}};
         int fewest = 0;
         for (const Spacing& step : steps) {
