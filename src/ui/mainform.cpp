@@ -568,7 +568,8 @@ void Mainform::buildMenus() {
     mnuRevert = item(mnuFile, "mnuRevert", QStringLiteral("Revert"), QKeySequence(Qt::CTRL | Qt::Key_R));
     mnuFile->addSeparator();
     mnuPrintSetup = item(mnuFile, "mnuPrintSetup", QStringLiteral("Print Setup"), QKeySequence(Qt::CTRL | Qt::Key_Y));
-    mnuPrintPreview = item(mnuFile, "mnuPrintPreview", QStringLiteral("Print Preview..."));
+    mnuPrintPreview =
+        item(mnuFile, "mnuPrintPreview", QStringLiteral("Print Preview..."), QKeySequence(Qt::CTRL | Qt::Key_J));
     mnuPrint = item(mnuFile, "mnuPrint", QStringLiteral("Print"), QKeySequence(Qt::CTRL | Qt::Key_P));
     mnuPrintkey = item(mnuFile, "mnuPrintkey", QStringLiteral("Print Key"), QKeySequence(Qt::CTRL | Qt::Key_K));
     mnuExport = item(mnuFile, "mnuExport", QStringLiteral("Export..."));
