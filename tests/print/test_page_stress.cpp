@@ -60,8 +60,12 @@ public:
                              x_ + textWidth(text.substr(0, last + 1)), baseline + face().descent * em(), text});
         x_ += textWidth(text);
     }
-    void line(double x1, double y1, double x2, double y2) override { drawn.push_back({page, false, false, x1, y1, x2, y2, {}}); }
-    void box(double x1, double y1, double x2, double y2) override { drawn.push_back({page, false, true, x1, y1, x2, y2, {}}); }
+    void line(double x1, double y1, double x2, double y2) override {
+        drawn.push_back({page, false, false, x1, y1, x2, y2, {}});
+    }
+    void box(double x1, double y1, double x2, double y2) override {
+        drawn.push_back({page, false, true, x1, y1, x2, y2, {}});
+    }
     void filledBox(double x1, double y1, double x2, double y2) override { box(x1, y1, x2, y2); }
     void setTransparentText(bool) override {}
     void newPage() override { ++page; }
@@ -109,7 +113,8 @@ Document puzzle(int quoteLength, int questions, const std::string& crostic, bool
         doc.question[i] = longest ? repeat(kTextBoxLimit, "Supercalifragilistic words run on ")
                                   : "Question " + std::to_string(q) + " about an ordinary thing" +
                                         (q % 4 ? "" : " that runs on as a teacher's clue can, giving a hint or two");
-        doc.answer[i] = doc.answerMarks[i] = repeat(static_cast<std::size_t>(3 + q * 5 % 22), q % 9 ? "wonderfully" : "well-known");
+        doc.answer[i] = repeat(static_cast<std::size_t>(3 + q * 5 % 22), q % 9 ? "wonderfully" : "well-known");
+        doc.answerMarks[i] = doc.answer[i];
         for (std::size_t k = 0; k < doc.answer[i].size(); ++k)
             if (doc.answer[i][k] >= 'a' && k % 7 != 3) {
                 doc.answerMarks[i][k] = '_';
@@ -158,16 +163,21 @@ int check(const Document& doc, const Paper& paper) {
                     << "\"" << a.s.substr(0, 40) << "\" at (" << a.x1 << ", " << a.y1 << ") runs into \""
                     << texts[j].s.substr(0, 40) << "\" at (" << texts[j].x1 << ", " << texts[j].y1 << ")";
         }
+        // The whole grid on the first page; every question once.
+        const long cells = printer.geometry.rows * printer.geometry.columns;
         EXPECT_EQ(std::count_if(s.drawn.begin(), s.drawn.end(), [&](const Drawn& d) { return isCell(d) && d.page == 1; }),
-                  printer.geometry.rows * printer.geometry.columns);
-        EXPECT_EQ(std::count_if(s.drawn.begin(), s.drawn.end(), isCell), printer.geometry.rows * printer.geometry.columns);
-        for (int q = 1; q <= doc.questionCount; ++q)
-            EXPECT_EQ(std::count_if(texts.begin(), texts.end(), [&](const Drawn& d) { return d.s == listPrefix[static_cast<std::size_t>(q)]; }), 1)
+                  cells);
+        EXPECT_EQ(std::count_if(s.drawn.begin(), s.drawn.end(), isCell), cells);
+        for (int q = 1; q <= doc.questionCount; ++q) {
+            const std::string& label = listPrefix[static_cast<std::size_t>(q)];
+            EXPECT_EQ(std::count_if(texts.begin(), texts.end(), [&](const Drawn& d) { return d.s == label; }), 1)
                 << "question " << q;
+        }
 
         // The crostic's blanks and texts inside its frame.
         if (!printer.crosticOn) continue;
-        const Drawn frame = *std::find_if(s.drawn.rbegin(), s.drawn.rend(), [&](const Drawn& d) { return d.box && !isCell(d); });
+        const Drawn frame =
+            *std::find_if(s.drawn.rbegin(), s.drawn.rend(), [&](const Drawn& d) { return d.box && !isCell(d); });
         for (const Drawn& d : s.drawn) {
             if (d.page == 1 && !d.box && d.y1 > frame.y1 && d.y1 < frame.y2) {
                 EXPECT_TRUE(d.x1 > frame.x1 && d.x2 < frame.x2) << "\"" << d.s << "\" out of the frame at " << d.x1;
