@@ -237,7 +237,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const std::st
         }
         if (!hasValue) {
             if (i + 1 >= args.size()) {
-                fail("option '" + name + "' needs " + (kind ? "a file name" : name == "--paper" ? "letter or a4" : "a number"));
+                fail("option '" + name + "' needs " +
+                     (kind                ? "a file name"
+                      : name == "--paper" ? "letter or a4"
+                                          : "a number"));
                 continue;
             }
             value = args[++i];

@@ -131,7 +131,8 @@ int PagePrinter::headerRight() const {
 
 int PagePrinter::instructionsCentre() const {
     if (page_.pageWidth >= kFullWidth) return kInstructionsCentre;
-    return static_cast<int>(roundHalfEven(kInstructionsCentre * static_cast<double>(page_.pageWidth) / kFullWidth));
+    return static_cast<int>(
+        roundHalfEven(kInstructionsCentre * static_cast<double>(page_.pageWidth) / kFullWidth));
 }
 
 std::size_t PagePrinter::fittingPrefix(const std::string& text, double room, bool words) {
@@ -260,7 +261,8 @@ void PagePrinter::printTitle(int y, const std::string& second, const std::string
     s_.setFontSize(10);
     double end = right;  // where the blanks start
     if (!second.empty())
-        end = right - ((third.empty() ? 0.0 : static_cast<double>(s_.textWidth(third))) + s_.textWidth(second));
+        end =
+            right - ((third.empty() ? 0.0 : static_cast<double>(s_.textWidth(third))) + s_.textWidth(second));
     const double room = second.empty() ? end : end - 200;
     s_.setFontBold(true);
     const Fitted fitted = fitText(title, room, 16, 12);
@@ -454,7 +456,8 @@ std::int16_t PagePrinter::measureQuestion(int q, int size) {
     if (answerLength > c2) limit = i16(page_.textWidth - (answerLength - c2) * 320);
     // The text stops short of a second row of blanks.
     const int stepWidth = blankSpacing + 60;
-    const int firstRow = static_cast<int>(std::floor(page_.textWidth / static_cast<double>(stepWidth) + 1)) - 1;
+    const int firstRow =
+        static_cast<int>(std::floor(page_.textWidth / static_cast<double>(stepWidth) + 1)) - 1;
     if (answerLength > firstRow)
         limit = i16(std::max(320, std::min<int>(limit, (2 * firstRow - answerLength) * stepWidth - 60)));
 
@@ -569,8 +572,8 @@ void PagePrinter::PrintQuestions() {
         struct Spacing {
             int a, b, size;
         };
-        const Spacing steps[] = {{160, 140, 8}, {360, 180, bandSize},
-                                 {320, 180, 8}, {280, 180, 8}, {280, 140, 8}, {240, 140, 8}, {200, 140, 8}, {160, 140, 8}};
+        const Spacing steps[] = {{160, 140, 8}, {360, 180, bandSize}, {320, 180, 8}, {280, 180, 8},
+                                 {280, 140, 8}, {240, 140, 8},        {200, 140, 8}, {160, 140, 8}};
         int fewest = 0;
         for (const Spacing& step : steps) {
             gapA = step.a;
@@ -595,8 +598,10 @@ int PagePrinter::questionDepth(int q, int height) {
     const int numbers = static_cast<int>(std::ceil(s_.textHeight("0"))) - 25;
     int depth = std::max(90 + height, numbers);
     const int stepWidth = blankSpacing + 60;
-    const int firstRow = static_cast<int>(std::floor(page_.textWidth / static_cast<double>(stepWidth) + 1)) - 1;
-    if (len(doc_.answer[static_cast<std::size_t>(q)]) > firstRow) depth = std::max(depth, rowGap_ + 150 + numbers);
+    const int firstRow =
+        static_cast<int>(std::floor(page_.textWidth / static_cast<double>(stepWidth) + 1)) - 1;
+    if (len(doc_.answer[static_cast<std::size_t>(q)]) > firstRow)
+        depth = std::max(depth, rowGap_ + 150 + numbers);
     return depth;
 }
 
@@ -618,7 +623,8 @@ bool PagePrinter::planFits(int columnTop, int limit) {
         placements.push_back({q, 1, x, y});
         const int depth = questionDepth(q, h);
         const int stepWidth = blankSpacing + 60;
-        const int firstRow = static_cast<int>(std::floor(page_.textWidth / static_cast<double>(stepWidth) + 1)) - 1;
+        const int firstRow =
+            static_cast<int>(std::floor(page_.textWidth / static_cast<double>(stepWidth) + 1)) - 1;
         const bool twoRows = len(doc_.answer[static_cast<std::size_t>(q)]) > firstRow;
         if (y - kLabelRise < above || y + depth > limit || (twoRows && rowGap_ < kMinRowGap)) fits = false;
         above = y + depth;
@@ -722,7 +728,8 @@ void PagePrinter::printQuestion(int q, int xq, int yq) {
     const std::string& marks = doc_.answerMarks[slot];
     const int n = len(answer);
     const std::int16_t stepWidth = i16(blankSpacing + 60);
-    const int firstRow = static_cast<int>(std::floor(page_.textWidth / static_cast<double>(stepWidth) + 1)) - 1;
+    const int firstRow =
+        static_cast<int>(std::floor(page_.textWidth / static_cast<double>(stepWidth) + 1)) - 1;
     std::int16_t bx = i16(x + 640);
     std::int16_t by = i16(y - 45);
     for (int i = 1; i <= n; ++i) {
@@ -828,7 +835,8 @@ void PagePrinter::PrintCrostic() {
         if (!isAlphabetLetter(ch) || keyMode) {
             s_.setFontItalic(true);
             const std::string letter(1, static_cast<char>(upperChar(ch)));
-            printAtXY(i16(xa + (250 - static_cast<double>(s_.textWidth(letter))) / 2.0), i16(y + 330), letter);
+            printAtXY(i16(xa + (250 - static_cast<double>(s_.textWidth(letter))) / 2.0), i16(y + 330),
+                      letter);
             s_.setFontItalic(false);
         }
     }

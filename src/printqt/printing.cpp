@@ -84,7 +84,6 @@ bool printPage(const Document& doc, bool crosticOn, bool keyMode, QPrinter& prin
     return printPage(doc, crosticOn, keyMode, page, printer);
 }
 
-
 bool paintPuzzleAndKey(const Document& doc, bool crosticOn, QPrinter& printer, QPainter& painter) {
     PageValues page;
     try {
@@ -94,7 +93,8 @@ bool paintPuzzleAndKey(const Document& doc, bool crosticOn, QPrinter& printer, Q
     }
     QtPrintSurface puzzle(printer, page.pageWidth, page.pageHeight);
     QtPrintSurface key(printer, page.pageWidth, page.pageHeight);
-    if (!layOut(doc, crosticOn, false, page, puzzle) || !layOut(doc, crosticOn, true, page, key)) return false;
+    if (!layOut(doc, crosticOn, false, page, puzzle) || !layOut(doc, crosticOn, true, page, key))
+        return false;
     paintPages({&puzzle, &key}, printer, painter);
     return true;
 }

@@ -36,8 +36,9 @@ PrintPreview::PrintPreview(QPrinter& printer, const Document& doc, bool crosticO
     tools->addSeparator();
     tools->addAction(QStringLiteral("Previous Page"), view_,
                      [this] { view_->setCurrentPage(std::max(1, view_->currentPage() - 1)); });
-    tools->addAction(QStringLiteral("Next Page"), view_,
-                     [this] { view_->setCurrentPage(std::min(view_->pageCount(), view_->currentPage() + 1)); });
+    tools->addAction(QStringLiteral("Next Page"), view_, [this] {
+        view_->setCurrentPage(std::min(view_->pageCount(), view_->currentPage() + 1));
+    });
     pageLabel_ = new QLabel(this);
     tools->addWidget(pageLabel_);
 
@@ -55,9 +56,10 @@ PrintPreview::PrintPreview(QPrinter& printer, const Document& doc, bool crosticO
 int PrintPreview::pageCount() const { return view_->pageCount(); }
 
 void PrintPreview::showPageNumber() {
-    pageLabel_->setText(view_->pageCount() == 0
-                            ? QStringLiteral("  The page cannot be laid out.")
-                            : QStringLiteral("  Page %1 of %2").arg(view_->currentPage()).arg(view_->pageCount()));
+    pageLabel_->setText(
+        view_->pageCount() == 0
+            ? QStringLiteral("  The page cannot be laid out.")
+            : QStringLiteral("  Page %1 of %2").arg(view_->currentPage()).arg(view_->pageCount()));
 }
 
 PrintPreview* showPrintPreview(QPrinter& printer, const Document& doc, bool crosticOn, QWidget* parent) {

@@ -34,7 +34,8 @@ std::vector<PdfPage> readPdf(const fs::path& pdf) {
         ::pclose(pipe);
     }
     std::vector<PdfPage> pages;
-    const std::regex tag(R"re(<page width="([\d.]+)" height="([\d.]+)">|<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<)re");
+    const std::regex tag(
+        R"re(<page width="([\d.]+)" height="([\d.]+)">|<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<)re");
     for (std::sregex_iterator it(html.begin(), html.end(), tag), end; it != end; ++it) {
         const std::smatch& m = *it;
         if (m[1].matched) {
@@ -59,15 +60,18 @@ TEST(PrintedPages, LetterAndA4WithQuarterInchMargins) {
     const fs::path pdf = fs::temp_directory_path() / ("qbrx_pages_" + std::to_string(::getpid()) + ".pdf");
     const std::string fifty = std::string(QBRX_SOURCE_DIR) + "/examples/fifty.dat";
     std::ostringstream out, err;
-    for (const auto& [paper, width, height] : {std::tuple{"letter", 612.0, 792.0}, std::tuple{"A4", 595.28, 841.89}}) {
+    for (const auto& [paper, width, height] :
+         {std::tuple{"letter", 612.0, 792.0}, std::tuple{"A4", 595.28, 841.89}}) {
         SCOPED_TRACE(paper);
-        ASSERT_EQ(runCommandLine(parseCommandLine({"--paper", paper, "--pdf", pdf.string(), fifty}), out, err), 0);
+        ASSERT_EQ(
+            runCommandLine(parseCommandLine({"--paper", paper, "--pdf", pdf.string(), fifty}), out, err), 0);
         const std::vector<PdfPage> pages = readPdf(pdf);
         ASSERT_EQ(pages.size(), 4u) << "is pdftotext installed?";
         for (const PdfPage& page : pages) {
             EXPECT_NEAR(page.width, width, 0.5);
             EXPECT_NEAR(page.height, height, 0.5);
-            EXPECT_TRUE(page.left >= 18 && page.top >= 18 && page.right <= width - 18 && page.bottom <= height - 18)
+            EXPECT_TRUE(page.left >= 18 && page.top >= 18 && page.right <= width - 18 &&
+                        page.bottom <= height - 18)
                 << page.left << " " << page.top << " " << page.right << " " << page.bottom;
         }
         EXPECT_NE(pages[1].text.find("(continued)"), std::string::npos);
@@ -75,7 +79,8 @@ TEST(PrintedPages, LetterAndA4WithQuarterInchMargins) {
         EXPECT_NE(pages[1].text.find("XX."), std::string::npos);  // the last question
     }
     fs::remove(pdf);
-    EXPECT_EQ(runCommandLine(parseCommandLine({"--paper", "legal", "--pdf", pdf.string(), fifty}), out, err), 2);
+    EXPECT_EQ(runCommandLine(parseCommandLine({"--paper", "legal", "--pdf", pdf.string(), fifty}), out, err),
+              2);
     EXPECT_NE(err.str().find("--paper needs letter or a4"), std::string::npos);
 }
 

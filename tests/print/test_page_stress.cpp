@@ -49,15 +49,18 @@ public:
         return static_cast<float>(w * em());
     }
     float textHeight(const std::string& text) override {
-        const auto lines = std::count(text.begin(), text.end(), '\r') + (text.empty() || text.back() == '\r' ? 0 : 1);
-        return static_cast<float>(static_cast<double>(lines) * (face().ascent + face().descent + face().lineGap) * em());
+        const auto lines =
+            std::count(text.begin(), text.end(), '\r') + (text.empty() || text.back() == '\r' ? 0 : 1);
+        return static_cast<float>(static_cast<double>(lines) *
+                                  (face().ascent + face().descent + face().lineGap) * em());
     }
     void printText(const std::string& text) override {
         const std::size_t first = text.find_first_not_of(' '), last = text.find_last_not_of(' ');
         const double baseline = y_ + face().ascent * em();
         if (first != std::string::npos)
-            drawn.push_back({page, true, false, x_ + textWidth(text.substr(0, first)), baseline - 0.75 * size_ * 20,
-                             x_ + textWidth(text.substr(0, last + 1)), baseline + face().descent * em(), text});
+            drawn.push_back({page, true, false, x_ + textWidth(text.substr(0, first)),
+                             baseline - 0.75 * size_ * 20, x_ + textWidth(text.substr(0, last + 1)),
+                             baseline + face().descent * em(), text});
         x_ += textWidth(text);
     }
     void line(double x1, double y1, double x2, double y2) override {
@@ -99,7 +102,8 @@ std::string repeat(std::size_t length, const std::string& pattern) {
 // question of two lines.
 Document puzzle(int quoteLength, int questions, const std::string& crostic, bool longest = false) {
     Document doc;
-    doc.quotation = repeat(static_cast<std::size_t>(quoteLength), "Whatever you can do, or dream, begin it! ");
+    doc.quotation =
+        repeat(static_cast<std::size_t>(quoteLength), "Whatever you can do, or dream, begin it! ");
     doc.quoteLength = quoteLength;
     doc.letterPool = upper(doc.quotation);
     for (int p = 1; p <= quoteLength && questions > 0; p += 2)
@@ -110,15 +114,18 @@ Document puzzle(int quoteLength, int questions, const std::string& crostic, bool
     doc.questionCount = questions;
     for (int q = 1; q <= questions; ++q) {
         const auto i = static_cast<std::size_t>(q);
-        doc.question[i] = longest ? repeat(kTextBoxLimit, "Supercalifragilistic words run on ")
-                                  : "Question " + std::to_string(q) + " about an ordinary thing" +
-                                        (q % 4 ? "" : " that runs on as a teacher's clue can, giving a hint or two");
-        doc.answer[i] = repeat(static_cast<std::size_t>(3 + q * 5 % 22), q % 9 ? "wonderfully" : "well-known");
+        doc.question[i] =
+            longest ? repeat(kTextBoxLimit, "Supercalifragilistic words run on ")
+                    : "Question " + std::to_string(q) + " about an ordinary thing" +
+                          (q % 4 ? "" : " that runs on as a teacher's clue can, giving a hint or two");
+        doc.answer[i] =
+            repeat(static_cast<std::size_t>(3 + q * 5 % 22), q % 9 ? "wonderfully" : "well-known");
         doc.answerMarks[i] = doc.answer[i];
         for (std::size_t k = 0; k < doc.answer[i].size(); ++k)
             if (doc.answer[i][k] >= 'a' && k % 7 != 3) {
                 doc.answerMarks[i][k] = '_';
-                doc.answerLetterNo[i][k + 1] = static_cast<std::int16_t>((q * 7 + static_cast<int>(k)) % 255 + 1);
+                doc.answerLetterNo[i][k + 1] =
+                    static_cast<std::int16_t>((q * 7 + static_cast<int>(k)) % 255 + 1);
             }
     }
     doc.crostic = crostic;
@@ -131,8 +138,12 @@ Document puzzle(int quoteLength, int questions, const std::string& crostic, bool
 
 const std::string kLetters = repeat(50, "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
 const std::vector<std::string> kCrostics = {
-    "", kLetters.substr(0, 32), kLetters.substr(0, 33), kLetters,
-    kLetters.substr(0, 20) + "~" + kLetters.substr(0, 11), kLetters.substr(0, 20) + "~" + kLetters.substr(0, 12),
+    "",
+    kLetters.substr(0, 32),
+    kLetters.substr(0, 33),
+    kLetters,
+    kLetters.substr(0, 20) + "~" + kLetters.substr(0, 11),
+    kLetters.substr(0, 20) + "~" + kLetters.substr(0, 12),
     "~" + kLetters.substr(0, 49),  // a tilde in front cuts nothing
 };
 
@@ -151,36 +162,42 @@ int check(const Document& doc, const Paper& paper) {
         auto isCell = [&](const Drawn& d) { return d.box && d.x2 - d.x1 == cell && d.y2 - d.y1 == cell; };
 
         std::vector<Drawn> texts;
-        std::copy_if(s.drawn.begin(), s.drawn.end(), std::back_inserter(texts), [](const Drawn& d) { return d.text; });
-        std::sort(texts.begin(), texts.end(),
-                  [](const Drawn& a, const Drawn& b) { return a.page != b.page ? a.page < b.page : a.y1 < b.y1; });
+        std::copy_if(s.drawn.begin(), s.drawn.end(), std::back_inserter(texts),
+                     [](const Drawn& d) { return d.text; });
+        std::sort(texts.begin(), texts.end(), [](const Drawn& a, const Drawn& b) {
+            return a.page != b.page ? a.page < b.page : a.y1 < b.y1;
+        });
         for (std::size_t i = 0; i < texts.size(); ++i) {
             const Drawn& a = texts[i];
             EXPECT_TRUE(a.x1 >= 0 && a.x2 <= paper.width && a.y1 >= 0 && a.y2 <= paper.height)
                 << "\"" << a.s.substr(0, 40) << "\" off the page at (" << a.x1 << ", " << a.y1 << ")";
-            for (std::size_t j = i + 1; j < texts.size() && texts[j].page == a.page && texts[j].y1 < a.y2; ++j)
+            for (std::size_t j = i + 1; j < texts.size() && texts[j].page == a.page && texts[j].y1 < a.y2;
+                 ++j)
                 EXPECT_FALSE(texts[j].x1 < a.x2 && a.x1 < texts[j].x2)
                     << "\"" << a.s.substr(0, 40) << "\" at (" << a.x1 << ", " << a.y1 << ") runs into \""
                     << texts[j].s.substr(0, 40) << "\" at (" << texts[j].x1 << ", " << texts[j].y1 << ")";
         }
         // The whole grid on the first page; every question once.
         const long cells = printer.geometry.rows * printer.geometry.columns;
-        EXPECT_EQ(std::count_if(s.drawn.begin(), s.drawn.end(), [&](const Drawn& d) { return isCell(d) && d.page == 1; }),
+        EXPECT_EQ(std::count_if(s.drawn.begin(), s.drawn.end(),
+                                [&](const Drawn& d) { return isCell(d) && d.page == 1; }),
                   cells);
         EXPECT_EQ(std::count_if(s.drawn.begin(), s.drawn.end(), isCell), cells);
         for (int q = 1; q <= doc.questionCount; ++q) {
             const std::string& label = listPrefix[static_cast<std::size_t>(q)];
-            EXPECT_EQ(std::count_if(texts.begin(), texts.end(), [&](const Drawn& d) { return d.s == label; }), 1)
+            EXPECT_EQ(std::count_if(texts.begin(), texts.end(), [&](const Drawn& d) { return d.s == label; }),
+                      1)
                 << "question " << q;
         }
 
         // The crostic's blanks and texts inside its frame.
         if (!printer.crosticOn) continue;
-        const Drawn frame =
-            *std::find_if(s.drawn.rbegin(), s.drawn.rend(), [&](const Drawn& d) { return d.box && !isCell(d); });
+        const Drawn frame = *std::find_if(s.drawn.rbegin(), s.drawn.rend(),
+                                          [&](const Drawn& d) { return d.box && !isCell(d); });
         for (const Drawn& d : s.drawn) {
             if (d.page == 1 && !d.box && d.y1 > frame.y1 && d.y1 < frame.y2) {
-                EXPECT_TRUE(d.x1 > frame.x1 && d.x2 < frame.x2) << "\"" << d.s << "\" out of the frame at " << d.x1;
+                EXPECT_TRUE(d.x1 > frame.x1 && d.x2 < frame.x2)
+                    << "\"" << d.s << "\" out of the frame at " << d.x1;
             }
         }
     }
