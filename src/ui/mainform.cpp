@@ -35,6 +35,7 @@
 #include "frmtrouble.h"
 #include "ipuzformat.h"
 #include "printing.h"
+#include "printpreview.h"
 #include "quoteshow.h"
 #include "text.h"
 
@@ -577,6 +578,8 @@ void Mainform::buildMenus() {
     mnuRevert = item(mnuFile, "mnuRevert", QStringLiteral("Revert"), QKeySequence(Qt::CTRL | Qt::Key_R));
     mnuFile->addSeparator();
     mnuPrintSetup = item(mnuFile, "mnuPrintSetup", QStringLiteral("Print Setup"), QKeySequence(Qt::CTRL | Qt::Key_Y));
+    mnuPrintPreview =
+        item(mnuFile, "mnuPrintPreview", QStringLiteral("Print Preview..."), QKeySequence(Qt::CTRL | Qt::Key_J));
     mnuPrint = item(mnuFile, "mnuPrint", QStringLiteral("Print"), QKeySequence(Qt::CTRL | Qt::Key_P));
     mnuPrintkey = item(mnuFile, "mnuPrintkey", QStringLiteral("Print Key"), QKeySequence(Qt::CTRL | Qt::Key_K));
     mnuExport = item(mnuFile, "mnuExport", QStringLiteral("Export..."));
@@ -658,6 +661,8 @@ void Mainform::connectControls() {
         });
     };
     connect(mnuPrintSetup, &QAction::triggered, this, [this] { printSetupCommand(editor_.prompter()); });
+    connect(mnuPrintPreview, &QAction::triggered, this,
+            [this] { showPrintPreview(printer(), editor_.doc, editor_.view.crosticOn, this); });
     connect(mnuPrint, &QAction::triggered, this, [this] { print(false); });
     connect(mnuPrintkey, &QAction::triggered, this, [this] { print(true); });
     connect(mnuExport, &QAction::triggered, this, [this] {
@@ -835,7 +840,7 @@ void Mainform::applyEnabling() {
              cmdDelete, cmdInsert, cmdJump, cmdGaps, cmdEmpty})
         if (w->isEnabled() != on) w->setEnabled(on);
     const bool files = editor_.view.fileMenusEnabled;
-    for (QAction* a : {mnuNew, mnuClose, mnuSave, mnuSaveAs, mnuRevert, mnuPrint, mnuPrintkey, mnuExport})
+    for (QAction* a : {mnuNew, mnuClose, mnuSave, mnuSaveAs, mnuRevert, mnuPrintPreview, mnuPrint, mnuPrintkey, mnuExport})
         if (a->isEnabled() != files) a->setEnabled(files);
 }
 
@@ -1049,7 +1054,7 @@ void Mainform::openDictionary() {
 
 void Mainform::print(bool keyMode) {
     // Printing reports nothing: a page that cannot be laid out is not printed.
-    printCommand(editor_.prompter(), editor_.doc, editor_.view.crosticOn, keyMode, page_, *printer_);
+    printCommand(editor_.prompter(), editor_.doc, editor_.view.crosticOn, keyMode, printer());
 }
 
 void Mainform::openFile(const std::string& path) {

@@ -162,6 +162,7 @@ public:
     QAction* mnuSaveAs;
     QAction* mnuRevert;
     QAction* mnuPrintSetup;
+    QAction* mnuPrintPreview;  // File > Print Preview...: puzzle and key
     QAction* mnuPrint;
     QAction* mnuPrintkey;
     QAction* mnuExport;  // File > Export...: PDF, ipuz or JPZ
