@@ -73,8 +73,8 @@ NAUGHTY_WORDS = ("naughty-words", "1.2.0", "CC-BY-4.0",
 CUSS = ("cuss", "2.2.0", "MIT",
         "sha512-3hlHOhMiZ6YdHY5LPUhfxlx1Pj14eGttv2l9ADB1Lkv7e/us5XD798wrVLJ9DHmDO8SzCDuA+ItByFZ3M1dIYg==")
 
-# Endings that make a new word of a blocked one (fucker, bitchy, whoreish,
-# niggardly).
+# Endings that make a new word of a blocked one (an agent noun in -er, an
+# adjective in -y or -ish, an adverb in -ly).
 DERIVING_ENDINGS = ("er", "ers", "y", "ish", "ly", "ness")
 
 
@@ -149,7 +149,7 @@ def inflections(word):
     elif consonant_y:
         forms.update({word[:-1] + "ied", word + "ing", word[:-1] + "ier", word[:-1] + "iest"})
     elif len(word) >= 3 and last not in VOWELS + "wxy" and word[-2] in VOWELS and word[-3] not in VOWELS:
-        # scat: scatted; bullshit: bullshitted, and as visit goes, too.
+        # chat: chatted; in a longer word both, as visit: visited.
         forms.update({word + last + "ed", word + last + "ing"})
         if syllables(word) > 1:
             forms.update({word + "ed", word + "ing"})
@@ -159,8 +159,9 @@ def inflections(word):
 
 
 def derivations(form):
-    """Words made of a blocked form and an ending: fucker, sluttish
-    (doubled t), niggler (niggle + r), bitchily (bitchy, y to i)."""
+    """Words made of a blocked form and an ending: + er, + ish with a doubled
+    final consonant (as chattish), + r after e (as tickler), + ily after
+    consonant + y (as tidily)."""
     made = {form + e for e in DERIVING_ENDINGS}
     last = form[-1]
     if form.endswith("e"):
@@ -180,15 +181,15 @@ def blocked_words(size_of, entries):
     entry's forms (pudding is not a form of pud). With that proviso:
 
     1. Every entry goes, and so do its inflections.
-    2. An entry's related words are its derivations (fucker, bitchy) and its
+    2. An entry's related words are its derivations (+ er, + y) and its
        compounds: words made of one of its forms, four letters or more, and
-       another word of three letters or more (bullshit, shithead), or two
-       words before a form of five letters or more (sonsofbitches). Many
+       another word of three letters or more (bullshit), or two words
+       before a form of five letters or more. Many
        entries are also innocent words (cock, pussy, hooters) whose related
        words are ordinary (peacock, pussycat, sharpshooters). So the related
        words go only for the entries that have none among the everyday
        words (sizes up to COMMON).
-    3. A word made of two blocked parts goes (cocksucker)."""
+    3. A word made of two blocked parts goes."""
     def size(word):
         return size_of.get(word, 0)
 

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
@@ -12,6 +13,7 @@
 
 #include "datafile.h"
 #include "editor.h"
+#include "ipuzread.h"
 #include "random.h"
 #include "scriptedprompter.h"
 #include "text.h"
@@ -74,6 +76,10 @@ std::unique_ptr<QGuiApplication> ensureGuiApplication() {
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
+bool isIpuzName(const std::string& path) {
+    return path.size() >= 5 && lower(path.substr(path.size() - 5)) == ".ipuz";
+}
+
 int runBatch(const CommandLine& cl, std::ostream& out, std::ostream& err) {
     const std::string& path = cl.dataFile;
     std::error_code ec;
@@ -100,11 +106,35 @@ int runBatch(const CommandLine& cl, std::ostream& out, std::ostream& err) {
     SeededRandom random = cl.seed ? SeededRandom(*cl.seed) : SeededRandom::fromClock();
     Editor editor(prompter, random);
     editor.startUp();
-    const ReadStatus read = readDataFile(editor, path);
+    std::string reason;
+    ReadStatus read = ReadStatus::Ok;
+    if (isIpuzName(path)) {
+        // An ipuz file is refused whole or read whole; renumbered letters are worth a warning.
+        const IpuzOpenStatus opened = openIpuzFile(editor, path);
+        const std::string said = prompter.messages.empty() ? std::string() : cp1252ToUtf8(prompter.messages.back().text);
+        if (opened == IpuzOpenStatus::Refused) {
+            err << cl.program << ": cannot open " << path << ": " << said.substr(said.find('\r') + 1) << "\n";
+            return 1;
+        }
+        if (opened == IpuzOpenStatus::Renumbered)
+            err << cl.program << ": warning: " << path << ": the letter numbers in the file do not fit its answers; they were drawn afresh\n";
+        prompter.messages.clear();
+        if (opened == IpuzOpenStatus::NotFound) read = ReadStatus::NotFound;
+    } else {
+        read = readDataFile(editor, path, &reason);
+    }
     bool mismatch = read == ReadStatus::Mismatch;
     for (const MessageRequest& m : prompter.messages) mismatch = mismatch || m.text == kPairMismatchMessage;
     if (read == ReadStatus::NotFound) {
         err << cl.program << ": cannot open " << path << ": no such file\n";
+        return 1;
+    }
+    if (read == ReadStatus::Unreadable) {
+        err << cl.program << ": " << path << " cannot be read: " << reason << "; nothing was written\n";
+        return 1;
+    }
+    if (read == ReadStatus::NotDataFile) {
+        err << cl.program << ": " << path << " does not look like a puzzle data file; nothing was written\n";
         return 1;
     }
     if (mismatch) {
@@ -209,13 +239,16 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const std::st
         }
         const OutputKind* kind = findOutputKind(name);
         const bool count = name == "--suggest";
-        if (name != "--seed" && !count && kind == nullptr) {
+        if (name != "--seed" && name != "--paper" && !count && kind == nullptr) {
             fail("unknown option '" + name + "'");
             continue;
         }
         if (!hasValue) {
             if (i + 1 >= args.size()) {
-                fail("option '" + name + "' needs " + (kind ? "a file name" : "a number"));
+                fail("option '" + name + "' needs " +
+                     (kind                ? "a file name"
+                      : name == "--paper" ? "letter or a4"
+                                          : "a number"));
                 continue;
             }
             value = args[++i];
@@ -226,6 +259,13 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const std::st
                 cl.suggest = static_cast<int>(n);
             else
                 fail("--suggest needs a number of fills from 1 to 1000, not '" + value + "'");
+        } else if (name == "--paper") {
+            std::string paper = value;
+            for (char& c : paper) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            if (paper == "letter" || paper == "a4")
+                cl.paper = paper;
+            else
+                fail("--paper needs letter or a4, not '" + value + "'");
         } else if (kind != nullptr) {
             if (value.empty())
                 fail("option '" + name + "' needs a file name");
@@ -268,6 +308,7 @@ std::string helpText(const std::string& program) {
            "Builds acrostic quotation puzzles. Without an output option the program\n"
            "opens its window, with FILE.dat in it when one is given. With an output\n"
            "option it reads FILE.dat and writes the output without any window.\n"
+           "FILE.dat may also be an ipuz acrostic (.ipuz); its letter numbers are kept.\n"
            "\n"
            "Options:\n";
     auto row = [&](const std::string& left, const std::string& text) {
@@ -280,6 +321,7 @@ std::string helpText(const std::string& program) {
     row("--suggest N", "print up to N sets of answers for the empty slots that use up the letters left");
     row("--seed N", "fix the random draw of the answers' letter numbers");
     row("--no-crostic", "leave the crostic block off the printed page");
+    row("--paper letter|a4", "paper size of the PDF (Letter when not given)");
     row("-h, --help", "show this help and exit");
     row("-V, --version", "show the program's version and exit");
     out << "\n"

@@ -4,7 +4,7 @@
 // starts its window, with the seed and the data file given here.
 //
 //   quotabrix [--seed N] [FILE.dat]
-//   quotabrix --pdf OUT.pdf [--seed N] [--no-crostic] FILE.dat
+//   quotabrix --pdf OUT.pdf [--seed N] [--no-crostic] [--paper letter|a4] FILE.dat
 //   quotabrix --suggest N [--fill OUT.dat] [--seed N] FILE.dat
 #pragma once
 
@@ -42,6 +42,7 @@ struct CommandLine {
     std::vector<OutputRequest> outputs;  // in the order given
     std::optional<std::uint64_t> seed;   // --seed N
     bool noCrostic = false;              // --no-crostic
+    std::string paper = "letter";        // --paper letter|a4 (PDF)
     std::string dataFile;                // FILE.dat
     int suggest = 0;                     // --suggest N: print up to N fills of the empty answers
     // The word list's folder for --suggest and --fill; empty: the one qbrx.ini names.

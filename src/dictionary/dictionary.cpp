@@ -37,10 +37,22 @@ std::optional<std::int32_t> itemNumber(std::string_view item) {
     return static_cast<std::int32_t>(v);
 }
 
-bool isLevel(unsigned value) {
-    for (int size : kLevels)
-        if (value == static_cast<unsigned>(size)) return true;
-    return false;
+// Which two-digit numbers are levels.
+constexpr std::array<bool, 100> kIsLevel = [] {
+    std::array<bool, 100> is{};
+    for (int size : kLevels) is[static_cast<std::size_t>(size)] = true;
+    return is;
+}();
+
+// The level a line of level.dic gives: its size when it is one the
+// program knows (all of them have two digits), else 0.
+std::uint8_t levelOf(const char* line, std::size_t length) {
+    if (length != 2) return 0;
+    const unsigned tens = static_cast<unsigned char>(line[0]) - '0';
+    const unsigned ones = static_cast<unsigned char>(line[1]) - '0';
+    if (tens > 9 || ones > 9) return 0;
+    const unsigned value = tens * 10 + ones;
+    return kIsLevel[value] ? static_cast<std::uint8_t>(value) : 0;
 }
 
 }  // namespace
@@ -74,22 +86,16 @@ void Dictionary::loadLevels(const std::string& folder) {
 // stay in step with the words.
 void Dictionary::readLevels(std::string_view contents) {
     levels_.clear();
-    levels_.reserve(contents.size() / 3 + 1);
-    const std::size_t n = contents.size();
-    std::size_t i = 0;
-    while (i < n) {
-        unsigned value = 0;
-        bool valid = true;
-        for (; i < n && contents[i] != '\r' && contents[i] != '\n'; ++i) {
-            const char c = contents[i];
-            if (c >= '0' && c <= '9' && value < 100)
-                value = value * 10 + static_cast<unsigned>(c - '0');
-            else
-                valid = false;
-        }
-        levels_.push_back(valid && isLevel(value) ? static_cast<std::uint8_t>(value) : 0);
-        if (i < n && contents[i] == '\r') ++i;
-        if (i < n && contents[i] == '\n') ++i;
+    levels_.reserve(contents.size() / 4 + 1);
+    const char* p = contents.data();
+    const char* const end = p + contents.size();
+    while (p < end) {
+        const char* eol = p;
+        while (eol < end && *eol != '\r' && *eol != '\n') ++eol;
+        levels_.push_back(levelOf(p, static_cast<std::size_t>(eol - p)));
+        p = eol;
+        if (p < end && *p == '\r') ++p;
+        if (p < end && *p == '\n') ++p;
     }
 }
 

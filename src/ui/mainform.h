@@ -162,6 +162,7 @@ public:
     QAction* mnuSaveAs;
     QAction* mnuRevert;
     QAction* mnuPrintSetup;
+    QAction* mnuPrintPreview;  // File > Print Preview...: puzzle and key
     QAction* mnuPrint;
     QAction* mnuPrintkey;
     QAction* mnuExport;  // File > Export...: PDF, ipuz or JPZ
@@ -194,7 +195,7 @@ public:
 public slots:
     // The open-dictionary command (Dictionary button and menu item).
     void openDictionary();
-    // Quit: ends the program at once, asking nothing.
+    // Ends the program at once (Quit, once any unsaved changes were dealt with).
     void quit();
     // Qbrx > Suggest Answers...: the dialog of sets of answers for the empty slots.
     void openSuggestAnswers();
@@ -242,6 +243,7 @@ private:
     bool mirroring_ = false;        // widget signals from the mirror are not the user's
     bool replayingKey_ = false;     // a replaced key is on its way to its box
     bool inQuestionFocus_ = false;  // the question box's focus handling is running
+    QObject* clickedIntoBox_ = nullptr;  // question or answer box focused by a click not yet released
 };
 
 }  // namespace qbrx

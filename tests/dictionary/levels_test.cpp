@@ -1,4 +1,4 @@
-// The familiarity levels beside the word list.
+// The familiarity levels beside the word list, and Familiar words.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -13,70 +13,49 @@
 namespace qbrx {
 namespace {
 
-class LevelsTest : public ::testing::Test {
-protected:
-    LevelsTest() { dict.readWordList("5\r\nant\r\nbee\r\ncat\r\ndog\r\n"); }
+TEST(Levels, OneLevelPerLineInListOrder) {
     Dictionary dict;
-};
-
-TEST_F(LevelsTest, OneLevelPerWordInListOrder) {
-    dict.readLevels("10\r\n35\n70\r\n55\r\n");
+    dict.readWordList("6\r\nant\r\nbee\r\ncat\r\ndog\r\nelk\r\n");
+    dict.readLevels("10\r\n70\n\r\n36\r\n55");  // a blank line and a non-size give 0
     ASSERT_TRUE(dict.hasLevels());
     EXPECT_EQ(dict.level(1), 10);
-    EXPECT_EQ(dict.level(2), 35);
-    EXPECT_EQ(dict.level(3), 70);
-    EXPECT_EQ(dict.level(4), 55);
-    EXPECT_EQ(dict.level(0), 0);
-    EXPECT_EQ(dict.level(5), 0);
-}
-
-TEST_F(LevelsTest, ALineThatIsNoSizeHasLevelZeroAndKeepsItsPlace) {
-    dict.readLevels("10\r\n\r\n36\r\n1020\r\n");
-    ASSERT_TRUE(dict.hasLevels());
-    EXPECT_EQ(dict.level(1), 10);
-    EXPECT_EQ(dict.level(2), 0);
+    EXPECT_EQ(dict.level(2), 70);
     EXPECT_EQ(dict.level(3), 0);
     EXPECT_EQ(dict.level(4), 0);
+    EXPECT_EQ(dict.level(5), 55);
+    EXPECT_EQ(dict.level(6), 0);
 }
 
-TEST_F(LevelsTest, AFileForAnotherListIsNotUsed) {
-    dict.readLevels("10\r\n20\r\n35\r\n");
-    EXPECT_FALSE(dict.hasLevels());
-    EXPECT_EQ(dict.level(1), 0);
-    dict.readLevels("10\r\n20\r\n35\r\n40\r\n50\r\n");
-    EXPECT_FALSE(dict.hasLevels());
-    dict.readLevels("");
-    EXPECT_FALSE(dict.hasLevels());
-}
-
-TEST_F(LevelsTest, LoadsFromTheFolderAndWorksWithoutTheFile) {
+// A level file for another list, or none, leaves the dictionary without
+// levels and everything else as it was.
+TEST(Levels, UsedOnlyWhenItMatchesTheList) {
     const std::filesystem::path dir = std::filesystem::temp_directory_path() / "qbrx-levels-test";
     std::filesystem::create_directories(dir);
-    std::ofstream(dir / "level.dic", std::ios::binary) << "20\r\n20\r\n60\r\n10\r\n";
+    std::ofstream(dir / "level.dic", std::ios::binary) << "20\r\n60\r\n";
+    Dictionary dict;
+    dict.readWordList("3\r\nant\r\nbee\r\n");
     dict.loadLevels(dir.string());
-    ASSERT_TRUE(dict.hasLevels());
-    EXPECT_EQ(dict.level(3), 60);
-    std::filesystem::remove(dir / "level.dic");
+    EXPECT_TRUE(dict.hasLevels());
+    dict.readWordList("4\r\nant\r\nbee\r\ncat\r\n");
+    EXPECT_FALSE(dict.hasLevels());
+    EXPECT_EQ(dict.level(1), 0);
+    std::filesystem::remove_all(dir);
     dict.loadLevels(dir.string());
     EXPECT_FALSE(dict.hasLevels());
-    EXPECT_EQ(dict.level(3), 0);
-    std::filesystem::remove_all(dir);
+    EXPECT_EQ(dict.wordList(3), "cat");
 }
 
 using Words = std::vector<std::string>;
 
-// A small list in which every third word is rare.
 class FamiliarWordsTest : public ::testing::Test {
 protected:
     FamiliarWordsTest() : search(dict, doc, prompter) {
-        dict.readWordList("14\r\njab\r\njade\r\njaguar\r\njail\r\njam\r\njar\r\njet\r\n"
-                          "kale\r\nkea\r\nkey\r\nkid\r\nkit\r\ntea\r\n");
-        std::string count;
-        const int starts[26] = {2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 9, 14, 14, 14, 14, 14, 14, 14, 14, 14, 15, 15, 15, 15, 15, 15};
-        for (int f = 0; f < 26; ++f)
-            for (int s = 0; s <= 26; ++s) count += std::to_string(starts[f]) + "\r\n";
+        dict.readWordList("9\r\njab\r\njade\r\njail\r\njam\r\njar\r\nkea\r\nkey\r\ntea\r\n");
+        std::string count;  // j.. from line 2, k.. from line 7, the rest from line 9
+        for (int f = 1; f <= 26; ++f)
+            for (int s = 0; s <= 26; ++s) count += (f <= 10 ? "2" : f == 11 ? "7" : "9") + std::string("\r\n");
         dict.readCountIndex(count);
-        dict.readLevels("10\r\n60\r\n35\r\n20\r\n70\r\n10\r\n40\r\n55\r\n70\r\n10\r\n20\r\n35\r\n10\r\n");
+        dict.readLevels("10\r\n60\r\n20\r\n70\r\n35\r\n70\r\n10\r\n10\r\n");
         doc.lettersLeft = "adeijklmrt";
         doc.letterLeftCount.fill(0);
         for (char c : doc.lettersLeft) ++doc.letterLeftCount[c - 'a' + 1];
@@ -96,34 +75,28 @@ protected:
     WordSearch search;
 };
 
-TEST_F(FamiliarWordsTest, OffByDefaultListsEveryWord) {
-    EXPECT_FALSE(search.familiarOnly);
-    EXPECT_EQ(check("j"), (Words{"jab", "jade", "jaguar", "jail", "jam", "jar", "jet"}));
-}
-
-TEST_F(FamiliarWordsTest, OnCheckAndNextTenSkipWordsAboveSize35) {
+TEST_F(FamiliarWordsTest, SkipsWordsAboveSize35WhenOn) {
+    EXPECT_EQ(check("j"), (Words{"jab", "jade", "jail", "jam", "jar"}));  // off at start
     search.familiarWords(true);
-    EXPECT_TRUE(search.lstDict.empty());  // switching lists nothing
-    EXPECT_EQ(check("j"), (Words{"jab", "jaguar", "jail", "jar"}));
+    EXPECT_EQ(search.lstDict.size(), 5u);  // switching lists nothing new
+    EXPECT_EQ(check("j"), (Words{"jab", "jail", "jar"}));
     search.clear();
     search.resumePosition = 1;
     search.nextTen();
-    EXPECT_EQ(search.lstDict, (Words{"jab", "jaguar", "jail", "jar", "key", "kid", "kit", "tea"}));
+    EXPECT_EQ(search.lstDict, (Words{"jab", "jail", "jar", "key", "tea"}));
 }
 
 TEST_F(FamiliarWordsTest, LimitedAndFamiliarBothApply) {
     search.limited();
     search.familiarWords(true);
-    EXPECT_EQ(check("j"), (Words{"jail", "jar"}));  // jab has no free b; jade is rare
-    search.familiarWords(false);
-    EXPECT_EQ(check("j"), (Words{"jade", "jail", "jam", "jar", "jet"}));
+    EXPECT_EQ(check("j"), (Words{"jail", "jar"}));  // jab needs a b; jade is rare
 }
 
 TEST_F(FamiliarWordsTest, WithoutLevelsTheOptionChangesNothing) {
     dict.readLevels("");
     EXPECT_FALSE(search.familiarAvailable());
     search.familiarWords(true);
-    EXPECT_EQ(check("k"), (Words{"kale", "kea", "key", "kid", "kit"}));
+    EXPECT_EQ(check("k"), (Words{"kea", "key"}));
 }
 
 }  // namespace
