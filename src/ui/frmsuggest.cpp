@@ -107,6 +107,7 @@ frmSuggest::frmSuggest(Mainform& form, const Dictionary& dictionary, QWidget* pa
         spnNewAnswers->setValue(suggestedNewSlots(doc));
     }
     lexicon_ = std::make_unique<FillLexicon>(fillLexicon(dictionary_));
+    lstFills->setFocus();
 }
 
 frmSuggest::~frmSuggest() = default;

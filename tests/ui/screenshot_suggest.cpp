@@ -36,19 +36,21 @@ int main(int argc, char** argv) {
     form.startUp();
     form.txtQuote->setPlainText(QStringLiteral(
         "I went to the woods because I wished to live deliberately, to front only the essential facts of life, "
-        "and see if I could not learn what it had to teach."));
+        "and see if I could not learn what it had to teach, and not, when I came to die, discover that I had not "
+        "lived."));
     form.cmdRegister->click();
-    prompter.inputs.push_back(std::string("HD THOREAU WALDEN"));
+    prompter.inputs.push_back(std::string("HENRY DAVID THOREAU WALDEN"));
     form.mnuCrosticSetup->trigger();
     const struct {
         int slot;
         const char* question;
         const char* answer;
     } written[] = {{1, "Inexpensive lodging for young travellers", "Hostel"},
-                   {3, "Cloth for drying off after a swim", "Towel"},
-                   {6, "Long-barrelled gun carried by a frontier hunter", "Rifle"},
-                   {10, "Card game for four players, ancestor of bridge", "Whist"},
-                   {14, "Sounds that come back from the far shore of a still pond", "Echoes"}};
+                   {6, "The opposite of victory", "Defeat"},
+                   {11, "Cloth for drying off after a swim", "Towel"},
+                   {14, "Long-barrelled gun carried by a frontier hunter", "Rifle"},
+                   {18, "Card game for four players, ancestor of bridge", "Whist"},
+                   {22, "Sounds that come back from the far shore of a still pond", "Echoes"}};
     for (const auto& w : written)
         form.perform([&w](qbrx::Editor& e) {
             e.selectListRow(w.slot - 1);
