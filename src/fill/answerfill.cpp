@@ -37,6 +37,8 @@ std::string sortedKey(const std::array<std::uint8_t, 26>& counts) {
 
 FillLexicon::FillLexicon(const std::vector<std::string_view>& words, const std::vector<int>& levels) {
     entries_.reserve(words.size());
+    anagrams_.reserve(words.size());
+    index_.reserve(words.size());
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string_view w = words[i];
         if (w.size() < static_cast<std::size_t>(kFillMinWord) || w.size() > static_cast<std::size_t>(kFillMaxWord))
