@@ -94,21 +94,30 @@ const qbrx::FillLexicon& lexicon() {
     return lex;
 }
 
-// Runs the search until its first fill. Returns the fill's gaps, or -1 when
-// none was found within the node limit; `level` gets the words' mean
-// familiarity level.
-int firstFill(const qbrx::FillRequest& request, long* nodes = nullptr, double* level = nullptr) {
+// What the first fill of a puzzle was like.
+struct FirstFill {
+    int gaps = -1;       // -1: none within the node limit
+    long nodes = 0;
+    double level = 0;    // the words' mean familiarity level (unknown words count 80)
+    double even = 0;     // share of words of even length, in per cent
+};
+
+FirstFill firstFill(const qbrx::FillRequest& request) {
     qbrx::AnswerFiller filler(lexicon(), request);
     while (filler.fills().empty() && filler.nodes() < kNodeLimit && filler.run(200)) {
     }
-    if (nodes != nullptr) *nodes = filler.nodes();
-    if (filler.fills().empty()) return -1;
-    if (level != nullptr) {
-        double sum = 0;
-        for (const std::string& w : filler.fills().front().words) sum += lexicon().entries()[lexicon().find(w)].rank;
-        *level = sum / static_cast<double>(filler.fills().front().words.size());
+    FirstFill result;
+    result.nodes = filler.nodes();
+    if (filler.fills().empty()) return result;
+    const std::vector<std::string>& words = filler.fills().front().words;
+    for (const std::string& w : words) {
+        result.level += lexicon().entries()[lexicon().find(w)].rank;
+        result.even += w.size() % 2 == 0 ? 100 : 0;
     }
-    return filler.fills().front().gaps;
+    result.level /= static_cast<double>(words.size());
+    result.even /= static_cast<double>(words.size());
+    result.gaps = filler.fills().front().gaps;
+    return result;
 }
 
 // The puzzle as an author leaves it after Setup: the crostic letters in the
@@ -148,15 +157,13 @@ void BM_FirstFill(benchmark::State& state) {
     const int i = static_cast<int>(state.range(0));
     const std::unique_ptr<Puzzle> puzzle = makePuzzle(i);
     const qbrx::FillRequest request = qbrx::fillRequest(puzzle->plan, 1);
-    int gaps = 0;
-    long nodes = 0;
-    double level = 0;
-    for (auto _ : state) gaps = firstFill(request, &nodes, &level);
+    FirstFill first;
+    for (auto _ : state) first = firstFill(request);
     state.SetLabel(kPuzzles[i].crostic);
     state.counters["answers"] = static_cast<double>(request.firstLetters.size());
-    state.counters["exact"] = gaps == 0 ? 1 : 0;
-    state.counters["nodes"] = static_cast<double>(nodes);
-    state.counters["level"] = level;
+    state.counters["exact"] = first.gaps == 0 ? 1 : 0;
+    state.counters["nodes"] = static_cast<double>(first.nodes);
+    state.counters["level"] = first.level;
 }
 
 void BM_AllPuzzles(benchmark::State& state) {
@@ -164,18 +171,18 @@ void BM_AllPuzzles(benchmark::State& state) {
     for (int i = 0; i < kPuzzleCount; ++i) puzzles.push_back(makePuzzle(i));
     int exact = 0;
     std::vector<double> seconds;
-    double levels = 0;
+    double level = 0, even = 0;
     for (auto _ : state) {
         exact = 0;
         seconds.clear();
-        levels = 0;
+        level = even = 0;
         for (const auto& p : puzzles) {
             const auto start = std::chrono::steady_clock::now();
-            double level = 0;
-            const int gaps = firstFill(qbrx::fillRequest(p->plan, 1), nullptr, &level);
-            levels += level;
+            const FirstFill first = firstFill(qbrx::fillRequest(p->plan, 1));
             seconds.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-            exact += gaps == 0 ? 1 : 0;
+            exact += first.gaps == 0 ? 1 : 0;
+            level += first.level;
+            even += first.even;
         }
     }
     std::sort(seconds.begin(), seconds.end());
@@ -183,7 +190,8 @@ void BM_AllPuzzles(benchmark::State& state) {
     state.counters["exact"] = exact;
     state.counters["median_s"] = seconds[seconds.size() / 2];
     state.counters["worst_s"] = seconds.back();
-    state.counters["level"] = levels / kPuzzleCount;
+    state.counters["level"] = level / kPuzzleCount;
+    state.counters["even_pct"] = even / kPuzzleCount;
 }
 
 }  // namespace

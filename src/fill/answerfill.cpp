@@ -166,7 +166,7 @@ void AnswerFiller::orderOptions(std::vector<std::int32_t>& options) {
         const FillLexicon::Entry& e = lex_.entries()[w];
         double s = (e.rank - 10) / 10.0;                 // familiar words first
         s += 0.6 * std::abs(e.length - target);          // lengths that leave a fair share
-        if (e.length % 2 != 0) s += 0.5;                 // even lengths preferred
+        if (e.length % 2 != 0) s += 1.0;                 // even lengths preferred
         s += 2.0 * usage_[w];                            // words of earlier fills later
         s += kBalanceWeight * (imbalance(&e.counts, e.length) - before);
         s += noise(rng_);
