@@ -208,6 +208,12 @@ void frmSuggest::showStatus() {
                    .arg(answersText(answers))
                    .arg(letters)
                    .arg(stopped_ ? QStringLiteral(" (stopped)") : QString());
+    // The crostic letters Setup put in the empty answers were taken from the
+    // letters left; the fill gives them back.
+    int free = 0;
+    for (int l = 1; l <= 26; ++l) free += form_.editor().doc.letterLeftCount[static_cast<std::size_t>(l)];
+    if (answers > 0 && letters > free && text.contains(QStringLiteral("letters left")))
+        text += QStringLiteral("\nThe letters left include the %1 already in the empty answers.").arg(letters - free);
     lblStatus->setText(text);
     prgSearch->setRange(0, searching() ? 0 : 1);  // a busy bar while searching
     prgSearch->setValue(searching() ? 0 : 1);

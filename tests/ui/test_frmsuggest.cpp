@@ -55,7 +55,8 @@ private slots:
         for (int i = 0; i < p.dialog->lstFills->count(); ++i) found << p.dialog->lstFills->item(i)->text();
         found.sort();
         QCOMPARE(found, QStringList({QStringLiteral("Ta  Beat"), QStringLiteral("Tea  Bat")}));
-        QCOMPARE(p.dialog->lblStatus->text(), QStringLiteral("2 sets of 2 answers that use up exactly the 6 letters left."));
+        QCOMPARE(p.dialog->lblStatus->text(), QStringLiteral("2 sets of 2 answers that use up exactly the 6 letters left.\n"
+                                "The letters left include the 2 already in the empty answers."));
         QVERIFY(!p.dialog->cmdStop->isEnabled());
     }
 
@@ -92,7 +93,8 @@ private slots:
         QCOMPARE(p.dialog->lstFills->count(), 1);
         QCOMPARE(p.dialog->lstFills->item(0)->text(), QStringLiteral("Tab   (1 gap)"));
         QCOMPARE(p.dialog->lblStatus->text(),
-                 QStringLiteral("No set of 1 answer uses exactly the 3 letters left. These leave the fewest gaps."));
+                 QStringLiteral("No set of 1 answer uses exactly the 3 letters left. These leave the fewest gaps.\n"
+                                "The letters left include the 1 already in the empty answers."));
     }
 };
 
