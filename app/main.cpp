@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
     qbrx::Dictionary dictionary;
     qbrx::Mainform form(prompter, random, dictionary);
     prompter.setParentWindow(&form);
-    prompter.setPrinter(&form.printer());
+    prompter.setPrinterSource([&form] { return &form.printer(); });
 
     if (!qbrx::startProgram(form, dictionary, prompter, QCoreApplication::applicationDirPath().toStdString()))
         return 0;

@@ -1,7 +1,7 @@
 // Printing the puzzle and its key on a QPrinter, and as a two-page PDF.
 //
-// The main window reads the page values once at start-up
-// (defaultPrinterPageValues) and keeps them; the Print and Print Key
+// The main window reads the page values once, when it first uses its
+// printer (defaultPrinterPageValues), and keeps them; the Print and Print Key
 // commands run printCommand with that printer and those values.
 #pragma once
 
@@ -22,7 +22,7 @@ void preparePrinter(QPrinter& printer);
 // The printer's paper size as the layout's page values (twips).
 PageValues printerPageValues(QPrinter& printer);
 // The page values of the system's default printer (Letter when there is
-// none), read when the program starts.
+// none), read when the program first uses its printer.
 PageValues defaultPrinterPageValues();
 
 // Lays out one page (the key when keyMode) and prints it on `printer`.
