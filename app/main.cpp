@@ -11,6 +11,7 @@
 #include "mainform.h"
 #include "qtprompter.h"
 #include "random.h"
+#include "shownprobe.h"
 #include "startup.h"
 
 namespace {
@@ -59,6 +60,7 @@ int main(int argc, char** argv) {
 
     if (!qbrx::startProgram(form, dictionary, prompter, QCoreApplication::applicationDirPath().toStdString()))
         return 0;
+    qbrx::ShownProbe::watch(form);
     form.show();
     if (!cl.dataFile.empty()) form.openFile(cl.dataFile);
     return app.exec();
