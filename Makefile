@@ -1,10 +1,11 @@
 # make run   - install what is missing, build, start Quotabrix
 # make test  - install what is missing, build, run every test
+# make dictionary - rebuild data/ (word list, index, levels) from its packages
 BUILD ?= build
 FUZZ_BUILD ?= build-fuzz
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test fuzz bench package clean
+.PHONY: all deps build run test fuzz bench package dictionary clean
 
 all: build
 
@@ -37,6 +38,10 @@ bench: build
 
 package: build
 	cd $(BUILD) && cpack -G DEB
+
+dictionary:
+	@./tools/install-deps.sh generator
+	./tools/make_dictionary.py
 
 clean:
 	rm -rf $(BUILD) $(FUZZ_BUILD)

@@ -1,5 +1,6 @@
-// Loading the bundled dictionary against the floor of reading words.dic
-// line by line, and a Limited Next 10 that scans the whole word list.
+// Loading the bundled dictionary (count.dic, words.dic and level.dic)
+// against the floor of reading words.dic line by line, and a Limited Next 10
+// that scans the whole word list.
 #include <benchmark/benchmark.h>
 
 #include <fstream>
@@ -16,7 +17,9 @@ void BM_LoadDictionary(benchmark::State& state) {
         qbrx::Dictionary dict;
         dict.loadCountIndex(QBRX_DATA_DIR);
         dict.loadWordList(QBRX_DATA_DIR);
+        dict.loadLevels(QBRX_DATA_DIR);
         benchmark::DoNotOptimize(dict.loadedWords());
+        benchmark::DoNotOptimize(dict.hasLevels());
     }
 }
 BENCHMARK(BM_LoadDictionary)->Unit(benchmark::kMillisecond);

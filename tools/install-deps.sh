@@ -1,11 +1,16 @@
 #!/bin/sh
 # Installs the Debian packages that building, running and testing need,
 # when any of them is missing. Needs root (or sudo).
+# With "generator" it also installs what tools/make_dictionary.py needs to
+# rebuild data/: the SCOWL word lists, and npm to fetch the block lists.
 set -e
 PKGS="cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
       fonts-liberation fonts-dejavu-core xvfb xauth poppler-utils clang libclang-rt-14-dev python3"
+[ "$1" = "generator" ] && PKGS="$PKGS scowl npm"
 missing=""
 for p in $PKGS; do
+  # npm may come with a nodejs package of its own.
+  [ "$p" = npm ] && command -v npm >/dev/null 2>&1 && continue
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
 done
 [ -z "$missing" ] && exit 0

@@ -11,6 +11,7 @@
 
 #include "datafile.h"
 #include "editor.h"
+#include "ipuzread.h"
 #include "random.h"
 #include "scriptedprompter.h"
 #include "text.h"
@@ -73,6 +74,10 @@ std::unique_ptr<QGuiApplication> ensureGuiApplication() {
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
+bool isIpuzName(const std::string& path) {
+    return path.size() >= 5 && lower(path.substr(path.size() - 5)) == ".ipuz";
+}
+
 int runBatch(const CommandLine& cl, std::ostream& err) {
     const std::string& path = cl.dataFile;
     std::error_code ec;
@@ -99,11 +104,35 @@ int runBatch(const CommandLine& cl, std::ostream& err) {
     SeededRandom random = cl.seed ? SeededRandom(*cl.seed) : SeededRandom::fromClock();
     Editor editor(prompter, random);
     editor.startUp();
-    const ReadStatus read = readDataFile(editor, path);
+    std::string reason;
+    ReadStatus read = ReadStatus::Ok;
+    if (isIpuzName(path)) {
+        // An ipuz file is refused whole or read whole; renumbered letters are worth a warning.
+        const IpuzOpenStatus opened = openIpuzFile(editor, path);
+        const std::string said = prompter.messages.empty() ? std::string() : cp1252ToUtf8(prompter.messages.back().text);
+        if (opened == IpuzOpenStatus::Refused) {
+            err << cl.program << ": cannot open " << path << ": " << said.substr(said.find('\r') + 1) << "\n";
+            return 1;
+        }
+        if (opened == IpuzOpenStatus::Renumbered)
+            err << cl.program << ": warning: " << path << ": the letter numbers in the file do not fit its answers; they were drawn afresh\n";
+        prompter.messages.clear();
+        if (opened == IpuzOpenStatus::NotFound) read = ReadStatus::NotFound;
+    } else {
+        read = readDataFile(editor, path, &reason);
+    }
     bool mismatch = read == ReadStatus::Mismatch;
     for (const MessageRequest& m : prompter.messages) mismatch = mismatch || m.text == kPairMismatchMessage;
     if (read == ReadStatus::NotFound) {
         err << cl.program << ": cannot open " << path << ": no such file\n";
+        return 1;
+    }
+    if (read == ReadStatus::Unreadable) {
+        err << cl.program << ": " << path << " cannot be read: " << reason << "; nothing was written\n";
+        return 1;
+    }
+    if (read == ReadStatus::NotDataFile) {
+        err << cl.program << ": " << path << " does not look like a puzzle data file; nothing was written\n";
         return 1;
     }
     if (mismatch) {
@@ -252,6 +281,7 @@ std::string helpText(const std::string& program) {
            "Builds acrostic quotation puzzles. Without an output option the program\n"
            "opens its window, with FILE.dat in it when one is given. With an output\n"
            "option it reads FILE.dat and writes the output without any window.\n"
+           "FILE.dat may also be an ipuz acrostic (.ipuz); its letter numbers are kept.\n"
            "\n"
            "Options:\n";
     auto row = [&](const std::string& left, const std::string& text) {

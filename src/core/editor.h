@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "document.h"
 #include "gridgeometry.h"
@@ -19,6 +20,10 @@ namespace qbrx {
 // filled slots).
 inline constexpr const char* kSlotsFullMessage =
     "A puzzle holds at most 50 questions. Delete a question to make room for another.";
+// Shown when stored letter numbers do not fit the quotation and answers.
+inline constexpr const char* kNumbersRedrawnMessage =
+    "The letter numbers stored with this puzzle do not fit its quotation and answers.\n"
+    "The answers' letters have been drawn afresh, so the printed numbers will differ from the file's.";
 
 // Keys of the question and answer boxes that the program handles.
 enum class BoxKey { PageUp, PageDown, Home, End, Up, Down, Enter, Other };
@@ -56,6 +61,14 @@ public:
     void registerButton();                 // the Register button, in full
     void quoteEnter();                     // Enter in the quotation box
     void registerQuotation(int& slot);
+    // Registers the quotation box as registerQuotation(slot 1) does, but
+    // gives answer character k of slot q the letter number numbers[q-1][k-1]
+    // (0: not a letter, or a gap) instead of drawing it. When the numbers do
+    // not fit (another count of slots, a number that is not a letter of the
+    // quotation, a letter other than the answer's, a letter given twice),
+    // it says so and registers with fresh draws; false then.
+    // (givennumbers.cpp)
+    bool registerWithNumbers(const std::vector<std::vector<int>>& numbers);
     static std::string cleanQuotation(std::string& text);
     void numberLetters();
     void countLetters();

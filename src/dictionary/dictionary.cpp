@@ -37,6 +37,24 @@ std::optional<std::int32_t> itemNumber(std::string_view item) {
     return static_cast<std::int32_t>(v);
 }
 
+// Which two-digit numbers are levels.
+constexpr std::array<bool, 100> kIsLevel = [] {
+    std::array<bool, 100> is{};
+    for (int size : kLevels) is[static_cast<std::size_t>(size)] = true;
+    return is;
+}();
+
+// The level a line of level.dic gives: its size when it is one the
+// program knows (all of them have two digits), else 0.
+std::uint8_t levelOf(const char* line, std::size_t length) {
+    if (length != 2) return 0;
+    const unsigned tens = static_cast<unsigned char>(line[0]) - '0';
+    const unsigned ones = static_cast<unsigned char>(line[1]) - '0';
+    if (tens > 9 || ones > 9) return 0;
+    const unsigned value = tens * 10 + ones;
+    return kIsLevel[value] ? static_cast<std::uint8_t>(value) : 0;
+}
+
 }  // namespace
 
 Dictionary::Dictionary() : offsets_{0} {}
@@ -55,6 +73,30 @@ void Dictionary::loadWordList(const std::string& folder) {
     std::string contents;
     if (!readFile(filePath(folder, "words.dic"), contents)) contents.clear();
     takeWordList(std::move(contents));
+}
+
+void Dictionary::loadLevels(const std::string& folder) {
+    std::string contents;
+    if (!readFile(filePath(folder, "level.dic"), contents)) contents.clear();
+    readLevels(contents);
+}
+
+// One level a line (CR LF, LF or a lone CR). A line that is not a size the
+// program knows gives level 0; blank lines are lines too, so the levels
+// stay in step with the words.
+void Dictionary::readLevels(std::string_view contents) {
+    levels_.clear();
+    levels_.reserve(contents.size() / 4 + 1);
+    const char* p = contents.data();
+    const char* const end = p + contents.size();
+    while (p < end) {
+        const char* eol = p;
+        while (eol < end && *eol != '\r' && *eol != '\n') ++eol;
+        levels_.push_back(levelOf(p, static_cast<std::size_t>(eol - p)));
+        p = eol;
+        if (p < end && *p == '\r') ++p;
+        if (p < end && *p == '\n') ++p;
+    }
 }
 
 void Dictionary::readCountIndex(std::string_view contents) {

@@ -1,5 +1,6 @@
 // The word list and its two-letter index, read once at start-up from
-// "words.dic" and "count.dic" in the dictionary folder.
+// "words.dic" and "count.dic" in the dictionary folder, and the words'
+// familiarity levels from "level.dic" beside them when that file is there.
 //
 // The words live in one contiguous character buffer with an offset table;
 // wordList(k) hands out views into it. Positions run 0..91,531: position 0
@@ -7,6 +8,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -16,6 +18,12 @@ namespace qbrx {
 
 // Entries of the word list, positions 0..91,531.
 inline constexpr int kWordCapacity = 91532;
+
+// The SCOWL sizes a word's level can be: the smallest SCOWL list that
+// holds the word. Small sizes are the everyday words.
+inline constexpr std::array<int, 8> kLevels = {10, 20, 35, 40, 50, 55, 60, 70};
+// Words up to this level are the familiar ones.
+inline constexpr int kFamiliarLevel = 35;
 
 class Dictionary {
 public:
@@ -30,9 +38,26 @@ public:
     // read and at the capacity.
     void loadWordList(const std::string& folder);
 
-    // The same two loaders working on file contents already in memory.
+    // Reads "level.dic" from `folder`: one number per line, the SCOWL size
+    // (10, 20, 35, 40, 50, 55, 60 or 70) of each word of "words.dic", in
+    // the same order. A missing file leaves the dictionary without levels.
+    void loadLevels(const std::string& folder);
+
+    // The same loaders working on file contents already in memory.
     void readCountIndex(std::string_view contents);
     void readWordList(std::string_view contents);
+    void readLevels(std::string_view contents);
+
+    // True when levels were read for exactly the words held: a level file
+    // that belongs to another word list (more or fewer lines) is not used.
+    bool hasLevels() const { return loaded_ > 0 && levels_.size() == static_cast<std::size_t>(loaded_); }
+    // The SCOWL size of word k (10 for the commonest words .. 70), 0 when
+    // it is not known: no usable level file, a position without a word, or
+    // a line that holds no such size.
+    int level(std::int32_t k) const {
+        if (k < 1 || k > loaded_ || !hasLevels()) return 0;
+        return levels_[static_cast<std::size_t>(k - 1)];
+    }
 
     // The word at position k; "" for 0, for positions after the last word
     // and for positions outside 0..91,531.
@@ -63,6 +88,7 @@ private:
     std::int32_t loaded_ = 0;
     std::int32_t wordCount_ = 0;
     std::array<std::array<std::int32_t, 27>, 27> startIndex_{};
+    std::vector<std::uint8_t> levels_;     // levels_[k-1]: level of word k
 };
 
 }  // namespace qbrx

@@ -52,6 +52,12 @@ bool WordSearch::fitsLetterStock(std::string_view word, std::string_view answer)
     return fitsTable(word, counts);
 }
 
+bool WordSearch::familiarOk(std::int32_t p) const {
+    if (!familiarOnly || !dict_.hasLevels()) return true;
+    const int level = dict_.level(p);
+    return level != 0 && level <= kFamiliarLevel;
+}
+
 // --- Search procedures -----------------------------------------------------
 
 void WordSearch::findStartLetters() {
@@ -123,7 +129,7 @@ void WordSearch::searchWords() {
         if (w >= target) {
             const int code = w.empty() ? 0 : static_cast<unsigned char>(w[0]);
             if (code > limit) break;
-            if (!w.empty() && (!limited || fitsTable(w, stock))) {
+            if (!w.empty() && familiarOk(p) && (!limited || fitsTable(w, stock))) {
                 lstDict.emplace_back(w);
                 ++added;
             }
@@ -152,7 +158,7 @@ void WordSearch::listNextTen() {
         const std::string_view w = dict_.wordList(p);
         // Empty positions (0, and those after the last word) are never
         // listed, even when the edit box is empty.
-        if (!w.empty() && w >= std::string_view(target) && (!limited || fitsTable(w, stock))) {
+        if (!w.empty() && w >= std::string_view(target) && familiarOk(p) && (!limited || fitsTable(w, stock))) {
             lstDict.emplace_back(w);
             ++added;
         }
@@ -258,6 +264,13 @@ void WordSearch::allWords() {
 void WordSearch::limited() {
     beginCommand();
     mode = SearchMode::Limited;
+    focusEditBox = true;
+    selectWholeText = true;
+}
+
+void WordSearch::familiarWords(bool on) {
+    beginCommand();
+    familiarOnly = on;
     focusEditBox = true;
     selectWholeText = true;
 }

@@ -44,6 +44,10 @@ public:
     int listedCount = 0;             // words added since the list was emptied
     bool listOverflow = false;       // empty the list at the next search
     std::int32_t resumePosition = 0; // where Next 10 continues
+    // Familiar words: the scans skip words above kFamiliarLevel (and words
+    // of unknown level). Off at start; it has no effect on a dictionary
+    // without levels.
+    bool familiarOnly = false;
 
     // --- The window's controls.
     std::string txtDict;                 // edit box text (Windows-1252)
@@ -72,6 +76,10 @@ public:
     void clear();
     void allWords();        // option All Words
     void limited();         // option Limited
+    void familiarWords(bool on);  // check box Familiar words; no new search
+    // True when the dictionary knows its words' levels, so that Familiar
+    // words can be offered.
+    bool familiarAvailable() const { return dict_.hasLevels(); }
     void clickWord(int index);  // click on a list word (or any selection)
     // A key pressed in txtDict. Returns true when the key is consumed (all
     // of them, except Page Down when it starts a Next 10).
@@ -99,6 +107,8 @@ private:
     // Per-character counts of the stock, built once per scan: the fit test
     // then costs one table look-up per word letter.
     void buildStockTable(std::string_view answer, std::array<int, 256>& counts) const;
+    // False for the word at position p when Familiar words leaves it out.
+    bool familiarOk(std::int32_t p) const;
     // The fit test on a count table; leaves the table as it found it.
     static bool fitsTable(std::string_view word, std::array<int, 256>& counts);
 

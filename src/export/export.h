@@ -31,20 +31,27 @@ std::string withExportExtension(const std::string& fileName, ExportFormat format
 //
 // ipuz ("http://ipuz.org/acrostic#1", v2): "puzzle" holds the letter number
 // of each letter cell, "#" for a space, null outside the quotation; a letter
-// that no answer takes is {"cell": n, "value": "E"} and punctuation is
-// {"cell": 0, "value": ","}, both given to the solver as on the printed
-// puzzle. "solution" holds the letters, the punctuation, "#" and null. The
-// one clue list "Clues" has per question "label", "clue", "answer",
-// "cells" (0-based [column, row] of each letter the grid supplies, in answer
-// order) and "quotabrix:pattern" (see ExportClue::pattern): gap letters have
-// no grid cell and appear in the answer and the pattern only.
+// an answer takes carries that answer's label as {"cell": n, "style":
+// {"mark": {"TR": "A"}}}; a letter that no answer takes is {"cell": n,
+// "value": "E"} and punctuation is {"cell": 0, "value": ","}, both given to
+// the solver as on the printed puzzle. "solution" holds the letters, the
+// punctuation, "#" and null. The one clue list "Clues" has per question
+// "label", "clue" (the question, with the answer's pattern added when it
+// has a gap), "answer", "cells" (0-based [column, row] of each letter the
+// grid supplies, in answer order) and "org.quotabrix.pattern" (see
+// ExportClue::pattern). "intro" is the instruction line, "explanation" the
+// crostic. Text fields escape "&", "<" and ">" as HTML entities. Fields
+// named "org.quotabrix.*" keep the texts as typed for reading back.
 std::string formatIpuz(const ExportPuzzle& puzzle);
 std::string formatIpuz(const Document& doc);
 // JPZ: <crossword-compiler-applet> with an <acrostic>: cells with 1-based
 // x and y; type="void" outside the quotation, type="block" for a space;
-// given letters and punctuation carry solve-state and hint="true"; one
-// <word> per question listing its grid cells, and <clue word= number=label
-// answer= pattern=> holding the question.
+// letter cells carry their answer's label as top-right-number; given
+// letters and punctuation carry solve-state and hint="true"; one <word> per
+// question listing its grid cells, <clue word= number=label answer=
+// pattern=> holding the question (with the pattern when it has a gap), and
+// a last <word> of every quotation cell in reading order with the clue
+// <clue word= number="">[QUOTE]</clue>.
 std::string formatJpz(const ExportPuzzle& puzzle);
 std::string formatJpz(const Document& doc);
 

@@ -15,6 +15,30 @@ bool isBlankCharacter(unsigned char c) { return c == ' ' || c == '\t' || c == '\
 
 }  // namespace
 
+bool ExportClue::hasGap() const {
+    // The pattern is UTF-8: a gap is any letter left in it (ASCII or not).
+    for (const char ch : pattern) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c >= 0x80 || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return true;
+    }
+    return false;
+}
+
+std::string ExportClue::solverText() const {
+    if (!hasGap()) return clue;
+    std::string shown;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const auto c = static_cast<unsigned char>(pattern[i]);
+        if ((c & 0xC0) == 0x80) {  // a continuation byte stays with its character
+            shown += pattern[i];
+            continue;
+        }
+        if (!shown.empty()) shown += ' ';
+        shown += c == ' ' ? '/' : pattern[i];
+    }
+    return clue + (clue.empty() ? "(" : " (") + shown + ")";
+}
+
 ExportPuzzle buildExportPuzzle(const Document& doc) {
     const int length = static_cast<int>(doc.quotation.size()) < doc.quoteLength
                            ? static_cast<int>(doc.quotation.size())
@@ -24,6 +48,12 @@ ExportPuzzle buildExportPuzzle(const Document& doc) {
     ExportPuzzle out;
     if (doc.header.titleGiven) out.title = cp1252ToUtf8(doc.header.title);
     if (doc.header.createdByGiven) out.author = cp1252ToUtf8(doc.header.createdBy);
+    out.quotation = cp1252ToUtf8(doc.quotation.substr(0, static_cast<std::size_t>(length)));
+    out.instructions = cp1252ToUtf8(doc.header.instructions);
+    out.crostic = cp1252ToUtf8(doc.crostic);
+    out.nameLine = doc.header.nameLine;
+    out.periodDateLine = doc.header.periodDateLine;
+    out.miniInstructions = doc.header.miniInstructions;
 
     const GridGeometry g = computeGridGeometry(length);
     out.width = g.columns;
@@ -64,6 +94,7 @@ ExportPuzzle buildExportPuzzle(const Document& doc) {
         clue.clue = cp1252ToUtf8(doc.question[static_cast<std::size_t>(q)]);
         const std::string answer = upper(doc.answer[static_cast<std::size_t>(q)]);
         clue.answer = cp1252ToUtf8(answer);
+        clue.typedAnswer = cp1252ToUtf8(doc.answer[static_cast<std::size_t>(q)]);
         std::string pattern;
         for (std::size_t k = 1; k <= answer.size(); ++k) {
             const int number = k <= static_cast<std::size_t>(kAnswerCells) ? doc.answerLetterNo[static_cast<std::size_t>(q)][k] : 0;

@@ -53,11 +53,26 @@ struct ExportClue {
     // "_", in answer order.
     std::string pattern;
     std::vector<GridPoint> cells;
+    std::string typedAnswer;  // the answer as the author typed it (case kept)
+
+    // True when the answer has a letter the grid does not supply.
+    bool hasGap() const;
+    // The question as a solver sees it: with a gap, the whole pattern is
+    // added, one character after another ("Spot (_ _ E)"), so that every
+    // letter of the answer is in view although only the grid letters have
+    // cells. A space of the answer shows as "/".
+    std::string solverText() const;
 };
 
 struct ExportPuzzle {
     std::string title;   // empty when the header prints no title
     std::string author;  // the created-by text, empty when not printed
+    std::string quotation;     // as typed (case kept)
+    std::string instructions;  // the one-line instructions under the grid
+    std::string crostic;       // as typed, "~" cut-off mark included
+    bool nameLine = false;     // the three header options
+    bool periodDateLine = false;
+    bool miniInstructions = false;
     int width = 0;       // grid columns
     int height = 0;      // grid rows
     std::vector<ExportCell> cells;  // row by row, width x height

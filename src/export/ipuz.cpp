@@ -1,5 +1,8 @@
 // ipuz writer. JSON is written by hand: every string goes through
 // jsonString, which escapes quotes, backslashes and control characters.
+// Text fields that a solving program may render as HTML (title, author,
+// clues, intro, explanation) go through htmlText first, so that "&", "<"
+// and ">" arrive as themselves.
 #include <cstdio>
 
 #include "export.h"
@@ -33,16 +36,46 @@ std::string jsonString(std::string_view s) {
     return out + "\"";
 }
 
+std::string htmlText(std::string_view s) {
+    std::string out;
+    for (const char ch : s) {
+        switch (ch) {
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            default: out += ch;
+        }
+    }
+    return out;
+}
+
+std::string jsonText(std::string_view s) { return jsonString(htmlText(s)); }
+
 std::string puzzleCell(const ExportCell& cell) {
     switch (cell.kind) {
         case CellKind::Outside: return "null";
         case CellKind::Space: return "\"#\"";
         case CellKind::Other: return "{\"cell\": 0, \"value\": " + jsonString(cell.text) + "}";
-        case CellKind::Letter:
-            if (cell.given) return "{\"cell\": " + std::to_string(cell.number) + ", \"value\": " + jsonString(cell.text) + "}";
-            return std::to_string(cell.number);
+        case CellKind::Letter: {
+            const std::string number = std::to_string(cell.number);
+            if (cell.given) return "{\"cell\": " + number + ", \"value\": " + jsonString(cell.text) + "}";
+            // The label of the answer that takes the letter, top right as printed.
+            if (!cell.owner.empty())
+                return "{\"cell\": " + number + ", \"style\": {\"mark\": {\"TR\": " + jsonString(cell.owner) + "}}}";
+            return number;
+        }
     }
     return "null";
+}
+
+// The crostic as a solver reads it: the part before the cut-off mark, when
+// it holds a letter at all.
+std::string crosticShown(const std::string& crostic) {
+    std::string shown = crostic.substr(0, crostic.find('~'));
+    while (!shown.empty() && shown.back() == ' ') shown.pop_back();
+    for (const char c : shown)
+        if (c != ' ') return shown;
+    return {};
 }
 
 std::string solutionCell(const ExportCell& cell) {
@@ -76,8 +109,18 @@ std::string formatIpuz(const ExportPuzzle& p) {
     out += "  \"version\": \"http://ipuz.org/v2\",\n";
     out += "  \"kind\": [\"http://ipuz.org/acrostic#1\"],\n";
     out += "  \"origin\": \"Quotabrix\",\n";
-    if (!p.title.empty()) out += "  \"title\": " + jsonString(p.title) + ",\n";
-    if (!p.author.empty()) out += "  \"author\": " + jsonString(p.author) + ",\n";
+    if (!p.title.empty()) out += "  \"title\": " + jsonText(p.title) + ",\n";
+    if (!p.author.empty()) out += "  \"author\": " + jsonText(p.author) + ",\n";
+    if (!p.instructions.empty()) out += "  \"intro\": " + jsonText(p.instructions) + ",\n";
+    if (const std::string shown = crosticShown(p.crostic); !shown.empty())
+        out += "  \"explanation\": " + jsonText(shown) + ",\n";
+    // What only Quotabrix reads back: the texts as typed and the header
+    // options, so that a puzzle opened from this file is the one saved.
+    out += "  \"org.quotabrix.quotation\": " + jsonString(p.quotation) + ",\n";
+    out += "  \"org.quotabrix.crostic\": " + jsonString(p.crostic) + ",\n";
+    out += std::string("  \"org.quotabrix.header\": {\"name\": ") + (p.nameLine ? "true" : "false") +
+           ", \"periodDate\": " + (p.periodDateLine ? "true" : "false") +
+           ", \"miniInstructions\": " + (p.miniInstructions ? "true" : "false") + "},\n";
     out += "  \"block\": \"#\",\n";
     out += "  \"empty\": 0,\n";
     out += "  \"dimensions\": {\"width\": " + std::to_string(p.width) + ", \"height\": " + std::to_string(p.height) + "},\n";
@@ -87,9 +130,10 @@ std::string formatIpuz(const ExportPuzzle& p) {
     for (std::size_t i = 0; i < p.clues.size(); ++i) {
         const ExportClue& c = p.clues[i];
         out += i == 0 ? "\n" : ",\n";
-        out += "      {\"label\": " + jsonString(c.label) + ", \"clue\": " + jsonString(c.clue) +
-               ", \"answer\": " + jsonString(c.answer) + ", \"quotabrix:pattern\": " + jsonString(c.pattern) +
-               ", \"cells\": [";
+        out += "      {\"label\": " + jsonString(c.label) + ", \"clue\": " + jsonText(c.solverText()) +
+               ", \"answer\": " + jsonString(c.answer) + ", \"org.quotabrix.pattern\": " + jsonString(c.pattern) +
+               ", \"org.quotabrix.question\": " + jsonString(c.clue) +
+               ", \"org.quotabrix.answer\": " + jsonString(c.typedAnswer) + ", \"cells\": [";
         for (std::size_t k = 0; k < c.cells.size(); ++k) {
             if (k > 0) out += ", ";
             out += "[" + std::to_string(c.cells[k].column) + ", " + std::to_string(c.cells[k].row) + "]";

@@ -40,6 +40,7 @@ std::string cellElement(const ExportCell& cell, int column, int row) {
         case CellKind::Other: out += attr("solution", cell.text) + attr("solve-state", cell.text) + attr("hint", "true"); break;
         case CellKind::Letter:
             out += attr("solution", cell.text) + attr("number", std::to_string(cell.number));
+            if (!cell.owner.empty()) out += attr("top-right-number", cell.owner);
             if (cell.given) out += attr("solve-state", cell.text) + attr("hint", "true");
             break;
     }
@@ -71,13 +72,26 @@ std::string formatJpz(const ExportPuzzle& p) {
             out += "        <cells" + attr("x", std::to_string(g.column + 1)) + attr("y", std::to_string(g.row + 1)) + "/>\n";
         out += "      </word>\n";
     }
+    // The quotation as one word of every cell a solver fills or reads, in
+    // reading order: acrostic readers know the puzzle by it and its
+    // [QUOTE] clue.
+    const std::string quoteWord = std::to_string(p.clues.size() + 1);
+    out += "      <word" + attr("id", quoteWord) + ">\n";
+    for (int r = 0; r < p.height; ++r)
+        for (int c = 0; c < p.width; ++c) {
+            const CellKind kind = p.at(c, r).kind;
+            if (kind == CellKind::Letter || kind == CellKind::Other)
+                out += "        <cells" + attr("x", std::to_string(c + 1)) + attr("y", std::to_string(r + 1)) + "/>\n";
+        }
+    out += "      </word>\n";
     out += "      <clues ordering=\"normal\">\n";
     out += "        <title><b>Clues</b></title>\n";
     for (std::size_t i = 0; i < p.clues.size(); ++i) {
         const ExportClue& c = p.clues[i];
         out += "        <clue" + attr("word", std::to_string(i + 1)) + attr("number", c.label) + attr("answer", c.answer) +
-               attr("pattern", c.pattern) + ">" + xmlText(c.clue) + "</clue>\n";
+               attr("pattern", c.pattern) + ">" + xmlText(c.solverText()) + "</clue>\n";
     }
+    out += "        <clue" + attr("word", quoteWord) + attr("number", "") + ">[QUOTE]</clue>\n";
     out += "      </clues>\n";
     out += "    </acrostic>\n";
     out += "  </rectangular-puzzle>\n";

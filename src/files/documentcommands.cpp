@@ -17,6 +17,11 @@ bool namesFile(const std::string& name) {
     return fs::exists(path, ec) && !fs::is_directory(path, ec);
 }
 
+// A name typed without an extension gets the data file's.
+std::string withDataExtension(const std::string& name) {
+    return fs::path(name).extension().empty() ? name + kDataExtension : name;
+}
+
 }  // namespace
 
 DocumentCommands::DocumentCommands(Editor& editor) : fileDialog(editor.prompter()), editor_(editor) {}
@@ -24,14 +29,18 @@ DocumentCommands::DocumentCommands(Editor& editor) : fileDialog(editor.prompter(
 void DocumentCommands::newDocument() {
     Document& doc = editor_.doc;
     MainView& view = editor_.view;
-    if (!doc.docChanged) return;
+    if (!doc.docChanged && !saved_) return;
 
     Prompter& prompter = editor_.prompter();
-    const Reply save = prompter.message({"Save changes to " + utf8ToCp1252(dataFileName) +
-                                             " before creating a new document?",
-                                         "", Buttons::YesNoCancel, Icon::Information, 1});
-    if (save == Reply::Cancel) return;
-    if (save == Reply::Yes) JustSave();
+    if (doc.docChanged) {
+        const Reply save = prompter.message({"Save changes to " + utf8ToCp1252(dataFileName) +
+                                                 " before creating a new document?",
+                                             "", Buttons::YesNoCancel, Icon::Information, 1});
+        if (save == Reply::Cancel) return;
+        // A save that fails keeps the document; cancelling the Save As dialog
+        // goes on without saving.
+        if (save == Reply::Yes && justSaveOutcome() == SaveOutcome::NotSaved) return;
+    }
 
     const Reply keep = prompter.message({kPreserveQuestion, "", Buttons::YesNo, Icon::Information, 1});
     const std::string text = keep == Reply::Yes ? doc.quotation : std::string(kQuotePrompt);
@@ -46,14 +55,34 @@ void DocumentCommands::newDocument() {
     view.quoteSelection = TextSelection{0, static_cast<int>(text.size())};
     editor_.DisableControls();
     dataFileName.clear();
+    readDamaged_ = false;
+    saved_ = false;
 }
 
 void DocumentCommands::open() {
     if (editor_.doc.docChanged) {
         const Reply reply = editor_.prompter().message({kOpenSaveQuestion, "", Buttons::YesNo, Icon::None, 0});
-        if (reply == Reply::Yes) JustSave();
+        if (reply == Reply::Yes && justSaveOutcome() == SaveOutcome::NotSaved) return;
     }
     openDoc();
+}
+
+bool DocumentCommands::confirmEnd() {
+    if (!editor_.doc.docChanged) return true;
+    const std::string text = dataFileName.empty()
+                                 ? std::string("Save changes before quitting?")
+                                 : "Save changes to " + utf8ToCp1252(dataFileName) + " before quitting?";
+    const Reply reply = editor_.prompter().message({text, std::nullopt, Buttons::YesNoCancel, Icon::Exclamation, 0});
+    if (reply == Reply::No) return true;
+    return reply == Reply::Yes && justSaveOutcome() == SaveOutcome::Saved;
+}
+
+std::string DocumentCommands::windowTitle() const {
+    std::string title = kProgramName;
+    const std::string name = fs::path(dataFileName).filename().string();
+    if (!name.empty()) title += " \u2013 " + name;
+    if (editor_.doc.docChanged) title += " *";
+    return title;
 }
 
 void DocumentCommands::revert() {
@@ -65,23 +94,47 @@ void DocumentCommands::revert() {
     openDoc();
 }
 
-bool DocumentCommands::Writefile() {
-    const auto name = fileDialog.save(kSaveFilter, kSaveFilterIndex);
-    if (!name) return false;
-    return writeTo(*name);
+bool DocumentCommands::Writefile() { return saveAsOutcome() == SaveOutcome::Saved; }
+
+bool DocumentCommands::JustSave() { return justSaveOutcome() == SaveOutcome::Saved; }
+
+DocumentCommands::SaveOutcome DocumentCommands::saveAsOutcome() {
+    const auto name = fileDialog.save(formats.saveFilter(), kSaveFilterIndex);
+    if (!name) return SaveOutcome::Cancelled;
+    const std::string file = withDataExtension(*name);
+    fileDialog.setFileName(file);
+    return writeTo(file) ? SaveOutcome::Saved : SaveOutcome::NotSaved;
 }
 
-bool DocumentCommands::JustSave() {
-    if (dataFileName.empty()) return Writefile();
-    return writeTo(dataFileName);
+DocumentCommands::SaveOutcome DocumentCommands::justSaveOutcome() {
+    if (dataFileName.empty()) return saveAsOutcome();
+    if (readDamaged_) {
+        const Reply reply = editor_.prompter().message(
+            {"The file " + utf8ToCp1252(dataFileName) +
+                 " was damaged when it was opened; the puzzle holds only what could be read.\r"
+                 "Replace the file with it?",
+             std::nullopt, Buttons::YesNo, Icon::Exclamation, 1});
+        if (reply != Reply::Yes) return SaveOutcome::NotSaved;
+    }
+    if (!writeTo(dataFileName)) return SaveOutcome::NotSaved;
+    readDamaged_ = false;
+    return SaveOutcome::Saved;
 }
 
 bool DocumentCommands::writeTo(const std::string& path) {
-    const WriteResult result = writeDataFile(editor_.doc, path);
-    if (!result.ok)
+    const WriteResult result = formats.write(editor_.doc, path);
+    if (!result.ok) {
         editor_.prompter().message(
             {saveFailedMessage(path, result.reason), std::nullopt, Buttons::Ok, Icon::Exclamation, 0});
-    return result.ok;
+        return false;
+    }
+    // The puzzle is saved when the file Save writes to holds it, or when
+    // there is no such file; a copy made with Save As leaves the mark on.
+    if (dataFileName.empty() || path == dataFileName) {
+        editor_.doc.docChanged = false;
+        saved_ = true;
+    }
+    return true;
 }
 
 std::optional<ReadStatus> DocumentCommands::openDoc() {
@@ -91,12 +144,13 @@ std::optional<ReadStatus> DocumentCommands::openDoc() {
         ~ClearRevert() { flag = false; }
     } clearRevert{revertPending};
 
+    const std::string previousFile = dataFileName;
+    const std::string before = fileDialog.fileName();
     std::string file;
     if (revertPending) {
         file = fileDialog.fileName();
     } else {
-        const std::string before = fileDialog.fileName();
-        const auto name = fileDialog.open(kOpenFilter, kOpenFilterIndex);
+        const auto name = fileDialog.open(formats.openFilter(), kOpenFilterIndex);
         if (!name) return std::nullopt;
         if (!namesFile(*name)) {
             editor_.prompter().tell(std::string(kFileMissingMessage) + "\r" + utf8ToCp1252(*name));
@@ -107,7 +161,34 @@ std::optional<ReadStatus> DocumentCommands::openDoc() {
         file = *name;
     }
     if (dataFileName.empty()) return std::nullopt;
-    return readDataFile(editor_, file);
+    return readFile(file, previousFile, before);
+}
+
+std::optional<ReadStatus> DocumentCommands::openFile(const std::string& path) {
+    if (!namesFile(path)) {
+        editor_.prompter().tell(std::string(kFileMissingMessage) + "\r" + utf8ToCp1252(path));
+        return std::nullopt;
+    }
+    const std::string previousFile = dataFileName;
+    const std::string before = fileDialog.fileName();
+    fileDialog.setFileName(path);
+    dataFileName = path;
+    return readFile(path, previousFile, before);
+}
+
+std::optional<ReadStatus> DocumentCommands::readFile(const std::string& file, const std::string& previousFile,
+                                                     const std::string& previousDialogName) {
+    const std::optional<ReadStatus> status = formats.read(editor_, file);
+    if (!status || *status == ReadStatus::Unreadable || *status == ReadStatus::NotDataFile) {
+        // Nothing was read: the file never becomes the one Save writes to.
+        dataFileName = previousFile;
+        fileDialog.setFileName(previousDialogName);
+        return status;
+    }
+    readDamaged_ = *status == ReadStatus::Damaged || *status == ReadStatus::Mismatch;
+    saved_ = false;
+    removeStaleTemporaries(file);
+    return status;
 }
 
 }  // namespace qbrx

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "datafile.h"
+#include "documentformats.h"
 #include "editor.h"
 #include "filedialog.h"
 
@@ -16,6 +17,8 @@ namespace qbrx {
 inline constexpr const char* kOpenSaveQuestion = "Do you want to save your file first?";
 inline constexpr const char* kRevertQuestion = "Are you sure you want to revert to the last saved file?";
 inline constexpr const char* kPreserveQuestion = "Preserve Quote for New document?";
+// The extension Save As gives a name typed without one.
+inline constexpr const char* kDataExtension = ".dat";
 
 class DocumentCommands {
 public:
@@ -26,11 +29,13 @@ public:
     std::string dataFileName;
     // On only while Revert has openDoc reread the file without a dialog.
     bool revertPending = false;
-    // Set by Quit: the window ends the program at once, asking nothing.
+    // Set by Quit once the user has let the program end.
     bool quitRequested = false;
 
     // The shared open/save dialog (remembers the last name it returned).
     FileDialog fileDialog;
+    // What Open reads and Save writes, by the file name's extension.
+    DocumentFormats formats;
 
     // Menu commands.
     void newDocument();  // New
@@ -38,7 +43,20 @@ public:
     bool save() { return JustSave(); }
     bool saveAs() { return Writefile(); }
     void revert();
-    void quit() { quitRequested = true; }
+    void quit() { quitRequested = confirmEnd(); }
+
+    // Before the program ends (Quit, closing the main window): with unsaved
+    // changes, asks whether to save them. False when the program must stay:
+    // the user cancelled, or the save did not happen.
+    bool confirmEnd();
+
+    // Opens a file by name without the dialog (the file named on the
+    // command line), as Open does after its dialog.
+    std::optional<ReadStatus> openFile(const std::string& path);
+
+    // The main window's title: the program's name, the file's name and a
+    // mark for unsaved changes ("Quotabrix – walden.dat *"). UTF-8.
+    std::string windowTitle() const;
 
     // Save As: asks for a name and writes. True when a file was written.
     bool Writefile();
@@ -50,8 +68,21 @@ public:
     std::optional<ReadStatus> openDoc();
 
 private:
+    // How a save asked for by another command ended: only NotSaved stops
+    // that command (a failed write, or a damaged file not to be replaced).
+    enum class SaveOutcome { Saved, Cancelled, NotSaved };
+    SaveOutcome saveAsOutcome();
+    SaveOutcome justSaveOutcome();
     bool writeTo(const std::string& path);
+    // Reads `file` (the one place a data file is read); a file that cannot
+    // be read puts the file name and the dialog's name back as they were.
+    std::optional<ReadStatus> readFile(const std::string& file, const std::string& previousFile,
+                                       const std::string& previousDialogName);
     Editor& editor_;
+    // The file at dataFileName was read damaged: Save asks before replacing it.
+    bool readDamaged_ = false;
+    // A save since the last change: New goes on without asking to save.
+    bool saved_ = false;
 };
 
 }  // namespace qbrx

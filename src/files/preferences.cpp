@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "text.h"
+
 namespace qbrx {
 
 namespace fs = std::filesystem;
@@ -58,6 +60,8 @@ std::optional<std::string> readPreferences(const PreferenceLocations& where) {
         std::ifstream in(file, std::ios::binary);
         std::string line;
         if (!in || !std::getline(in, line)) return std::string();
+        // A byte-order mark that an editor put in front is no part of the folder.
+        if (line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
         return firstItem(line);
     }
     return std::nullopt;
@@ -73,10 +77,41 @@ bool writeFile(const fs::path& file, const std::string& text) {
     return !out.fail();
 }
 
+// Whether the dictionary loaders find words.dic in `folder`.
+bool holdsDictionary(const std::string& folder) {
+    std::error_code ec;
+    return !folder.empty() && fs::is_regular_file(fs::path(folder + "/words.dic"), ec);
+}
+
+// The folder without the trailing spaces an editor may have left.
+std::string trimmedFolder(std::string folder) {
+    while (!folder.empty() && folder.back() == ' ') folder.pop_back();
+    return folder;
+}
+
+// The user points at words.dic; its folder is written into qbrx.ini.
+std::string locateDictionary(Prompter& prompter, const PreferenceLocations& where) {
+    prompter.tell(kLocateDictionaryMessage);
+    const std::string preset = (where.programFolder / "words.dic").string();
+    const auto chosen = prompter.openFile({kDictionaryFilter, kDictionaryFilterIndex, preset});
+    const std::string folder = folderOf(chosen.value_or(preset));
+    // Not being able to write the file is passed over: the folder still
+    // serves this session.
+    writePreferences(where, folder);
+    return folder;
+}
+
 }  // namespace
 
+std::string dictionaryMissingMessage(const std::string& folder) {
+    return "The dictionary (words.dic) is not in the folder that qbrx.ini names:\r" + utf8ToCp1252(folder) +
+           "\rClick OK to locate words.dic, or Cancel to go on without the dictionary.";
+}
+
 std::optional<fs::path> writePreferences(const PreferenceLocations& where, const std::string& dictionaryFolder) {
-    const std::string text = dictionaryFolder + "\r\n";
+    // A folder with a comma in its name is quoted, or reading would cut it there.
+    const bool quote = dictionaryFolder.find(',') != std::string::npos;
+    const std::string text = (quote ? "\"" + dictionaryFolder + "\"" : dictionaryFolder) + "\r\n";
     if (!where.programFolder.empty()) {
         const fs::path file = where.programFolder / kPreferenceFileName;
         if (writeFile(file, text)) return file;
@@ -91,19 +126,18 @@ std::optional<fs::path> writePreferences(const PreferenceLocations& where, const
 }
 
 PreferencesResult loadPreferences(Prompter& prompter, const PreferenceLocations& where) {
-    if (auto folder = readPreferences(where)) return {false, *folder};
+    if (auto folder = readPreferences(where)) {
+        if (holdsDictionary(*folder)) return {false, *folder};
+        if (const std::string trimmed = trimmedFolder(*folder); holdsDictionary(trimmed)) return {false, trimmed};
+        const MessageRequest missing{dictionaryMissingMessage(*folder), std::nullopt, Buttons::OkCancel,
+                                     Icon::Exclamation, 0};
+        if (prompter.message(missing) != Reply::Ok) return {false, *folder};
+        return {false, locateDictionary(prompter, where)};
+    }
 
     if (prompter.message({kMissingPreferencesMessage, std::nullopt, Buttons::OkCancel, Icon::None, 0}) != Reply::Ok)
         return {true, {}};
-    prompter.tell(kLocateDictionaryMessage);
-    const std::string preset = (where.programFolder / "words.dic").string();
-    const auto chosen = prompter.openFile({kDictionaryFilter, kDictionaryFilterIndex, preset});
-    PreferencesResult result;
-    result.dictionaryFolder = folderOf(chosen.value_or(preset));
-    // Not being able to write the file is passed over: the folder still
-    // serves this session.
-    writePreferences(where, result.dictionaryFolder);
-    return result;
+    return {false, locateDictionary(prompter, where)};
 }
 
 }  // namespace qbrx

@@ -20,6 +20,9 @@ inline constexpr const char* kLocateDictionaryMessage = "Please locate the dicti
 inline constexpr const char* kDictionaryFilter = "All Files (*.*)|*.*|Preference Files (*.dic)|*.dic";
 inline constexpr int kDictionaryFilterIndex = 2;
 
+// Said when the folder that qbrx.ini names holds no words.dic.
+std::string dictionaryMissingMessage(const std::string& folder);
+
 // Where the preferences file is looked for, in this order.
 struct PreferenceLocations {
     std::filesystem::path programFolder;  // the folder of the program file
@@ -60,7 +63,10 @@ std::optional<std::filesystem::path> writePreferences(const PreferenceLocations&
 
 // The start-up's preferences step: reads the file, or, when there is none,
 // asks the user to locate words.dic and creates it. Cancel in the first
-// question sets endProgram.
+// question sets endProgram. When the folder read holds no words.dic (with
+// or without trailing spaces), says so and
+// offers to locate words.dic again; Cancel there goes on with the folder
+// as read.
 PreferencesResult loadPreferences(Prompter& prompter, const PreferenceLocations& where);
 
 }  // namespace qbrx

@@ -1,5 +1,6 @@
 #include "dicform.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -95,6 +96,10 @@ dicForm::dicForm(WordSearch& search, DictionaryHost& host, QWidget* parent)
     optAllWords->setObjectName("optAllWords");
     optLimited = new QRadioButton("Limited", this);
     optLimited->setObjectName("optLimited");
+    chkFamiliar = new QCheckBox("Familiar words", this);
+    chkFamiliar->setObjectName("chkFamiliar");
+    chkFamiliar->setToolTip("List only everyday words");
+    chkFamiliar->setEnabled(search_.familiarAvailable());
 
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(4);
@@ -103,6 +108,7 @@ dicForm::dicForm(WordSearch& search, DictionaryHost& host, QWidget* parent)
     buttons->addSpacing(8);
     buttons->addWidget(optAllWords);
     buttons->addWidget(optLimited);
+    buttons->addWidget(chkFamiliar);
     buttons->addStretch();
 
     auto* sending = new QHBoxLayout;
@@ -131,6 +137,11 @@ dicForm::dicForm(WordSearch& search, DictionaryHost& host, QWidget* parent)
     connect(cmdClear, &QPushButton::clicked, this, &dicForm::clear);
     connect(optAllWords, &QRadioButton::clicked, this, [this] { run(&WordSearch::allWords); });
     connect(optLimited, &QRadioButton::clicked, this, [this] { run(&WordSearch::limited); });
+    connect(chkFamiliar, &QCheckBox::clicked, this, [this](bool on) {
+        takeEditText();
+        search_.familiarWords(on);
+        mirror();
+    });
     connect(cmdAddEdit, &QPushButton::clicked, this, &dicForm::addAndEdit);
     connect(cmdAddAdvance, &QPushButton::clicked, this, &dicForm::addAndAdvance);
     connect(lstDict, &QListWidget::currentRowChanged, this, &dicForm::listRowChanged);
@@ -204,6 +215,7 @@ void dicForm::mirror()
         txtDict->setText(text);
     optLimited->setChecked(search_.mode == SearchMode::Limited);
     optAllWords->setChecked(search_.mode == SearchMode::AllWords);
+    chkFamiliar->setChecked(search_.familiarOnly && search_.familiarAvailable());
 
     if (search_.focusEditBox)
         txtDict->setFocus();

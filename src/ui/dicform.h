@@ -10,6 +10,7 @@
 #include "dictionaryhost.h"
 #include "wordsearch.h"
 
+class QCheckBox;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -44,6 +45,7 @@ public:
     QListWidget* lstDict;
     QRadioButton* optAllWords;
     QRadioButton* optLimited;
+    QCheckBox* chkFamiliar;     // Familiar words: list only the everyday words
     QPushButton* cmdCheck;
     QPushButton* cmdNext10;
     QPushButton* cmdNextLtr;

@@ -215,12 +215,17 @@ void MakeHelp()
 
     topic(15, "Dictionary", {
         "The Dictionary button (or Dictionary on the Qbrx menu, Ctrl-D) opens a window in which "
-        "you can check words against a dictionary of more than 90,000 words and find answers "
-        "that fit the letters still free.",
+        "you can check words against a dictionary of 90,000 words and find answers "
+        "that fit the letters still free. The dictionary holds ordinary lower-case words only: "
+        "no names, abbreviations, single letters, profanity or slurs.",
         "",
         "Type a word or its first letters and press Check. The window lists ten words at a "
         "time. Double-click a word, or use Add & Edit or Add & Advance, to send it to the Answer "
         "box.",
+        "",
+        "Tick Familiar words to list only everyday words, the kind a class knows; rarer words "
+        "are skipped. It works with All Words and with Limited, and stays as you set it until "
+        "you change it.",
     });
 
     topic(16, "Dictionary / Limited", {

@@ -35,6 +35,7 @@
 #include "frmsplash.h"
 #include "frmtrouble.h"
 #include "gridgeometry.h"
+#include "ipuzformat.h"
 #include "printing.h"
 #include "quoteshow.h"
 #include "text.h"
@@ -173,6 +174,7 @@ Mainform::Mainform(Prompter& prompter, RandomSource& random, const Dictionary& d
     wordSearch_ = std::make_unique<WordSearch>(dictionary, editor_.doc, prompter);
     editor_.onReset = [this] { wordSearch_->resetCounters(); };
     commands_ = std::make_unique<DocumentCommands>(editor_);
+    commands_->formats.others.push_back(ipuzFileFormat());  // File > Open and Save As read and write ipuz too
 
     buildMenus();  // first: the controls leave room under the menu bar for the grid window
     buildControls();
@@ -706,7 +708,7 @@ void Mainform::connectControls() {
     command(mnuRevert, &DocumentCommands::revert);
     connect(mnuSave, &QAction::triggered, this, [this] { perform([this](Editor&) { commands_->save(); }); });
     connect(mnuSaveAs, &QAction::triggered, this, [this] { perform([this](Editor&) { commands_->saveAs(); }); });
-    connect(mnuQuit, &QAction::triggered, this, &Mainform::quit);
+    connect(mnuQuit, &QAction::triggered, this, [this] { perform([this](Editor&) { commands_->quit(); }); });
     auto hook = [this](QAction* action, std::function<void()> Mainform::*slot) {
         connect(action, &QAction::triggered, this, [this, slot] {
             if (this->*slot) (this->*slot)();
@@ -850,6 +852,9 @@ void Mainform::mirrorView() {
     if (quoteSelection) selectIn(txtQuote, *quoteSelection);
     if (questionSelection) selectIn(txtQuestion, *questionSelection);
     if (answerSelection) selectIn(txtAnswer, *answerSelection);
+
+    const QString title = QString::fromStdString(commands_->windowTitle());
+    if (windowTitle() != title) setWindowTitle(title);
 
     mirroring_ = wasMirroring;
 
@@ -1031,8 +1036,15 @@ bool Mainform::event(QEvent* event) {
 }
 
 void Mainform::closeEvent(QCloseEvent* event) {
-    // Closing the main window unloads the program's other windows too,
-    // asking nothing.
+    // Unsaved changes are offered for saving first; the window stays when
+    // the user cancels or the save does not happen.
+    bool mayClose = true;
+    perform([this, &mayClose](Editor&) { mayClose = commands_->confirmEnd(); });
+    if (!mayClose) {
+        event->ignore();
+        return;
+    }
+    // Closing the main window unloads the program's other windows too.
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window != this && window->isVisible()) window->close();
     event->accept();
@@ -1093,17 +1105,7 @@ void Mainform::print(bool keyMode) {
 }
 
 void Mainform::openFile(const std::string& path) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) {
-        editor_.prompter().tell(std::string(kFileMissingMessage) + "\r" + utf8ToCp1252(path));
-        return;
-    }
-    perform([this, &path](Editor&) {
-        commands_->fileDialog.setFileName(path);
-        commands_->revertPending = true;
-        commands_->dataFileName = path;
-        commands_->openDoc();
-    });
+    perform([this, &path](Editor&) { commands_->openFile(path); });
 }
 
 void Mainform::quit() {

@@ -196,7 +196,7 @@ public:
 public slots:
     // The open-dictionary command (Dictionary button and menu item).
     void openDictionary();
-    // Quit: ends the program at once, asking nothing.
+    // Ends the program at once (Quit, once any unsaved changes were dealt with).
     void quit();
 
 protected:

@@ -113,7 +113,17 @@ std::optional<std::string> QtPrompter::fileDialog(const FileRequest& request, bo
         dialog.selectFile(initial.fileName());
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().constFirst().toStdString();
+    QString chosen = dialog.selectedFiles().constFirst();
+    // A name typed without an extension takes the chosen filter's, so that
+    // the filter picks the format ("week" under ipuz Files is week.ipuz).
+    if (save && QFileInfo(chosen).suffix().isEmpty()) {
+        const QString filter = dialog.selectedNameFilter();
+        const qsizetype star = filter.indexOf(QStringLiteral("(*."));
+        const qsizetype close = filter.indexOf(')', star);
+        const QString extension = star >= 0 && close > star ? filter.mid(star + 3, close - star - 3) : QString();
+        if (!extension.isEmpty() && !extension.contains('*') && !extension.contains(' ')) chosen += '.' + extension;
+    }
+    return chosen.toStdString();
 }
 
 QPrinter* QtPrompter::printer() {

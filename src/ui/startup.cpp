@@ -25,6 +25,7 @@ bool startProgram(Mainform& form, Dictionary& dictionary, Prompter& prompter,
     // start-up goes on without a word.
     dictionary.loadCountIndex(preferences.dictionaryFolder);
     dictionary.loadWordList(preferences.dictionaryFolder);
+    dictionary.loadLevels(preferences.dictionaryFolder);
     hideSplash();
 
     form.startUp();

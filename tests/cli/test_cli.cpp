@@ -11,6 +11,7 @@
 #include <regex>
 #include <sstream>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "commandline.h"
@@ -105,6 +106,28 @@ TEST(CommandLine, PdfPuzzleThenKeyAndNothingFromABadFile) {
         EXPECT_NE(err.find(bad), std::string::npos);
         EXPECT_FALSE(fs::exists(pdf)) << bad;
     }
+    fs::remove_all(dir);
+}
+
+// A named pipe is refused at once as a file that cannot be read (not as a
+// damaged one); binary bytes as no puzzle. Neither writes anything.
+TEST(CommandLine, PipesAndBinaryFilesAreRefusedByName) {
+    const fs::path dir = fs::temp_directory_path() / ("qbrx_cli_refused_" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    const std::string out = (dir / "out.ipuz").string();
+    const std::string pipe = (dir / "pipe.dat").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+    std::string err;
+    ::alarm(10);  // a read that waits for a writer ends the test here
+    EXPECT_EQ(run({"--ipuz", out, pipe}, nullptr, &err), 1);
+    ::alarm(0);
+    EXPECT_EQ(err, "quotabrix: " + pipe + " cannot be read: it is not a regular file; nothing was written\n");
+
+    const std::string garbage = (dir / "garbage.dat").string();
+    std::ofstream(garbage, std::ios::binary) << std::string("\x7F" "ELF\x02\x01\x01\0\0\0\0\r\n", 14);
+    EXPECT_EQ(run({"--ipuz", out, garbage}, nullptr, &err), 1);
+    EXPECT_EQ(err, "quotabrix: " + garbage + " does not look like a puzzle data file; nothing was written\n");
+    EXPECT_FALSE(fs::exists(out));
     fs::remove_all(dir);
 }
 

@@ -9,7 +9,8 @@ if(NOT rc EQUAL 0)
 endif()
 
 foreach(f bin/quotabrix bin/qbrx.ini share/quotabrix/words.dic share/quotabrix/count.dic
-          share/quotabrix/COPYING.scowl share/applications/quotabrix.desktop
+          share/quotabrix/level.dic share/quotabrix/COPYING.scowl share/quotabrix/COPYING.blocklist
+          share/applications/quotabrix.desktop
           share/icons/hicolor/scalable/apps/quotabrix.svg)
   if(NOT EXISTS "${PREFIX}/${f}")
     message(FATAL_ERROR "not installed: ${f}")

@@ -8,6 +8,7 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <sstream>
 #include <stdexcept>
 
@@ -24,13 +25,16 @@ namespace {
 
 // What a file gives a solver, in one shape for both formats.
 // given: the value shown to the solver from the start.
-struct ReadCell { bool outside, block; int number; QString solution, given; };
+struct ReadCell { bool outside, block; int number; QString solution, given, label; };
 struct ReadClue { QString label, clue, answer, pattern; std::vector<GridPoint> cells; };
 struct ReadBack {
     QString title, author;
     int width = 0, height = 0;
     std::vector<ReadCell> cells;
     std::vector<ReadClue> clues;
+    bool jpz = false;
+    std::vector<GridPoint> quoteWord;  // JPZ: the cells of the [QUOTE] clue's word
+    int quoteClues = 0;                // JPZ: clues reading [QUOTE] with an empty number
     std::size_t index(GridPoint g) const {
         if (g.column < 0 || g.column >= width || g.row < 0 || g.row >= height) throw std::out_of_range("cell outside the grid");
         return static_cast<std::size_t>(g.row * width + g.column);
@@ -38,25 +42,39 @@ struct ReadBack {
     const ReadCell& at(GridPoint g) const { return cells[index(g)]; }
 };
 
+// A text field of an ipuz file as a solving program shows it: it may hold
+// HTML, so markup characters must come as entities, which turn back into
+// the characters.
+QString fromHtml(const QJsonValue& field) {
+    QString s = field.toString();
+    EXPECT_FALSE(s.contains('<') || s.contains('>')) << s.toStdString();
+    for (qsizetype i = s.indexOf('&'); i >= 0; i = s.indexOf('&', i + 1))
+        EXPECT_TRUE(s.mid(i, 5) == "&amp;" || s.mid(i, 4) == "&lt;" || s.mid(i, 4) == "&gt;") << s.toStdString();
+    return s.replace("&lt;", "<").replace("&gt;", ">").replace("&amp;", "&");
+}
+
 ReadBack readIpuz(const std::string& text) {
     QJsonParseError err;
     const QJsonObject root = QJsonDocument::fromJson(QByteArray::fromStdString(text), &err).object();
     EXPECT_EQ(err.error, QJsonParseError::NoError) << err.errorString().toStdString();
     EXPECT_EQ(root["version"].toString() + ' ' + root["kind"][0].toString(), "http://ipuz.org/v2 http://ipuz.org/acrostic#1");
-    ReadBack r{root["title"].toString(), root["author"].toString(), root["dimensions"]["width"].toInt(),
-               root["dimensions"]["height"].toInt(), {}, {}};
+    ReadBack r;
+    r.title = fromHtml(root["title"]);
+    r.author = fromHtml(root["author"]);
+    r.width = root["dimensions"]["width"].toInt();
+    r.height = root["dimensions"]["height"].toInt();
     const QJsonArray puzzle = root["puzzle"].toArray(), solution = root["solution"].toArray();
     EXPECT_TRUE(puzzle.size() == r.height && solution.size() == r.height);
     for (int y = 0; y < r.height; ++y)
         for (int x = 0; x < r.width; ++x) {
             const QJsonValue p = puzzle[y][x], s = solution[y][x];
             r.cells.push_back({p.isNull(), p.toString() == "#", p.isObject() ? p["cell"].toInt() : p.toInt(), s.toString(),
-                               p["value"].toString()});
+                               p["value"].toString(), p["style"]["mark"]["TR"].toString()});
             EXPECT_TRUE(s.isNull() == p.isNull() && (s.toString() == "#") == (p.toString() == "#")) << x << "," << y;
         }
     for (const QJsonValue v : root["clues"]["Clues"].toArray()) {
-        r.clues.push_back({v["label"].toString(), v["clue"].toString(), v["answer"].toString(),
-                           v["quotabrix:pattern"].toString(), {}});
+        r.clues.push_back({v["label"].toString(), fromHtml(v["clue"]), v["answer"].toString(),
+                           v["org.quotabrix.pattern"].toString(), {}});
         for (const QJsonValue g : v["cells"].toArray()) r.clues.back().cells.push_back({g[0].toInt(), g[1].toInt()});
     }
     return r;
@@ -65,6 +83,7 @@ ReadBack readIpuz(const std::string& text) {
 ReadBack readJpz(const std::string& text) {
     QXmlStreamReader xml(QByteArray::fromStdString(text));
     ReadBack r;
+    r.jpz = true;
     std::vector<std::vector<GridPoint>> words;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement) continue;
@@ -81,12 +100,19 @@ ReadBack readJpz(const std::string& text) {
         }
         if (name == "cell")
             r.cells[r.index(g)] = {text("type") == "void", text("type") == "block", text("number").toInt(), text("solution"),
-                                   text("solve-state")};
+                                   text("solve-state"), text("top-right-number")};
         if (name == "word") words.emplace_back();
         if (name == "cells") words.back().push_back(g);
-        if (name == "clue")
-            r.clues.push_back({text("number"), xml.readElementText(), text("answer"), text("pattern"),
-                               words.at(static_cast<std::size_t>(text("word").toInt() - 1))});
+        if (name == "clue") {
+            const std::vector<GridPoint>& word = words.at(static_cast<std::size_t>(text("word").toInt() - 1));
+            const QString number = text("number"), clue = xml.readElementText();
+            if (clue == "[QUOTE]" && number.isEmpty()) {
+                ++r.quoteClues;
+                r.quoteWord = word;
+            } else {
+                r.clues.push_back({number, clue, text("answer"), text("pattern"), word});
+            }
+        }
     }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     return r;
@@ -117,7 +143,11 @@ void expectMatchesDocument(const ReadBack& r, const Document& doc, std::size_t l
     for (std::size_t q = 1; q <= r.clues.size(); ++q) {
         const ReadClue& c = r.clues[q - 1];
         ASSERT_EQ(c.label, QString::fromStdString(questionLetter[q]));
-        EXPECT_EQ(c.clue, utf8(doc.question[q]));
+        // A clue with a gap shows the whole pattern, letter by letter.
+        QString shownPattern;
+        for (const QChar ch : c.pattern) shownPattern += (shownPattern.isEmpty() ? "" : " ") + QString(ch == ' ' ? QChar('/') : ch);
+        const bool gap = std::any_of(c.pattern.begin(), c.pattern.end(), [](QChar ch) { return ch.isLetter(); });
+        EXPECT_EQ(c.clue, gap ? utf8(doc.question[q]) + " (" + shownPattern + ")" : utf8(doc.question[q]));
         EXPECT_EQ(c.answer, utf8(upper(doc.answer[q])));
         ASSERT_EQ(c.pattern.count('_'), static_cast<qsizetype>(c.cells.size()));
         QString spelt;  // each "_" takes the next cell's letter
@@ -126,8 +156,22 @@ void expectMatchesDocument(const ReadBack& r, const Document& doc, std::size_t l
         EXPECT_EQ(spelt, c.answer);
         std::vector<int> printed, inFile;
         for (const int n : doc.answerLetterNo[q]) if (n > 0) printed.push_back(n);
-        for (const GridPoint& p : c.cells) { inFile.push_back(r.at(p).number); taken[r.index(p)] = true; }
+        for (const GridPoint& p : c.cells) {
+            inFile.push_back(r.at(p).number);
+            taken[r.index(p)] = true;
+            EXPECT_EQ(r.at(p).label, c.label) << "cell " << p.column << "," << p.row;
+        }
         EXPECT_EQ(inFile, printed);
+    }
+    std::vector<GridPoint> quotationCells;
+    for (std::size_t i = 0; i < r.cells.size(); ++i) {
+        if (!taken[i]) { EXPECT_EQ(r.cells[i].label, QString()) << i; }
+        if (!r.cells[i].outside && !r.cells[i].block)
+            quotationCells.push_back({static_cast<int>(i) % r.width, static_cast<int>(i) / r.width});
+    }
+    if (r.jpz) {
+        EXPECT_EQ(r.quoteClues, 1);
+        EXPECT_EQ(r.quoteWord, quotationCells);
     }
     for (std::size_t i = 0; i < r.cells.size(); ++i)
         if (!r.cells[i].outside && !r.cells[i].block) {
@@ -158,14 +202,21 @@ protected:
 
 TEST_F(ExportTest, TwoRowGridWithPunctuationAGapAndEscapedText) {
     EXPECT_THROW(formatJpz(ed.doc), ExportError);  // no quotation yet
-    for (const ReadBack& r : build("\"Less\" is more & <caf\xe9>.", {}))  // an empty clue list
+    for (const ReadBack& r : build("\"Less\" is more & <caf\xe9>.", {})) {  // an empty clue list
         EXPECT_TRUE(r.clues.empty());
+        expectMatchesDocument(r, ed.doc, 0);
+    }
     // S 9, E 14, the second E is a gap; 12 columns.
     build("\"Less\" is more & <caf\xe9>.", {{"Fewer \"&\" a\x85", "less"}, {"Spot", "see"}});
     ed.doc.header.title = "Quotes \"&\" back\\slash <tags>";
     ed.doc.header.createdBy = "Ms. O'Brien\tand \x01" "co";
     for (const ReadBack& r : readBoth()) EXPECT_TRUE(r.title.isEmpty() && r.author.isEmpty());  // not printed
     ed.doc.header.titleGiven = ed.doc.header.createdByGiven = true;
+    // The instruction line and the crostic (before its cut-off mark) for the solver.
+    ed.doc.crostic = "LS~X";
+    const QJsonObject root = QJsonDocument::fromJson(QByteArray::fromStdString(formatIpuz(ed.doc))).object();
+    EXPECT_EQ(root["intro"].toString().toStdString(), kMiniInstructions);
+    EXPECT_EQ(root["explanation"].toString(), "LS");
     for (const std::string& text : {formatIpuz(ed.doc), formatJpz(ed.doc)}) {
         const bool json = text.front() == '{';
         SCOPED_TRACE(json ? "ipuz" : "jpz");

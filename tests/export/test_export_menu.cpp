@@ -3,6 +3,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "documentcommands.h"
 #include "export.h"
 #include "mainform.h"
 #include "scriptedprompter.h"
@@ -25,6 +26,9 @@ private slots:
         QCOMPARE(form.mnuExport->objectName() + form.mnuExport->text(), QStringLiteral("mnuExportExport..."));
         QVERIFY(form.mnuExport->shortcut().isEmpty());
         QVERIFY(!form.mnuExport->isEnabled());  // nothing registered yet
+        // File > Open and Save As offer ipuz beside the data file.
+        QVERIFY(form.documentCommands().formats.openFilter().find("ipuz Files (*.ipuz)|*.ipuz") != std::string::npos);
+        QVERIFY(form.documentCommands().formats.saveFilter().find("ipuz Files (*.ipuz)|*.ipuz") != std::string::npos);
         form.txtQuote->setPlainText(QStringLiteral("Less is more."));
         QTest::mouseClick(form.cmdRegister, Qt::LeftButton);
         QVERIFY(form.mnuExport->isEnabled());

@@ -69,7 +69,7 @@ TEST_F(DataFileTest, PairsTakeFileOrderAndTextsAreCutToTheDocumentsBounds) {
                                    std::to_string(i) + "A. " + std::string(30, 'a')});
     EXPECT_EQ(read(dataFile(std::string(300, 'x'), " 60 ", pairs)), ReadStatus::Ok);
     EXPECT_EQ(ed.doc.questionCount, 50);
-    EXPECT_EQ(ed.doc.question[50] + "|" + ed.doc.answer[50], "q59|" + std::string(24, 'a'));
+    EXPECT_EQ(ed.doc.question[50] + "|" + ed.doc.answer[50], "q59|" + std::string(26, 'a'));
     EXPECT_EQ(ed.doc.quotation, std::string(255, 'x'));
 
     // A quotation over 253 characters is written cut to 253.

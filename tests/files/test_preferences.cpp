@@ -42,5 +42,23 @@ TEST_F(PreferencesTest, UnwritableProgramFolderFallsBackToTheConfigFolder) {
     EXPECT_EQ(readBytes(where.configFolder / "qbrx.ini"), "/dict/\r\n");
 }
 
+TEST_F(PreferencesTest, AFolderWithoutTheDictionaryIsReportedAndLocatedAgain) {
+    const std::string dict = dir.string() + "/dict/";
+    fs::create_directories(dict);
+    writeBytes(dict + "words.dic", "a\r\n");
+    writeBytes(dir / "qbrx.ini", "/moved/away/\r\n");
+    prompter.files.push_back(dict + "words.dic");
+    EXPECT_EQ(loadPreferences(prompter, where).dictionaryFolder, dict);
+    EXPECT_EQ(prompter.texts().front(), dictionaryMissingMessage("/moved/away/"));
+    EXPECT_EQ(readBytes(dir / "qbrx.ini"), dict + "\r\n");
+
+    writeBytes(dir / "qbrx.ini", "\xEF\xBB\xBF" + dict + "   \r\n");  // a byte-order mark, trailing spaces
+    EXPECT_EQ(loadPreferences(prompter, where).dictionaryFolder, dict);
+    EXPECT_EQ(prompter.messages.size(), 2u);  // the two of the first start-up only
+
+    writePreferences(where, "/a, b/");
+    EXPECT_EQ(readPreferences(where), std::optional<std::string>("/a, b/"));
+}
+
 }  // namespace
 }  // namespace qbrx::test

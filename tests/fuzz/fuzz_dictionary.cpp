@@ -1,4 +1,4 @@
-// Feeds arbitrary bytes to both dictionary loaders, then runs a search on
+// Feeds arbitrary bytes to the dictionary loaders, then runs a search on
 // what was loaded: nothing may crash, hang or read outside the word list,
 // and the loaded values stay within the list's bounds.
 #include <cstddef>
@@ -23,6 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static qbrx::Dictionary dict;
     dict.readWordList(text);
     dict.readCountIndex(text);
+    dict.readLevels(text);
 
     const std::int32_t n = dict.loadedWords();
     require(n >= 0 && n < qbrx::kWordCapacity);
@@ -31,6 +32,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::size_t total = 0;
     for (std::int32_t k = 1; k <= n; ++k) total += dict.wordList(k).size();
     require(total <= size);
+    for (std::int32_t k = 0; k <= n + 1; ++k) {
+        const int level = dict.level(k);
+        require(level == 0 || (level >= 10 && level <= 70));
+    }
     for (int f = 0; f <= 26; ++f)
         for (int s = 0; s <= 26; ++s) {
             const std::int32_t start = dict.startIndex(f, s);
@@ -51,6 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     search.check();
     search.allWords();
     search.check();
+    search.familiarWords(true);
     search.nextTen();
     search.keyPressed(qbrx::DictKey::PageUp);
     require(search.lstDict.size() <= 30);

@@ -198,6 +198,21 @@ private slots:
         QCOMPARE(search->listedCount, 0);
         QCOMPARE(open()->lstDict->count(), 0);
     }
+
+    // Familiar words needs the words' levels; it is off until ticked.
+    void familiarWordsListsOnlyEverydayWords() {
+        QVERIFY(!open()->chkFamiliar->isEnabled());
+        delete window.data();
+        std::string levels;
+        for (const auto& w : kWords) levels += (w == "jaguar" || w == "jeans" ? "70\r\n" : "10\r\n");
+        dictionary.readLevels(levels);
+        dicForm* form = open();
+        QVERIFY(!form->chkFamiliar->isChecked());
+        form->chkFamiliar->click();
+        list("j", true);
+        QCOMPARE(shownWords(form->lstDict), (QStringList{"jam", "jar", "jet", "jot", "joy", "jump", "just"}));
+        dictionary.readLevels("");
+    }
 };
 
 QTEST_MAIN(TestDicForm)

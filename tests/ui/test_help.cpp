@@ -2,6 +2,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "dictionary.h"
 #include "frmabout.h"
 #include "frmhelp.h"
 #include "frmsplash.h"
@@ -123,6 +124,14 @@ private slots:
         QTest::keyClick(trouble, Qt::Key_Q);
         QTRY_VERIFY(trouble.isNull());
         QVERIFY(troubleWindow() == nullptr);
+    }
+
+    // The help quotes the size of the word list that comes with the program.
+    void dictionaryTopicQuotesTheBundledWordCount() {
+        Dictionary bundled;
+        bundled.loadWordList(QBRX_DATA_DIR);
+        const QString count = QLocale(QLocale::English).toString(bundled.loadedWords());
+        QVERIFY2(body(15).contains(" " + count + " words"), qPrintable(count));
     }
 };
 

@@ -36,6 +36,27 @@ private slots:
         QCOMPARE(messageText("one\r\ntwo\nthree"), QStringLiteral("one\ntwo\nthree"));
     }
 
+    // The save dialog's chosen filter gives a name typed without an
+    // extension its extension; a name with one keeps it.
+    void saveFilterAddsItsExtension() {
+        QtPrompter prompter;
+        QTemporaryDir dir;
+        const FileRequest request{"Data Files (*.dat)|*.dat|ipuz Files (*.ipuz)|*.ipuz|All Files (*.*)|*.*", 1, ""};
+        auto saveAs = [&](const QString& filter, const QString& name) {
+            whenShown([&](QWidget* dialog) {
+                auto* files = qobject_cast<QFileDialog*>(dialog);
+                QVERIFY(files);
+                files->selectNameFilter(filter);
+                files->selectFile(dir.filePath(name));
+                static_cast<QDialog*>(files)->accept();
+            });
+            return QString::fromStdString(prompter.saveFile(request).value_or(""));
+        };
+        QCOMPARE(saveAs(QStringLiteral("ipuz Files (*.ipuz)"), QStringLiteral("week")), dir.filePath("week.ipuz"));
+        QCOMPARE(saveAs(QStringLiteral("ipuz Files (*.ipuz)"), QStringLiteral("week.dat")), dir.filePath("week.dat"));
+        QCOMPARE(saveAs(QStringLiteral("All Files (*.*)"), QStringLiteral("week")), dir.filePath("week"));
+    }
+
     void messageBoxShowsTitleIconAndDefault() {
         QtPrompter prompter;
         QString title;
