@@ -2,8 +2,9 @@
 // documentation: a puzzle in progress, opened from an example file.
 //   xvfb-run -a ui_screenshots OUTDIR EXAMPLE.dat
 // With --screen, the whole screen instead, as the author sees it with the
-// grid window over the main window (the screen size is the X server's):
-//   xvfb-run -a -s "-screen 0 1024x768x24" ui_screenshots --screen OUT.png EXAMPLE.dat
+// grid window over the main window (the screen size is the X server's), and
+// with the dictionary window open too when "dictionary" follows:
+//   xvfb-run -a -s "-screen 0 1024x768x24" ui_screenshots --screen OUT.png EXAMPLE.dat [dictionary]
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
@@ -44,6 +45,7 @@ int main(int argc, char** argv) {
     for (int i = 0; i < 10; ++i) QApplication::processEvents();
 
     if (wholeScreen) {
+        if (argc > 4 && std::strcmp(argv[4], "dictionary") == 0) form.openDictionary();
         QTest::qWait(300);
         return form.screen()->grabWindow(0).save(out) ? 0 : 1;
     }
