@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
@@ -230,18 +231,28 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const std::st
             hasValue = true;
         }
         const OutputKind* kind = findOutputKind(name);
-        if (name != "--seed" && kind == nullptr) {
+        if (name != "--seed" && name != "--paper" && kind == nullptr) {
             fail("unknown option '" + name + "'");
             continue;
         }
         if (!hasValue) {
             if (i + 1 >= args.size()) {
-                fail("option '" + name + "' needs " + (kind ? "a file name" : "a number"));
+                fail("option '" + name + "' needs " +
+                     (kind                ? "a file name"
+                      : name == "--paper" ? "letter or a4"
+                                          : "a number"));
                 continue;
             }
             value = args[++i];
         }
-        if (kind != nullptr) {
+        if (name == "--paper") {
+            std::string paper = value;
+            for (char& c : paper) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            if (paper == "letter" || paper == "a4")
+                cl.paper = paper;
+            else
+                fail("--paper needs letter or a4, not '" + value + "'");
+        } else if (kind != nullptr) {
             if (value.empty())
                 fail("option '" + name + "' needs a file name");
             else
@@ -293,6 +304,7 @@ std::string helpText(const std::string& program) {
     for (const OutputKind& kind : outputKinds()) row(kind.option + " " + kind.argument, kind.help);
     row("--seed N", "fix the random draw of the answers' letter numbers");
     row("--no-crostic", "leave the crostic block off the printed page");
+    row("--paper letter|a4", "paper size of the PDF (Letter when not given)");
     row("-h, --help", "show this help and exit");
     row("-V, --version", "show the program's version and exit");
     out << "\n"

@@ -4,7 +4,7 @@
 // starts its window, with the seed and the data file given here.
 //
 //   quotabrix [--seed N] [FILE.dat]
-//   quotabrix --pdf OUT.pdf [--seed N] [--no-crostic] FILE.dat
+//   quotabrix --pdf OUT.pdf [--seed N] [--no-crostic] [--paper letter|a4] FILE.dat
 #pragma once
 
 #include <cstdint>
@@ -39,6 +39,7 @@ struct CommandLine {
     std::vector<OutputRequest> outputs;  // in the order given
     std::optional<std::uint64_t> seed;   // --seed N
     bool noCrostic = false;              // --no-crostic
+    std::string paper = "letter";        // --paper letter|a4 (PDF)
     std::string dataFile;                // FILE.dat
     std::vector<std::string> qtArguments;  // single-dash options left for Qt (GUI only)
     std::string error;

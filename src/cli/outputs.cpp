@@ -27,7 +27,8 @@ const std::vector<OutputKind>& outputKinds() {
     static const std::vector<OutputKind> kinds = {
         {"--pdf", "OUT.pdf", "write the puzzle (page 1) and its key (page 2) as a PDF file", true,
          [](const Document& doc, const CommandLine& cl, const std::string& path, std::string& error) {
-             return writePdf(doc, batchCrosticOn(doc, cl), path, &error);
+             return writePdf(doc, batchCrosticOn(doc, cl), path, &error,
+                             cl.paper == "a4" ? Paper::A4 : Paper::Letter);
          }},
         {"--ipuz", "OUT.ipuz", "write the puzzle as an ipuz file (acrostic) for solving programs", false,
          [](const Document& doc, const CommandLine&, const std::string& path, std::string& error) {

@@ -1,5 +1,7 @@
 #include "document.h"
 
+#include <algorithm>
+
 namespace qbrx {
 
 const std::string alphabet = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
@@ -27,6 +29,8 @@ const std::array<std::string, 53> questionLetter = makeQuestionLetters();
 const std::array<std::string, 53> listPrefix = makeListPrefixes(questionLetter);
 
 bool isAlphabetLetter(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+void admitAnswer(std::string& answer) { std::replace(answer.begin(), answer.end(), '_', '-'); }
 
 const std::string& Document::answerOf(int slot) const {
     static const std::string empty;

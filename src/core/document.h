@@ -41,6 +41,13 @@ bool isAlphabetLetter(unsigned char c);
 // The numbering test: code 65 and above (A-Z, a-z, 91..96, 123..255).
 inline bool isNumberedLetter(unsigned char c) { return c >= 65; }
 
+// The used mark "_" stands for a taken letter in the stock and in the
+// answer marks; left in an answer it would print as a blank that no grid
+// cell answers. Accept refuses such an answer; one that enters the document
+// another way (a data file, Insert) has each "_" turned into a hyphen, which
+// is no letter.
+void admitAnswer(std::string& answer);
+
 // Header values printed at the top of the page (set by the Header dialog
 // and by reading a data file).
 struct HeaderValues {
@@ -55,6 +62,7 @@ struct HeaderValues {
     std::string nameBlank = kNameBlank;
     std::string periodBlank = kPeriodBlank;
     std::string dateBlank = kDateBlank;
+    bool operator==(const HeaderValues&) const = default;
 };
 
 struct Document {

@@ -415,6 +415,7 @@ void Editor::insertQuestion() {
         // The new slot starts as what the boxes show; nothing is encoded.
         doc.question[cq] = view.questionBox;
         doc.answer[cq] = view.answerBox;
+        admitAnswer(doc.answer[cq]);
         doc.docChanged = true;
         fillQuestionList();
         // The inserted slot's first letter goes into the crostic at its place,
@@ -768,8 +769,12 @@ void Editor::drawQuoteGrid() {
             } else if (ch > 90) {
                 ++m;
                 number = std::to_string(m);
+                // Only a taken letter carries its owner's label; an accented
+                // letter or a curly quote is above 90 while still free, and
+                // its owner is whoever took it before the last registration.
                 const int owner = doc.positionOwner[n];
-                if (owner >= 0 && owner <= 52) label = questionLetter[owner];
+                if (ch == static_cast<unsigned char>(kUsedMark) && owner >= 0 && owner <= 52)
+                    label = questionLetter[owner];
             } else if (ch >= 33) {
                 shown = std::string(1, static_cast<char>(ch));
             } else {

@@ -183,7 +183,7 @@ void WordSearch::listNextTen() {
 // --- List selection ----------------------------------------------------------
 
 void WordSearch::selectItem(int index) {
-    if (index < 0 || index >= static_cast<int>(lstDict.size()) || index == selectedIndex) return;
+    if (index < 0 || index >= static_cast<int>(lstDict.size())) return;
     selectedIndex = index;
     txtDict = lstDict[static_cast<std::size_t>(index)];
     selectWholeText = true;

@@ -99,8 +99,9 @@ public:
 
 private:
     void beginCommand();
-    // Selects item `index` like a click (the word goes into txtDict);
-    // selecting the selected item again does nothing.
+    // Selects item `index` like a click: the word goes into txtDict, also
+    // when the item was selected already (Top on the first word after the
+    // edit box was changed).
     void selectItem(int index);
     std::string currentAnswer() const;   // lower case
     std::string stockText() const;       // free letters + current answer, lower case

@@ -215,6 +215,7 @@ ReadStatus readBody(Editor& editor, FileLines& in) {
         doc.question[k] = line.substr(5);
         if (answerLine.size() < 5) return ReadStatus::Damaged;
         doc.answer[k] = answerLine.substr(5, kReadAnswer);
+        admitAnswer(doc.answer[k]);
     }
     return ReadStatus::Ok;
 }

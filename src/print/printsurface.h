@@ -1,5 +1,5 @@
-// What the page layout draws on: a printer page addressed in twips from its
-// top left corner, with a current position, one current font, text that is
+// What the page layout draws on: a printer page addressed in twips from the
+// top left corner of its printable area, with a current position, one current font, text that is
 // measured in that font, lines and boxes. The Qt side provides the real
 // printer (and PDF); tests provide a recorder with fixed text metrics.
 // Text is Windows-1252 bytes.
@@ -13,7 +13,7 @@ class PrintSurface {
 public:
     virtual ~PrintSurface() = default;
 
-    // Size of the page in twips.
+    // Size of the printable area in twips.
     virtual double pageWidth() const = 0;
     virtual double pageHeight() const = 0;
 
@@ -46,7 +46,11 @@ public:
     // white background.
     virtual void setTransparentText(bool on) = 0;
 
-    // The page is complete: send it.
+    // The page is complete and the next one starts (a puzzle whose questions
+    // do not fit one page). A surface that holds one page only may ignore it.
+    virtual void newPage() {}
+
+    // The document is complete: send it.
     virtual void endDoc() = 0;
 };
 

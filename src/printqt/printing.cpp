@@ -17,6 +17,7 @@ namespace qbrx {
 namespace {
 
 constexpr double kTwipsPerPoint = 20.0;
+constexpr double kLetterWidth = 12240.0, kLetterHeight = 15840.0;
 
 // Lays out one page on a surface measuring against `printer`. True when the
 // page was completed.
@@ -27,41 +28,53 @@ bool layOut(const Document& doc, bool crosticOn, bool keyMode, const PageValues&
     return printer.printDoc() && surface.ended();
 }
 
+// Paints the pages of each surface in turn, a new page before each but the first.
+void paintPages(std::initializer_list<const QtPrintSurface*> surfaces, QPrinter& printer, QPainter& painter) {
+    bool first = true;
+    for (const QtPrintSurface* surface : surfaces)
+        for (int p = 0; p < surface->pageCount(); ++p) {
+            if (!first) printer.newPage();
+            first = false;
+            surface->paint(painter, p);
+        }
+}
+
 }  // namespace
 
 void preparePrinter(QPrinter& printer) {
-    printer.setFullPage(true);
+    printer.setFullPage(false);
     printer.setPageOrientation(QPageLayout::Portrait);
 }
 
 PageValues printerPageValues(QPrinter& printer) {
-    const QRectF paper = printer.paperRect(QPrinter::Point);
-    return PageValues::fromPageSize(paper.width() * kTwipsPerPoint, paper.height() * kTwipsPerPoint);
+    const QRectF area = printer.pageRect(QPrinter::Point);
+    return PageValues::fromPageSize(area.width() * kTwipsPerPoint, area.height() * kTwipsPerPoint);
 }
 
 PageValues defaultPrinterPageValues() {
-    if (QPrinterInfo::defaultPrinter().isNull()) return PageValues::fromPageSize(12240, 15840);
+    const PageValues letter = PageValues::fromPageSize(kLetterWidth, kLetterHeight);
+    if (QPrinterInfo::defaultPrinter().isNull()) return letter;
     try {
         QPrinter printer(QPrinter::HighResolution);
         preparePrinter(printer);
         return printerPageValues(printer);
     } catch (const std::exception&) {
-        return PageValues::fromPageSize(12240, 15840);
+        return letter;
     }
 }
 
 bool printPage(const Document& doc, bool crosticOn, bool keyMode, const PageValues& page, QPrinter& printer) {
-    printer.setFullPage(true);
+    printer.setFullPage(false);
     QtPrintSurface surface(printer, page.pageWidth, page.pageHeight);
     if (!layOut(doc, crosticOn, keyMode, page, surface)) return false;
     QPainter painter;
     if (!painter.begin(&printer)) return false;
-    surface.paint(painter);
+    paintPages({&surface}, printer, painter);
     return painter.end();
 }
 
 bool printPage(const Document& doc, bool crosticOn, bool keyMode, QPrinter& printer) {
-    printer.setFullPage(true);
+    printer.setFullPage(false);
     PageValues page;
     try {
         page = printerPageValues(printer);
@@ -71,11 +84,25 @@ bool printPage(const Document& doc, bool crosticOn, bool keyMode, QPrinter& prin
     return printPage(doc, crosticOn, keyMode, page, printer);
 }
 
-bool printCommand(Prompter& prompter, const Document& doc, bool crosticOn, bool keyMode, const PageValues& page,
-                  QPrinter& printer) {
-    prompter.printDialog();
+bool paintPuzzleAndKey(const Document& doc, bool crosticOn, QPrinter& printer, QPainter& painter) {
+    PageValues page;
+    try {
+        page = printerPageValues(printer);
+    } catch (const std::exception&) {
+        return false;
+    }
+    QtPrintSurface puzzle(printer, page.pageWidth, page.pageHeight);
+    QtPrintSurface key(printer, page.pageWidth, page.pageHeight);
+    if (!layOut(doc, crosticOn, false, page, puzzle) || !layOut(doc, crosticOn, true, page, key))
+        return false;
+    paintPages({&puzzle, &key}, printer, painter);
+    return true;
+}
+
+bool printCommand(Prompter& prompter, const Document& doc, bool crosticOn, bool keyMode, QPrinter& printer) {
+    if (!prompter.printDialog()) return false;
     printer.setPageOrientation(QPageLayout::Portrait);
-    return printPage(doc, crosticOn, keyMode, page, printer);
+    return printPage(doc, crosticOn, keyMode, printer);
 }
 
 void printSetupCommand(Prompter& prompter) {
@@ -86,7 +113,7 @@ void printSetupCommand(Prompter& prompter) {
     }
 }
 
-bool writePdf(const Document& doc, bool crosticOn, const std::string& path, std::string* error) {
+bool writePdf(const Document& doc, bool crosticOn, const std::string& path, std::string* error, Paper paper) {
     auto fail = [&](const std::string& why) {
         if (error) *error = why;
         return false;
@@ -94,24 +121,27 @@ bool writePdf(const Document& doc, bool crosticOn, const std::string& path, std:
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(path));
-    printer.setPageSize(QPageSize(QPageSize::Letter));
+    printer.setPageSize(QPageSize(paper == Paper::A4 ? QPageSize::A4 : QPageSize::Letter));
     printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
-    printer.setFullPage(true);
+    printer.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Point);  // a quarter inch
+    printer.setFullPage(false);
     printer.setCreator(QStringLiteral("Quotabrix"));
     printer.setDocName(QFileInfo(QString::fromStdString(path)).completeBaseName());
 
-    const PageValues page = printerPageValues(printer);
+    // Both laid out before the file is opened, so that a failure writes nothing.
+    PageValues page;
+    try {
+        page = printerPageValues(printer);
+    } catch (const std::exception&) {
+        return fail("the page size cannot be used");
+    }
     QtPrintSurface puzzle(printer, page.pageWidth, page.pageHeight);
     QtPrintSurface key(printer, page.pageWidth, page.pageHeight);
     if (!layOut(doc, crosticOn, false, page, puzzle)) return fail("the puzzle page cannot be laid out");
     if (!layOut(doc, crosticOn, true, page, key)) return fail("the key page cannot be laid out");
-
     QPainter painter;
     if (!painter.begin(&printer)) return fail("cannot write " + path);
-    puzzle.paint(painter);
-    printer.newPage();
-    key.paint(painter);
+    paintPages({&puzzle, &key}, printer, painter);
     if (!painter.end()) return fail("cannot write " + path);
     return true;
 }

@@ -1,8 +1,9 @@
-// Printing the puzzle and its key on a QPrinter, and as a two-page PDF.
+// Printing the puzzle and its key on a QPrinter, and as a PDF.
 //
-// The main window reads the page values once, when it first uses its
-// printer (defaultPrinterPageValues), and keeps them; the Print and Print Key
-// commands run printCommand with that printer and those values.
+// The layout draws from the corner of the printer's printable area and
+// takes its size from it, so a printer that cannot print near the paper's
+// edge loses nothing. The Print and Print Key commands read the printer's
+// page (Letter, A4 ...) after its dialog closes.
 #pragma once
 
 #include <string>
@@ -11,40 +12,48 @@
 #include "pagelayout.h"
 #include "prompter.h"
 
+class QPainter;
 class QPrinter;
 
 namespace qbrx {
 
+enum class Paper { Letter, A4 };
+
 // Sets a printer up the way the layout draws on it: coordinates from the
-// paper's top left corner (full page), portrait.
+// printable area's top left corner, portrait.
 void preparePrinter(QPrinter& printer);
 
-// The printer's paper size as the layout's page values (twips).
+// The printer's printable area as the layout's page values (twips).
 PageValues printerPageValues(QPrinter& printer);
 // The page values of the system's default printer (Letter when there is
-// none), read when the program first uses its printer.
+// none).
 PageValues defaultPrinterPageValues();
 
-// Lays out one page (the key when keyMode) and prints it on `printer`.
-// Returns false when the layout was abandoned (an overflow): nothing is
-// printed then. `page` is what the program read at start-up.
+// Lays out the puzzle (the key when keyMode) and prints its pages on
+// `printer`. Returns false when the layout was abandoned (an overflow):
+// nothing is printed then. `page` gives the page values to lay out with.
 bool printPage(const Document& doc, bool crosticOn, bool keyMode, const PageValues& page, QPrinter& printer);
 // The same with the page values of `printer` itself.
 bool printPage(const Document& doc, bool crosticOn, bool keyMode, QPrinter& printer);
 
+// Lays out the puzzle's pages and then the key's with the page values of
+// `printer` and paints them with `painter`, active on `printer` (PDF and the
+// print preview). False, with nothing painted, when a layout is abandoned.
+bool paintPuzzleAndKey(const Document& doc, bool crosticOn, QPrinter& printer, QPainter& painter);
+
 // The Print and Print Key commands: shows the print dialog through the
-// prompter (the print goes ahead whether it is confirmed or cancelled, as
-// the program always did), sets the printer to portrait, and prints the
-// puzzle or the key. Shows no message; returns what printPage returned.
-bool printCommand(Prompter& prompter, const Document& doc, bool crosticOn, bool keyMode, const PageValues& page,
-                  QPrinter& printer);
+// prompter; when it is confirmed, sets the printer to portrait and prints
+// the puzzle or the key on the printer's page. Cancel prints nothing. Shows
+// no message; returns whether something was printed.
+bool printCommand(Prompter& prompter, const Document& doc, bool crosticOn, bool keyMode, QPrinter& printer);
 
 // The Print Setup command: the setup dialog through the prompter.
 void printSetupCommand(Prompter& prompter);
 
-// Writes the puzzle (page 1) and the key (page 2) of `doc` to a PDF file
-// (Letter, portrait). `path` is a UTF-8 system path. Nothing is written
-// when either page cannot be laid out; `error` then says why.
-bool writePdf(const Document& doc, bool crosticOn, const std::string& path, std::string* error = nullptr);
+// Writes the puzzle (its pages first) and the key to a PDF file, portrait,
+// with quarter-inch margins all round. `path` is a UTF-8 system path.
+// Nothing is written when either cannot be laid out; `error` then says why.
+bool writePdf(const Document& doc, bool crosticOn, const std::string& path, std::string* error = nullptr,
+              Paper paper = Paper::Letter);
 
 }  // namespace qbrx

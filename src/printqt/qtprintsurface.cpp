@@ -106,23 +106,24 @@ void QtPrintSurface::printText(const std::string& text) {
     const QString s = toQString(text);
     if (s.isEmpty()) return;
     const double width = metrics().horizontalAdvance(s) * kTwipsPerInch / dpiX_;
-    ops_.push_back({Kind::Text, x_, y_, width, 0, s, font(), !transparent_});
+    pages_.back().push_back({Kind::Text, x_, y_, width, 0, s, font(), !transparent_});
     x_ += width;
 }
 
 void QtPrintSurface::line(double x1, double y1, double x2, double y2) {
-    ops_.push_back({Kind::Line, x1, y1, x2, y2, {}, {}, false});
+    pages_.back().push_back({Kind::Line, x1, y1, x2, y2, {}, {}, false});
 }
 
 void QtPrintSurface::box(double x1, double y1, double x2, double y2) {
-    ops_.push_back({Kind::Box, x1, y1, x2, y2, {}, {}, false});
+    pages_.back().push_back({Kind::Box, x1, y1, x2, y2, {}, {}, false});
 }
 
 void QtPrintSurface::filledBox(double x1, double y1, double x2, double y2) {
-    ops_.push_back({Kind::FilledBox, x1, y1, x2, y2, {}, {}, false});
+    pages_.back().push_back({Kind::FilledBox, x1, y1, x2, y2, {}, {}, false});
 }
 
-void QtPrintSurface::paint(QPainter& painter) const {
+void QtPrintSurface::paint(QPainter& painter, int page) const {
+    if (page < 0 || page >= pageCount()) return;
     const double sx = dpiX_ / kTwipsPerInch;
     const double sy = dpiY_ / kTwipsPerInch;
     auto point = [&](double x, double y) { return QPointF(x * sx, y * sy); };
@@ -134,7 +135,7 @@ void QtPrintSurface::paint(QPainter& painter) const {
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::MiterJoin);
     painter.setBrush(Qt::NoBrush);
-    for (const Op& op : ops_) {
+    for (const Op& op : pages_[static_cast<std::size_t>(page)]) {
         switch (op.kind) {
             case Kind::Text: {
                 painter.setFont(op.font);

@@ -1,8 +1,8 @@
 // The print surface of the real printer (and of PDF output): text is
-// measured with the fonts as the printer renders them, and the page is kept
-// as a list of drawing operations in twips until it is complete. A complete
-// page is then painted on the device; a page abandoned half-way is simply
-// never painted.
+// measured with the fonts as the printer renders them, and each page is kept
+// as a list of drawing operations in twips until the layout is complete.
+// The pages are then painted on the device; a layout abandoned half-way is
+// simply never painted.
 #pragma once
 
 #include <QFont>
@@ -22,7 +22,7 @@ namespace qbrx {
 class QtPrintSurface final : public PrintSurface {
 public:
     // Measures against `device` (a QPrinter or QPdfWriter, already set up);
-    // the page is pageWidth x pageHeight twips.
+    // the printable area is pageWidth x pageHeight twips.
     QtPrintSurface(QPaintDevice& device, double pageWidthTwips, double pageHeightTwips);
 
     double pageWidth() const override { return pageWidth_; }
@@ -45,14 +45,16 @@ public:
     void box(double x1, double y1, double x2, double y2) override;
     void filledBox(double x1, double y1, double x2, double y2) override;
     void setTransparentText(bool on) override { transparent_ = on; }
+    void newPage() override { pages_.emplace_back(); }
     void endDoc() override { ended_ = true; }
 
     // True once the layout finished the page.
     bool ended() const { return ended_; }
-    // Paints the page with a painter that is active on the device the
-    // surface measured against (its coordinates are device pixels from the
-    // top left corner of the paper).
-    void paint(QPainter& painter) const;
+    int pageCount() const { return static_cast<int>(pages_.size()); }
+    // Paints page `page` (from 0) with a painter that is active on the
+    // device the surface measured against (its coordinates are device
+    // pixels from the top left corner of the printable area).
+    void paint(QPainter& painter, int page = 0) const;
 
     // Thickness of lines and box outlines, in twips.
     static constexpr double kLineWidth = 12;
@@ -83,7 +85,7 @@ private:
     bool ended_ = false;
     std::optional<QFont> font_;              // the current font, resolved for the device
     std::optional<QFontMetricsF> metrics_;
-    std::vector<Op> ops_;
+    std::vector<std::vector<Op>> pages_{1};
 };
 
 }  // namespace qbrx

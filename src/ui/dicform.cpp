@@ -129,7 +129,6 @@ dicForm::dicForm(WordSearch& search, DictionaryHost& host, QWidget* parent)
     resize(330, 380);
 
     connect(cmdCheck, &QPushButton::clicked, this, &dicForm::check);
-    connect(txtDict, &QLineEdit::returnPressed, this, [this] { run(&WordSearch::enterKey); });
     connect(cmdNext10, &QPushButton::clicked, this, &dicForm::nextTen);
     connect(cmdNextLtr, &QPushButton::clicked, this, &dicForm::nextLetter);
     connect(cmdTop, &QPushButton::clicked, this, &dicForm::top);
@@ -141,6 +140,16 @@ dicForm::dicForm(WordSearch& search, DictionaryHost& host, QWidget* parent)
         takeEditText();
         search_.familiarWords(on);
         mirror();
+    });
+    // The mode follows the options however they are switched: arrow keys
+    // and accessibility actions toggle them without a click.
+    connect(optAllWords, &QRadioButton::toggled, this, [this](bool on) {
+        if (on && !mirroring_ && search_.mode != SearchMode::AllWords)
+            run(&WordSearch::allWords);
+    });
+    connect(optLimited, &QRadioButton::toggled, this, [this](bool on) {
+        if (on && !mirroring_ && search_.mode != SearchMode::Limited)
+            run(&WordSearch::limited);
     });
     connect(cmdAddEdit, &QPushButton::clicked, this, &dicForm::addAndEdit);
     connect(cmdAddAdvance, &QPushButton::clicked, this, &dicForm::addAndAdvance);
@@ -277,6 +286,18 @@ bool dicForm::eventFilter(QObject* watched, QEvent* event)
     if (watched == lstDict->viewport() && event->type() == QEvent::MouseButtonRelease)
         txtDict->setFocus();
     return QWidget::eventFilter(watched, event);
+}
+
+void dicForm::keyPressEvent(QKeyEvent* event)
+{
+    // Check is the window's default button: Enter runs it from every control
+    // (the edit box, the list, the options and the other buttons leave the
+    // key to the window).
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        run(&WordSearch::enterKey);
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void dicForm::closeEvent(QCloseEvent* event)

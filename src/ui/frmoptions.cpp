@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QEvent>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -124,11 +123,17 @@ void frmOptions::showHeader() {
     activateWindow();
 }
 
-void frmOptions::focusInEvent(QFocusEvent* event) {
-    QDialog::focusInEvent(event);
-    // The dialog itself (none of its controls) got the focus.
-    fill();
-    txtPuzzleTitle->setFocus();
+bool frmOptions::event(QEvent* event) {
+    const bool handled = QDialog::event(event);
+    // Coming back to the dialog shows the stored values: one of its boxes
+    // always takes the focus, so the dialog itself never gets it, but it is
+    // activated. A header replaced meanwhile (New, Open, Revert) is never
+    // overwritten by what the dialog showed before.
+    if (event->type() == QEvent::WindowActivate) {
+        fill();
+        txtPuzzleTitle->setFocus();
+    }
+    return handled;
 }
 
 bool frmOptions::eventFilter(QObject* watched, QEvent* event) {

@@ -38,7 +38,7 @@ public:
     QPushButton* cmdCancel;
 
 protected:
-    void focusInEvent(QFocusEvent* event) override;
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void reject() override;
 

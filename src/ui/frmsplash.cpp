@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
@@ -145,6 +146,13 @@ frmSplash::frmSplash(QWidget* parent)
     layout->addWidget(Line1);
     layout->addWidget(lblTagLine);
     setFixedSize(sizeHint().expandedTo(QSize(400, 0)));
+}
+
+// A click anywhere on the splash, its picture and texts included, closes it,
+// as a key does.
+void frmSplash::mousePressEvent(QMouseEvent*)
+{
+    close();
 }
 
 void frmSplash::keyPressEvent(QKeyEvent*)

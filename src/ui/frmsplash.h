@@ -48,6 +48,7 @@ public:
     QFrame* Line1;
 
 protected:
+    void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 };
@@ -56,7 +57,7 @@ protected:
 // is not loaded) and returns it.
 frmSplash* showSplash();
 // The end of start-up: the splash goes away if the user has not already
-// closed it with a key.
+// closed it with a click or a key.
 void hideSplash();
 
 // Centres a small information window over the main window's frame.

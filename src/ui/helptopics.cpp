@@ -351,18 +351,21 @@ void MakeHelp()
     });
 
     topic(30, "Menu: Preview (Ctrl-J)", {
-        "Preview is not available in this version. Print the puzzle to see it.",
+        "Print Preview on the File menu (Ctrl-J) shows the puzzle and then its key, page by "
+        "page, as they will print on the paper of the printer that Print uses. Zoom in to check "
+        "a page; nothing is printed from the preview.",
     });
 
     topic(31, "Menu: Print Key (Ctrl-K)", {
-        "Print Key prints the teacher's key: the same page as the puzzle, with every letter "
+        "Print Key prints the teacher's key: the same pages as the puzzle, with every letter "
         "filled in on the quotation grid and the answer blanks.",
     });
 
     topic(32, "Menu: Print (Ctrl-P)", {
         "Print shows the print dialog and then prints the puzzle on one page: the header, the "
         "numbered quotation grid, the questions with their answer blanks in two columns, and "
-        "the crostic.",
+        "the crostic. Questions that do not fit continue on a second page. Cancel in the print "
+        "dialog prints nothing.",
     });
 
     topic(33, "Menu: Print Setup", {

@@ -64,10 +64,9 @@ public:
     // Register button and the menus usable.
     void startUp();
 
-    // The printer that Print, Print Key and the printer dialogs share. Asking
-    // the print system takes a good part of a second, so the printer is set
-    // up on its first use, and the page size the print layout uses is read
-    // from it then; until then the layout has the Letter page.
+    // The printer that Print, Print Key, the print preview and the printer
+    // dialogs share. Asking the print system takes a good part of a second,
+    // so the printer is set up on its first use, not at start-up.
     QPrinter& printer();
     bool printerSetUp() const { return printer_ != nullptr; }
     void setPageValues(const PageValues& page) { page_ = page; }
@@ -165,6 +164,7 @@ public:
     QAction* mnuSaveAs;
     QAction* mnuRevert;
     QAction* mnuPrintSetup;
+    QAction* mnuPrintPreview;  // File > Print Preview...: puzzle and key
     QAction* mnuPrint;
     QAction* mnuPrintkey;
     QAction* mnuExport;  // File > Export...: PDF, ipuz or JPZ
@@ -241,6 +241,7 @@ private:
     bool mirroring_ = false;        // widget signals from the mirror are not the user's
     bool replayingKey_ = false;     // a replaced key is on its way to its box
     bool inQuestionFocus_ = false;  // the question box's focus handling is running
+    QObject* clickedIntoBox_ = nullptr;  // question or answer box focused by a click not yet released
 };
 
 }  // namespace qbrx

@@ -245,11 +245,10 @@ TEST_F(Page, HeaderShapesAndTheirBottom) {
 
 TEST_F(Page, OverflowAbandonsThePageWithoutEndingIt) {
     setQuote("Q");
-    doc.header.titleGiven = true;
-    doc.header.title = std::string(500, 'x');  // 80000 wide: the title's x leaves 16 bits
+    doc.quoteLength = 30000;  // a grid whose height leaves 16 bits
     ASSERT_FALSE(print(true));
     EXPECT_FALSE(surface.ended);
-    doc.header.title = std::string(400, 'x');  // -26600 still fits
+    doc.quoteLength = 1;
     EXPECT_TRUE(print());
     EXPECT_TRUE(surface.ended);
 }
@@ -297,7 +296,7 @@ TEST_F(Page, QuestionShrinkStepsAndExtraSpacing) {
     for (const Step& s : {Step{3000, 360, 180, 12, 10}, Step{1960, 360, 180, 12, 200}, Step{1560, 360, 180, 12, 0},
                           Step{1500, 320, 180, 8, 10}, Step{1450, 280, 180, 8, 25}, Step{1300, 280, 140, 8, 70},
                           Step{1100, 240, 140, 8, 10}, Step{1050, 200, 140, 8, 25}, Step{950, 160, 140, 8, 15},
-                          Step{900, 160, 140, 8, -10}}) {
+                          Step{900, 240, 140, 8, 10}}) {  // overlapping: as roomy as still fits, e 10
         SCOPED_TRACE(s.available);
         setAvailable(s.available);
         ASSERT_TRUE(print());
@@ -334,9 +333,9 @@ TEST_F(Page, LongAnswerWrapsToASecondRowOfBlanks) {
     EXPECT_EQ(at(16), Xs({5440, 1709, 5700}));
     EXPECT_EQ(at(17), Xs({4480, 1709 + 360 + 150, 4740}));  // ends under the last blank of the first row
     EXPECT_EQ(at(20), Xs({5440, 2219, 5700}));
-    setAvailable(100);  // stays A + 150 below the first when A shrinks
+    setAvailable(100);  // no room at all: spaced as at first, A + 150 below
     ASSERT_TRUE(print());
-    EXPECT_EQ(surface.of(Drawn::Line).at(16).y1, 1394 + 160 - 45 + 160 + 150);
+    EXPECT_EQ(surface.of(Drawn::Line).at(16).y1, 1394 + 360 - 45 + 360 + 150);
 }
 
 TEST_F(Page, AnswerBlanksOnPuzzleAndKey) {

@@ -1,0 +1,40 @@
+// File > Print Preview...: the puzzle's pages, then the key's, as the
+// printer will receive them, so that a teacher sees the sheets before
+// printing. The window is modeless and shows the document as it was when
+// it opened.
+#pragma once
+
+#include <QDialog>
+
+#include "document.h"
+
+class QLabel;
+class QPrinter;
+class QPrintPreviewWidget;
+
+namespace qbrx {
+
+class PrintPreview : public QDialog {
+public:
+    // Lays out on `printer` (its paper and printable area); the printer must
+    // outlive the window.
+    PrintPreview(QPrinter& printer, const Document& doc, bool crosticOn, QWidget* parent = nullptr);
+
+    QPrintPreviewWidget* view() const { return view_; }
+    // Pages shown: the puzzle's and the key's together (0 when the page
+    // cannot be laid out).
+    int pageCount() const;
+
+private:
+    void showPageNumber();
+
+    Document doc_;
+    bool crosticOn_;
+    QPrintPreviewWidget* view_;
+    QLabel* pageLabel_;
+};
+
+// Opens the preview, deleted when closed.
+PrintPreview* showPrintPreview(QPrinter& printer, const Document& doc, bool crosticOn, QWidget* parent);
+
+}  // namespace qbrx
