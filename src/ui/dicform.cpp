@@ -53,6 +53,38 @@ QFont sansSerif()
     return font;
 }
 
+// Where a new dictionary window's frame of `frameSize` goes: beside the
+// main window's frame on its right, else on its left; with room on neither
+// side of the screen area, over the main window left of `keepClear` (the
+// question and answer boxes), else against the screen's right edge.
+QPoint dictionaryPlace(const QRect& mainFrame, const QSize& frameSize, const QRect& screenArea,
+                       const QRect& keepClear)
+{
+    QRect frame(QPoint(mainFrame.right() + 8, mainFrame.top() + 40), frameSize);
+    if (screenArea.contains(frame))
+        return frame.topLeft();
+    frame.moveTopRight(QPoint(mainFrame.left() - 8, mainFrame.top() + 40));
+    if (screenArea.contains(frame))
+        return frame.topLeft();
+    // Over the main window, just left of the boxes it must leave in view,
+    // level with them, and inside the screen.
+    if (!keepClear.isNull()) {
+        frame.moveTopRight(QPoint(keepClear.left() - 8, keepClear.top() - 40));
+        if (frame.bottom() > screenArea.bottom())
+            frame.moveBottom(screenArea.bottom());
+        if (frame.top() < screenArea.top())
+            frame.moveTop(screenArea.top());
+        if (frame.left() < screenArea.left())
+            frame.moveLeft(screenArea.left());
+        if (!frame.intersects(keepClear))
+            return frame.topLeft();
+    }
+    // Against the screen's right edge, where it covers the least of the
+    // main window.
+    frame.moveTopRight(QPoint(std::max(screenArea.right(), mainFrame.left() + frame.width()), mainFrame.top() + 40));
+    return frame.topLeft();
+}
+
 }  // namespace
 
 dicForm::dicForm(WordSearch& search, DictionaryHost& host, QWidget* parent)
@@ -307,34 +339,6 @@ void dicForm::closeEvent(QCloseEvent* event)
     lstDict->clear();
     mirroring_ = false;
     QWidget::closeEvent(event);
-}
-
-QPoint dictionaryPlace(const QRect& mainFrame, const QSize& frameSize, const QRect& screenArea,
-                       const QRect& keepClear)
-{
-    QRect frame(QPoint(mainFrame.right() + 8, mainFrame.top() + 40), frameSize);
-    if (screenArea.contains(frame))
-        return frame.topLeft();
-    frame.moveTopRight(QPoint(mainFrame.left() - 8, mainFrame.top() + 40));
-    if (screenArea.contains(frame))
-        return frame.topLeft();
-    // Over the main window, just left of the boxes it must leave in view,
-    // level with them, and inside the screen.
-    if (!keepClear.isNull()) {
-        frame.moveTopRight(QPoint(keepClear.left() - 8, keepClear.top() - 40));
-        if (frame.bottom() > screenArea.bottom())
-            frame.moveBottom(screenArea.bottom());
-        if (frame.top() < screenArea.top())
-            frame.moveTop(screenArea.top());
-        if (frame.left() < screenArea.left())
-            frame.moveLeft(screenArea.left());
-        if (!frame.intersects(keepClear))
-            return frame.topLeft();
-    }
-    // Against the screen's right edge, where it covers the least of the
-    // main window.
-    frame.moveTopRight(QPoint(std::max(screenArea.right(), mainFrame.left() + frame.width()), mainFrame.top() + 40));
-    return frame.topLeft();
 }
 
 dicForm* openDictionaryWindow(QPointer<dicForm>& window, WordSearch& search, DictionaryHost& host,

@@ -74,17 +74,10 @@ private:
     bool mirroring_ = false;
 };
 
-// Where a new dictionary window's frame of `frameSize` goes: beside the
-// main window's frame on its right, else on its left; with room on neither
-// side of the screen area, over the main window left of `keepClear` (the
-// question and answer boxes, screen coordinates), else against the screen's
-// right edge.
-QPoint dictionaryPlace(const QRect& mainFrame, const QSize& frameSize, const QRect& screenArea,
-                       const QRect& keepClear);
-
 // The open-dictionary command for the main window: creates the window in
-// `window` when it is not loaded (placing it by dictionaryPlace), then runs
-// openDictionary. The window deletes itself when the user closes it, which
+// `window` when it is not loaded (placing it beside `mainWindow`, or, with
+// no room beside it, over it but clear of `keepClear`, the question and
+// answer boxes in screen coordinates), then runs openDictionary. The window deletes itself when the user closes it, which
 // empties `window`.
 dicForm* openDictionaryWindow(QPointer<dicForm>& window, WordSearch& search, DictionaryHost& host,
                               QWidget* mainWindow, const QRect& keepClear = {});
