@@ -205,8 +205,8 @@ Mainform::Mainform(Prompter& prompter, RandomSource& random, const Dictionary& d
 
     showPopup = [this](const QPoint& at) { Popmenu->exec(at); };
     onOpenDictionary = [this] {
-        // The dictionary fills the answer box: it never opens over the
-        // question and answer boxes or their buttons.
+        // The dictionary fills the answer box, so it opens clear of the
+        // question and answer boxes and their buttons wherever it can.
         QRect boxes;
         for (const QWidget* w : std::initializer_list<const QWidget*>{lblQuestion, txtQuestion, txtAnswer, cmdAccept,
                                                                        cmdDictionary})
