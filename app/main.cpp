@@ -11,6 +11,7 @@
 #include "mainform.h"
 #include "qtprompter.h"
 #include "random.h"
+#include "shownprobe.h"
 #include "startup.h"
 
 namespace {
@@ -55,10 +56,11 @@ int main(int argc, char** argv) {
     qbrx::Dictionary dictionary;
     qbrx::Mainform form(prompter, random, dictionary);
     prompter.setParentWindow(&form);
-    prompter.setPrinter(&form.printer());
+    prompter.setPrinterSource([&form] { return &form.printer(); });
 
     if (!qbrx::startProgram(form, dictionary, prompter, QCoreApplication::applicationDirPath().toStdString()))
         return 0;
+    qbrx::ShownProbe::watch(form);
     form.show();
     if (!cl.dataFile.empty()) form.openFile(cl.dataFile);
     return app.exec();

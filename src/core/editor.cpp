@@ -416,6 +416,7 @@ void Editor::insertQuestion() {
         doc.question[cq] = view.questionBox;
         doc.answer[cq] = view.answerBox;
         admitAnswer(doc.answer[cq]);
+        doc.docChanged = true;
         fillQuestionList();
         // The inserted slot's first letter goes into the crostic at its place,
         // as long as the crostic has room for it.
@@ -426,6 +427,10 @@ void Editor::insertQuestion() {
                 doc.crostic.insert(static_cast<std::size_t>(pos - 1), 1, view.answerBox[0]);
             mapCrostic();
         }
+        // The slots after the new one keep encodings drawn for the slots
+        // they came from: a registration brings them up to date.
+        view.markersVisible = true;
+        view.registerCaption = "ReRegister";
     }
     selectListRow(cq - 1);
     focusQuestionOrQuote();
@@ -473,6 +478,7 @@ void Editor::moveQuestion(int direction) {
         j <= doc.questionCount) {
         std::swap(doc.question[i], doc.question[j]);
         std::swap(doc.answer[i], doc.answer[j]);
+        doc.docChanged = true;
 
         view.listRows.clear();
         for (int s = 1; s <= doc.questionCount; ++s) view.listRows.push_back(listPrefix[s] + doc.question[s]);
@@ -523,8 +529,9 @@ void Editor::findEmptyAnswers() {
 void Editor::findGaps() {
     const int count = doc.questionCount;
     if (count != 0) {
-        if (doc.currentQuestion > count) doc.currentQuestion = 1;
-        const int s = std::max(doc.currentQuestion, 1);
+        // From the empty row the search starts at slot 1; the current slot
+        // stays where it is unless a gap is found.
+        const int s = doc.currentQuestion > count ? 1 : std::max(doc.currentQuestion, 1);
         bool found = false;
         for (int step = 0, k = s; step < count && !found; ++step) {
             k = k + 1 > count ? 1 : k + 1;
@@ -577,6 +584,9 @@ BoxKey Editor::boxKey(BoxKey key, bool questionBox) {
 // ----------------------------------------------------------------- crostic
 
 void Editor::setupCrostic() {
+    // The setup registers the quotation box: before a quotation is
+    // registered (or after New) that is the prompt text or nothing.
+    if (!view.controlsEnabled) return;
     if (doc.questionCount != 0) {
         MessageRequest m;
         m.text =

@@ -53,6 +53,38 @@ QFont sansSerif()
     return font;
 }
 
+// Where a new dictionary window's frame of `frameSize` goes: beside the
+// main window's frame on its right, else on its left; with room on neither
+// side of the screen area, over the main window left of `keepClear` (the
+// question and answer boxes), else against the screen's right edge.
+QPoint dictionaryPlace(const QRect& mainFrame, const QSize& frameSize, const QRect& screenArea,
+                       const QRect& keepClear)
+{
+    QRect frame(QPoint(mainFrame.right() + 8, mainFrame.top() + 40), frameSize);
+    if (screenArea.contains(frame))
+        return frame.topLeft();
+    frame.moveTopRight(QPoint(mainFrame.left() - 8, mainFrame.top() + 40));
+    if (screenArea.contains(frame))
+        return frame.topLeft();
+    // Over the main window, just left of the boxes it must leave in view,
+    // level with them, and inside the screen.
+    if (!keepClear.isNull()) {
+        frame.moveTopRight(QPoint(keepClear.left() - 8, keepClear.top() - 40));
+        if (frame.bottom() > screenArea.bottom())
+            frame.moveBottom(screenArea.bottom());
+        if (frame.top() < screenArea.top())
+            frame.moveTop(screenArea.top());
+        if (frame.left() < screenArea.left())
+            frame.moveLeft(screenArea.left());
+        if (!frame.intersects(keepClear))
+            return frame.topLeft();
+    }
+    // Against the screen's right edge, where it covers the least of the
+    // main window.
+    frame.moveTopRight(QPoint(std::max(screenArea.right(), mainFrame.left() + frame.width()), mainFrame.top() + 40));
+    return frame.topLeft();
+}
+
 }  // namespace
 
 dicForm::dicForm(WordSearch& search, DictionaryHost& host, QWidget* parent)
@@ -310,27 +342,16 @@ void dicForm::closeEvent(QCloseEvent* event)
 }
 
 dicForm* openDictionaryWindow(QPointer<dicForm>& window, WordSearch& search, DictionaryHost& host,
-                              QWidget* mainWindow)
+                              QWidget* mainWindow, const QRect& keepClear)
 {
     if (!window) {
         window = new dicForm(search, host, mainWindow);
         if (mainWindow) {
-            // Beside the main window: on its right, else on its left; with
-            // room on neither side, against the screen's right edge, where it
-            // covers the least of the main window.
-            const QRect main = mainWindow->frameGeometry();
-            QRect frame = window->frameGeometry();
-            frame.moveTopLeft(QPoint(main.right() + 8, main.top() + 40));
-            if (const QScreen* screen = mainWindow->screen()) {
-                const QRect area = screen->availableGeometry();
-                if (!area.contains(frame)) {
-                    frame.moveTopRight(QPoint(main.left() - 8, main.top() + 40));
-                    if (!area.contains(frame))
-                        frame.moveTopRight(QPoint(std::max(area.right(), main.left() + frame.width()),
-                                                  main.top() + 40));
-                }
-            }
-            window->move(frame.topLeft());
+            const QScreen* screen = mainWindow->screen();
+            const QRect area = screen ? screen->availableGeometry() : QRect();
+            window->move(dictionaryPlace(mainWindow->frameGeometry(), window->frameGeometry().size(),
+                                         area.isValid() ? area : mainWindow->frameGeometry().united(window->frameGeometry()),
+                                         keepClear));
         }
     }
     window->openDictionary();

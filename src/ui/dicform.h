@@ -75,10 +75,11 @@ private:
 };
 
 // The open-dictionary command for the main window: creates the window in
-// `window` when it is not loaded (placing it beside `mainWindow`), then runs
-// openDictionary. The window deletes itself when the user closes it, which
+// `window` when it is not loaded (placing it beside `mainWindow`, or, with
+// no room beside it, over it but clear of `keepClear`, the question and
+// answer boxes in screen coordinates), then runs openDictionary. The window deletes itself when the user closes it, which
 // empties `window`.
 dicForm* openDictionaryWindow(QPointer<dicForm>& window, WordSearch& search, DictionaryHost& host,
-                              QWidget* mainWindow);
+                              QWidget* mainWindow, const QRect& keepClear = {});
 
 }  // namespace qbrx

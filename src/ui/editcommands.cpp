@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextCursor>
+#include <QTextEdit>
 
 #include <algorithm>
 
@@ -21,6 +22,12 @@ QString selectedText(QWidget* target) {
     if (auto* line = qobject_cast<QLineEdit*>(target)) return line->selectedText();
     if (auto* plain = qobject_cast<QPlainTextEdit*>(target)) {
         QString text = plain->textCursor().selectedText();
+        text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+        return text;
+    }
+    // The help text: read only, but its selection can be copied.
+    if (auto* rich = qobject_cast<QTextEdit*>(target)) {
+        QString text = rich->textCursor().selectedText();
         text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
         return text;
     }
@@ -56,6 +63,14 @@ void editCopy(QWidget* target) { putOnClipboard(target); }
 void editPaste(QWidget* target) {
     const QClipboard* board = clipboard();
     replaceSelection(target, board ? board->text() : QString());
+}
+
+void editUndo(QWidget* target) {
+    if (auto* line = qobject_cast<QLineEdit*>(target)) {
+        line->undo();
+    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(target)) {
+        plain->undo();
+    }
 }
 
 void editClear(QWidget* target) {

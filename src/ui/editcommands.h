@@ -1,5 +1,6 @@
-// The Edit menu: Cut, Copy, Paste, Clear and Select All on the text box that
-// has the keyboard focus in any window of the program.
+// The Edit menu: Undo, Cut, Copy, Paste, Clear and Select All on the text
+// box that has the keyboard focus in any window of the program (Copy also
+// in the help text).
 #pragma once
 
 class QWidget;
@@ -11,6 +12,8 @@ namespace qbrx {
 // and Copy empty the clipboard first even when the control is no text box.
 // Clear empties the whole text; Select All selects from 0 for up to 1000
 // characters. Both do nothing on a control that is no text box.
+// Undo takes back the box's last typing or edit command.
+void editUndo(QWidget* target);
 void editCut(QWidget* target);
 void editCopy(QWidget* target);
 void editPaste(QWidget* target);

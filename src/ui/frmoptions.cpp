@@ -49,6 +49,8 @@ frmOptions::frmOptions(HeaderValues& header, QWidget* parent) : QDialog(parent),
     txtPuzzleTitle = line("txtPuzzleTitle");
     lblCreatedby = label("lblCreatedby", QStringLiteral("Created by:"));
     txtCreatedby = line("txtCreatedby");
+    txtPuzzleTitle->setAccessibleName(QStringLiteral("Puzzle Title"));
+    txtCreatedby->setAccessibleName(QStringLiteral("Created by"));
     lblInstructions = label("lblInstructions", QStringLiteral("Click items below you wish to appear on puzzle"));
     chkName = check("chkName", QStringLiteral("Name _________________________________"));
     chkPeriod = check("chkPeriod", QStringLiteral("Period   _______  Date ___________________"));

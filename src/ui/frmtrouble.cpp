@@ -19,9 +19,12 @@ const char* const kAdvice =
     "dictionary cannot be found) and you have no backup copy of the program, install a fresh "
     "copy from the original installation package or disk you received it on, over the old one. "
     "Reinstalling does not touch your puzzle files (.dat), but copy them to a safe place first "
-    "all the same. If the dictionary is still missing afterwards, delete qbrx.ini from the "
-    "program folder: at the next start Quotabrix asks you where words.dic is and writes a new "
-    "one.";
+    "all the same. If the dictionary is still missing afterwards, delete the preferences file "
+    "qbrx.ini. Quotabrix looks for it first in the program's own folder (beside the quotabrix "
+    "program; an installed copy keeps one there, such as /usr/local/bin/qbrx.ini) and then in "
+    "~/.config/quotabrix/ (in $XDG_CONFIG_HOME/quotabrix/ when that is set); delete it from "
+    "both. At the next start Quotabrix asks you where words.dic is and writes a new qbrx.ini, "
+    "in the program's folder, or in ~/.config/quotabrix/ when it cannot write there.";
 
 }  // namespace
 

@@ -236,7 +236,9 @@ void MakeHelp()
         "The letters of the answer of the currently selected question count as available too, "
         "so you can look for a replacement answer while editing a question.",
         "",
-        "Limited is selected whenever the dictionary window opens.",
+        "Limited is selected when the dictionary window opens for the first time, and again "
+        "whenever it opens after you closed it. When it comes back after Add & Edit, or from "
+        "behind the main window, it keeps the choice you made.",
     });
 
     topic(17, "Dictionary / All Words", {
@@ -334,6 +336,10 @@ void MakeHelp()
         "New (Ctrl-N) closes the open puzzle and starts an empty one. If the puzzle has changed, "
         "Quotabrix first offers to save it, and then asks whether to keep the quotation for the "
         "new puzzle.",
+        "",
+        "If nothing has changed since the puzzle was opened or last saved, New does nothing: the "
+        "puzzle stays as it is. To start afresh from there, change something first, or open "
+        "another puzzle.",
     });
 
     topic(29, "Menu: Open (Ctrl-O)", {
@@ -363,12 +369,16 @@ void MakeHelp()
     });
 
     topic(33, "Menu: Print Setup", {
-        "Print Setup (Ctrl-Y) shows the printer setup dialog, where you choose the printer, the "
-        "paper and the orientation.",
+        "Print Setup (Ctrl-Y) shows the page setup dialog of the printer that Print uses: the "
+        "paper size and source, the orientation and the margins. The printer itself is chosen in "
+        "the print dialog that Print and Print Key show.",
+        "",
+        "Quotabrix prints the puzzle and the key in portrait, whatever orientation is chosen "
+        "here.",
     });
 
     topic(34, "Info: Letters Left", {
-        "Below the quotation, Letters Left shows how many free copies of each letter A to Z are "
+        "Beside the quotation, Letters Left shows how many free copies of each letter A to Z are "
         "left, with their total and the counts of vowels and consonants. It changes with every "
         "answer you accept.",
         "",
@@ -414,7 +424,15 @@ void MakeHelp()
     });
 
     topic(41, "Key: Tab", {
-        "Tab moves the cursor between the Question box and the Answer box.",
+        "Tab moves the cursor from control to control of the main window, in this order: the "
+        "Question box, the Answer box, Accept, Dictionary, the Question List, the Move Up and Move "
+        "Down arrows, Insert, Delete, Jump to Last ?, Find Empty Answers, Find Gaps in Answers, "
+        "the Crostic On button, Setup, Register, and Show Quote (Hide Quote while the grid is "
+        "shown); then back to the Question box. Shift-Tab goes the other way.",
+        "",
+        "Until a quotation is registered, only the Quotation box and Register can be reached. "
+        "Afterwards Tab passes over the Quotation box and the Crostic Off button: click them "
+        "to use them.",
     });
 
     topic(42, "Shortcuts", {

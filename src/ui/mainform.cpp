@@ -17,6 +17,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QTextCursor>
 #include <QToolButton>
@@ -34,6 +35,7 @@
 #include "frmsplash.h"
 #include "frmsuggest.h"
 #include "frmtrouble.h"
+#include "gridgeometry.h"
 #include "ipuzformat.h"
 #include "printing.h"
 #include "printpreview.h"
@@ -72,8 +74,20 @@ void setTextColor(QWidget* widget, const QColor& color) {
     widget->setPalette(palette);
 }
 
+// A label that shows a value (a count, a crostic letter) is named for what
+// it shows; its accessible name carries the value after the name.
+const char* const kValueName = "qbrxValueName";
+
+void nameValue(QLabel* label, const QString& name) {
+    label->setProperty(kValueName, name);
+    label->setAccessibleName(name);
+}
+
 void setCaption(QLabel* label, const QString& text) {
-    if (label->text() != text) label->setText(text);
+    if (label->text() == text) return;
+    label->setText(text);
+    const QString name = label->property(kValueName).toString();
+    if (!name.isEmpty()) label->setAccessibleName(text.isEmpty() ? name : name + QStringLiteral(": ") + text);
 }
 
 void setBoxText(QLineEdit* box, const QString& text) {
@@ -172,11 +186,9 @@ Mainform::Mainform(Prompter& prompter, RandomSource& random, const Dictionary& d
     editor_.onReset = [this] { wordSearch_->resetCounters(); };
     commands_ = std::make_unique<DocumentCommands>(editor_);
     commands_->formats.others.push_back(ipuzFileFormat());  // File > Open and Save As read and write ipuz too
-    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    preparePrinter(*printer_);
 
+    buildMenus();  // first: the controls leave room under the menu bar for the grid window
     buildControls();
-    buildMenus();
     connectControls();
 
     gridWindow_ = new Quoteshow;
@@ -184,11 +196,24 @@ Mainform::Mainform(Prompter& prompter, RandomSource& random, const Dictionary& d
         perform([gained](Editor& e) { e.gridWindowFocus(gained); });
     };
 
-    // Room to breathe beyond the controls' own sizes.
-    resize(std::max(sizeHint().width(), 960), sizeHint().height());
+    // Room to breathe beyond the controls' own sizes; on a small screen the
+    // window starts short enough for its frame to fit, the question list
+    // giving up rows.
+    int height = sizeHint().height();
+    if (const QScreen* shown = screen())
+        height = std::min(height, std::max(minimumSizeHint().height(), shown->availableGeometry().height() - 48));
+    resize(std::max(sizeHint().width(), 960), height);
 
     showPopup = [this](const QPoint& at) { Popmenu->exec(at); };
-    onOpenDictionary = [this] { openDictionaryWindow(dictionaryWindow_, *wordSearch_, *this, this); };
+    onOpenDictionary = [this] {
+        // The dictionary fills the answer box, so it opens clear of the
+        // question and answer boxes and their buttons wherever it can.
+        QRect boxes;
+        for (const QWidget* w : std::initializer_list<const QWidget*>{lblQuestion, txtQuestion, txtAnswer, cmdAccept,
+                                                                       cmdDictionary})
+            boxes = boxes.united(QRect(w->mapToGlobal(QPoint(0, 0)), w->size()));
+        openDictionaryWindow(dictionaryWindow_, *wordSearch_, *this, this, boxes);
+    };
     onHelpTopics = [this] { showHelp(this); };
     onHavingTrouble = [this] { showTrouble(this); };
     onAboutQuotabrix = [this] { showAbout(this); };
@@ -213,11 +238,11 @@ QWidget* Mainform::buildQuotationArea() {
     txtQuote->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     txtQuote->setTabChangesFocus(true);
     txtQuote->setAccessibleName(QStringLiteral("Quotation"));
-    // The grid window opens over the quotation area (1,010 twips below the
-    // window's top, up to 3,600 twips tall); a box this tall keeps the
-    // question and answer boxes below it in view.
-    txtQuote->setMinimumSize(520, 150);
-    txtQuote->setMaximumHeight(160);
+    // The grid window is as wide as this box (never narrower than 640
+    // pixels) and opens over it; a box of that width keeps the counts and
+    // the letters left beside it in view.
+    txtQuote->setFixedWidth(kMinQuoteBoxTwips / kTwipsPerPixel);
+    txtQuote->setMinimumHeight(120);
 
     // The Register button with the register-again markers around it.
     auto* registerPanel = new QWidget(area);
@@ -244,6 +269,9 @@ QWidget* Mainform::buildQuotationArea() {
     Label11 = namedLabel(area, QStringLiteral("Label11"), QStringLiteral("Consonants:"), small);
     lblconsonants = namedLabel(area, QStringLiteral("lblconsonants"), QString(), small);
     for (QLabel* count : {lblTotalletters, lblvowels, lblconsonants}) count->setMinimumWidth(24);
+    nameValue(lblTotalletters, QStringLiteral("Total Letters"));
+    nameValue(lblvowels, QStringLiteral("Vowels"));
+    nameValue(lblconsonants, QStringLiteral("Consonants"));
 
     auto* counts = new QGridLayout;
     counts->setHorizontalSpacing(6);
@@ -254,24 +282,37 @@ QWidget* Mainform::buildQuotationArea() {
     counts->addWidget(lblvowels, 1, 1);
     counts->addWidget(Label11, 2, 0, Qt::AlignRight);
     counts->addWidget(lblconsonants, 2, 1);
+    counts->setColumnStretch(2, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(6);
+    buttons->addWidget(registerPanel);
+    buttons->addWidget(cmdQuote, 0, Qt::AlignVCenter);
+    buttons->addStretch();
 
     auto* side = new QVBoxLayout;
-    side->setSpacing(4);
-    side->addWidget(registerPanel, 0, Qt::AlignHCenter);
-    side->addWidget(cmdQuote, 0, Qt::AlignHCenter);
+    side->setSpacing(6);
+    side->addLayout(buttons);
     side->addLayout(counts);
+    side->addWidget(buildLettersLeftStrip());
     side->addStretch();
 
-    auto* grid = new QGridLayout(area);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(lblEditquote, 0, 0);
-    grid->addWidget(txtQuote, 1, 0);
-    grid->addLayout(side, 0, 1, 2, 1);
-    grid->setColumnStretch(0, 1);
+    auto* quote = new QVBoxLayout;
+    quote->setSpacing(4);
+    quote->addWidget(lblEditquote);
+    quote->addWidget(txtQuote, 1);
+
+    auto* row = new QHBoxLayout(area);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(24);
+    row->addLayout(quote);
+    row->addLayout(side, 1);
     return area;
 }
 
 QWidget* Mainform::buildLettersLeftStrip() {
+    // Two rows of thirteen letters, each letter's count under it; the total
+    // follows Z.
     auto* strip = new QWidget;
     auto* grid = new QGridLayout(strip);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -279,28 +320,34 @@ QWidget* Mainform::buildLettersLeftStrip() {
     grid->setVerticalSpacing(1);
 
     Label7 = namedLabel(strip, QStringLiteral("Label7"), QStringLiteral("Letters Left:"), fontOf("Arial", 7.5));
-    grid->addWidget(Label7, 1, 0, Qt::AlignRight | Qt::AlignVCenter);
-    grid->setColumnMinimumWidth(0, 70);
+    grid->addWidget(Label7, 0, 0, 1, 14);
 
     const QFont head = fontOf("Times New Roman", 9);
     const QFont count = fontOf("Arial", 9);
     for (int i = 0; i < 26; ++i) {
+        const int row = 1 + 2 * (i / 13);
+        const int column = i % 13;
         QLabel* top = namedLabel(strip, QStringLiteral("lblCountTop_%1").arg(i), QString(QChar('A' + i)), head);
         top->setAlignment(Qt::AlignCenter);
         top->setFixedSize(20, 16);
         setBackground(top, kLightBlue);
         lblCountTop[i] = top;
-        grid->addWidget(top, 0, i + 1);
+        grid->addWidget(top, row, column);
     }
     for (int i = 0; i < 27; ++i) {
         QLabel* left = namedLabel(strip, QStringLiteral("lblLettersleft_%1").arg(i), QString(),
                                   i == 26 ? fontOf("Arial", 7.5) : count);
         left->setAlignment(Qt::AlignCenter);
         left->setFixedSize(i == 26 ? 26 : 20, 16);
+        nameValue(left, i == 26 ? QStringLiteral("Letters left in all")
+                                : QStringLiteral("Letters left %1").arg(QChar('A' + i)));
         lblLettersleft[i] = left;
-        grid->addWidget(left, 1, i + 1);
+        if (i < 26)
+            grid->addWidget(left, 2 + 2 * (i / 13), i % 13);
+        else
+            grid->addWidget(left, 4, 13);
     }
-    grid->setColumnStretch(28, 1);
+    grid->setColumnStretch(14, 1);
     return strip;
 }
 
@@ -316,7 +363,7 @@ QWidget* Mainform::buildQuestionArea() {
     lstQuestion->setObjectName(QStringLiteral("lstQuestion"));
     lstQuestion->setFont(fontOf("MS Sans Serif", 8.25));
     lstQuestion->setAccessibleName(QStringLiteral("Question List"));
-    lstQuestion->setMinimumSize(300, 150);
+    lstQuestion->setMinimumSize(300, 110);
     list->mouseDown = [this] { perform([](Editor& e) { e.listMouseDown(); }); };
     list->mouseUp = [this](Qt::MouseButton button) { listMouseUp(button); };
 
@@ -324,11 +371,13 @@ QWidget* Mainform::buildQuestionArea() {
     cmdMoveUp->setObjectName(QStringLiteral("cmdMoveUp"));
     cmdMoveUp->setArrowType(Qt::UpArrow);
     cmdMoveUp->setToolTip(QStringLiteral("Move Up"));
+    cmdMoveUp->setAccessibleName(QStringLiteral("Move Up"));
     cmdMoveUp->setFixedSize(30, 28);
     cmdMoveDown = new QToolButton(area);
     cmdMoveDown->setObjectName(QStringLiteral("cmdMoveDown"));
     cmdMoveDown->setArrowType(Qt::DownArrow);
     cmdMoveDown->setToolTip(QStringLiteral("Move Down"));
+    cmdMoveDown->setAccessibleName(QStringLiteral("Move Down"));
     cmdMoveDown->setFixedSize(30, 28);
     lblMove = namedLabel(area, QStringLiteral("lblMove"), QStringLiteral("Move"), font());
     lblMove->setAlignment(Qt::AlignCenter);
@@ -421,6 +470,7 @@ QWidget* Mainform::buildEncodedArea() {
     lblEncoded->setTextFormat(Qt::PlainText);
     lblEncoded->setMargin(0);
     lblEncoded->setIndent(0);
+    nameValue(lblEncoded, QStringLiteral("Encoded"));
     const QFontMetrics metrics(lblEncoded->font());
     const int cell = metrics.horizontalAdvance(QLatin1Char('M'));
     const int lineHeight = metrics.height() + 2;
@@ -436,6 +486,7 @@ QWidget* Mainform::buildEncodedArea() {
         // Centred under character k + 1 of the answer, at 1 + 2k cells.
         const int centre = cell * (1 + 2 * k) + cell / 2;
         label->setGeometry(centre - cell + 1, lineHeight, 2 * cell - 2, numberHeight);
+        nameValue(label, QStringLiteral("Letter number %1").arg(k + 1));
         lblUnderCrostic[k] = label;
     }
     encodedPanel_->setFixedSize(lineWidth, lineHeight + numberHeight);
@@ -468,6 +519,7 @@ QWidget* Mainform::buildCrosticArea() {
         QLabel* label = namedLabel(area, QStringLiteral("lblCrostic_%1").arg(i), QString(), letter);
         label->setAlignment(Qt::AlignCenter);
         label->setFixedSize(14, 24);
+        nameValue(label, QStringLiteral("Crostic letter %1").arg(i + 1));
         setBackground(label, Qt::white);
         label->installEventFilter(this);
         lblCrostic[i] = label;
@@ -478,6 +530,8 @@ QWidget* Mainform::buildCrosticArea() {
     optCrosticOn->setObjectName(QStringLiteral("optCrosticOn"));
     optCrosticOff = new QRadioButton(QStringLiteral("Off"), area);
     optCrosticOff->setObjectName(QStringLiteral("optCrosticOff"));
+    optCrosticOn->setAccessibleName(QStringLiteral("Crostic On"));
+    optCrosticOff->setAccessibleName(QStringLiteral("Crostic Off"));
     optCrosticOff->setChecked(true);
     cmdCrostic = namedButton(area, "cmdCrostic", QStringLiteral("Setup"), font());
 
@@ -529,14 +583,25 @@ void Mainform::buildControls() {
         return line;
     };
 
-    column->addWidget(buildQuotationArea());
-    column->addWidget(buildLettersLeftStrip());
+    QWidget* quotationArea = buildQuotationArea();
+    column->addWidget(quotationArea);
     column->addWidget(separator());
     column->addWidget(buildQuestionArea(), 1);
     column->addWidget(buildEncodedArea());
     column->addWidget(separator());
     column->addWidget(buildCrosticArea());
     setCentralWidget(central);
+
+    // The grid window opens over the quotation box, as tall as the longest
+    // quotation's grid needs; the question area starts below it. Both
+    // windows have the same title bar, so only the menu bar counts here.
+    int tallestGrid = 0;
+    for (int length = 1; length <= kMaxQuote; ++length) {
+        const GridGeometry g = computeGridGeometry(length);
+        tallestGrid = std::max(tallestGrid, g.rows * g.cellSize + 400);
+    }
+    const int gridBottom = twipsToPixels(kGridPlaceDown + tallestGrid) + 8;
+    quotationArea->setMinimumHeight(gridBottom - menuBar()->sizeHint().height() - column->contentsMargins().top());
 
     for (QWidget* box : {static_cast<QWidget*>(txtQuote), static_cast<QWidget*>(txtQuestion),
                          static_cast<QWidget*>(txtAnswer), static_cast<QWidget*>(lstQuestion)})
@@ -566,6 +631,7 @@ void Mainform::buildMenus() {
     auto menu = [bar](const char* name, const QString& title) {
         QMenu* m = bar->addMenu(title);
         m->setObjectName(QLatin1String(name));
+        m->setAccessibleName(QString(title).remove(QLatin1Char('&')));
         return m;
     };
 
@@ -597,7 +663,7 @@ void Mainform::buildMenus() {
     mnuSelectAll = item(mnuEdit, "mnuSelectAll", QStringLiteral("Select All"));
     // The edit commands work on the text box that has the focus in any
     // window of the program.
-    for (QAction* a : {mnuCut, mnuCopy, mnuPaste}) a->setShortcutContext(Qt::ApplicationShortcut);
+    for (QAction* a : {mnuUndo, mnuCut, mnuCopy, mnuPaste}) a->setShortcutContext(Qt::ApplicationShortcut);
 
     mnuQbrx = menu("mnuQbrx", QStringLiteral("&Qbrx"));
     mnuHeader = item(mnuQbrx, "mnuHeader", QStringLiteral("Header"), QKeySequence(Qt::CTRL | Qt::Key_H));
@@ -621,6 +687,7 @@ void Mainform::buildMenus() {
     // Not on the menu bar: the question list's right-click menu.
     Popmenu = new QMenu(QStringLiteral("Edit Question List"), this);
     Popmenu->setObjectName(QStringLiteral("Popmenu"));
+    Popmenu->setAccessibleName(Popmenu->title());
     Qdelete = Popmenu->addAction(QStringLiteral("Delete"));
     Qdelete->setObjectName(QStringLiteral("Qdelete"));
 }
@@ -663,7 +730,10 @@ void Mainform::connectControls() {
             if (this->*slot) (this->*slot)();
         });
     };
-    connect(mnuPrintSetup, &QAction::triggered, this, [this] { printSetupCommand(editor_.prompter()); });
+    connect(mnuPrintSetup, &QAction::triggered, this, [this] {
+        printer();
+        printSetupCommand(editor_.prompter());
+    });
     connect(mnuPrintPreview, &QAction::triggered, this,
             [this] { showPrintPreview(printer(), editor_.doc, editor_.view.crosticOn, this); });
     connect(mnuPrint, &QAction::triggered, this, [this] { print(false); });
@@ -675,6 +745,7 @@ void Mainform::connectControls() {
     });
 
     // Edit menu: on the focused text box of any window of the program.
+    connect(mnuUndo, &QAction::triggered, this, [] { editUndo(QApplication::focusWidget()); });
     connect(mnuCut, &QAction::triggered, this, [] { editCut(QApplication::focusWidget()); });
     connect(mnuCopy, &QAction::triggered, this, [] { editCopy(QApplication::focusWidget()); });
     connect(mnuPaste, &QAction::triggered, this, [] { editPaste(QApplication::focusWidget()); });
@@ -846,6 +917,9 @@ void Mainform::applyEnabling() {
     const bool files = editor_.view.fileMenusEnabled;
     for (QAction* a : {mnuNew, mnuClose, mnuSave, mnuSaveAs, mnuRevert, mnuPrintPreview, mnuPrint, mnuPrintkey, mnuExport})
         if (a->isEnabled() != files) a->setEnabled(files);
+    // Setup and Move work on a registered quotation, as their buttons do.
+    for (QAction* a : {mnuCrosticSetup, mnuMoveUp, mnuMoveDown})
+        if (a->isEnabled() != on) a->setEnabled(on);
 }
 
 // ------------------------------------------------------------------ events
@@ -1061,6 +1135,14 @@ void Mainform::openSuggestAnswers() {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();
     dialog->startSearch();
+}
+
+QPrinter& Mainform::printer() {
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        preparePrinter(*printer_);
+    }
+    return *printer_;
 }
 
 void Mainform::print(bool keyMode) {

@@ -64,9 +64,11 @@ public:
     // Register button and the menus usable.
     void startUp();
 
-    // The printer that Print, Print Key and the printer dialogs share, and
-    // the page size the print layout uses (read once at start-up).
-    QPrinter& printer() { return *printer_; }
+    // The printer that Print, Print Key, the print preview and the printer
+    // dialogs share. Asking the print system takes a good part of a second,
+    // so the printer is set up on its first use, not at start-up.
+    QPrinter& printer();
+    bool printerSetUp() const { return printer_ != nullptr; }
     void setPageValues(const PageValues& page) { page_ = page; }
     const PageValues& pageValues() const { return page_; }
 

@@ -126,13 +126,18 @@ std::optional<std::string> QtPrompter::fileDialog(const FileRequest& request, bo
     return chosen.toStdString();
 }
 
+QPrinter* QtPrompter::printer() {
+    QPrinter* given = printerSource_ ? printerSource_() : nullptr;
+    return given ? given : &fallbackPrinter();
+}
+
 bool QtPrompter::printDialog() {
-    QPrintDialog dialog(printer_ ? printer_ : &fallbackPrinter(), parent_);
+    QPrintDialog dialog(printer(), parent_);
     return dialog.exec() == QDialog::Accepted;
 }
 
 void QtPrompter::printSetupDialog() {
-    QPageSetupDialog dialog(printer_ ? printer_ : &fallbackPrinter(), parent_);
+    QPageSetupDialog dialog(printer(), parent_);
     dialog.exec();
 }
 

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <string>
 
 #include "prompter.h"
@@ -28,9 +29,13 @@ public:
     explicit QtPrompter(QWidget* parent = nullptr) : parent_(parent) {}
 
     // The window the dialogs belong to, and the printer that the print and
-    // print setup dialogs change.
+    // print setup dialogs change: given, or fetched when a dialog first
+    // needs it (the program sets its printer up on first use).
     void setParentWindow(QWidget* parent) { parent_ = parent; }
-    void setPrinter(QPrinter* printer) { printer_ = printer; }
+    void setPrinter(QPrinter* printer) {
+        printerSource_ = [printer] { return printer; };
+    }
+    void setPrinterSource(std::function<QPrinter*()> source) { printerSource_ = std::move(source); }
 
     Reply message(const MessageRequest& request) override;
     std::optional<std::string> input(const std::string& prompt, const std::string& title,
@@ -43,8 +48,9 @@ public:
 
 private:
     std::optional<std::string> fileDialog(const FileRequest& request, bool save);
+    QPrinter* printer();
     QWidget* parent_;
-    QPrinter* printer_ = nullptr;
+    std::function<QPrinter*()> printerSource_;
 };
 
 }  // namespace qbrx

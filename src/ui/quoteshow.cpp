@@ -13,9 +13,6 @@ namespace qbrx {
 
 namespace {
 
-constexpr int kPlaceRight = 200;   // twips right of the main window's left edge
-constexpr int kPlaceDown = 1010;   // twips below its top edge
-
 QColor colorOf(const Rgb& c) { return QColor(c.r, c.g, c.b); }
 
 // A font of `points` on the twip scale of the picture: one point is 20
@@ -58,7 +55,7 @@ void Quoteshow::setPicture(const GridPicture& picture) {
 
 void Quoteshow::placeBeside(const QWidget* mainWindow) {
     const QRect frame = mainWindow->frameGeometry();
-    move(frame.left() + twipsToPixels(kPlaceRight), frame.top() + twipsToPixels(kPlaceDown));
+    move(frame.left() + twipsToPixels(kGridPlaceRight), frame.top() + twipsToPixels(kGridPlaceDown));
 }
 
 void Quoteshow::placeGridText(QPainter& painter, int x, int y, const QString& text) {

@@ -49,6 +49,10 @@ private:
 
 // 15 twips make one pixel on the screen.
 constexpr int kTwipsPerPixel = 15;
+// Where the grid window opens: twips right of the main window's left edge
+// and below its top edge.
+constexpr int kGridPlaceRight = 200;
+constexpr int kGridPlaceDown = 1010;
 inline int twipsToPixels(int twips) { return (twips + (twips >= 0 ? 7 : -7)) / kTwipsPerPixel; }
 
 }  // namespace qbrx

@@ -5,7 +5,6 @@
 #include "helptopics.h"
 #include "mainform.h"
 #include "preferences.h"
-#include "printing.h"
 
 namespace qbrx {
 
@@ -30,7 +29,9 @@ bool startProgram(Mainform& form, Dictionary& dictionary, Prompter& prompter,
     hideSplash();
 
     form.startUp();
-    form.setPageValues(defaultPrinterPageValues());
+    // The printer's page size is read when the printer is first used
+    // (Mainform::printer); the print system is not asked before the window
+    // shows.
     MakeHelp();
     return true;
 }
