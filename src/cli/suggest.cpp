@@ -15,8 +15,10 @@ namespace qbrx {
 
 namespace {
 
-// The search gives up when it has found nothing for this long.
+// The search gives up when it has found nothing for this long; without an
+// exact set after the first part of it, sets with gaps are looked for.
 constexpr std::chrono::seconds kSearchTime{30};
+constexpr std::chrono::seconds kExactTime{10};
 
 }  // namespace
 
@@ -45,9 +47,10 @@ bool suggestFills(Editor& editor, const CommandLine& cl, std::ostream& out, std:
         std::chrono::steady_clock::now().time_since_epoch().count());
     AnswerFiller filler(lexicon, fillRequest(plan, seed));
     const std::size_t wanted = static_cast<std::size_t>(std::max(cl.suggest, 1));
-    const auto deadline = std::chrono::steady_clock::now() + kSearchTime;
-    while (filler.fills().size() < wanted && std::chrono::steady_clock::now() < deadline && filler.run(2000)) {
-    }
+    const auto start = std::chrono::steady_clock::now();
+    while (filler.fills().size() < wanted && std::chrono::steady_clock::now() < start + kSearchTime &&
+           filler.run(2000))
+        if (filler.fills().empty() && std::chrono::steady_clock::now() > start + kExactTime) filler.lookForGapsNow();
     const std::vector<Fill>& fills = filler.fills();
     if (fills.empty()) {
         err << cl.program << ": no set of " << plan.targets.size() << " answers fits the " << filler.lettersLeft()

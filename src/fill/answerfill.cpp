@@ -344,7 +344,7 @@ void AnswerFiller::startRestart() {
         if (finished_) return;
     }
     const long budget = gapAllowance_ == 0 ? request_.exactBudget : request_.exactBudget / (2 * kGapChoices);
-    if (!phaseFound_ && phaseNodes_ >= budget) {
+    if (!phaseFound_ && (phaseNodes_ >= budget || (gapAllowance_ == 0 && gapsWanted_))) {
         nextPhase(false);
         if (finished_) return;
     }

@@ -96,6 +96,10 @@ public:
     // over (every fill found, stopped, or nothing can fit).
     bool run(long steps);
     void stop() { finished_ = true; }
+    // Asks for fills with gaps as soon as the current restart ends, when no
+    // exact fill has been found by then (a window that has waited long
+    // enough).
+    void lookForGapsNow() { gapsWanted_ = true; }
     bool finished() const { return finished_; }
 
     // Every fill found so far, in the order found.
@@ -161,6 +165,7 @@ private:
     int exactFound_ = 0;
     bool exactExhausted_ = false;
     bool phaseFound_ = false;
+    bool gapsWanted_ = false;
 };
 
 }  // namespace qbrx

@@ -24,6 +24,8 @@ constexpr qint64 kSliceMs = 40;
 constexpr long kStepsPerCheck = 100;
 // The list stops growing here; the search stops with it.
 constexpr int kMostFills = 200;
+// Without an exact set by then, sets with gaps are looked for.
+constexpr qint64 kExactWaitMs = 10000;
 
 QString screenText(const std::string& cp1252) { return QString::fromStdString(cp1252ToUtf8(cp1252)); }
 
@@ -123,6 +125,7 @@ void frmSuggest::startSearch() {
     const auto seed = static_cast<std::uint64_t>(form_.editor().random().next() * 9007199254740992.0);
     filler_ = std::make_unique<AnswerFiller>(*lexicon_, fillRequest(plan_, seed));
     if (!filler_->finished()) timer_->start();
+    searchClock_.start();
     showStatus();
 }
 
@@ -141,6 +144,7 @@ bool frmSuggest::searchSome(long steps) {
 }
 
 void frmSuggest::timerTick() {
+    if (filler_ && filler_->fills().empty() && searchClock_.elapsed() > kExactWaitMs) filler_->lookForGapsNow();
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < kSliceMs)

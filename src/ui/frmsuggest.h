@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
 
 #include <memory>
 
@@ -61,6 +62,7 @@ private:
     FillPlan plan_;
     std::unique_ptr<AnswerFiller> filler_;
     QTimer* timer_;
+    QElapsedTimer searchClock_;
     bool stopped_ = false;
 };
 
