@@ -6,15 +6,39 @@
 
 #include <algorithm>
 #include <cmath>
+#include <fstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "liberation_metrics.h"
 #include "pagelayout.h"
 #include "text.h"
 
 namespace qbrx {
 namespace {
+
+// Liberation Sans and Serif, each regular, bold, italic, bold italic, as
+// tools/make_metrics.py writes them.
+struct Face {
+    int unitsPerEm = 0, ascent = 0, descent = 0, lineGap = 0;
+    int widths[256] = {};
+};
+const std::vector<Face>& faces() {
+    static const std::vector<Face> all = [] {
+        std::vector<Face> out(8);
+        std::ifstream in(QBRX_METRICS);
+        std::string line;
+        for (Face& f : out) {
+            while (in.peek() == '#') std::getline(in, line);
+            in >> line >> f.unitsPerEm >> f.ascent >> f.descent >> f.lineGap;
+            for (int& w : f.widths) in >> w;
+            in >> std::ws;
+        }
+        if (!in) throw std::runtime_error("cannot read " QBRX_METRICS);
+        return out;
+    }();
+    return all;
+}
 
 struct Drawn {
     int page;
@@ -75,9 +99,7 @@ public:
     void endDoc() override {}
 
 private:
-    const liberation::Face& face() const {
-        return (serif_ ? liberation::kSerif : liberation::kSans)[(bold_ ? 1 : 0) + (italic_ ? 2 : 0)];
-    }
+    const Face& face() const { return faces()[(serif_ ? 4u : 0u) + (bold_ ? 1u : 0u) + (italic_ ? 2u : 0u)]; }
     // Twips per font unit. The printer (1200 dots an inch) sets the font in
     // whole dots; rounding up keeps widths from coming out narrower.
     double em() const { return std::ceil(size_ * 1200 / 72) * 72 / 1200 * 20 / face().unitsPerEm; }
