@@ -82,7 +82,8 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), form->txtQuote);
         QCOMPARE(form->txtQuote->textCursor().selectedText(), kPrompt);
         QCOMPARE(rows(form->lstQuestion), QStringList{QStringLiteral(" A. ")});
-        QVERIFY(form->cmdRegister->isEnabled() && form->mnuOpen->isEnabled());
+        QVERIFY(form->cmdRegister->isEnabled());
+        QVERIFY(form->mnuOpen->isEnabled());
         for (QWidget* w : std::initializer_list<QWidget*>{form->txtQuestion, form->txtAnswer, form->cmdAccept,
                                                           form->cmdQuote, form->lstQuestion, form->cmdMoveUp,
                                                           form->optCrosticOn, form->cmdGaps})
@@ -94,7 +95,8 @@ private slots:
         form->txtQuote->moveCursor(QTextCursor::Start);
         for (QKeyCombination key : {QKeyCombination(Qt::Key_F7), Qt::CTRL | Qt::Key_K, Qt::CTRL | Qt::Key_A})
             QTest::keyClick(form->txtQuote, key.key(), key.keyboardModifiers());
-        QVERIFY(!form->gridWindow()->isVisible() && !form->txtQuote->textCursor().hasSelection());
+        QVERIFY(!form->gridWindow()->isVisible());
+        QVERIFY(!form->txtQuote->textCursor().hasSelection());
         QCOMPARE(form->txtQuote->toPlainText(), kPrompt);
     }
 
@@ -136,7 +138,8 @@ private slots:
         fill(1);
         QCOMPARE(rows(form->lstQuestion), (QStringList{QStringLiteral(" A. First"), QStringLiteral(" B. ")}));
         QCOMPARE(form->lstQuestion->currentRow(), 1);
-        QVERIFY(form->txtQuestion->text().isEmpty() && form->txtAnswer->text().isEmpty());
+        QVERIFY(form->txtQuestion->text().isEmpty());
+        QVERIFY(form->txtAnswer->text().isEmpty());
         QCOMPARE(QApplication::focusWidget(), form->txtQuestion);
         QCOMPARE(form->lblCrostic[0]->text(), QStringLiteral("l"));
         QCOMPARE(form->lblLettersleft[26]->text(), QStringLiteral("6"));
@@ -237,8 +240,10 @@ private slots:
         QCOMPARE(prompter->texts().size(), size_t(3));
         QCOMPARE(form->txtQuote->textCursor().selectedText(), kPrompt);
         QCOMPARE(QApplication::focusWidget(), form->txtQuote);
-        QVERIFY(!form->gridWindow()->isVisible() && !form->txtQuestion->isEnabled());
-        QVERIFY(form->lblCrostic[0]->text().isEmpty() && form->lblEncoded->text().isEmpty());
+        QVERIFY(!form->gridWindow()->isVisible());
+        QVERIFY(!form->txtQuestion->isEnabled());
+        QVERIFY(form->lblCrostic[0]->text().isEmpty());
+        QVERIFY(form->lblEncoded->text().isEmpty());
         QCOMPARE(form->lstQuestion->count(), 0);
     }
 
@@ -346,7 +351,8 @@ private slots:
         QCOMPARE(form->editor().doc.questionCount, 1);
         QCOMPARE(form->editor().doc.question[1], std::string("Question for [less]"));
         QCOMPARE(opened, 1);
-        QVERIFY(form->tag.empty() && form->cmdDictionaryTag.empty());
+        QVERIFY(form->tag.empty());
+        QVERIFY(form->cmdDictionaryTag.empty());
 
         // No marker lingers: a later Add & Edit only hands the word over.
         host.setAnswerBoxText("more");
