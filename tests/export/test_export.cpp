@@ -12,9 +12,8 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "editor.h"
+#include "../core/editorfixture.h"
 #include "export.h"
-#include "scriptedprompter.h"
 #include "text.h"
 #ifdef QBRX_EXAMPLES_DIR
 #include "commandline.h"
@@ -180,22 +179,12 @@ void expectMatchesDocument(const ReadBack& r, const Document& doc, std::size_t l
         }
 }
 
-class ExportTest : public ::testing::Test {
+class ExportTest : public EditorTest {
 protected:
-    ScriptedPrompter prompter;
-    ScriptedRandom leftmost{{0.0}};
-    Editor ed{prompter, leftmost};
-
     // Registers the quotation, accepts the answers and reads both files back.
     std::vector<ReadBack> build(const std::string& quote, const std::vector<std::pair<std::string, std::string>>& clues) {
-        ed.startUp();
-        ed.view.quoteBox = quote;
-        ed.registerButton();
-        for (const auto& [question, answer] : clues) {
-            ed.view.questionBox = question;
-            ed.view.answerBox = answer;
-            ed.acceptButton();
-        }
+        registerQuote(quote);
+        for (const auto& [question, answer] : clues) accept(question, answer);
         return readBoth();
     }
     std::vector<ReadBack> readBoth() { return {readIpuz(formatIpuz(ed.doc)), readJpz(formatJpz(ed.doc))}; }

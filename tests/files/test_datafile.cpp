@@ -90,8 +90,7 @@ TEST_F(DataFileTest, PairsTakeFileOrderAndTextsAreCutToTheDocumentsBounds) {
     EXPECT_EQ(ed.doc.quotation, std::string(255, 'x'));
 
     // A quotation over 253 characters is written cut to 253.
-    ed.view.quoteBox = std::string(200, 'a') + " " + std::string(54, 'b');
-    ed.registerButton();
+    registerQuote(std::string(200, 'a') + " " + std::string(54, 'b'));
     ASSERT_TRUE(writeDataFile(ed.doc, path("long.dat")).ok);
     readDataFile(ed, path("long.dat"));
     EXPECT_EQ(ed.doc.quotation, std::string(200, 'a') + " " + std::string(52, 'b'));

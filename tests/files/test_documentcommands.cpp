@@ -10,8 +10,7 @@ protected:
 
     // A registered document with one pair, changed since start-up.
     void makeDocument() {
-        ed.view.quoteBox = "Less is more.";
-        ed.registerButton();
+        registerQuote("Less is more.");
         accept("Opposite of more", "less");
     }
     // Writes a puzzle file with one pair and opens it; returns its path.
