@@ -111,8 +111,10 @@ TEST_F(Page, GridBandsGiveRowsColumnsLeadingBlanksAndPrintedCell) {
         setQuote(std::string(static_cast<std::size_t>(b.length), 'A'));
         ASSERT_TRUE(print());
         const GridGeometry& g = printer->geometry;
-        EXPECT_EQ(Xs({1. * g.rows, 1. * g.columns, 1. * g.leadingBlanks, 1. * g.cellSize}),
-                  Xs({1. * b.rows, 1. * b.columns, 1. * b.leading, 1. * b.cell}));
+        EXPECT_EQ(g.rows, b.rows);
+        EXPECT_EQ(g.columns, b.columns);
+        EXPECT_EQ(g.leadingBlanks, b.leading);
+        EXPECT_EQ(g.cellSize, b.cell);
         EXPECT_EQ(printer->questionSize, b.questionSize);
         // Cells in drawing order: leading blanks and the cells past the end
         // are black, the letters outlined.
@@ -266,8 +268,10 @@ TEST_F(Page, QuestionShrinkStepsAndExtraSpacing) {
         SCOPED_TRACE(s.available);
         setAvailable(s.available);
         ASSERT_TRUE(print());
-        EXPECT_EQ(Xs({1. * printer->gapA, 1. * printer->gapB, 1. * printer->questionSize, 1. * printer->extraSpacing}),
-                  Xs({1. * s.gapA, 1. * s.gapB, 1. * s.size, 1. * s.e}));
+        EXPECT_EQ(printer->gapA, s.gapA);
+        EXPECT_EQ(printer->gapB, s.gapB);
+        EXPECT_EQ(printer->questionSize, s.size);
+        EXPECT_EQ(printer->extraSpacing, s.e);
         EXPECT_EQ(labelY(1), 1394 + s.gapA - 300);
         EXPECT_EQ(labelY(2) - labelY(1), 20 * s.size + s.gapA + s.gapB + 50 + s.e);
         EXPECT_EQ(surface.texts("Q").at(0).size, s.size);
