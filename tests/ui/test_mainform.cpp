@@ -238,6 +238,7 @@ private slots:
         prompter->replies = {Reply::No, Reply::No};
         form->mnuNew->trigger();
         QCOMPARE(prompter->texts().size(), size_t(3));
+        QCOMPARE(prompter->texts()[1], std::string("Save changes to  before creating a new document?"));  // no name yet
         QCOMPARE(form->txtQuote->textCursor().selectedText(), kPrompt);
         QCOMPARE(QApplication::focusWidget(), form->txtQuote);
         QVERIFY(!form->gridWindow()->isVisible());
