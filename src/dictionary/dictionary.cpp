@@ -147,6 +147,8 @@ void Dictionary::takeWordList(std::string&& contents) {
         }
     }
     chars_.resize(used);
+    // The separators and the count are gone: hand their room back.
+    chars_.shrink_to_fit();
 }
 
 }  // namespace qbrx

@@ -1,6 +1,18 @@
 #include "itemreader.h"
 
+#include <array>
+
 namespace qbrx {
+
+namespace {
+
+constexpr std::array<bool, 256> kSeparators = [] {
+    std::array<bool, 256> is{};
+    is[','] = is['\r'] = is['\n'] = true;
+    return is;
+}();
+
+}  // namespace
 
 void ItemReader::skipSeparator() {
     if (pos_ >= text_.size()) return;
@@ -14,12 +26,17 @@ void ItemReader::skipSeparator() {
 }
 
 bool ItemReader::next(std::string_view& item) {
+    // The word list is read this way at start-up, some ninety thousand
+    // items: the scan works on locals and looks separators up in a table.
+    const char* const data = text_.data();
     const std::size_t n = text_.size();
-    while (pos_ < n && isBlank(text_[pos_])) ++pos_;
-    if (pos_ >= n) return false;
+    std::size_t p = pos_;
+    while (p < n && isBlank(data[p])) ++p;
+    pos_ = p;
+    if (p >= n) return false;
 
-    if (text_[pos_] == '"') {
-        const std::size_t start = pos_ + 1;
+    if (data[p] == '"') {
+        const std::size_t start = p + 1;
         std::size_t end = text_.find('"', start);
         if (end == std::string_view::npos) end = n;
         item = text_.substr(start, end - start);
@@ -29,12 +46,16 @@ bool ItemReader::next(std::string_view& item) {
         return true;
     }
 
-    const std::size_t start = pos_;
-    while (pos_ < n && !isSeparator(text_[pos_])) ++pos_;
-    std::size_t end = pos_;
-    while (end > start && isBlank(text_[end - 1])) --end;
-    item = text_.substr(start, end - start);
-    skipSeparator();
+    const std::size_t start = p;
+    while (p < n && !kSeparators[static_cast<unsigned char>(data[p])]) ++p;
+    std::size_t end = p;
+    while (end > start && isBlank(data[end - 1])) --end;
+    item = std::string_view(data + start, end - start);
+    if (p < n) {
+        if (data[p] == '\r' && p + 1 < n && data[p + 1] == '\n') ++p;
+        ++p;
+    }
+    pos_ = p;
     return true;
 }
 

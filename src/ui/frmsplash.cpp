@@ -38,9 +38,6 @@ constexpr double kRockDegrees = 8.0;   // largest tilt either way
 LogoPicture::LogoPicture(QWidget* parent)
     : QWidget(parent)
 {
-    static const bool loaded = (initLogoResource(), true);
-    (void)loaded;
-    renderer_ = new QSvgRenderer(QStringLiteral(":/qbrx/logo.svg"), this);
     timer_ = new QTimer(this);
     timer_->setInterval(kRockInterval);
     connect(timer_, &QTimer::timeout, this, &LogoPicture::step);
@@ -52,9 +49,19 @@ QSize LogoPicture::sizeHint() const
     return {96, 96};
 }
 
+QSvgRenderer& LogoPicture::renderer() const
+{
+    if (!renderer_) {
+        static const bool loaded = (initLogoResource(), true);
+        (void)loaded;
+        renderer_ = new QSvgRenderer(QStringLiteral(":/qbrx/logo.svg"), const_cast<LogoPicture*>(this));
+    }
+    return *renderer_;
+}
+
 bool LogoPicture::hasPicture() const
 {
-    return renderer_->isValid();
+    return renderer().isValid();
 }
 
 void LogoPicture::setRocking(bool on)
@@ -97,7 +104,7 @@ void LogoPicture::paintEvent(QPaintEvent*)
     const double side = std::min(width(), height()) * (rocking_ ? 0.86 : 1.0);
     painter.translate(width() / 2.0, height() / 2.0);
     painter.rotate(angle_);
-    renderer_->render(&painter, QRectF(-side / 2, -side / 2, side, side));
+    renderer().render(&painter, QRectF(-side / 2, -side / 2, side, side));
 }
 
 frmSplash::frmSplash(QWidget* parent)

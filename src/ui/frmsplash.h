@@ -30,7 +30,10 @@ protected:
 
 private:
     void step();
-    QSvgRenderer* renderer_;
+    // The logo is read when it is first needed: the splash and the grid
+    // window are built before the main window shows, but paint later.
+    QSvgRenderer& renderer() const;
+    mutable QSvgRenderer* renderer_ = nullptr;
     QTimer* timer_;
     bool rocking_ = false;
     int phase_ = 0;
