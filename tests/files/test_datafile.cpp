@@ -61,18 +61,6 @@ TEST_F(DataFileTest, MismatchedPairNumbersStopWithoutRebuild) {
     EXPECT_EQ(ed.view.quoteBox, "");
 }
 
-TEST_F(DataFileTest, OptionsNeedTheValueOneAndStayOnAcrossReads) {
-    read("Q\r\n\r\n\r\n\r\nTrue\r\n 1\r\n1\r\n -3 \r\n");  // a negative count reads no pairs, silently
-    EXPECT_FALSE(ed.doc.header.nameLine);
-    EXPECT_EQ(prompter.beeps, 0);
-    EXPECT_EQ(ed.doc.questionCount, 0);
-    EXPECT_TRUE(ed.doc.header.periodDateLine);
-    read("Q\r\n\r\n\r\n\r\n1\r\n0\r\n0\r\n 0 \r\n");
-    EXPECT_TRUE(ed.doc.header.nameLine);
-    EXPECT_TRUE(ed.doc.header.periodDateLine);
-    EXPECT_TRUE(ed.doc.header.miniInstructions);
-}
-
 TEST_F(DataFileTest, PairsTakeFileOrderAndTextsAreCutToTheDocumentsBounds) {
     EXPECT_EQ(read(dataFile("Sea and sky", " 2 ", {" 5Q. first", " 5A. sea", " 2Q. second", " 2A. sky"})),
               ReadStatus::Ok);
@@ -98,20 +86,11 @@ TEST_F(DataFileTest, PairsTakeFileOrderAndTextsAreCutToTheDocumentsBounds) {
     EXPECT_EQ(ed.doc.quotation, std::string(200, 'a') + " " + std::string(52, 'b'));
 }
 
-TEST_F(DataFileTest, LineFeedOnlyAndMissingFiles) {
+TEST_F(DataFileTest, LineFeedOnlyFileReads) {
     std::string lineFeeds = example;
     std::erase(lineFeeds, '\r');
     EXPECT_EQ(read(lineFeeds), ReadStatus::Ok);
     EXPECT_EQ(formatDataFile(ed.doc), example);
-
-    EXPECT_EQ(readDataFile(ed, path("gone.dat")), ReadStatus::NotFound);
-    EXPECT_EQ(prompter.beeps, 0);
-    EXPECT_EQ(ed.doc.letterPool, "LESS IS MORE.");  // kept quotation
-}
-
-TEST(PreferenceItem, FirstItemRules) {
-    EXPECT_EQ(firstItem("   /data/dict,second\r\n"), "/data/dict");
-    EXPECT_EQ(firstItem("  \"/my, dict/\" trailing\r\n"), "/my, dict/");
 }
 
 class PreferencesTest : public FilesTest {
