@@ -70,7 +70,6 @@ TEST_F(CommandsTest, OpenAsksToSaveAndSaveAsComesFirstWithoutAFile) {
     prompter.files.push_back(path("mine.dat"));
     const std::string other = openPuzzle("other.dat", "Other quote");
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Do you want to save your file first?"});
-    EXPECT_EQ(prompter.messages[0].title, "");
     EXPECT_EQ(readBytes(path("mine.dat")).substr(0, 15), "Less is more.\r\n");
     // The open dialog comes second and starts at the name just saved.
     ASSERT_EQ(prompter.openRequests.size(), 1u);
@@ -88,17 +87,6 @@ TEST_F(CommandsTest, OpeningAMissingNameReportsItAndRestoresTheDialogName) {
     EXPECT_EQ(commands.dataFileName, first);
 }
 
-TEST_F(CommandsTest, RevertRereadsTheFileWithoutADialog) {
-    openPuzzle("r.dat", "Revert me");
-    accept("Added", "word");
-    prompter.replies = {Reply::Yes};
-    commands.revert();
-    EXPECT_EQ(prompter.openRequests.size(), 1u);
-    EXPECT_EQ(ed.doc.questionCount, 1);
-    commands.openDoc();  // a later Open shows its dialog again
-    EXPECT_EQ(prompter.openRequests.size(), 2u);
-}
-
 TEST_F(CommandsTest, SaveWritesToTheOpenedFileAfterSaveAs) {
     const std::string opened = openPuzzle("opened.dat", "Opened quote");
     accept("Second", "answer");
@@ -112,27 +100,13 @@ TEST_F(CommandsTest, SaveWritesToTheOpenedFileAfterSaveAs) {
     EXPECT_EQ(readBytes(path("copy.dat")).find(" 3A. again"), std::string::npos);
 }
 
-TEST_F(CommandsTest, FailedSaveNamesTheFileAndKeepsTheDocument) {
-    makeDocument();
-    fs::create_directory(dir / "busy.dat");  // the target is a folder
-    writeBytes(dir / "busy.dat" / "inside", "old");
-    commands.dataFileName = path("busy.dat");
-    EXPECT_FALSE(commands.save());
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text.rfind("Could not save " + path("busy.dat") + ":\r", 0), 0u);
-    EXPECT_EQ(readBytes(dir / "busy.dat" / "inside"), "old");
-    EXPECT_EQ(entries(), 1);  // no temporary file left
-}
-
-class SaveTest : public FilesTest {
+class SaveTest : public CommandsTest {
 protected:
-    DocumentCommands commands{ed};
     fs::path mounted;
 
     void SetUp() override {
-        FilesTest::SetUp();
-        registerQuote("Less is more.");
-        accept("Opposite of more", "less");
+        CommandsTest::SetUp();
+        makeDocument();
     }
     void TearDown() override {
         if (!mounted.empty()) ::umount2(mounted.c_str(), MNT_DETACH);
@@ -152,6 +126,17 @@ protected:
         return true;
     }
 };
+
+TEST_F(SaveTest, FailedSaveNamesTheFileAndKeepsTheDocument) {
+    fs::create_directory(dir / "busy.dat");  // the target is a folder
+    writeBytes(dir / "busy.dat" / "inside", "old");
+    commands.dataFileName = path("busy.dat");
+    EXPECT_FALSE(commands.save());
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].text.rfind("Could not save " + path("busy.dat") + ":\r", 0), 0u);
+    EXPECT_EQ(readBytes(dir / "busy.dat" / "inside"), "old");
+    EXPECT_EQ(entries(), 1);  // no temporary file left
+}
 
 TEST_F(SaveTest, ReadOnlyFileIsRefusedAndStopsNewOpenAndQuit) {
     const std::string file = oldFile("walden.dat", fs::perms(0444));
@@ -233,14 +218,6 @@ TEST_F(SaveTest, SavingClearsTheChangedMarkShownInTheTitle) {
     commands.newDocument();  // right after a save: no offer to save, and a reset
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{kPreserveQuestion});
     EXPECT_EQ(ed.doc.questionCount, 0);
-}
-
-TEST_F(SaveTest, QuitStaysWhenTheSaveAsDialogIsCancelled) {
-    prompter.replies = {Reply::Yes, Reply::No};  // Yes, then the Save As dialog is cancelled
-    commands.quit();
-    EXPECT_FALSE(commands.quitRequested);
-    commands.quit();
-    EXPECT_TRUE(commands.quitRequested);
 }
 
 TEST_F(SaveTest, SaveAsksBeforeReplacingAFileThatWasReadDamaged) {
