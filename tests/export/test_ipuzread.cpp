@@ -49,8 +49,7 @@ TEST_F(IpuzOpenTest, SavedFileReopensWithTheSameNumbersAndTexts) {
     build("\"Less\" is more & <caf\xe9>, Mies said.",
           {{"Fewer <than> & so", "Less"}, {"Spot", "seeS"}, {"Zebra's kin, twice", "Mies-Mies"}});
     ed.doc.header.title = "Week <3> & co";
-    ed.doc.header.titleGiven = true;
-    ed.doc.header.nameLine = true;
+    ed.doc.header.titleGiven = ed.doc.header.nameLine = true;
     ed.doc.crostic = "LS~M";
     ASSERT_TRUE(ed.hasGap(3));  // no E left for Mies-Mies
     DocumentCommands commands(ed);
@@ -88,20 +87,6 @@ TEST_F(IpuzOpenTest, SavedFileReopensWithTheSameNumbersAndTexts) {
     EXPECT_EQ(doc.answer[2], "seeS");
 }
 
-TEST_F(IpuzOpenTest, NumbersThatDoNotFitAreDrawnAfreshWithAMessage) {
-    build("Less is more.", {{"Fewer", "less"}});
-    std::string text = formatIpuz(ed.doc);
-    // The answer now claims the M of "more" for its L.
-    const std::size_t cells = text.find("\"cells\": [[0, 0]");
-    ASSERT_NE(cells, std::string::npos);
-    text.replace(cells, 16, "\"cells\": [[8, 0]");
-    ASSERT_EQ(openIpuzFile(ed, write("bad.ipuz", text)), IpuzOpenStatus::Renumbered);
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text, kNumbersRedrawnMessage);
-    EXPECT_EQ(ed.doc.answer[1], "less");
-    EXPECT_EQ(ed.doc.answerMarks[1], "____");  // drawn afresh, all four found
-}
-
 // Another program's acrostic: cells counted from [1, 1], a quote list, given
 // letters in "puzzle", HTML in the texts, no answers but the cells.
 TEST_F(IpuzOpenTest, OtherProgramsAcrosticOpens) {
@@ -126,21 +111,6 @@ TEST_F(IpuzOpenTest, OtherProgramsAcrosticOpens) {
     EXPECT_EQ(numbers(1, 4), (Numbers{3, 1, 5, 0}));
     EXPECT_EQ(numbers(2, 3), (Numbers{2, 4, 0}));
     EXPECT_EQ(doc.crostic, "OO");
-}
-
-// Without a 0 in any cell, counting from 1 comes first, unless only
-// counting from 0 spells the answers.
-TEST(IpuzCells, CountFromWhereTheAnswersSpell) {
-    auto numbersFor = [](const std::string& clue) {
-        const auto parsed = parseIpuzAcrostic(R"({"kind": ["http://ipuz.org/acrostic#1"],
-            "dimensions": {"width": 3, "height": 2}, "solution": [["A", "B", "C"], ["D", "E", "F"]],
-            "clues": {"Clues": [)" + clue + "]}}");
-        const auto* puzzle = std::get_if<IpuzAcrostic>(&parsed);
-        return puzzle ? puzzle->pairs.at(0).numbers : std::vector<int>{};
-    };
-    EXPECT_EQ(numbersFor(R"({"clue": "x", "cells": [[1, 1], [2, 1]]})"), (std::vector<int>{1, 2}));
-    EXPECT_EQ(numbersFor(R"({"clue": "x", "answer": "EF", "cells": [[1, 1], [2, 1]]})"), (std::vector<int>{5, 6}));
-    EXPECT_EQ(numbersFor(R"({"clue": "x", "answer": "AB", "cells": [[1, 1], [2, 1]]})"), (std::vector<int>{1, 2}));
 }
 
 TEST_F(IpuzOpenTest, DamagedOrForeignFilesAreRefusedAndChangeNothing) {
