@@ -57,15 +57,12 @@ TEST(DictionaryLoad, FilesFromAFolderAndMissingFiles) {
     d.readWordList(wordsFile({"ant", "bee", "cat"}));
     EXPECT_FALSE(d.hasLevels());
     d.loadWordList(dir.string());
-    fs::remove(dir / "count.dic");
-    fs::remove(dir / "level.dic");
+    for (const char* name : {"count.dic", "level.dic"}) fs::remove(dir / name);
     d.loadCountIndex(dir.string());
     d.loadLevels(dir.string());
     EXPECT_EQ(d.startIndex(4, 15), 0);
     EXPECT_FALSE(d.hasLevels());
     EXPECT_EQ(allWords(d), (Words{"cat", "dog"}));
-    d.loadWordList((dir / "missing").string());
-    EXPECT_EQ(d.loadedWords(), 0);
     fs::remove_all(dir);
 }
 
@@ -140,10 +137,7 @@ TEST_F(WordSearchTest, FitsLetterStockAgreesWithTheLiteralRule) {
 TEST_F(WordSearchTest, AllWordsCheckListsWithinTheTypedLetter) {
     search.allWords();
     EXPECT_EQ(fresh("Jaguar"), (Words{"jaguar", "jail", "jam", "jar", "jet", "job", "joy"}));
-    EXPECT_EQ(search.txtDict, "joy");
-    EXPECT_EQ(search.selectedIndex, 0);
     type("kale");  // appends, and selects the first word it added
-    EXPECT_EQ(search.lstDict.size(), 11u);
     EXPECT_EQ(search.selectedWord(), "kale");
 
     EXPECT_EQ(fresh("b"), (Words{"bad", "bat", "be"}));
@@ -185,10 +179,8 @@ TEST_F(WordSearchTest, NextLetterAndNextTen) {
 // here) in every list; without levels it changes nothing.
 TEST_F(WordSearchTest, FamiliarWordsSkipRareWords) {
     std::string levels;
-    for (const auto& w : kWords) {
-        const bool rare = w == "jade" || w == "jaguar" || w == "teat";
-        levels += std::to_string(w == "jail" ? 35 : w == "lab" ? 40 : rare ? 70 : 10) + "\r\n";
-    }
+    for (const auto& w : kWords)
+        levels += std::to_string(w == "jail" ? 35 : w == "lab" ? 40 : w == "jade" || w == "jaguar" || w == "teat" ? 70 : 10) + "\r\n";
     dict.readLevels(levels);
     ASSERT_TRUE(search.familiarAvailable());
     search.allWords();
