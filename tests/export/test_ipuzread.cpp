@@ -3,7 +3,6 @@
 // open too; damaged ones are refused and change nothing.
 #include "../files/filesfixture.h"
 #include "documentcommands.h"
-#include "export.h"
 #include "ipuzformat.h"
 #include "ipuzread.h"
 
