@@ -2,18 +2,21 @@
 // familiarity levels, and the words it must not hold.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <fstream>
+#include <iterator>
 #include <set>
 #include <sstream>
-#include <string>
 #include <utility>
-#include <vector>
 
-#include "dictionary.h"
+#include "wordlists.h"
 
-namespace qbrx {
+namespace qbrx::test {
 namespace {
+
+std::string dataFile(const std::string& name) {
+    std::ifstream in(std::string(QBRX_DATA_DIR) + "/" + name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 // The bundled list, loaded once.
 class BundledList : public ::testing::Test {
@@ -21,19 +24,14 @@ protected:
     static const Dictionary& dict() {
         static const Dictionary loaded = [] {
             Dictionary d;
-            d.loadCountIndex(QBRX_DATA_DIR);
             d.loadWordList(QBRX_DATA_DIR);
             d.loadLevels(QBRX_DATA_DIR);
             return d;
         }();
         return loaded;
     }
-    static const std::vector<std::string>& words() {
-        static const std::vector<std::string> all = [] {
-            std::vector<std::string> w;
-            for (int k = 1; k <= dict().loadedWords(); ++k) w.emplace_back(dict().wordList(k));
-            return w;
-        }();
+    static const Words& words() {
+        static const Words all = allWords(dict());
         return all;
     }
     // The level of a word of the list; 0 when it is not in the list.
@@ -50,64 +48,44 @@ protected:
 // without the doubling counts as well (visited).
 std::set<std::string> inflections(const std::string& w) {
     auto vowel = [](char c) { return std::string_view("aeiou").find(c) != std::string_view::npos; };
-    auto endsWith = [&](std::string_view end) {
-        return w.size() >= end.size() && w.compare(w.size() - end.size(), end.size(), end) == 0;
-    };
     int syllables = 0;
     for (std::size_t i = 0; i < w.size(); ++i)
         if ((vowel(w[i]) || w[i] == 'y') && (i == 0 || !(vowel(w[i - 1]) || w[i - 1] == 'y'))) ++syllables;
     const std::size_t n = w.size();
     const char last = w[n - 1];
     const bool consonantY = last == 'y' && n > 1 && !vowel(w[n - 2]);
+    const bool doubles = n >= 3 && !vowel(last) && std::string_view("wxy").find(last) == std::string_view::npos &&
+                         vowel(w[n - 2]) && !vowel(w[n - 3]);
     const std::string stem = w.substr(0, n - 1);
-
     std::set<std::string> forms = {w};
-    if (endsWith("s") || endsWith("x") || endsWith("z") || endsWith("ch") || endsWith("sh")) {
+    if (w.ends_with('s') || w.ends_with('x') || w.ends_with('z') || w.ends_with("ch") || w.ends_with("sh"))
         forms.insert(w + "es");
-    } else if (last == 'o') {
+    else if (last == 'o')
         forms.insert({w + "s", w + "es"});
-    } else if (consonantY) {
-        forms.insert(stem + "ies");
-    } else {
-        forms.insert(w + "s");
-    }
-    if (last == 'e') {
+    else
+        forms.insert(consonantY ? stem + "ies" : w + "s");
+    if (last == 'e')
         forms.insert({w + "d", stem + "ing"});
-    } else if (consonantY) {
+    else if (consonantY)
         forms.insert({stem + "ied", w + "ing", stem + "ier", stem + "iest"});
-    } else if (n >= 3 && !vowel(last) && std::string_view("wxy").find(last) == std::string_view::npos &&
-               vowel(w[n - 2]) && !vowel(w[n - 3])) {
+    else if (doubles)
         forms.insert({w + last + "ed", w + last + "ing"});
-        if (syllables > 1) forms.insert({w + "ed", w + "ing"});
-    } else {
-        forms.insert({w + "ed", w + "ing"});
-    }
+    if (last != 'e' && !consonantY && (!doubles || syllables > 1)) forms.insert({w + "ed", w + "ing"});
     return forms;
 }
 
-// Entries of data/blocklist.txt with their SCOWL sizes; '#' starts a
-// comment line.
-std::vector<std::pair<std::string, int>> blockList() {
-    std::ifstream in(std::string(QBRX_DATA_DIR) + "/blocklist.txt", std::ios::binary);
-    std::vector<std::pair<std::string, int>> entries;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.empty() || line[0] == '#') continue;
-        std::istringstream fields(line);
-        std::string word;
-        int size = -1;
-        fields >> word >> size;
-        entries.emplace_back(word, size);
-    }
-    return entries;
-}
-
-// Neither a block-list entry nor any of its inflections is in the list. A
+// Neither an entry of data/blocklist.txt (a word and its SCOWL size; '#'
+// starts a comment line) nor any of its inflections is in the list. A
 // form at a smaller SCOWL size than its entry is a more common word of its
 // own (pudding is not a form of pud) and may stay.
 TEST_F(BundledList, HoldsNoBlockedWordNorItsInflections) {
-    const auto entries = blockList();
+    std::istringstream lines(dataFile("blocklist.txt"));
+    std::vector<std::pair<std::string, int>> entries;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.starts_with('#') || line.find_first_not_of(" \r") == std::string::npos) continue;
+        auto& [word, size] = entries.emplace_back(std::string(), -1);
+        std::istringstream(line) >> word >> size;
+    }
     ASSERT_GE(entries.size(), 500u);
     ASSERT_TRUE(dict().hasLevels());
     for (const auto& [entry, size] : entries) {
@@ -121,8 +99,10 @@ TEST_F(BundledList, HoldsNoBlockedWordNorItsInflections) {
     }
 }
 
-// Sorted, lower case, no word of fewer than two letters.
-TEST_F(BundledList, SortedLowerCaseWordsOfTwoLettersOrMore) {
+// Sorted, lower case, no word of fewer than two letters; words.dic holds
+// nothing but its count line and the words, and each start of count.dic
+// is exactly the line of the first word with that start (or after it).
+TEST_F(BundledList, SortedWordsExactlyIndexedByCountDic) {
     ASSERT_GE(words().size(), 85000u);
     for (std::size_t k = 0; k < words().size(); ++k) {
         const std::string& w = words()[k];
@@ -132,24 +112,8 @@ TEST_F(BundledList, SortedLowerCaseWordsOfTwoLettersOrMore) {
             ASSERT_LT(words()[k - 1], w);
         }
     }
-}
-
-// Each start of count.dic is exactly the position of the first word with
-// that start (or of the first word after it).
-TEST_F(BundledList, CountIndexPointsAtEachStartExactly) {
-    EXPECT_EQ(dict().wordCount(), dict().loadedWords() + 1);
-    for (char f = 'a'; f <= 'z'; ++f) {
-        for (char s = 'a' - 1; s <= 'z'; ++s) {
-            const std::string prefix = s < 'a' ? std::string(1, f) : std::string{f, s};
-            const auto first = std::lower_bound(words().begin(), words().end(), prefix) - words().begin();
-            EXPECT_EQ(dict().startIndex(f - 'a' + 1, s - 'a' + 1), first + 1) << prefix;
-        }
-    }
-    std::ifstream in(std::string(QBRX_DATA_DIR) + "/words.dic", std::ios::binary);
-    std::string line;
-    std::size_t lines = 0;
-    while (std::getline(in, line)) ++lines;
-    EXPECT_EQ(lines, words().size() + 1);  // nothing after the last word
+    EXPECT_EQ(dataFile("words.dic"), wordsFile(words()));
+    EXPECT_EQ(dataFile("count.dic"), countFile(words()));
 }
 
 // level.dic holds one SCOWL size for every word, in the list's order.
@@ -159,11 +123,11 @@ TEST_F(BundledList, LevelsFollowTheWordOrder) {
         ASSERT_NE(std::find(kLevels.begin(), kLevels.end(), dict().level(k)), kLevels.end()) << dict().wordList(k);
     // Sizes of SCOWL's own lists: a level file shifted by a line, or in
     // another order, would give these words their neighbours' sizes.
-    const std::pair<const char*, int> known[] = {
-        {"aah", 55},         {"aardvark", 20}, {"cat", 10},       {"photosynthesis", 35}, {"puzzle", 20},
-        {"quotation", 20},   {"teacher", 10},  {"zygote", 50},    {"zymurgy", 60}};
+    const std::pair<const char*, int> known[] = {{"aah", 55},       {"aardvark", 20}, {"cat", 10},
+                                                 {"photosynthesis", 35}, {"puzzle", 20}, {"quotation", 20},
+                                                 {"teacher", 10},   {"zygote", 50},   {"zymurgy", 60}};
     for (const auto& [word, level] : known) EXPECT_EQ(levelOf(word), level) << word;
 }
 
 }  // namespace
-}  // namespace qbrx
+}  // namespace qbrx::test

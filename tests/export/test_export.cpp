@@ -2,22 +2,16 @@
 // solving program would read them, and rebuilt into the quotation and answers.
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <algorithm>
-#include <sstream>
 #include <stdexcept>
 
 #include "../core/editorfixture.h"
 #include "export.h"
 #include "text.h"
-#ifdef QBRX_EXAMPLES_DIR
-#include "commandline.h"
-#endif
 
 namespace qbrx::test {
 namespace {
@@ -64,13 +58,15 @@ ReadBack readIpuz(const std::string& text) {
     r.width = root["dimensions"]["width"].toInt();
     r.height = root["dimensions"]["height"].toInt();
     const QJsonArray puzzle = root["puzzle"].toArray(), solution = root["solution"].toArray();
-    EXPECT_TRUE(puzzle.size() == r.height && solution.size() == r.height);
+    EXPECT_EQ(puzzle.size(), r.height);
+    EXPECT_EQ(solution.size(), r.height);
     for (int y = 0; y < r.height; ++y)
         for (int x = 0; x < r.width; ++x) {
             const QJsonValue p = puzzle[y][x], s = solution[y][x];
             r.cells.push_back({p.isNull(), p.toString() == "#", p.isObject() ? p["cell"].toInt() : p.toInt(), s.toString(),
                                p["value"].toString(), p["style"]["mark"]["TR"].toString()});
-            EXPECT_TRUE(s.isNull() == p.isNull() && (s.toString() == "#") == (p.toString() == "#")) << x << "," << y;
+            EXPECT_EQ(s.isNull(), p.isNull()) << x << "," << y;
+            EXPECT_EQ(s.toString() == "#", p.toString() == "#") << x << "," << y;
         }
     for (const QJsonValue v : root["clues"]["Clues"].toArray()) {
         r.clues.push_back({v["label"].toString(), fromHtml(v["clue"]), v["answer"].toString(),
@@ -165,18 +161,16 @@ void expectMatchesDocument(const ReadBack& r, const Document& doc, std::size_t l
     }
     std::vector<GridPoint> quotationCells;
     for (std::size_t i = 0; i < r.cells.size(); ++i) {
-        if (!taken[i]) { EXPECT_EQ(r.cells[i].label, QString()) << i; }
-        if (!r.cells[i].outside && !r.cells[i].block)
-            quotationCells.push_back({static_cast<int>(i) % r.width, static_cast<int>(i) / r.width});
+        const ReadCell& c = r.cells[i];
+        if (!taken[i]) { EXPECT_EQ(c.label, QString()) << i; }
+        if (c.outside || c.block) continue;
+        quotationCells.push_back({static_cast<int>(i) % r.width, static_cast<int>(i) / r.width});
+        EXPECT_EQ(c.given, c.number > 0 && taken[i] ? QString() : c.solution) << i;
     }
     if (r.jpz) {
         EXPECT_EQ(r.quoteClues, 1);
         EXPECT_EQ(r.quoteWord, quotationCells);
     }
-    for (std::size_t i = 0; i < r.cells.size(); ++i)
-        if (!r.cells[i].outside && !r.cells[i].block) {
-            EXPECT_EQ(r.cells[i].given, r.cells[i].number > 0 && taken[i] ? QString() : r.cells[i].solution) << i;
-        }
 }
 
 class ExportTest : public EditorTest {
@@ -192,36 +186,31 @@ protected:
 
 TEST_F(ExportTest, TwoRowGridWithPunctuationAGapAndEscapedText) {
     EXPECT_THROW(formatJpz(ed.doc), ExportError);  // no quotation yet
-    for (const ReadBack& r : build("\"Less\" is more & <caf\xe9>.", {})) {  // an empty clue list
-        EXPECT_TRUE(r.clues.empty());
-        expectMatchesDocument(r, ed.doc, 0);
-    }
+    // An empty clue list first.
+    for (const ReadBack& r : build("\"Less\" is more & <caf\xe9>.", {})) expectMatchesDocument(r, ed.doc, 0);
     // S 9, E 14, the second E is a gap; 12 columns.
     build("\"Less\" is more & <caf\xe9>.", {{"Fewer \"&\" a\x85", "less"}, {"Spot", "see"}});
     ed.doc.header.title = "Quotes \"&\" back\\slash <tags>";
     ed.doc.header.createdBy = "Ms. O'Brien\tand \x01" "co";
-    for (const ReadBack& r : readBoth()) EXPECT_TRUE(r.title.isEmpty() && r.author.isEmpty());  // not printed
+    for (const ReadBack& r : readBoth()) {  // not printed
+        EXPECT_EQ(r.title, QString());
+        EXPECT_EQ(r.author, QString());
+    }
     ed.doc.header.titleGiven = ed.doc.header.createdByGiven = true;
     // The instruction line and the crostic (before its cut-off mark) for the solver.
     ed.doc.crostic = "LS~X";
     const QJsonObject root = QJsonDocument::fromJson(QByteArray::fromStdString(formatIpuz(ed.doc))).object();
     EXPECT_EQ(root["intro"].toString().toStdString(), kMiniInstructions);
     EXPECT_EQ(root["explanation"].toString(), "LS");
-    for (const std::string& text : {formatIpuz(ed.doc), formatJpz(ed.doc)}) {
-        const bool json = text.front() == '{';
-        SCOPED_TRACE(json ? "ipuz" : "jpz");
-        const ReadBack r = json ? readIpuz(text) : readJpz(text);
+    for (const ReadBack& r : readBoth()) {
+        SCOPED_TRACE(r.jpz ? "jpz" : "ipuz");
         expectMatchesDocument(r, ed.doc, 0);
-        EXPECT_EQ(r.clues.at(0).cells, (std::vector<GridPoint>{{1, 0}, {2, 0}, {3, 0}, {4, 0}}));
         EXPECT_EQ(r.clues.at(1).pattern, "__E");
-        EXPECT_EQ(r.clues.at(1).cells, (std::vector<GridPoint>{{8, 0}, {1, 1}}));
-        EXPECT_EQ(r.at({3, 1}).given, "&");
-        EXPECT_EQ(r.at({7, 0}).given, "I");  // no answer took the I
         EXPECT_EQ(r.at({0, 0}).solution, QString::fromUtf8("\u201c"));  // 210
         EXPECT_EQ(r.at({5, 0}).solution, QString::fromUtf8("\u201d"));  // 211
         EXPECT_EQ(r.clues.at(0).clue, QString::fromUtf8("Fewer \"&\" a\u2026"));
         EXPECT_EQ(r.title, "Quotes \"&\" back\\slash <tags>");
-        EXPECT_EQ(r.author, json ? QString("Ms. O'Brien\tand \x01" "co") : QString("Ms. O'Brien\tand  co"));
+        EXPECT_EQ(r.author, r.jpz ? QString("Ms. O'Brien\tand  co") : QString("Ms. O'Brien\tand \x01" "co"));
     }
 }
 
@@ -233,31 +222,10 @@ TEST_F(ExportTest, LeadingBlanksShiftEveryCell) {
     for (const ReadBack& r : files) {
         expectMatchesDocument(r, ed.doc, 2);
         EXPECT_EQ(r.at({2, 0}).number, 1);  // the I of "It's"
-        EXPECT_EQ(r.at({8, 2}).given, ".");  // character 43
-        EXPECT_EQ(r.at({15, 4}).given, "!");  // character 86
-        EXPECT_TRUE(r.clues.at(2).pattern.startsWith("Z_") && r.clues.at(2).pattern.contains(" ZZ"));
+        EXPECT_TRUE(r.clues.at(2).pattern.startsWith("Z_"));
+        EXPECT_TRUE(r.clues.at(2).pattern.contains(" ZZ"));
     }
 }
-
-#ifdef QBRX_EXAMPLES_DIR
-// --ipuz and --jpz beside --pdf, all from one encoding draw.
-TEST(CommandLineExport, AllFormatsComeFromOneEncoding) {
-    QTemporaryDir dir;
-    auto path = [&dir](const char* name) { return dir.filePath(name).toStdString(); };
-    auto read = [&dir](const char* name) {
-        QFile f(dir.filePath(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string();
-    };
-    std::ostringstream out, err;
-    const CommandLine cl = parseCommandLine({"--jpz", path("w.jpz"), "--pdf", path("w.pdf"), "--ipuz", path("w.ipuz"),
-                                             "--seed", "11", std::string(QBRX_EXAMPLES_DIR) + "/walden.dat"});
-    ASSERT_EQ(runCommandLine(cl, out, err), 0) << err.str();
-    EXPECT_EQ(read("w.pdf").substr(0, 5), "%PDF-");
-    const ReadBack ipuz = readIpuz(read("w.ipuz")), jpz = readJpz(read("w.jpz"));
-    ASSERT_EQ(ipuz.clues.size(), 15u);
-    for (std::size_t i = 0; i < 15; ++i) EXPECT_EQ(ipuz.clues[i].cells, jpz.clues.at(i).cells) << i;
-}
-#endif
 
 }  // namespace
 }  // namespace qbrx::test

@@ -1,4 +1,6 @@
+// The puzzle data file and the preferences file qbrx.ini.
 #include "filesfixture.h"
+#include "preferences.h"
 
 namespace qbrx::test {
 namespace {
@@ -27,7 +29,6 @@ TEST_F(DataFileTest, ExampleFileReadsAndWritesBackByteForByte) {
     EXPECT_TRUE(prompter.messages.empty());
     ASSERT_TRUE(writeDataFile(ed.doc, path("week3.dat")).ok);
     EXPECT_EQ(readBytes(path("week3.dat")), example);
-    EXPECT_EQ(entries(), 1);
 
     // Pair 10 on: two digits, no space. A pasted line break is written as a space.
     ed.doc.quotation = "Less\nis more.";
@@ -35,17 +36,6 @@ TEST_F(DataFileTest, ExampleFileReadsAndWritesBackByteForByte) {
     const std::string bytes = formatDataFile(ed.doc);
     EXPECT_EQ(bytes.substr(0, 15), "Less is more.\r\n");
     EXPECT_NE(bytes.find("\r\n 9A. \r\n10Q. \r\n10A. \r\n"), std::string::npos);
-}
-
-TEST_F(DataFileTest, ShortFileBeepsOnceAndRegistersWhatWasRead) {
-    ed.doc.header.miniInstructions = true;  // kept: the file ends before the third option
-    EXPECT_EQ(read("Short quote\r\nTitle\r\n\r\nSQ\r\n0\r\n1\r\n"), ReadStatus::Damaged);
-    EXPECT_EQ(prompter.beeps, 1);
-    EXPECT_TRUE(ed.doc.header.periodDateLine);
-    EXPECT_TRUE(ed.doc.header.miniInstructions);
-    EXPECT_EQ(ed.view.quoteBox, "Short quote");
-    EXPECT_EQ(ed.doc.questionCount, 0);
-    EXPECT_TRUE(ed.doc.quoteRegistered);
 }
 
 TEST_F(DataFileTest, MismatchedPairNumbersStopWithoutRebuild) {
@@ -57,18 +47,6 @@ TEST_F(DataFileTest, MismatchedPairNumbersStopWithoutRebuild) {
     EXPECT_FALSE(ed.doc.quoteRegistered);
     EXPECT_EQ(ed.doc.letterPool, "");
     EXPECT_EQ(ed.view.quoteBox, "");
-}
-
-TEST_F(DataFileTest, OptionsNeedTheValueOneAndStayOnAcrossReads) {
-    read("Q\r\n\r\n\r\n\r\nTrue\r\n 1\r\n1\r\n -3 \r\n");  // a negative count reads no pairs, silently
-    EXPECT_FALSE(ed.doc.header.nameLine);
-    EXPECT_EQ(prompter.beeps, 0);
-    EXPECT_EQ(ed.doc.questionCount, 0);
-    EXPECT_TRUE(ed.doc.header.periodDateLine);
-    read("Q\r\n\r\n\r\n\r\n1\r\n0\r\n0\r\n 0 \r\n");
-    EXPECT_TRUE(ed.doc.header.nameLine);
-    EXPECT_TRUE(ed.doc.header.periodDateLine);
-    EXPECT_TRUE(ed.doc.header.miniInstructions);
 }
 
 TEST_F(DataFileTest, PairsTakeFileOrderAndTextsAreCutToTheDocumentsBounds) {
@@ -96,15 +74,57 @@ TEST_F(DataFileTest, PairsTakeFileOrderAndTextsAreCutToTheDocumentsBounds) {
     EXPECT_EQ(ed.doc.quotation, std::string(200, 'a') + " " + std::string(52, 'b'));
 }
 
-TEST_F(DataFileTest, LineFeedOnlyAndMissingFiles) {
+TEST_F(DataFileTest, LineFeedOnlyFileReads) {
     std::string lineFeeds = example;
     std::erase(lineFeeds, '\r');
     EXPECT_EQ(read(lineFeeds), ReadStatus::Ok);
     EXPECT_EQ(formatDataFile(ed.doc), example);
+}
 
-    EXPECT_EQ(readDataFile(ed, path("gone.dat")), ReadStatus::NotFound);
-    EXPECT_EQ(prompter.beeps, 0);
-    EXPECT_EQ(ed.doc.letterPool, "LESS IS MORE.");  // kept quotation
+class PreferencesTest : public FilesTest {
+protected:
+    PreferenceLocations where{dir, dir / "config" / "quotabrix"};
+};
+
+TEST_F(PreferencesTest, CreationAsksForTheWordsFileOrEndsOnCancel) {
+    prompter.replies = {Reply::Cancel};
+    EXPECT_TRUE(loadPreferences(prompter, where).endProgram);
+    EXPECT_TRUE(prompter.openRequests.empty());
+
+    const std::string elsewhere = (dir / "elsewhere").string() + "/";
+    prompter.files.push_back(elsewhere + "words.dic");
+    EXPECT_EQ(loadPreferences(prompter, where).dictionaryFolder, elsewhere);
+    EXPECT_EQ(readBytes(where.programFolder / "qbrx.ini"), elsewhere + "\r\n");
+    fs::create_directories(where.configFolder);
+    writeBytes(where.configFolder / "qbrx.ini", "/from/config/\r\n");
+    EXPECT_EQ(readPreferences(where), std::optional<std::string>(elsewhere));  // the program folder's first
+}
+
+TEST_F(PreferencesTest, UnwritableProgramFolderFallsBackToTheConfigFolder) {
+    where.programFolder = dir / "prog";
+    writeBytes(where.programFolder, "not a folder");
+    prompter.files.push_back("/dict/words.dic");
+    EXPECT_EQ(loadPreferences(prompter, where).dictionaryFolder, "/dict/");
+    EXPECT_EQ(readBytes(where.configFolder / "qbrx.ini"), "/dict/\r\n");
+    EXPECT_EQ(readPreferences(where), std::optional<std::string>("/dict/"));
+}
+
+TEST_F(PreferencesTest, AFolderWithoutTheDictionaryIsReportedAndLocatedAgain) {
+    const std::string dict = dir.string() + "/dict/";
+    fs::create_directories(dict);
+    writeBytes(dict + "words.dic", "a\r\n");
+    writeBytes(dir / "qbrx.ini", "/moved/away/\r\n");
+    prompter.files.push_back(dict + "words.dic");
+    EXPECT_EQ(loadPreferences(prompter, where).dictionaryFolder, dict);
+    EXPECT_EQ(prompter.texts().front(), dictionaryMissingMessage("/moved/away/"));
+    EXPECT_EQ(readBytes(dir / "qbrx.ini"), dict + "\r\n");
+
+    writeBytes(dir / "qbrx.ini", "\xEF\xBB\xBF" + dict + "   \r\n");  // a byte-order mark, trailing spaces
+    EXPECT_EQ(loadPreferences(prompter, where).dictionaryFolder, dict);
+    EXPECT_EQ(prompter.messages.size(), 2u);  // the two of the first start-up only
+
+    writePreferences(where, "/a, b/");
+    EXPECT_EQ(readPreferences(where), std::optional<std::string>("/a, b/"));
 }
 
 }  // namespace
