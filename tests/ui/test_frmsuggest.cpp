@@ -4,7 +4,6 @@
 
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "dictionary.h"
 #include "frmsuggest.h"
@@ -16,6 +15,8 @@ using namespace qbrx;
 
 namespace {
 
+const QString kWords = QStringLiteral("ta tab bat beat tea");
+
 // A registered quotation with its crostic set up, and the dialog opened.
 struct Puzzle {
     ScriptedPrompter prompter;
@@ -24,10 +25,10 @@ struct Puzzle {
     std::unique_ptr<Mainform> form;
     frmSuggest* dialog = nullptr;
 
-    Puzzle(const std::vector<std::string>& words, const QString& quote, const std::string& crostic) {
-        std::string file = std::to_string(words.size() + 1) + "\r\n";
-        for (const std::string& w : words) file += w + "\r\n";
-        dictionary.readWordList(file);
+    explicit Puzzle(const QString& words = kWords,
+                    const QString& quote = QStringLiteral("Tea bat."), const std::string& crostic = "TB") {
+        const QStringList list = words.split(QLatin1Char(' '));
+        dictionary.readWordList(QStringLiteral("%1\r\n%2\r\n").arg(list.size() + 1).arg(list.join("\r\n")).toStdString());
         form = std::make_unique<Mainform>(prompter, random, dictionary);
         form->startUp();
         form->txtQuote->setPlainText(quote);
@@ -39,29 +40,39 @@ struct Puzzle {
     }
 };
 
-const std::vector<std::string> kWords{"ta", "tab", "bat", "beat", "tea"};
-
 }  // namespace
 
 class TestFrmSuggest : public QObject {
     Q_OBJECT
 private slots:
     void listsFillsAsTheTimerFindsThem() {
-        Puzzle p(kWords, QStringLiteral("Tea bat."), "TB");
-        QVERIFY(p.dialog->isVisible());
-        QVERIFY(p.dialog->searching());
-        QTRY_VERIFY(!p.dialog->searching());
-        QStringList found;
-        for (int i = 0; i < p.dialog->lstFills->count(); ++i) found << p.dialog->lstFills->item(i)->text();
-        found.sort();
-        QCOMPARE(found, QStringList({QStringLiteral("Ta  Beat"), QStringLiteral("Tea  Bat")}));
-        QCOMPARE(p.dialog->lblStatus->text(), QStringLiteral("2 sets of 2 answers that use up exactly the 6 letters left.\n"
-                                "The letters left include the 2 already in the empty answers."));
-        QVERIFY(!p.dialog->cmdStop->isEnabled());
+        const struct {
+            QString words, quote;
+            std::string crostic;
+            QStringList fills;
+            QString status;
+        } cases[] = {
+            {kWords, "Tea bat.", "TB", {"Ta  Beat", "Tea  Bat"},
+             "2 sets of 2 answers that use up exactly the 6 letters left.\n"
+             "The letters left include the 2 already in the empty answers."},
+            {"tab tot", "Tax.", "T", {"Tab   (1 gap)"},
+             "No set of 1 answer uses exactly the 3 letters left. These leave the fewest gaps.\n"
+             "The letters left include the 1 already in the empty answers."},
+        };
+        for (const auto& c : cases) {
+            Puzzle p(c.words, c.quote, c.crostic);
+            QVERIFY(p.dialog->searching());
+            QTRY_VERIFY(!p.dialog->searching());
+            QStringList found;
+            for (int i = 0; i < p.dialog->lstFills->count(); ++i) found << p.dialog->lstFills->item(i)->text();
+            found.sort();
+            QCOMPARE(found, c.fills);
+            QCOMPARE(p.dialog->lblStatus->text(), c.status);
+        }
     }
 
     void usesTheTickedSlotsThroughAccept() {
-        Puzzle p(kWords, QStringLiteral("Tea bat."), "TB");
+        Puzzle p;
         QPointer<frmSuggest> dialog = p.dialog;
         while (dialog->searchSome(1000)) {
         }
@@ -78,23 +89,11 @@ private slots:
     }
 
     void stopEndsTheSearch() {
-        Puzzle p(kWords, QStringLiteral("Tea bat."), "TB");
+        Puzzle p;
         p.dialog->cmdStop->click();
         QVERIFY(!p.dialog->searching());
         QCOMPARE(p.dialog->lblStatus->text(), QStringLiteral("Stopped before any set of answers was found."));
         QVERIFY(!p.dialog->searchSome(1000));
-        QCOMPARE(p.dialog->lstFills->count(), 0);
-    }
-
-    void withoutAnExactFillShowsTheFewestGaps() {
-        Puzzle p({"tab", "tot"}, QStringLiteral("Tax."), "T");
-        while (p.dialog->searchSome(1000)) {
-        }
-        QCOMPARE(p.dialog->lstFills->count(), 1);
-        QCOMPARE(p.dialog->lstFills->item(0)->text(), QStringLiteral("Tab   (1 gap)"));
-        QCOMPARE(p.dialog->lblStatus->text(),
-                 QStringLiteral("No set of 1 answer uses exactly the 3 letters left. These leave the fewest gaps.\n"
-                                "The letters left include the 1 already in the empty answers."));
     }
 };
 
