@@ -77,8 +77,8 @@ private slots:
         QCOMPARE(p.dialog->lstFills->count(), 1);
         QCOMPARE(p.dialog->lstFills->item(0)->text(), QStringLiteral("Tab   (1 gap)"));
         QCOMPARE(p.dialog->lblStatus->text(),
-                 QStringLiteral("No set of 1 answer uses exactly the 3 letters left. These leave the fewest gaps.\n"
-                                "The letters left include the 1 already in the empty answers."));
+                 QStringLiteral("No set of 1 answer uses exactly the 3 letters left. These leave the fewest "
+                                "gaps.\nThe letters left include the 1 already in the empty answers."));
     }
 
     void stopEndsTheSearch() {
@@ -87,6 +87,7 @@ private slots:
         QVERIFY(!p.dialog->searching());
         QCOMPARE(p.dialog->lblStatus->text(), QStringLiteral("Stopped before any set of answers was found."));
         QVERIFY(!p.dialog->searchSome(1000));
+        QCOMPARE(p.dialog->lstFills->count(), 0);
     }
 };
 
