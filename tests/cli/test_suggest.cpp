@@ -39,11 +39,8 @@ protected:
         ASSERT_TRUE(writeDataFile(ed.doc, puzzle).ok);
     }
     void TearDown() override { fs::remove_all(dir); }
-    void writeWordList(const std::vector<std::string>& words) {
-        std::ofstream list(dir / "words.dic", std::ios::binary);
-        list << words.size() + 1 << "\r\n";
-        for (const std::string& w : words) list << w << "\r\n";
-    }
+    // As the file holds it: the count line, then a word a line.
+    void writeWordList(const std::string& text) { std::ofstream(dir / "words.dic", std::ios::binary) << text; }
     int run(const std::vector<std::string>& args) {
         CommandLine cl = parseCommandLine(args);
         cl.dictionaryFolder = dir.string();
@@ -57,7 +54,7 @@ TEST_F(Suggest, PrintsEveryFillAndWritesTheFirstIntoTheFile) {
     EXPECT_EQ(parseCommandLine({"--suggest", "0", "a.dat"}).mode, CommandLine::Mode::Error);
     EXPECT_EQ(parseCommandLine({"--suggest", "3"}).mode, CommandLine::Mode::Error);
 
-    writeWordList({"ta", "tab", "bat", "beat", "tea"});
+    writeWordList("6\r\nta\r\ntab\r\nbat\r\nbeat\r\ntea\r\n");
     const std::string filled = (dir / "filled.dat").string();
     ASSERT_EQ(run({"--suggest", "5", "--fill", filled, "--seed", "4", puzzle}), 0) << err.str();
     std::set<std::string> lines;
@@ -76,7 +73,7 @@ TEST_F(Suggest, WithoutAnExactFillSaysSoAndOffersTheFewestGaps) {
     EXPECT_NE(err.str().find("no word list"), std::string::npos) << err.str();
 
     // tab and bet need a second b and leave an a.
-    writeWordList({"tab", "bet"});
+    writeWordList("3\r\ntab\r\nbet\r\n");
     ASSERT_EQ(run({"--suggest", "2", puzzle}), 0) << err.str();
     EXPECT_EQ(out.str(), "tab bet\n");
     EXPECT_NE(err.str().find("no set of answers uses exactly the letters left; this one leaves 1 gap"),

@@ -14,8 +14,6 @@ using namespace qbrx;
 
 namespace {
 
-const QString kWords = QStringLiteral("ta tab bat beat tea");
-
 // A registered quotation with its crostic set up, and the dialog opened.
 struct Puzzle {
     ScriptedPrompter prompter;
@@ -24,11 +22,10 @@ struct Puzzle {
     Mainform form{prompter, random, dictionary};
     frmSuggest* dialog = nullptr;
 
-    explicit Puzzle(const QString& words = kWords, const QString& quote = QStringLiteral("Tea bat."),
-                    const std::string& crostic = "TB") {
-        const QStringList list = words.split(QLatin1Char(' '));
-        dictionary.readWordList(
-            QStringLiteral("%1\r\n%2\r\n").arg(list.size() + 1).arg(list.join("\r\n")).toStdString());
+    // `wordList` as the file holds it: the count line, then a word a line.
+    explicit Puzzle(const std::string& wordList = "6\r\nta\r\ntab\r\nbat\r\nbeat\r\ntea\r\n",
+                    const QString& quote = QStringLiteral("Tea bat."), const std::string& crostic = "TB") {
+        dictionary.readWordList(wordList);
         form.startUp();
         form.txtQuote->setPlainText(quote);
         form.cmdRegister->click();
@@ -72,7 +69,7 @@ private slots:
     }
 
     void withoutAnExactFillShowsTheFewestGaps() {
-        Puzzle p(QStringLiteral("tab tot"), QStringLiteral("Tax."), "T");
+        Puzzle p("3\r\ntab\r\ntot\r\n", QStringLiteral("Tax."), "T");
         QTRY_VERIFY(!p.dialog->searching());
         QCOMPARE(p.dialog->lstFills->count(), 1);
         QCOMPARE(p.dialog->lstFills->item(0)->text(), QStringLiteral("Tab   (1 gap)"));
