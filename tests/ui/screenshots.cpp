@@ -1,13 +1,17 @@
 // Takes the pictures of the main window and the grid window for the
-// documentation: a puzzle in progress, opened from an example file.
-//   xvfb-run -a ui_screenshots OUTDIR EXAMPLE.dat
+// documentation: a puzzle in progress, opened from an example file; with a
+// word list folder too, the picture of Qbrx > Suggest Answers... as well.
+//   xvfb-run -a ui_screenshots OUTDIR EXAMPLE.dat [DATADIR]
 // With --screen, the whole screen instead, as the author sees it with the
 // grid window over the main window (the screen size is the X server's), and
 // with the dictionary window open too when "dictionary" follows:
 //   xvfb-run -a -s "-screen 0 1024x768x24" ui_screenshots --screen OUT.png EXAMPLE.dat [dictionary]
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 
@@ -16,40 +20,101 @@
 #include <string>
 
 #include "dictionary.h"
+#include "frmsuggest.h"
 #include "mainform.h"
 #include "quoteshow.h"
 #include "random.h"
 #include "scriptedprompter.h"
 
+namespace {
+
+// A main window on the screen, started up.
+struct Window {
+    qbrx::ScriptedPrompter prompter;
+    qbrx::SeededRandom random;
+    qbrx::Dictionary dictionary;
+    qbrx::Mainform form{prompter, random, dictionary};
+
+    explicit Window(std::uint64_t seed) : random(seed) {
+        form.show();
+        form.startUp();
+    }
+};
+
+// Suggest Answers over the word list in `dataDir`: a puzzle set up with its
+// crostic, a third of its answers written, and the sets of answers the
+// search found for the rest.
+bool suggestAnswersPicture(const QString& outDir, const char* dataDir) {
+    Window w(1854);
+    w.dictionary.loadCountIndex(dataDir);
+    w.dictionary.loadWordList(dataDir);
+    w.dictionary.loadLevels(dataDir);
+    w.form.txtQuote->setPlainText(QStringLiteral(
+        "I went to the woods because I wished to live deliberately, to front only the essential facts of life, "
+        "and see if I could not learn what it had to teach, and not, when I came to die, discover that I had not "
+        "lived."));
+    w.form.cmdRegister->click();
+    w.prompter.inputs.push_back(std::string("HENRY DAVID THOREAU WALDEN"));
+    w.form.mnuCrosticSetup->trigger();
+    const struct {
+        int slot;
+        const char* question;
+        const char* answer;
+    } written[] = {{1, "Inexpensive lodging for young travellers", "Hostel"},
+                   {6, "The opposite of victory", "Defeat"},
+                   {11, "Cloth for drying off after a swim", "Towel"},
+                   {14, "Long-barrelled gun carried by a frontier hunter", "Rifle"},
+                   {18, "Card game for four players, ancestor of bridge", "Whist"},
+                   {22, "Sounds that come back from the far shore of a still pond", "Echoes"}};
+    for (const auto& a : written)
+        w.form.perform([&a](qbrx::Editor& e) {
+            e.selectListRow(a.slot - 1);
+            e.view.questionBox = a.question;
+            e.view.answerBox = a.answer;
+            e.acceptButton();
+        });
+
+    w.form.mnuSuggest->trigger();
+    auto* dialog = w.form.findChild<qbrx::frmSuggest*>();
+    if (dialog == nullptr) return false;
+    QElapsedTimer clock;
+    clock.start();
+    while (dialog->lstFills->count() < 12 && dialog->searching() && clock.elapsed() < 20000)
+        QApplication::processEvents();
+    dialog->stopSearch();
+    dialog->lstFills->setCurrentRow(0);
+    dialog->lstSlots->item(3)->setCheckState(Qt::Unchecked);
+    for (int i = 0; i < 10; ++i) QApplication::processEvents();
+    return dialog->grab().save(outDir + QStringLiteral("/suggestanswers.png"));
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const bool wholeScreen = argc >= 2 && std::strcmp(argv[1], "--screen") == 0;
     if (argc < 3 + (wholeScreen ? 1 : 0)) {
-        std::fprintf(stderr, "usage: ui_screenshots OUTDIR EXAMPLE.dat\n"
+        std::fprintf(stderr, "usage: ui_screenshots OUTDIR EXAMPLE.dat [DATADIR]\n"
                              "       ui_screenshots --screen OUT.png EXAMPLE.dat\n");
         return 2;
     }
     const int first = wholeScreen ? 2 : 1;
     const QString out = QString::fromLocal8Bit(argv[first]);
 
-    qbrx::ScriptedPrompter prompter;
-    qbrx::SeededRandom random(1845);
-    qbrx::Dictionary dictionary;
-    qbrx::Mainform form(prompter, random, dictionary);
-    form.show();
-    form.startUp();
-    form.openFile(argv[first + 1]);
+    Window w(1845);
+    w.form.openFile(argv[first + 1]);
     // A puzzle in progress: a question selected for editing.
-    form.lstQuestion->setCurrentRow(4);
-    form.lstQuestion->scrollToTop();
+    w.form.lstQuestion->setCurrentRow(4);
+    w.form.lstQuestion->scrollToTop();
     for (int i = 0; i < 10; ++i) QApplication::processEvents();
 
     if (wholeScreen) {
-        if (argc > 4 && std::strcmp(argv[4], "dictionary") == 0) form.openDictionary();
+        if (argc > 4 && std::strcmp(argv[4], "dictionary") == 0) w.form.openDictionary();
         QTest::qWait(300);
-        return form.screen()->grabWindow(0).save(out) ? 0 : 1;
+        return w.form.screen()->grabWindow(0).save(out) ? 0 : 1;
     }
-    bool ok = form.grab().save(out + QStringLiteral("/mainwindow.png"));
-    ok = form.gridWindow()->grab().save(out + QStringLiteral("/gridwindow.png")) && ok;
+    bool ok = w.form.grab().save(out + QStringLiteral("/mainwindow.png"));
+    ok = w.form.gridWindow()->grab().save(out + QStringLiteral("/gridwindow.png")) && ok;
+    if (argc > 3) ok = suggestAnswersPicture(out, argv[3]) && ok;
     return ok ? 0 : 1;
 }
