@@ -11,6 +11,7 @@
 #include <fstream>
 #include <regex>
 #include <sstream>
+#include <tuple>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -65,9 +66,7 @@ std::vector<PdfPage> readPdf(const std::string& pdf) {
     for (std::sregex_iterator it(html.begin(), html.end(), tag), end; it != end; ++it) {
         const std::smatch& m = *it;
         if (m[1].matched) {
-            pages.emplace_back();
-            pages.back().width = std::stod(m[1]);
-            pages.back().height = std::stod(m[2]);
+            pages.push_back({std::stod(m[1]), std::stod(m[2]), 1e9, 1e9, 0, 0, ""});
         } else if (!pages.empty()) {
             PdfPage& p = pages.back();
             p.left = std::min(p.left, std::stod(m[3]));
@@ -121,12 +120,9 @@ TEST_F(Batch, PdfPuzzleThenKey) {
     ASSERT_EQ(run({"--pdf", path("out.pdf"), "--seed", "3", path("jazz.dat")}), 0) << err;
     std::vector<PdfPage> pages = readPdf(path("out.pdf"));
     ASSERT_EQ(pages.size(), 2u) << "is pdftotext installed?";
-    for (const PdfPage& page : pages) {
-        EXPECT_TRUE(has(page, "Swing tunes"));
-        EXPECT_TRUE(has(page, "Music Night"));
-        EXPECT_TRUE(has(page, "Made with Quotabrix"));
-        EXPECT_TRUE(has(page, " 8 "));  // the last grid number
-    }
+    for (const PdfPage& page : pages)  // " 8 ": the last grid number
+        for (const char* text : {"Swing tunes", "Music Night", "Made with Quotabrix", " 8 "})
+            EXPECT_TRUE(has(page, text)) << text;
     EXPECT_EQ(pages[0].text.find_first_of("zZJ"), std::string::npos);
     EXPECT_TRUE(has(pages[1], "z"));  // grid letters as typed
     EXPECT_TRUE(has(pages[1], "Z"));  // letters on the answer blanks
@@ -145,22 +141,19 @@ TEST_F(Batch, BadFilesAreRefusedByName) {
     write("mismatch.dat", "Jazz fizz\r\n\r\n\r\n\r\n0\r\n0\r\n0\r\n 1 \r\n 1Q. Swing\r\n 2A. jazz\r\n");
     write("garbage.dat", std::string("\x7F" "ELF\x02\x01\x01\0\0\0\0\r\n", 14));
     write("damaged.ipuz", R"({"kind": ["http://ipuz.org/acrostic#1"], )");
-    struct Refused {
-        const char *name, *before, *after;
-    };
+    const std::tuple<const char*, const char*, const char*> refused[] = {
+        {"none.dat", "cannot open ", ": no such file\n"},
+        {"pipe.dat", "", " cannot be read: it is not a regular file; nothing was written\n"},
+        {"garbage.dat", "", " does not look like a puzzle data file; nothing was written\n"},
+        {"short.dat", "", " is damaged or is not a puzzle data file (it ends too early or a line is malformed); "
+                          "nothing was written\n"},
+        {"mismatch.dat", "", " is damaged: a question and its answer carry different numbers; nothing was written\n"},
+        {"damaged.ipuz", "cannot open ", ": it is damaged (it is not valid JSON).\n"}};
     ::alarm(10);
-    for (const Refused& r : {
-             Refused{"none.dat", "cannot open ", ": no such file\n"},
-             Refused{"pipe.dat", "", " cannot be read: it is not a regular file; nothing was written\n"},
-             Refused{"garbage.dat", "", " does not look like a puzzle data file; nothing was written\n"},
-             Refused{"short.dat", "", " is damaged or is not a puzzle data file (it ends too early or a line is "
-                                      "malformed); nothing was written\n"},
-             Refused{"mismatch.dat", "",
-                     " is damaged: a question and its answer carry different numbers; nothing was written\n"},
-             Refused{"damaged.ipuz", "cannot open ", ": it is damaged (it is not valid JSON).\n"}}) {
-        EXPECT_EQ(run({"--pdf", path("out.pdf"), path(r.name)}), 1) << r.name;
-        EXPECT_EQ(err, "quotabrix: " + std::string(r.before) + path(r.name) + r.after);
-        EXPECT_FALSE(fs::exists(path("out.pdf"))) << r.name;
+    for (const auto& [name, before, after] : refused) {
+        EXPECT_EQ(run({"--pdf", path("out.pdf"), path(name)}), 1) << name;
+        EXPECT_EQ(err, "quotabrix: " + std::string(before) + path(name) + after);
+        EXPECT_FALSE(fs::exists(path("out.pdf"))) << name;
     }
     ::alarm(0);
 }
