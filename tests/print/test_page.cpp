@@ -508,15 +508,11 @@ Document puzzle(int quoteLength, int questions, const std::string& crostic, bool
 }
 
 const std::string kLetters = repeat(50, "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
-const std::vector<std::string> kCrostics = {
-    "",
-    kLetters.substr(0, 32),
-    kLetters.substr(0, 33),
-    kLetters,
-    kLetters.substr(0, 20) + "~" + kLetters.substr(0, 11),
-    kLetters.substr(0, 20) + "~" + kLetters.substr(0, 12),
-    "~" + kLetters.substr(0, 49),  // a tilde in front cuts nothing
-};
+// 32, 33 and 50 characters, and as many with a tilde (in front it cuts nothing).
+const std::vector<std::string> kCrostics = {"", kLetters.substr(0, 32), kLetters.substr(0, 33), kLetters,
+                                            kLetters.substr(0, 20) + "~" + kLetters.substr(0, 11),
+                                            kLetters.substr(0, 20) + "~" + kLetters.substr(0, 12),
+                                            "~" + kLetters.substr(0, 49)};
 
 std::string where(const Drawn& d) {
     std::ostringstream s;
@@ -551,9 +547,9 @@ int check(const Document& doc, const Paper& paper) {
         const int cell = printer.geometry.cellSize;
         auto isCell = [&](const Drawn& d) { return boxed(d) && d.x2 - d.x1 == cell && d.y2 - d.y1 == cell; };
         const long cells = printer.geometry.rows * printer.geometry.columns;
+        auto onPage1 = [&](const Drawn& d) { return isCell(d) && d.page == 1; };
         EXPECT_EQ(std::count_if(s.drawn.begin(), s.drawn.end(), isCell), cells);
-        EXPECT_EQ(std::count_if(s.drawn.begin(), s.drawn.end(), [&](const Drawn& d) { return isCell(d) && d.page == 1; }),
-                  cells);
+        EXPECT_EQ(std::count_if(s.drawn.begin(), s.drawn.end(), onPage1), cells);
         for (int q = 1; q <= doc.questionCount; ++q)
             EXPECT_EQ(s.of(Drawn::Text, listPrefix[q].c_str()).size(), 1u) << "question " << q;
 
