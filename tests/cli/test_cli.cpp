@@ -1,20 +1,24 @@
-// The command line: parsing, --help and --version, and --pdf end to end,
-// read back with pdftotext.
+// The command line: parsing, --help and --version, files refused with a
+// message, and --pdf end to end read back with pdftotext -bbox (puzzle and
+// key, Letter and A4 inside quarter-inch margins); the print dialog's Cancel.
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <QPrinter>
 
-#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <regex>
 #include <sstream>
+#include <tuple>
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "commandline.h"
+#include "printing.h"
+#include "scriptedprompter.h"
 
 namespace fs = std::filesystem;
 
@@ -35,100 +39,160 @@ TEST(CommandLine, ParsesModesOptionsAndMistakes) {
     EXPECT_EQ(cl.mode, CommandLine::Mode::Gui);
     EXPECT_EQ(cl.seed, 7u);
     EXPECT_EQ(cl.qtArguments, (Args{"-platform", "offscreen"}));
-    EXPECT_EQ(parseCommandLine(Args{"--pdf", "x.pdf", "--help"}).mode, CommandLine::Mode::Help);
-    EXPECT_EQ(parseCommandLine(Args{"-V"}).mode, CommandLine::Mode::Version);
     for (const Args& wrong : {Args{"--pdf", "out.pdf"}, Args{"--pdf"}, Args{"--seed", "x", "a.dat"},
                               Args{"--seed", "-1"}, Args{"--colour", "a.dat"}, Args{"--pdf", "o.pdf", "a.dat", "b.dat"}})
         EXPECT_EQ(parseCommandLine(wrong).mode, CommandLine::Mode::Error) << wrong[0];
 }
 
-int run(const Args& args, std::string* out = nullptr, std::string* err = nullptr) {
-    std::ostringstream o, e;
-    const int status = runCommandLine(parseCommandLine(args), o, e);
-    if (out) *out = o.str();
-    if (err) *err = e.str();
-    return status;
-}
-
-TEST(CommandLine, HelpVersionAndMistakes) {
-    std::string out, err;
-    EXPECT_EQ(run({"--version"}, &out), 0);
-    EXPECT_EQ(out, "Quotabrix 1.01\n");
-    EXPECT_EQ(run({"--help"}, &out), 0);
-    EXPECT_NE(out.find("--pdf OUT.pdf"), std::string::npos);
-    EXPECT_EQ(run({"--bogus"}, &out, &err), 2);
-    EXPECT_NE(err.find("--bogus"), std::string::npos);
-}
-
-std::string pdftotext(const fs::path& pdf, int page) {
-    const std::string command =
-        "pdftotext -q -layout -f " + std::to_string(page) + " -l " + std::to_string(page) + " '" + pdf.string() + "' -";
+// One page of a PDF as pdftotext -bbox reads it: its size, the bounds of
+// its words and the words themselves, each followed by a space.
+struct PdfPage {
+    double width = 0, height = 0, left = 1e9, top = 1e9, right = 0, bottom = 0;
     std::string text;
-    if (FILE* pipe = ::popen(command.c_str(), "r")) {
-        std::array<char, 4096> buffer{};
-        while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe)) text.append(buffer.data(), n);
+};
+
+std::vector<PdfPage> readPdf(const std::string& pdf) {
+    std::string html;
+    if (FILE* pipe = ::popen(("pdftotext -q -bbox '" + pdf + "' -").c_str(), "r")) {
+        char buffer[4096];
+        while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) html.append(buffer, n);
         ::pclose(pipe);
     }
-    return text;
+    std::vector<PdfPage> pages;
+    const std::regex tag(
+        R"re(<page width="([\d.]+)" height="([\d.]+)">|<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<)re");
+    for (std::sregex_iterator it(html.begin(), html.end(), tag), end; it != end; ++it) {
+        const std::smatch& m = *it;
+        if (m[1].matched) {
+            pages.push_back({std::stod(m[1]), std::stod(m[2]), 1e9, 1e9, 0, 0, ""});
+        } else if (!pages.empty()) {
+            PdfPage& p = pages.back();
+            p.left = std::min(p.left, std::stod(m[3]));
+            p.top = std::min(p.top, std::stod(m[4]));
+            p.right = std::max(p.right, std::stod(m[5]));
+            p.bottom = std::max(p.bottom, std::stod(m[6]));
+            p.text += m[7].str() + " ";
+        }
+    }
+    return pages;
+}
+
+bool has(const PdfPage& page, const std::string& text) { return page.text.find(text) != std::string::npos; }
+
+// The command line run in a folder of its own, keeping what it printed.
+class Batch : public ::testing::Test {
+protected:
+    const fs::path dir = fs::temp_directory_path() / ("qbrx_cli_" + std::to_string(::getpid()));
+    std::string out, err;
+    void SetUp() override { fs::create_directories(dir); }
+    void TearDown() override { fs::remove_all(dir); }
+    std::string path(const std::string& name) const { return (dir / name).string(); }
+    int run(const Args& args) {
+        std::ostringstream o, e;
+        const int status = runCommandLine(parseCommandLine(args), o, e);
+        out = o.str();
+        err = e.str();
+        return status;
+    }
+    void write(const std::string& name, const std::string& bytes) const {
+        std::ofstream(path(name), std::ios::binary) << bytes;
+    }
+};
+
+TEST_F(Batch, HelpVersionAndMistakes) {
+    EXPECT_EQ(run({"--version"}), 0);
+    EXPECT_EQ(out, "Quotabrix 1.01\n");
+    EXPECT_EQ(run({"--help"}), 0);
+    EXPECT_NE(out.find("--pdf OUT.pdf"), std::string::npos);
+    EXPECT_EQ(run({"--bogus"}), 2);
+    EXPECT_NE(err.find("--bogus"), std::string::npos);
+    EXPECT_EQ(run({"--paper", "legal", "--pdf", path("out.pdf"), QBRX_SOURCE_DIR "/examples/fifty.dat"}), 2);
+    EXPECT_NE(err.find("--paper needs letter or a4"), std::string::npos);
 }
 
 // Every letter of "Jazz fizz" is taken by the two answers, so that the
-// puzzle shows none of them and the key all. Damaged files write nothing.
-TEST(CommandLine, PdfPuzzleThenKeyAndNothingFromABadFile) {
-    const fs::path dir = fs::temp_directory_path() / ("qbrx_cli_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    const fs::path pdf = dir / "out.pdf", data = dir / "jazz.dat";
-    std::ofstream(data, std::ios::binary) << "Jazz fizz\r\nMusic Night\r\n\r\nJF\r\n1\r\n0\r\n1\r\n 2 \r\n"
-                                             " 1Q. Swing tunes\r\n 1A. jazz\r\n 2Q. Soda bubbles\r\n 2A. fizz\r\n";
-    std::string err;
-    ASSERT_EQ(run({"--pdf", pdf.string(), "--seed", "3", data.string()}, nullptr, &err), 0) << err;
-    const std::string puzzle = pdftotext(pdf, 1), key = pdftotext(pdf, 2);
-    ASSERT_FALSE(puzzle.empty()) << "is pdftotext installed?";
-    for (const std::string& page : {puzzle, key}) {
-        EXPECT_NE(page.find("Swing tunes"), std::string::npos);
-        EXPECT_NE(page.find("Music Night"), std::string::npos);
-        EXPECT_NE(page.find("Made with Quotabrix"), std::string::npos);
-        EXPECT_TRUE(std::regex_search(page, std::regex("\\b8\\b")));  // the last grid number
-    }
-    EXPECT_EQ(puzzle.find_first_of("zZJ"), std::string::npos);
-    EXPECT_NE(key.find('z'), std::string::npos);  // grid letters as typed
-    EXPECT_NE(key.find('Z'), std::string::npos);  // letters on the answer blanks
-    EXPECT_TRUE(pdftotext(pdf, 3).empty());
-    ASSERT_EQ(run({"--pdf", pdf.string(), "--no-crostic", data.string()}), 0);
-    EXPECT_EQ(pdftotext(pdf, 1).find("Made with Quotabrix"), std::string::npos);
-
-    fs::remove(pdf);
-    std::ofstream(dir / "short.dat", std::ios::binary) << "Jazz fizz\r\nTitle\r\n";
-    std::ofstream(dir / "mismatch.dat", std::ios::binary)
-        << "Jazz fizz\r\n\r\n\r\n\r\n0\r\n0\r\n0\r\n 1 \r\n 1Q. Swing\r\n 2A. jazz\r\n";
-    for (const char* bad : {"none.dat", "short.dat", "mismatch.dat"}) {
-        EXPECT_EQ(run({"--pdf", pdf.string(), (dir / bad).string()}, nullptr, &err), 1) << bad;
-        EXPECT_NE(err.find(bad), std::string::npos);
-        EXPECT_FALSE(fs::exists(pdf)) << bad;
-    }
-    fs::remove_all(dir);
+// puzzle shows none of them and the key all.
+TEST_F(Batch, PdfPuzzleThenKey) {
+    write("jazz.dat", "Jazz fizz\r\nMusic Night\r\n\r\nJF\r\n1\r\n0\r\n1\r\n 2 \r\n"
+                      " 1Q. Swing tunes\r\n 1A. jazz\r\n 2Q. Soda bubbles\r\n 2A. fizz\r\n");
+    ASSERT_EQ(run({"--pdf", path("out.pdf"), "--seed", "3", path("jazz.dat")}), 0) << err;
+    std::vector<PdfPage> pages = readPdf(path("out.pdf"));
+    ASSERT_EQ(pages.size(), 2u) << "is pdftotext installed?";
+    for (const PdfPage& page : pages)  // " 8 ": the last grid number
+        for (const char* text : {"Swing tunes", "Music Night", "Made with Quotabrix", " 8 "})
+            EXPECT_TRUE(has(page, text)) << text;
+    EXPECT_EQ(pages[0].text.find_first_of("zZJ"), std::string::npos);
+    EXPECT_TRUE(has(pages[1], "z"));  // grid letters as typed
+    EXPECT_TRUE(has(pages[1], "Z"));  // letters on the answer blanks
+    ASSERT_EQ(run({"--pdf", path("out.pdf"), "--no-crostic", path("jazz.dat")}), 0);
+    pages = readPdf(path("out.pdf"));
+    ASSERT_FALSE(pages.empty());
+    EXPECT_FALSE(has(pages[0], "Made with Quotabrix"));
 }
 
-// A named pipe is refused at once as a file that cannot be read (not as a
-// damaged one); binary bytes as no puzzle. Neither writes anything.
-TEST(CommandLine, PipesAndBinaryFilesAreRefusedByName) {
-    const fs::path dir = fs::temp_directory_path() / ("qbrx_cli_refused_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    const std::string out = (dir / "out.ipuz").string();
-    const std::string pipe = (dir / "pipe.dat").string();
-    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
-    std::string err;
-    ::alarm(10);  // a read that waits for a writer ends the test here
-    EXPECT_EQ(run({"--ipuz", out, pipe}, nullptr, &err), 1);
+// Files that hold no puzzle are refused by name and write nothing. A named
+// pipe is refused at once as a file that cannot be read: a read that waited
+// for a writer would end the test at the alarm.
+TEST_F(Batch, BadFilesAreRefusedByName) {
+    ASSERT_EQ(::mkfifo(path("pipe.dat").c_str(), 0644), 0);
+    write("short.dat", "Jazz fizz\r\nTitle\r\n");
+    write("mismatch.dat", "Jazz fizz\r\n\r\n\r\n\r\n0\r\n0\r\n0\r\n 1 \r\n 1Q. Swing\r\n 2A. jazz\r\n");
+    write("garbage.dat", std::string("\x7F" "ELF\x02\x01\x01\0\0\0\0\r\n", 14));
+    write("damaged.ipuz", R"({"kind": ["http://ipuz.org/acrostic#1"], )");
+    const std::tuple<const char*, const char*, const char*> refused[] = {
+        {"none.dat", "cannot open ", ": no such file\n"},
+        {"pipe.dat", "", " cannot be read: it is not a regular file; nothing was written\n"},
+        {"garbage.dat", "", " does not look like a puzzle data file; nothing was written\n"},
+        {"short.dat", "", " is damaged or is not a puzzle data file (it ends too early or a line is malformed); "
+                          "nothing was written\n"},
+        {"mismatch.dat", "", " is damaged: a question and its answer carry different numbers; nothing was written\n"},
+        {"damaged.ipuz", "cannot open ", ": it is damaged (it is not valid JSON).\n"}};
+    ::alarm(10);
+    for (const auto& [name, before, after] : refused) {
+        EXPECT_EQ(run({"--pdf", path("out.pdf"), path(name)}), 1) << name;
+        EXPECT_EQ(err, "quotabrix: " + std::string(before) + path(name) + after);
+        EXPECT_FALSE(fs::exists(path("out.pdf"))) << name;
+    }
     ::alarm(0);
-    EXPECT_EQ(err, "quotabrix: " + pipe + " cannot be read: it is not a regular file; nothing was written\n");
+}
 
-    const std::string garbage = (dir / "garbage.dat").string();
-    std::ofstream(garbage, std::ios::binary) << std::string("\x7F" "ELF\x02\x01\x01\0\0\0\0\r\n", 14);
-    EXPECT_EQ(run({"--ipuz", out, garbage}, nullptr, &err), 1);
-    EXPECT_EQ(err, "quotabrix: " + garbage + " does not look like a puzzle data file; nothing was written\n");
-    EXPECT_FALSE(fs::exists(out));
-    fs::remove_all(dir);
+// Fifty questions do not fit one page: the puzzle takes two pages, the key
+// two more, each second page under the title marked "(continued)".
+TEST_F(Batch, LetterAndA4WithQuarterInchMargins) {
+    for (const auto& [paper, width, height] :
+         {std::tuple{"letter", 612.0, 792.0}, std::tuple{"A4", 595.28, 841.89}}) {
+        SCOPED_TRACE(paper);
+        ASSERT_EQ(run({"--paper", paper, "--pdf", path("out.pdf"), QBRX_SOURCE_DIR "/examples/fifty.dat"}), 0);
+        const std::vector<PdfPage> pages = readPdf(path("out.pdf"));
+        ASSERT_EQ(pages.size(), 4u) << "is pdftotext installed?";
+        for (const PdfPage& page : pages) {
+            EXPECT_NEAR(page.width, width, 0.5);
+            EXPECT_NEAR(page.height, height, 0.5);
+            EXPECT_GE(page.left, 18);
+            EXPECT_GE(page.top, 18);
+            EXPECT_LE(page.right, width - 18);
+            EXPECT_LE(page.bottom, height - 18);
+        }
+        EXPECT_TRUE(has(pages[1], "(continued)"));
+        EXPECT_TRUE(has(pages[3], "(continued)"));
+        EXPECT_TRUE(has(pages[1], "XX."));  // the last question
+    }
+}
+
+TEST_F(Batch, CancelInThePrintDialogPrintsNothing) {
+    Document doc;
+    doc.quotation = doc.letterPool = "JAZZ";
+    doc.quoteLength = 4;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(path("printed.pdf")));
+    ScriptedPrompter prompter;
+    EXPECT_FALSE(printCommand(prompter, doc, false, false, printer));
+    EXPECT_EQ(prompter.printDialogs, 1);
+    EXPECT_FALSE(fs::exists(path("printed.pdf")));
+    prompter.printAccepted = true;
+    EXPECT_TRUE(printCommand(prompter, doc, false, true, printer));
+    EXPECT_TRUE(fs::exists(path("printed.pdf")));
 }
 
 }  // namespace
