@@ -16,6 +16,13 @@
 
 namespace qbrx::test {
 
+// The texts of a list's items, top to bottom.
+inline QStringList rows(const QListWidget* list) {
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+    return out;
+}
+
 class MainformFixture {
 protected:
     std::unique_ptr<ScriptedPrompter> prompter;
@@ -48,11 +55,6 @@ protected:
     void clickRow(int row, Qt::KeyboardModifiers modifiers = {}) {
         const QRect rect = form->lstQuestion->visualItemRect(form->lstQuestion->item(row));
         QTest::mouseClick(form->lstQuestion->viewport(), Qt::LeftButton, modifiers, rect.center());
-    }
-    static QStringList rows(const QListWidget* list) {
-        QStringList out;
-        for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
-        return out;
     }
 };
 

@@ -9,6 +9,7 @@
 
 using namespace qbrx;
 using namespace Qt::StringLiterals;
+using test::rows;
 
 class TestMainform : public QObject, test::MainformFixture {
     Q_OBJECT
