@@ -55,14 +55,19 @@ private slots:
         QVERIFY(helpTitle[kHelpTopics + 1].empty());
     }
 
-    void helpWindowOpensOnFirstTopicAndListsShortcutsByLine() {
+    void helpWindowFollowsTheMainWindowAndListsShortcutsByLine() {
         QWidget main;
+        main.setGeometry(100, 120, 500, 400);
         main.show();
-        frmHelp* help = showHelp(&main);
-        QVERIFY(help->isVisible());
+        QPointer<frmHelp> help = showHelp(&main);
         QCOMPARE(help->lstHelp->count(), kHelpTopics);
-        QCOMPARE(help->lstHelp->currentRow(), 0);
-        QCOMPARE(help->txtHelp->toPlainText(), body(1));
+        // 200 and 1,010 twips are 13 and 67 pixels.
+        QCOMPARE(help->frameGeometry().topLeft(), main.frameGeometry().topLeft() + QPoint(13, 67));
+        help->lstHelp->setCurrentRow(4);
+        main.move(300, 210);
+        QCOMPARE(showHelp(&main), help.data());
+        QCOMPARE(help->frameGeometry().topLeft(), main.frameGeometry().topLeft() + QPoint(13, 67));
+        QCOMPARE(help->txtHelp->toPlainText(), body(5));
 
         // A click on the last title shows the shortcut list line by line.
         QListWidgetItem* last = help->lstHelp->item(kHelpTopics - 1);
@@ -72,26 +77,13 @@ private slots:
         QCOMPARE(help->txtHelp->toPlainText().split('\n'), shortcutLines());
         // The bullet is the single byte 183 of the document's code page.
         QCOMPARE(helpBody[42].substr(helpBody[42].find('\n') + 1, 5), std::string("\xB7Home"));
-    }
 
-    void helpWindowFollowsMainWindowAndIsRebuiltAfterClose() {
-        QWidget main;
-        main.setGeometry(100, 120, 500, 400);
-        main.show();
-        QPointer<frmHelp> help = showHelp(&main);
-        // 200 and 1,010 twips are 13 and 67 pixels.
-        QCOMPARE(help->frameGeometry().topLeft(), main.frameGeometry().topLeft() + QPoint(13, 67));
-        help->lstHelp->setCurrentRow(4);
-        main.move(300, 210);
-        QCOMPARE(showHelp(&main), help.data());
-        QCOMPARE(help->frameGeometry().topLeft(), main.frameGeometry().topLeft() + QPoint(13, 67));
-        QCOMPARE(help->txtHelp->toPlainText(), body(5));
-
+        // Closed, it opens again on the first topic.
         help->close();
         QTRY_VERIFY(help.isNull());
-        frmHelp* again = showHelp(&main);
-        QCOMPARE(again->lstHelp->currentRow(), 0);
-        QCOMPARE(again->txtHelp->toPlainText(), body(1));
+        help = showHelp(&main);
+        QCOMPARE(help->lstHelp->currentRow(), 0);
+        QCOMPARE(help->txtHelp->toPlainText(), body(1));
     }
 
     // Any key, or a click on the window or on any of its texts, closes each.
