@@ -6,8 +6,6 @@
 
 #include <QtTest>
 #include <QtWidgets>
-#include <memory>
-#include <string>
 
 #include "dictionary.h"
 #include "mainform.h"
