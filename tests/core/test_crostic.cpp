@@ -20,7 +20,9 @@ TEST_F(EditorTest, SetupWithoutAnswersCreatesOneSlotPerLetter) {
     EXPECT_EQ(ed.view.listRows[4], " E. Question for []");
     EXPECT_EQ(ed.view.listRows[5], " F. ");
     EXPECT_EQ(captions(ed, 6), "OCEAN.");
-    EXPECT_TRUE(ed.view.crostic[0].blue && ed.view.crostic[4].blue && ed.view.crostic[0].underline);
+    EXPECT_TRUE(ed.view.crostic[0].blue);
+    EXPECT_TRUE(ed.view.crostic[4].blue);
+    EXPECT_TRUE(ed.view.crostic[0].underline);
     EXPECT_FALSE(ed.view.crostic[1].underline);
 }
 

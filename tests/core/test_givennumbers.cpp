@@ -1,7 +1,5 @@
 // Registration with letter numbers that come with a puzzle: kept as given
 // when they fit, drawn afresh with a message when they do not.
-#include <vector>
-
 #include "editorfixture.h"
 
 namespace qbrx::test {
@@ -25,13 +23,8 @@ TEST_F(GivenNumbersTest, FittingNumbersAreKeptWithoutDrawing) {
     ASSERT_TRUE(ed.registerWithNumbers({{1, 10, 6, 4}, {3, 2, 0}}));
     EXPECT_EQ(random.drawn(), drawnBefore);
     EXPECT_TRUE(prompter.messages.empty());
-    EXPECT_EQ(ed.doc.answerLetterNo[1][1], 1);
-    EXPECT_EQ(ed.doc.answerLetterNo[1][2], 10);
-    EXPECT_EQ(ed.doc.answerLetterNo[1][3], 6);
-    EXPECT_EQ(ed.doc.answerLetterNo[1][4], 4);
-    EXPECT_EQ(ed.doc.answerLetterNo[2][1], 3);
-    EXPECT_EQ(ed.doc.answerLetterNo[2][2], 2);
-    EXPECT_EQ(ed.doc.answerLetterNo[2][3], 0);
+    EXPECT_EQ(numbers(1, 4), (Numbers{1, 10, 6, 4}));
+    EXPECT_EQ(numbers(2, 3), (Numbers{3, 2, 0}));
     EXPECT_EQ(ed.doc.answerMarks[2], "__e");
     EXPECT_EQ(ed.doc.letterPool, "____ I_ MOR_.");
     EXPECT_EQ(ed.doc.positionOwner[12], 1);  // the E of "more"
@@ -40,7 +33,7 @@ TEST_F(GivenNumbersTest, FittingNumbersAreKeptWithoutDrawing) {
 }
 
 TEST_F(GivenNumbersTest, NumbersThatDoNotFitAreDrawnAfresh) {
-    const std::vector<std::pair<const char*, std::vector<std::vector<int>>>> misfits = {
+    const std::pair<const char*, std::vector<Numbers>> misfits[] = {
         {"a letter given twice", {{1, 10, 6, 4}, {4, 2, 0}}},
         {"another letter", {{2, 10, 6, 4}, {3, 0, 0}}},
         {"beyond the quotation", {{1, 11, 6, 4}, {3, 0, 0}}},

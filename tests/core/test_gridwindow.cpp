@@ -33,8 +33,10 @@ TEST_F(EditorTest, GridOfAnEightyFiveCharacterQuotation) {
     EXPECT_TRUE(std::any_of(pic.ops.begin(), pic.ops.end(),
                             [&](const DrawOp& op) { return op.x1 == cellX(3) && op.fill == kLightGrey; }));
     EXPECT_EQ(textAt(pic, cellX(3) + 32, numberY), "");
-    EXPECT_EQ(textAt(pic, cellX(4) + 32, numberY) + textAt(pic, cellX(4) + 150, letterY), "3/redC");
-    EXPECT_EQ(textAt(pic, cellX(5) + 32, numberY) + textAt(pic, cellX(5) + 150, letterY), ".");
+    EXPECT_EQ(textAt(pic, cellX(4) + 32, numberY), "3/red");
+    EXPECT_EQ(textAt(pic, cellX(4) + 150, letterY), "C");
+    EXPECT_EQ(textAt(pic, cellX(5) + 32, numberY), "");
+    EXPECT_EQ(textAt(pic, cellX(5) + 150, letterY), ".");
 }
 
 }  // namespace

@@ -23,7 +23,8 @@ TEST_F(EditorTest, NumbersEveryLetterButCountsOnlyAToZ) {
     EXPECT_EQ(ed.doc.positionLetterNo[5], 0);
     EXPECT_EQ(ed.doc.positionLetterNo[13], 0);
     EXPECT_EQ(ed.view.totalLetters, "10");
-    EXPECT_TRUE(ed.view.controlsEnabled && ed.view.gridVisible);
+    EXPECT_TRUE(ed.view.controlsEnabled);
+    EXPECT_TRUE(ed.view.gridVisible);
 
     // The accented letter and both marks are numbered, yet not counted.
     registerQuote("\"Caf\xE9\" x");
@@ -42,7 +43,8 @@ TEST_F(EditorTest, EmptyQuotationIsRefusedAndEnterCutsTo255) {
     ed.registerButton();
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].title, "Missing Quotation");
-    EXPECT_FALSE(ed.doc.docChanged || ed.view.controlsEnabled);
+    EXPECT_FALSE(ed.doc.docChanged);
+    EXPECT_FALSE(ed.view.controlsEnabled);
 
     ed.view.quoteBox = std::string(300, 'x');
     ed.quoteEnter();

@@ -23,8 +23,6 @@ private slots:
 
         const QList<QAction*> file = form.mnuFile->actions();
         QCOMPARE(file.indexOf(form.mnuExport), file.indexOf(form.mnuPrintkey) + 1);
-        QCOMPARE(form.mnuExport->text(), QStringLiteral("Export..."));
-        QVERIFY(form.mnuExport->shortcut().isEmpty());
         QVERIFY(!form.mnuExport->isEnabled());  // nothing registered yet
         // File > Open and Save As offer ipuz beside the data file.
         QVERIFY(form.documentCommands().formats.openFilter().find("ipuz Files (*.ipuz)|*.ipuz") != std::string::npos);

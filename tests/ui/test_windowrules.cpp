@@ -1,29 +1,24 @@
 // The main window among the program's other windows: what the grid and
 // dictionary windows leave in view, undo and copy, accessible names, the
 // help on the tab order, and a start-up that leaves the printer alone.
-#include <QtTest>
-#include <QtWidgets>
-
-#include <memory>
-
 #include "dicform.h"
-#include "dictionary.h"
 #include "frmhelp.h"
 #include "frmoptions.h"
 #include "frmtrouble.h"
 #include "helptopics.h"
-#include "mainform.h"
+#include "mainformfixture.h"
 #include "quoteshow.h"
-#include "random.h"
-#include "scriptedprompter.h"
 
 using namespace qbrx;
+using namespace Qt::StringLiterals;
 
 namespace {
 
 QRect onScreen(const QWidget* w) { return QRect(w->mapToGlobal(QPoint(0, 0)), w->size()); }
 
-QString accessibleName(QWidget* w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name); }
+QString accessibleName(QWidget* w) {
+    return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+}
 
 // The program's controls (named widgets; Qt's own parts are unnamed or
 // qt_...) in a window that have no accessible name.
@@ -31,9 +26,11 @@ QStringList unnamedControls(QWidget* window) {
     QStringList missing;
     for (QWidget* w : window->findChildren<QWidget*>()) {
         const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
-                             qobject_cast<QAbstractScrollArea*>(w) || qobject_cast<QLabel*>(w) || w->isWindow();
+                             qobject_cast<QAbstractScrollArea*>(w) || qobject_cast<QLabel*>(w) ||
+                             w->isWindow();
         const QString name = w->objectName();
-        if (control && !name.isEmpty() && !name.startsWith(QLatin1String("qt_")) && accessibleName(w).isEmpty())
+        if (control && !name.isEmpty() && !name.startsWith(QLatin1String("qt_")) &&
+            accessibleName(w).isEmpty())
             missing << name;
     }
     return missing;
@@ -41,36 +38,18 @@ QStringList unnamedControls(QWidget* window) {
 
 }  // namespace
 
-class TestWindowRules : public QObject {
+class TestWindowRules : public QObject, test::MainformFixture {
     Q_OBJECT
 
-    std::unique_ptr<ScriptedPrompter> prompter;
-    std::unique_ptr<ScriptedRandom> random;
-    std::unique_ptr<Dictionary> dictionary;
-    std::unique_ptr<Mainform> form;
-
-    void registerQuote(const QString& quote) {
-        form->txtQuote->setPlainText(quote);
-        QTest::mouseClick(form->cmdRegister, Qt::LeftButton);
-    }
-
 private slots:
-    void init() {
-        prompter = std::make_unique<ScriptedPrompter>();
-        random = std::make_unique<ScriptedRandom>(std::vector<double>{0.0});
-        dictionary = std::make_unique<Dictionary>();
-        form = std::make_unique<Mainform>(*prompter, *random, *dictionary);
-        form->startUp();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-    }
+    void init() { QVERIFY(start()); }
     void cleanup() { form.reset(); }
 
     void gridWindowLeavesCountsAndBoxesInView() {
         registerQuote(QString(255, QLatin1Char('a')));  // the tallest grid
         const QRect grid = form->gridWindow()->frameGeometry();
-        QList<QWidget*> mustShow{form->txtQuestion, form->txtAnswer, form->cmdAccept, form->lblTotalletters,
-                                 form->lblvowels, form->lblconsonants};
+        QList<QWidget*> mustShow{form->txtQuestion,     form->txtAnswer, form->cmdAccept,
+                                 form->lblTotalletters, form->lblvowels, form->lblconsonants};
         for (QLabel* label : form->lblLettersleft) mustShow << label;
         for (QWidget* w : mustShow) {
             QVERIFY2(!onScreen(w).intersects(grid), qPrintable(w->objectName()));
@@ -79,27 +58,27 @@ private slots:
     }
 
     void dictionaryOpensClearOfTheBoxesWithNoRoomBeside() {
-        registerQuote(QStringLiteral("Less is more."));
+        registerQuote(u"Less is more."_s);
         const QRect area = form->screen()->availableGeometry();
         form->setGeometry(area.left(), area.top(), area.width(), form->height());
         form->openDictionary();
         const QRect frame = form->findChild<dicForm*>()->frameGeometry();
-        for (QWidget* w : {static_cast<QWidget*>(form->txtQuestion), static_cast<QWidget*>(form->txtAnswer),
-                           static_cast<QWidget*>(form->cmdAccept)})
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{form->txtQuestion, form->txtAnswer, form->cmdAccept})
             QVERIFY2(!frame.intersects(onScreen(w)), qPrintable(w->objectName()));
     }
 
     void setupAndMoveMenusWaitForARegisteredQuotation() {
         QVERIFY(!form->mnuCrosticSetup->isEnabled());
         QVERIFY(!form->mnuMoveUp->isEnabled());
-        registerQuote(QStringLiteral("Less is more."));
+        registerQuote(u"Less is more."_s);
         QVERIFY(form->mnuMoveUp->isEnabled());
     }
 
     void undoInABoxAndCopyInTheHelpText() {
-        registerQuote(QStringLiteral("Less is more."));
+        registerQuote(u"Less is more."_s);
         form->txtAnswer->setFocus();
-        QTest::keyClicks(form->txtAnswer, QStringLiteral("mole"));
+        QTest::keyClicks(form->txtAnswer, u"mole"_s);
         QTest::keyClick(form->txtAnswer, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(form->txtAnswer->text(), QString());
 
@@ -107,23 +86,21 @@ private slots:
         QApplication::setActiveWindow(help.data());
         QTRY_VERIFY(QApplication::activeWindow() == help.data());
         help->txtHelp->setFocus();
-        QTextCursor cursor = help->txtHelp->textCursor();
-        cursor.setPosition(3, QTextCursor::KeepAnchor);
-        help->txtHelp->setTextCursor(cursor);
+        help->txtHelp->selectAll();
         QTest::keyClick(help->txtHelp, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(), help->txtHelp->toPlainText().left(3));
+        QCOMPARE(QGuiApplication::clipboard()->text(), help->txtHelp->toPlainText());
         help->close();
     }
 
     void everyControlHasAnAccessibleName() {
         QCOMPARE(unnamedControls(form.get()), QStringList());
         QCOMPARE(unnamedControls(form->optionsDialog()), QStringList());
-        registerQuote(QStringLiteral("Less is more."));
-        QCOMPARE(accessibleName(form->lblLettersleft[4]), QStringLiteral("Letters left E: 2"));
+        registerQuote(u"Less is more."_s);
+        QCOMPARE(accessibleName(form->lblLettersleft[4]), u"Letters left E: 2"_s);
     }
 
     void helpGivesTheTabOrderAndThePreferencesPlaces() {
-        registerQuote(QStringLiteral("Less is more."));
+        registerQuote(u"Less is more."_s);
         form->txtQuestion->setFocus();
         MakeHelp();
         const QString topic = QString::fromLatin1(helpBody[41].c_str());
@@ -136,7 +113,7 @@ private slots:
         } while (QApplication::focusWidget() != form->txtQuestion);
 
         QPointer<frmTrouble> trouble = showTrouble(form.get());
-        QVERIFY(trouble->lblAdvice->text().contains(QStringLiteral("~/.config/quotabrix/")));
+        QVERIFY(trouble->lblAdvice->text().contains(u"~/.config/quotabrix/"_s));
         trouble->close();
     }
 

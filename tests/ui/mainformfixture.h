@@ -1,0 +1,59 @@
+// The main window as the program makes it: started up, then shown, with a
+// scripted prompter and every search starting at position 1. A Qt Test
+// class derives from QObject and this, calls start() in init() and
+// form.reset() in cleanup().
+#pragma once
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include "dictionary.h"
+#include "mainform.h"
+#include "random.h"
+#include "scriptedprompter.h"
+
+namespace qbrx::test {
+
+// The texts of a list's items, top to bottom.
+inline QStringList rows(const QListWidget* list) {
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+    return out;
+}
+
+class MainformFixture {
+protected:
+    std::unique_ptr<ScriptedPrompter> prompter;
+    std::unique_ptr<ScriptedRandom> random;
+    std::unique_ptr<Dictionary> dictionary;
+    std::unique_ptr<Mainform> form;
+
+    // False when the window never became active. `words` is a word list
+    // in the program's file format, or none.
+    bool start(const std::string& words = {}) {
+        prompter = std::make_unique<ScriptedPrompter>();
+        random = std::make_unique<ScriptedRandom>(std::vector<double>{0.0});
+        dictionary = std::make_unique<Dictionary>();
+        if (!words.empty()) dictionary->readWordList(words);
+        form = std::make_unique<Mainform>(*prompter, *random, *dictionary);
+        form->startUp();
+        form->show();
+        form->activateWindow();
+        return QTest::qWaitForWindowActive(form.get());
+    }
+    void registerQuote(const QString& quote) {
+        form->txtQuote->setPlainText(quote);
+        QTest::mouseClick(form->cmdRegister, Qt::LeftButton);
+    }
+    void accept(const QString& question, const QString& answer) {
+        form->txtQuestion->setText(question);
+        form->txtAnswer->setText(answer);
+        QTest::mouseClick(form->cmdAccept, Qt::LeftButton);
+    }
+    void clickRow(int row, Qt::KeyboardModifiers modifiers = {}) {
+        const QRect rect = form->lstQuestion->visualItemRect(form->lstQuestion->item(row));
+        QTest::mouseClick(form->lstQuestion->viewport(), Qt::LeftButton, modifiers, rect.center());
+    }
+};
+
+}  // namespace qbrx::test
