@@ -1,0 +1,66 @@
+// Where the window's features meet: the file formats, the file commands and
+// the windows that show their results.
+#include <QtTest>
+#include <QtWidgets>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "dictionary.h"
+#include "documentcommands.h"
+#include "mainform.h"
+#include "random.h"
+#include "scriptedprompter.h"
+
+using namespace qbrx;
+
+namespace {
+
+std::string contents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+}  // namespace
+
+class TestCrossFeature : public QObject {
+    Q_OBJECT
+
+    ScriptedPrompter prompter;
+    ScriptedRandom random{{0.0}};
+    Dictionary dictionary;
+
+    // A main window with a registered quotation and unsaved changes.
+    std::unique_ptr<Mainform> changedWindow() {
+        prompter = ScriptedPrompter{};
+        auto form = std::make_unique<Mainform>(prompter, random, dictionary);
+        form->startUp();
+        form->show();
+        form->txtQuote->setPlainText(QStringLiteral("Less is more."));
+        QTest::mouseClick(form->cmdRegister, Qt::LeftButton);
+        return form;
+    }
+
+private slots:
+    // An ipuz file is saved as safely as a data file: a read-only one is
+    // refused and kept, and Quit waits for a save that did not happen.
+    void readOnlyIpuzIsRefusedAndKept() {
+        QTemporaryDir dir;
+        const std::string path = dir.filePath(QStringLiteral("week.ipuz")).toStdString();
+        std::ofstream(path) << "{}";
+        std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+        auto form = changedWindow();
+
+        prompter.replies = {Reply::Yes, Reply::Ok};
+        prompter.files = {path};
+        form->mnuQuit->trigger();
+        QCOMPARE(contents(path), std::string("{}"));
+        QVERIFY(form->isVisible());
+    }
+};
+
+QTEST_MAIN(TestCrossFeature)
+#include "test_crossfeature.moc"
