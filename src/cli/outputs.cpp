@@ -25,7 +25,7 @@ bool writeExport(const std::string& path, Format format, std::string& error) {
 
 const std::vector<OutputKind>& outputKinds() {
     static const std::vector<OutputKind> kinds = {
-        {"--pdf", "OUT.pdf", "write the puzzle (page 1) and its key (page 2) as a PDF file", true,
+        {"--pdf", "OUT.pdf", "write the puzzle's pages and then its key's as a PDF file", true,
          [](const Document& doc, const CommandLine& cl, const std::string& path, std::string& error) {
              return writePdf(doc, batchCrosticOn(doc, cl), path, &error,
                              cl.paper == "a4" ? Paper::A4 : Paper::Letter);
