@@ -2,6 +2,7 @@
 // the windows that show their results.
 #include <QtTest>
 #include <QtWidgets>
+#include <QPrinter>
 
 #include <filesystem>
 #include <fstream>
@@ -59,6 +60,18 @@ private slots:
         form->mnuQuit->trigger();
         QCOMPARE(contents(path), std::string("{}"));
         QVERIFY(form->isVisible());
+    }
+
+    // Export writes the PDF on the paper that Print Setup chose.
+    void exportedPdfTakesThePrintersPaper() {
+        QTemporaryDir dir;
+        const std::string path = dir.filePath(QStringLiteral("week.pdf")).toStdString();
+        auto form = changedWindow();
+        form->printer().setPageSize(QPageSize(QPageSize::A4));
+
+        prompter.files = {path};
+        form->mnuExport->trigger();
+        QVERIFY(contents(path).find("/MediaBox [0 0 595") != std::string::npos);
     }
 };
 
