@@ -4,6 +4,8 @@
 #include <QtWidgets>
 #include <QPrinter>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -60,6 +62,17 @@ private slots:
         form->mnuQuit->trigger();
         QCOMPARE(contents(path), std::string("{}"));
         QVERIFY(form->isVisible());
+    }
+
+    // A named pipe called .ipuz is there, but is no file to open.
+    void pipeNamedIpuzIsNotCalledMissing() {
+        QTemporaryDir dir;
+        const std::string path = dir.filePath(QStringLiteral("week.ipuz")).toStdString();
+        QVERIFY(::mkfifo(path.c_str(), 0600) == 0);
+        auto form = changedWindow();
+
+        form->openFile(path);
+        QVERIFY(prompter.texts().back().find("not a regular file") != std::string::npos);
     }
 
     // Export writes the PDF on the paper that Print Setup chose.
