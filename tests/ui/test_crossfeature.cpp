@@ -2,6 +2,7 @@
 // the windows that show their results.
 #include <QtTest>
 #include <QtWidgets>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 
 #include <sys/stat.h>
@@ -13,6 +14,7 @@
 #include "dictionary.h"
 #include "documentcommands.h"
 #include "mainform.h"
+#include "printpreview.h"
 #include "random.h"
 #include "scriptedprompter.h"
 
@@ -73,6 +75,14 @@ private slots:
 
         form->openFile(path);
         QVERIFY(prompter.texts().back().find("not a regular file") != std::string::npos);
+    }
+
+    // The print preview's pages are named for a screen reader.
+    void previewPagesHaveAName() {
+        auto form = changedWindow();
+        form->mnuPrintPreview->trigger();
+        auto* preview = form->findChild<PrintPreview*>();
+        QVERIFY(!QAccessible::queryAccessibleInterface(preview->view())->text(QAccessible::Name).isEmpty());
     }
 
     // Export writes the PDF on the paper that Print Setup chose.
