@@ -66,6 +66,15 @@ private slots:
         QVERIFY(form->isVisible());
     }
 
+    // Changes given up at Open are not the opened file's: its title has no mark.
+    void fileOpenedOverDiscardedChangesIsUnchanged() {
+        auto form = changedWindow();
+        prompter.replies = {Reply::No};
+        prompter.files = {std::string(QBRX_DATA_DIR "/../examples/walden.dat")};
+        form->mnuOpen->trigger();
+        QCOMPARE(form->windowTitle(), QStringLiteral("Quotabrix \u2013 walden.dat"));
+    }
+
     // A named pipe called .ipuz is there, but is no file to open.
     void pipeNamedIpuzIsNotCalledMissing() {
         QTemporaryDir dir;
