@@ -15,6 +15,7 @@
 #include "documentcommands.h"
 #include "mainform.h"
 #include "printpreview.h"
+#include "qtprompter.h"
 #include "random.h"
 #include "scriptedprompter.h"
 
@@ -92,6 +93,26 @@ private slots:
         form->mnuPrintPreview->trigger();
         auto* preview = form->findChild<PrintPreview*>();
         QVERIFY(!QAccessible::queryAccessibleInterface(preview->view())->text(QAccessible::Name).isEmpty());
+    }
+
+    // Export's file dialog is titled for what it does, not "Save As".
+    void exportDialogIsTitledExport() {
+        QtPrompter asking;
+        Mainform exporting(asking, random, dictionary);
+        asking.setParentWindow(&exporting);
+        exporting.startUp();
+        exporting.show();
+        exporting.txtQuote->setPlainText(QStringLiteral("Less is more."));
+        QTest::mouseClick(exporting.cmdRegister, Qt::LeftButton);
+        QString title;
+        QTimer::singleShot(0, [&title] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (!dialog) return;
+            title = dialog->windowTitle();
+            static_cast<QDialog*>(dialog)->reject();
+        });
+        exporting.mnuExport->trigger();
+        QCOMPARE(title, QStringLiteral("Export"));
     }
 
     // Export writes the PDF on the paper that Print Setup chose.
