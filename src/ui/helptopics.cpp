@@ -387,8 +387,8 @@ void MakeHelp()
         "the print dialog that Print and Print Key show.",
         "",
         "Quotabrix prints the puzzle and the key in portrait, whatever orientation is chosen "
-        "here. The paper chosen here is also the paper of Print Preview and of a PDF written with "
-        "Export: A4 when A4 is chosen, otherwise Letter.",
+        "here. Print Preview shows the pages on the paper chosen here; a PDF written with Export "
+        "is on A4 when A4 is chosen here, otherwise on Letter.",
     });
 
     topic(34, "Info: Letters Left", {
