@@ -95,6 +95,19 @@ private slots:
         QVERIFY(!QAccessible::queryAccessibleInterface(preview->view())->text(QAccessible::Name).isEmpty());
     }
 
+    // Export keeps a read-only file as Save does.
+    void exportOverReadOnlyFileIsRefused() {
+        QTemporaryDir dir;
+        const std::string path = dir.filePath(QStringLiteral("week.jpz")).toStdString();
+        std::ofstream(path) << "<x/>";
+        std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+        auto form = changedWindow();
+
+        prompter.files = {path};
+        form->mnuExport->trigger();
+        QCOMPARE(contents(path), std::string("<x/>"));
+    }
+
     // Export's file dialog is titled for what it does, not "Save As".
     void exportDialogIsTitledExport() {
         QtPrompter asking;
