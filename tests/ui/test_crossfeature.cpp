@@ -12,7 +12,6 @@
 #include <sstream>
 
 #include "dictionary.h"
-#include "documentcommands.h"
 #include "mainform.h"
 #include "printpreview.h"
 #include "qtprompter.h"
@@ -92,6 +91,7 @@ private slots:
         auto form = changedWindow();
         form->mnuPrintPreview->trigger();
         auto* preview = form->findChild<PrintPreview*>();
+        QVERIFY(preview);
         QVERIFY(!QAccessible::queryAccessibleInterface(preview->view())->text(QAccessible::Name).isEmpty());
     }
 
