@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
@@ -79,7 +80,7 @@ bool isIpuzName(const std::string& path) {
     return path.size() >= 5 && lower(path.substr(path.size() - 5)) == ".ipuz";
 }
 
-int runBatch(const CommandLine& cl, std::ostream& err) {
+int runBatch(const CommandLine& cl, std::ostream& out, std::ostream& err) {
     const std::string& path = cl.dataFile;
     std::error_code ec;
     const fs::file_status fileStatus = fs::status(fs::path(path), ec);
@@ -151,9 +152,15 @@ int runBatch(const CommandLine& cl, std::ostream& err) {
         err << cl.program << ": warning: " << path << " holds no quotation; the page has no grid\n";
 
     int status = 0;
+    bool filled = true;
+    const bool fillAsked = std::any_of(cl.outputs.begin(), cl.outputs.end(),
+                                       [](const OutputRequest& r) { return r.option == "--fill"; });
+    if (cl.suggest > 0 || fillAsked) filled = suggestFills(editor, cl, out, err);
+    if (!filled) status = 1;
     for (const OutputRequest& request : cl.outputs) {
         const OutputKind* kind = findOutputKind(request.option);
         if (kind == nullptr) continue;  // parseCommandLine only accepts known kinds
+        if (request.option == "--fill" && !filled) continue;
         std::string error;
         if (!kind->write(editor.doc, cl, request.path, error)) {
             err << cl.program << ": cannot write " << request.path << (error.empty() ? "" : ": ") << error << "\n";
@@ -231,7 +238,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const std::st
             hasValue = true;
         }
         const OutputKind* kind = findOutputKind(name);
-        if (name != "--seed" && name != "--paper" && kind == nullptr) {
+        const bool count = name == "--suggest";
+        if (name != "--seed" && name != "--paper" && !count && kind == nullptr) {
             fail("unknown option '" + name + "'");
             continue;
         }
@@ -245,7 +253,13 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const std::st
             }
             value = args[++i];
         }
-        if (name == "--paper") {
+        if (count) {
+            std::uint64_t n = 0;
+            if (parseSeed(value, n) && n >= 1 && n <= 1000)
+                cl.suggest = static_cast<int>(n);
+            else
+                fail("--suggest needs a number of fills from 1 to 1000, not '" + value + "'");
+        } else if (name == "--paper") {
             std::string paper = value;
             for (char& c : paper) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
             if (paper == "letter" || paper == "a4")
@@ -272,11 +286,12 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const std::st
         cl.mode = CommandLine::Mode::Version;
     else if (!cl.error.empty())
         cl.mode = CommandLine::Mode::Error;
-    else if (!cl.outputs.empty()) {
+    else if (!cl.outputs.empty() || cl.suggest > 0) {
         cl.mode = CommandLine::Mode::Batch;
         if (cl.dataFile.empty()) {
             cl.mode = CommandLine::Mode::Error;
-            cl.error = "no data file given to write " + cl.outputs.front().path + " from";
+            cl.error = cl.outputs.empty() ? "no data file given to suggest answers for"
+                                          : "no data file given to write " + cl.outputs.front().path + " from";
         }
     }
     return cl;
@@ -288,6 +303,7 @@ std::string helpText(const std::string& program) {
     for (const OutputKind& kind : outputKinds())
         out << "       " << program << " " << kind.option << " " << kind.argument
             << " [--seed N] [--no-crostic]" << (kind.needsGui ? " [--paper letter|a4]" : "") << " FILE.dat\n";
+    out << "       " << program << " --suggest N [--fill OUT.dat] [--seed N] FILE.dat\n";
     out << "\n"
            "Builds acrostic quotation puzzles. Without an output option the program\n"
            "opens its window, with FILE.dat in it when one is given. With an output\n"
@@ -302,6 +318,7 @@ std::string helpText(const std::string& program) {
         out << l << text << "\n";
     };
     for (const OutputKind& kind : outputKinds()) row(kind.option + " " + kind.argument, kind.help);
+    row("--suggest N", "print up to N sets of answers for the empty slots that use up the letters left");
     row("--seed N", "fix the random draw of the answers' letter numbers");
     row("--no-crostic", "leave the crostic block off the printed page");
     row("--paper letter|a4", "paper size of the PDF (Letter when not given)");
@@ -330,7 +347,7 @@ int runCommandLine(const CommandLine& cl, std::ostream& out, std::ostream& err) 
                 << "Try '" << cl.program << " --help' for more information.\n";
             return 2;
         case CommandLine::Mode::Batch:
-            return runBatch(cl, err);
+            return runBatch(cl, out, err);
     }
     return 2;
 }

@@ -5,6 +5,7 @@
 //
 //   quotabrix [--seed N] [FILE.dat]
 //   quotabrix --pdf OUT.pdf [--seed N] [--no-crostic] [--paper letter|a4] FILE.dat
+//   quotabrix --suggest N [--fill OUT.dat] [--seed N] FILE.dat
 #pragma once
 
 #include <cstdint>
@@ -17,6 +18,8 @@
 #include "document.h"
 
 namespace qbrx {
+
+class Editor;
 
 inline constexpr const char* kVersionText = "Quotabrix 1.01";
 
@@ -41,6 +44,9 @@ struct CommandLine {
     bool noCrostic = false;              // --no-crostic
     std::string paper = "letter";        // --paper letter|a4 (PDF)
     std::string dataFile;                // FILE.dat
+    int suggest = 0;                     // --suggest N: print up to N fills of the empty answers
+    // The word list's folder for --suggest and --fill; empty: the one qbrx.ini names.
+    std::string dictionaryFolder;
     std::vector<std::string> qtArguments;  // single-dash options left for Qt (GUI only)
     std::string error;
 
@@ -74,6 +80,12 @@ std::string helpText(const std::string& program);
 // returns 0.
 int runCommandLine(const CommandLine& cl);
 int runCommandLine(const CommandLine& cl, std::ostream& out, std::ostream& err);
+
+// --suggest and --fill: finds fills for the empty answers of the puzzle in
+// `editor`, prints up to cl.suggest of them (one per line, words in slot
+// order) and, when --fill is asked for, accepts the first into the puzzle.
+// Returns false, having said why on `err`, when no fill was found.
+bool suggestFills(Editor& editor, const CommandLine& cl, std::ostream& out, std::ostream& err);
 
 // Whether the printed page carries the crostic block in a batch run: the
 // crostic is not empty and --no-crostic was not given.

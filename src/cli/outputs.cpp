@@ -1,5 +1,6 @@
 // The output files the command line can write. Each row is one option.
 #include "commandline.h"
+#include "datafile.h"
 #include "export.h"
 #include "printing.h"
 
@@ -37,6 +38,12 @@ const std::vector<OutputKind>& outputKinds() {
         {"--jpz", "OUT.jpz", "write the puzzle as a JPZ file (crossword-applet XML) for solving programs", false,
          [](const Document& doc, const CommandLine&, const std::string& path, std::string& error) {
              return writeExport(path, [&doc] { return formatJpz(doc); }, error);
+         }},
+        {"--fill", "OUT.dat", "write the puzzle with the first suggested answers accepted (see --suggest)", false,
+         [](const Document& doc, const CommandLine&, const std::string& path, std::string& error) {
+             const WriteResult r = writeDataFile(doc, path);
+             error = r.reason;
+             return r.ok;
          }},
     };
     return kinds;

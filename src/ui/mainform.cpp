@@ -33,6 +33,7 @@
 #include "frmhelp.h"
 #include "frmoptions.h"
 #include "frmsplash.h"
+#include "frmsuggest.h"
 #include "frmtrouble.h"
 #include "gridgeometry.h"
 #include "ipuzformat.h"
@@ -176,7 +177,7 @@ protected:
 // ------------------------------------------------------------ construction
 
 Mainform::Mainform(Prompter& prompter, RandomSource& random, const Dictionary& dictionary, QWidget* parent)
-    : QMainWindow(parent), editor_(prompter, random) {
+    : QMainWindow(parent), editor_(prompter, random), dictionary_(dictionary) {
     setObjectName(QStringLiteral("Mainform"));
     setWindowTitle(QString::fromLatin1(kProgramName));
     setFont(fontOf("Times New Roman", 10.5));
@@ -670,6 +671,8 @@ void Mainform::buildMenus() {
     mnuCrosticSetup = item(mnuQbrx, "mnuCrosticSetup", QStringLiteral("Crostic Setup"), QKeySequence(Qt::CTRL | Qt::Key_G));
     mnuMoveUp = item(mnuQbrx, "mnuMoveUp", QStringLiteral("Move Up"), QKeySequence(Qt::CTRL | Qt::Key_E));
     mnuMoveDown = item(mnuQbrx, "mnuMoveDown", QStringLiteral("Move Down"), QKeySequence(Qt::CTRL | Qt::Key_F));
+    mnuQbrx->addSeparator();
+    mnuSuggest = item(mnuQbrx, "mnuSuggest", QStringLiteral("Suggest Answers..."));
 
     mnuWindows = menu("mnuWindows", QStringLiteral("&Windows"));
     mnuControls = item(mnuWindows, "mnuControls", QStringLiteral("Controls"));
@@ -759,6 +762,7 @@ void Mainform::connectControls() {
     connect(mnuCrosticSetup, &QAction::triggered, this, [this] { perform([](Editor& e) { e.setupCrostic(); }); });
     connect(mnuMoveUp, &QAction::triggered, this, [this] { perform([](Editor& e) { e.moveQuestion(-1); }); });
     connect(mnuMoveDown, &QAction::triggered, this, [this] { perform([](Editor& e) { e.moveQuestion(1); }); });
+    connect(mnuSuggest, &QAction::triggered, this, &Mainform::openSuggestAnswers);
 
     // Windows and Help menus.
     connect(mnuControls, &QAction::triggered, this, [this] {
@@ -1128,6 +1132,13 @@ void Mainform::openDictionary() {
     cmdDictionary->setText(QStringLiteral("Dictionary"));
     cmdDictionary->setEnabled(true);
     if (onOpenDictionary) onOpenDictionary();
+}
+
+void Mainform::openSuggestAnswers() {
+    auto* dialog = new frmSuggest(*this, dictionary_, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+    dialog->startSearch();
 }
 
 QPrinter& Mainform::printer() {

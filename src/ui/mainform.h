@@ -177,6 +177,7 @@ public:
     QAction* mnuCrosticSetup;
     QAction* mnuMoveUp;
     QAction* mnuMoveDown;
+    QAction* mnuSuggest;  // Qbrx > Suggest Answers...
     QAction* mnuControls;
     QAction* mnuQuoteGrid;
     QAction* mnuHelpTopics;
@@ -195,6 +196,8 @@ public slots:
     void openDictionary();
     // Ends the program at once (Quit, once any unsaved changes were dealt with).
     void quit();
+    // Qbrx > Suggest Answers...: the dialog of sets of answers for the empty slots.
+    void openSuggestAnswers();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -222,6 +225,7 @@ private:
     void print(bool keyMode);
 
     Editor editor_;
+    const Dictionary& dictionary_;
     std::unique_ptr<WordSearch> wordSearch_;
     std::unique_ptr<DocumentCommands> commands_;
     std::unique_ptr<QPrinter> printer_;

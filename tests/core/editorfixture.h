@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "editor.h"
 #include "scriptedprompter.h"
@@ -27,18 +28,14 @@ protected:
         ed.view.answerBox = answer;
         ed.acceptButton();
     }
-    // "3 4 0": the letter numbers of the first characters of a slot.
-    std::string numbers(int slot, int count) const {
-        std::string out;
-        for (int k = 1; k <= count; ++k) out += (k > 1 ? " " : "") + std::to_string(ed.doc.answerLetterNo[slot][k]);
-        return out;
+    using Numbers = std::vector<int>;
+    using Texts = std::vector<std::string>;
+    // The letter numbers of the first characters of a slot.
+    Numbers numbers(int slot, int count) const {
+        return Numbers(&ed.doc.answerLetterNo[slot][1], &ed.doc.answerLetterNo[slot][1] + count);
     }
-    // "apple,bear": the answers of the filled slots.
-    std::string answers() const {
-        std::string out;
-        for (int s = 1; s <= ed.doc.questionCount; ++s) out += (s > 1 ? "," : "") + ed.doc.answer[s];
-        return out;
-    }
+    // The answers of the filled slots.
+    Texts answers() const { return Texts(&ed.doc.answer[1], &ed.doc.answer[1] + ed.doc.questionCount); }
 };
 
 }  // namespace qbrx::test

@@ -17,7 +17,9 @@ protected:
 TEST_F(QuestionListTest, InsertAndDelete) {
     ed.selectListRow(1);
     ed.insertQuestion();  // a copy of the boxes in front of the current slot
-    EXPECT_EQ(answers() + "|" + ed.doc.question[3] + ed.doc.crostic, "apple,bear,bear,cat,dog,eel|q2abbcde");
+    EXPECT_EQ(answers(), (Texts{"apple", "bear", "bear", "cat", "dog", "eel"}));
+    EXPECT_EQ(ed.doc.question[3], "q2");
+    EXPECT_EQ(ed.doc.crostic, "abbcde");
     EXPECT_EQ(ed.view.selectedRow, 1);
     ed.deleteFromPopup();
 
@@ -27,8 +29,11 @@ TEST_F(QuestionListTest, InsertAndDelete) {
     EXPECT_EQ(prompter.texts().back(), "Are you sure you want to delete \r\"q3\"");
     EXPECT_EQ(ed.doc.questionCount, 5);
     ed.deleteButton();
-    EXPECT_EQ(answers() + "|" + ed.doc.crostic + "|" + ed.view.answerBox, "apple,bear,dog,eel|abde|dog");
-    EXPECT_EQ(numbers(3, 3) + "|" + numbers(5, 3), "4 15 7|0 0 0");  // d, o, g drawn again
+    EXPECT_EQ(answers(), (Texts{"apple", "bear", "dog", "eel"}));
+    EXPECT_EQ(ed.doc.crostic, "abde");
+    EXPECT_EQ(ed.view.answerBox, "dog");
+    EXPECT_EQ(numbers(3, 3), (Numbers{4, 15, 7}));  // d, o, g drawn again
+    EXPECT_EQ(numbers(5, 3), (Numbers{0, 0, 0}));
 }
 
 TEST_F(EditorTest, DeletingTheOnlySlotAsksNothing) {
@@ -52,7 +57,8 @@ TEST_F(QuestionListTest, MoveSwapsSlotsAndAsksForRegistration) {
 
     ed.selectListRow(0);
     ed.moveQuestion(+1);
-    EXPECT_EQ(answers() + "|" + ed.doc.crostic, "bear,apple,cat,dog,eel|bacde");
+    EXPECT_EQ(answers(), (Texts{"bear", "apple", "cat", "dog", "eel"}));
+    EXPECT_EQ(ed.doc.crostic, "bacde");
     EXPECT_EQ(ed.view.selectedRow, 1);
     EXPECT_EQ(ed.view.registerCaption, "ReRegister");
     EXPECT_TRUE(ed.view.markersVisible);

@@ -121,9 +121,17 @@ TEST_F(BundledList, HoldsNoBlockedWordNorItsInflections) {
     }
 }
 
-TEST_F(BundledList, HoldsNoSingleLetters) {
+// Sorted, lower case, no word of fewer than two letters.
+TEST_F(BundledList, SortedLowerCaseWordsOfTwoLettersOrMore) {
     ASSERT_GE(words().size(), 85000u);
-    for (const std::string& w : words()) ASSERT_GE(w.size(), 2u) << w;
+    for (std::size_t k = 0; k < words().size(); ++k) {
+        const std::string& w = words()[k];
+        ASSERT_GE(w.size(), 2u) << w;
+        ASSERT_EQ(w.find_first_not_of("abcdefghijklmnopqrstuvwxyz"), std::string::npos) << w;
+        if (k > 0) {
+            ASSERT_LT(words()[k - 1], w);
+        }
+    }
 }
 
 // Each start of count.dic is exactly the position of the first word with

@@ -92,30 +92,6 @@ TEST(DictionaryLoad, StopsAtCapacity) {
     EXPECT_EQ(d.wordList(kWordCapacity - 1), "w91531");
 }
 
-TEST(DictionaryLoad, BundledFilesAgree) {
-    Dictionary d;
-    d.loadCountIndex(QBRX_DATA_DIR);
-    d.loadWordList(QBRX_DATA_DIR);
-    const int n = d.loadedWords();
-    EXPECT_EQ(n, d.wordCount() - 1);
-    EXPECT_GE(n, 85000);
-    for (int k = 1; k <= n; ++k)  // sorted, lower case, none empty
-        ASSERT_TRUE(d.wordList(k - 1) < d.wordList(k) &&
-                    d.wordList(k).find_first_not_of("abcdefghijklmnopqrstuvwxyz") == std::string_view::npos)
-            << k;
-    // Every start lies after the words that sort before its letters, at or
-    // before the first word that has them.
-    for (char f = 'a'; f <= 'z'; ++f) {
-        for (char c = 'a' - 1; c <= 'z'; ++c) {
-            const std::string prefix = c < 'a' ? std::string(1, f) : std::string{f, c};
-            const int start = d.startIndex(f - 'a' + 1, c - 'a' + 1);
-            ASSERT_TRUE(start >= 1 && start <= n + 1 && d.wordList(start - 1) < prefix &&
-                        (start > n || d.wordList(start) >= prefix))
-                << prefix << " " << start;
-        }
-    }
-}
-
 const Words kWords = {"a",   "aardvark", "able", "about", "ate", "b",   "bad",  "bat",   "be",    "dog",
                       "eagle", "ear",  "eat",  "jab",   "jade", "jaguar", "jail", "jam", "jar",  "jet",
                       "job",   "joy",  "kale", "key",   "kid",  "kit",  "lab",  "lad",  "lap",  "law",

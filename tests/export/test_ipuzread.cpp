@@ -1,43 +1,24 @@
 // Opening ipuz acrostics: Quotabrix's own files come back with the letter
 // numbers they were written with; other programs' files of another shape
 // open too; damaged ones are refused and change nothing.
-#include <gtest/gtest.h>
-#include <unistd.h>
-
 #include <chrono>
-#include <filesystem>
-#include <fstream>
 
+#include "../files/filesfixture.h"
 #include "documentcommands.h"
 #include "export.h"
 #include "ipuzformat.h"
 #include "ipuzread.h"
-#include "scriptedprompter.h"
 
 namespace qbrx::test {
 namespace {
 
-namespace fs = std::filesystem;
-
-class IpuzOpenTest : public ::testing::Test {
+class IpuzOpenTest : public FilesTest {
 protected:
-    ScriptedPrompter prompter;
-    SeededRandom random{7};
-    Editor ed{prompter, random};
-    const fs::path dir = fs::temp_directory_path() / ("qbrx_ipuz_" + std::to_string(::getpid()));
-
-    void SetUp() override {
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        ed.startUp();
-    }
-    void TearDown() override { fs::remove_all(dir); }
-    std::string path(const std::string& name) const { return (dir / name).string(); }
     std::string write(const std::string& name, const std::string& bytes) const {
-        std::ofstream(path(name), std::ios::binary | std::ios::trunc) << bytes;
+        writeBytes(path(name), bytes);
         return path(name);
     }
-    void build(Editor& e, const std::string& quote, const std::vector<std::pair<std::string, std::string>>& pairs) {
+    static void build(Editor& e, const std::string& quote, const std::vector<std::pair<std::string, std::string>>& pairs) {
         e.view.quoteBox = quote;
         e.registerButton();
         for (const auto& [question, answer] : pairs) {

@@ -10,8 +10,7 @@ protected:
 
     // A registered document with one pair, changed since start-up.
     void makeDocument() {
-        ed.view.quoteBox = "Less is more.";
-        ed.registerButton();
+        registerQuote("Less is more.");
         accept("Opposite of more", "less");
     }
     // Writes a puzzle file with one pair and opens it; returns its path.
@@ -40,17 +39,23 @@ TEST_F(CommandsTest, NewAsksTwoQuestionsOnlyAfterAChange) {
     prompter.replies = {Reply::Yes, Reply::Yes};
     commands.newDocument();
     EXPECT_EQ(prompter.texts().back(), "Preserve Quote for New document?");
-    for (const auto& m : prompter.messages)  // an empty title, the information icon, No as default
-        EXPECT_TRUE(m.title == "" && m.icon == Icon::Information && m.defaultButton == 1) << m.text;
+    for (const auto& m : prompter.messages) {  // an empty title, the information icon, No as default
+        EXPECT_EQ(m.title, "") << m.text;
+        EXPECT_EQ(m.icon, Icon::Information) << m.text;
+        EXPECT_EQ(m.defaultButton, 1) << m.text;
+    }
     EXPECT_EQ(readBytes(path("week.dat")).substr(0, 15), "Less is more.\r\n");
-    EXPECT_EQ(ed.view.quoteBox + std::to_string(ed.doc.questionCount), "Less is more.0");
+    EXPECT_EQ(ed.view.quoteBox, "Less is more.");
+    EXPECT_EQ(ed.doc.questionCount, 0);
 
     makeDocument();
     prompter.replies = {Reply::No, Reply::No};
     commands.newDocument();
     EXPECT_EQ(ed.view.quoteBox, kQuotePrompt);
-    EXPECT_FALSE(ed.doc.docChanged || ed.view.controlsEnabled);
-    EXPECT_TRUE(commands.dataFileName.empty() && prompter.saveRequests.empty());
+    EXPECT_FALSE(ed.doc.docChanged);
+    EXPECT_FALSE(ed.view.controlsEnabled);
+    EXPECT_EQ(commands.dataFileName, "");
+    EXPECT_TRUE(prompter.saveRequests.empty());
 }
 
 TEST_F(CommandsTest, OpenAsksToSaveAndSaveAsComesFirstWithoutAFile) {

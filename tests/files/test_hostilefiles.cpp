@@ -17,8 +17,7 @@ protected:
 
     void SetUp() override {
         FilesTest::SetUp();
-        ed.view.quoteBox = "Keep this quote.";
-        ed.registerButton();
+        registerQuote("Keep this quote.");
         quoteBefore = ed.doc.quotation;
     }
 };

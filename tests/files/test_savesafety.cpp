@@ -19,8 +19,7 @@ protected:
 
     void SetUp() override {
         FilesTest::SetUp();
-        ed.view.quoteBox = "Less is more.";
-        ed.registerButton();
+        registerQuote("Less is more.");
         accept("Opposite of more", "less");
     }
     void TearDown() override {

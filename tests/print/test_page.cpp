@@ -10,37 +10,17 @@
 
 #include "numeric.h"
 #include "pagelayout.h"
+#include "recordingsurface.h"
 #include "text.h"
 
 namespace qbrx {
 namespace {
 
-struct Drawn {
-    enum Kind { Text, Line, Box, Fill } kind;
-    double x1, y1, x2, y2;  // text: position, and the end of the text in x2
-    std::string text, font;
-    double size;
-    bool bold, italic;
-};
-
-// Keeps what is drawn, with fixed metrics: a character is 10 twips wide per
-// point ("W" 15, "I" 5, "'" 10.25), a line of text 20 twips high per point.
-class RecordingSurface : public PrintSurface {
+// Fixed metrics: a character is 10 twips wide per point ("W" 15, "I" 5,
+// "'" 10.25), a line of text 20 twips high per point.
+class FixedSurface : public RecordingSurface {
 public:
-    RecordingSurface(double width, double height) : width_(width), height_(height) {}
-    std::vector<Drawn> drawn;
-    bool ended = false;
-
-    double pageWidth() const override { return width_; }
-    double pageHeight() const override { return height_; }
-    double currentX() const override { return x_; }
-    double currentY() const override { return y_; }
-    void setCurrentX(double x) override { x_ = x; }
-    void setCurrentY(double y) override { y_ = y; }
-    void setFontName(const std::string& name) override { font_ = name; }
-    void setFontSize(double points) override { size_ = points; }
-    void setFontBold(bool on) override { bold_ = on; }
-    void setFontItalic(bool on) override { italic_ = on; }
+    using RecordingSurface::RecordingSurface;
     float textWidth(const std::string& text) override {
         double w = 0;
         for (char c : text) w += (c == 'W' ? 15 : c == 'I' ? 5 : c == '\'' ? 10.25 : 10) * size_;
@@ -51,17 +31,11 @@ public:
         for (std::size_t i = 0; i + 1 < text.size(); ++i) lines += text[i] == '\r';
         return static_cast<float>(lines * 20 * size_);
     }
-    void printText(const std::string& text) override {
+    void printText(const std::string& text) override {  // x2: the end of the text
         if (text.empty()) return;
         add(Drawn::Text, x_, y_, x_ + textWidth(text), y_, text);
         x_ += textWidth(text);
     }
-    void line(double x1, double y1, double x2, double y2) override { add(Drawn::Line, x1, y1, x2, y2); }
-    void box(double x1, double y1, double x2, double y2) override { add(Drawn::Box, x1, y1, x2, y2); }
-    void filledBox(double x1, double y1, double x2, double y2) override { add(Drawn::Fill, x1, y1, x2, y2); }
-    void setTransparentText(bool) override {}
-    void endDoc() override { ended = true; }
-
     // What was drawn of one kind; for texts, only those equal to `text` if given.
     std::vector<Drawn> of(Drawn::Kind kind, const char* text = nullptr) const {
         std::vector<Drawn> out;
@@ -69,14 +43,6 @@ public:
         return out;
     }
     std::vector<Drawn> texts(const std::string& text) const { return of(Drawn::Text, text.c_str()); }
-
-private:
-    void add(Drawn::Kind kind, double x1, double y1, double x2, double y2, const std::string& text = {}) {
-        drawn.push_back({kind, x1, y1, x2, y2, text, font_, size_, bold_, italic_});
-    }
-    double width_, height_, x_ = 0, y_ = 0, size_ = 0;
-    std::string font_;
-    bool bold_ = false, italic_ = false;
 };
 
 using V = std::vector<std::string>;
@@ -86,7 +52,7 @@ class Page : public ::testing::Test {
 protected:
     Document doc;
     PageValues page = PageValues::fromPageSize(12240, 15840);
-    RecordingSurface surface{12240, 15840};
+    FixedSurface surface{12240, 15840};
     std::optional<PagePrinter> printer;
 
     void setQuote(const std::string& quote) {
@@ -107,7 +73,7 @@ protected:
             }
     }
     bool print(bool key = false, bool crostic = false) {
-        surface = RecordingSurface(page.pageWidth, page.pageHeight);
+        surface = FixedSurface(page.pageWidth, page.pageHeight);
         printer.emplace(doc, surface, page);
         printer->keyMode = key;
         printer->crosticOn = crostic;
@@ -145,8 +111,10 @@ TEST_F(Page, GridBandsGiveRowsColumnsLeadingBlanksAndPrintedCell) {
         setQuote(std::string(static_cast<std::size_t>(b.length), 'A'));
         ASSERT_TRUE(print());
         const GridGeometry& g = printer->geometry;
-        EXPECT_EQ(Xs({1. * g.rows, 1. * g.columns, 1. * g.leadingBlanks, 1. * g.cellSize}),
-                  Xs({1. * b.rows, 1. * b.columns, 1. * b.leading, 1. * b.cell}));
+        EXPECT_EQ(g.rows, b.rows);
+        EXPECT_EQ(g.columns, b.columns);
+        EXPECT_EQ(g.leadingBlanks, b.leading);
+        EXPECT_EQ(g.cellSize, b.cell);
         EXPECT_EQ(printer->questionSize, b.questionSize);
         // Cells in drawing order: leading blanks and the cells past the end
         // are black, the letters outlined.
@@ -300,8 +268,10 @@ TEST_F(Page, QuestionShrinkStepsAndExtraSpacing) {
         SCOPED_TRACE(s.available);
         setAvailable(s.available);
         ASSERT_TRUE(print());
-        EXPECT_EQ(Xs({1. * printer->gapA, 1. * printer->gapB, 1. * printer->questionSize, 1. * printer->extraSpacing}),
-                  Xs({1. * s.gapA, 1. * s.gapB, 1. * s.size, 1. * s.e}));
+        EXPECT_EQ(printer->gapA, s.gapA);
+        EXPECT_EQ(printer->gapB, s.gapB);
+        EXPECT_EQ(printer->questionSize, s.size);
+        EXPECT_EQ(printer->extraSpacing, s.e);
         EXPECT_EQ(labelY(1), 1394 + s.gapA - 300);
         EXPECT_EQ(labelY(2) - labelY(1), 20 * s.size + s.gapA + s.gapB + 50 + s.e);
         EXPECT_EQ(surface.texts("Q").at(0).size, s.size);

@@ -6,43 +6,50 @@
 
 #include <algorithm>
 #include <cmath>
+#include <fstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "liberation_metrics.h"
 #include "pagelayout.h"
+#include "recordingsurface.h"
 #include "text.h"
 
 namespace qbrx {
 namespace {
 
-struct Drawn {
-    int page;
-    bool text, box;
-    double x1, y1, x2, y2;  // text: its ink (below)
-    std::string s;
+// Liberation Sans and Serif, each regular, bold, italic, bold italic, as
+// tools/make_metrics.py writes them.
+struct Face {
+    int unitsPerEm = 0, ascent = 0, descent = 0, lineGap = 0;
+    int widths[256] = {};
 };
+const std::vector<Face>& faces() {
+    static const std::vector<Face> all = [] {
+        std::vector<Face> out(8);
+        std::ifstream in(QBRX_METRICS);
+        std::string line;
+        for (Face& f : out) {
+            while (in.peek() == '#') std::getline(in, line);
+            in >> line >> f.unitsPerEm >> f.ascent >> f.descent >> f.lineGap;
+            for (int& w : f.widths) in >> w;
+            in >> std::ws;
+        }
+        if (!in) throw std::runtime_error("cannot read " QBRX_METRICS);
+        return out;
+    }();
+    return all;
+}
 
-// Records what is drawn, page by page, measuring text as the printer does
-// (advance widths, no kerning). A text's ink is its width less leading and
-// trailing spaces, from 0.75 em above its baseline (capitals, digits and
-// ascenders) to the font's descent below.
-class MetricSurface : public PrintSurface {
+bool boxed(const Drawn& d) { return d.kind == Drawn::Box || d.kind == Drawn::Fill; }
+
+// Measures text as the printer does (advance widths, no kerning). A text is
+// recorded by its ink: its width less leading and trailing spaces, from
+// 0.75 em above its baseline (capitals, digits and ascenders) to the font's
+// descent below.
+class MetricSurface : public RecordingSurface {
 public:
-    MetricSurface(double width, double height) : width_(width), height_(height) {}
-    std::vector<Drawn> drawn;
-    int page = 1;
-
-    double pageWidth() const override { return width_; }
-    double pageHeight() const override { return height_; }
-    double currentX() const override { return x_; }
-    double currentY() const override { return y_; }
-    void setCurrentX(double x) override { x_ = x; }
-    void setCurrentY(double y) override { y_ = y; }
-    void setFontName(const std::string& name) override { serif_ = name == "Times New Roman"; }
-    void setFontSize(double points) override { size_ = points; }
-    void setFontBold(bool on) override { bold_ = on; }
-    void setFontItalic(bool on) override { italic_ = on; }
+    using RecordingSurface::RecordingSurface;
     float textWidth(const std::string& text) override {
         double w = 0;
         for (char c : text) w += face().widths[static_cast<unsigned char>(c)];
@@ -58,31 +65,18 @@ public:
         const std::size_t first = text.find_first_not_of(' '), last = text.find_last_not_of(' ');
         const double baseline = y_ + face().ascent * em();
         if (first != std::string::npos)
-            drawn.push_back({page, true, false, x_ + textWidth(text.substr(0, first)),
-                             baseline - 0.75 * size_ * 20, x_ + textWidth(text.substr(0, last + 1)),
-                             baseline + face().descent * em(), text});
+            add(Drawn::Text, x_ + textWidth(text.substr(0, first)), baseline - 0.75 * size_ * 20,
+                x_ + textWidth(text.substr(0, last + 1)), baseline + face().descent * em(), text);
         x_ += textWidth(text);
     }
-    void line(double x1, double y1, double x2, double y2) override {
-        drawn.push_back({page, false, false, x1, y1, x2, y2, {}});
-    }
-    void box(double x1, double y1, double x2, double y2) override {
-        drawn.push_back({page, false, true, x1, y1, x2, y2, {}});
-    }
-    void filledBox(double x1, double y1, double x2, double y2) override { box(x1, y1, x2, y2); }
-    void setTransparentText(bool) override {}
-    void newPage() override { ++page; }
-    void endDoc() override {}
 
 private:
-    const liberation::Face& face() const {
-        return (serif_ ? liberation::kSerif : liberation::kSans)[(bold_ ? 1 : 0) + (italic_ ? 2 : 0)];
+    const Face& face() const {
+        return faces()[(font_ == "Times New Roman" ? 4u : 0u) + (bold_ ? 1u : 0u) + (italic_ ? 2u : 0u)];
     }
     // Twips per font unit. The printer (1200 dots an inch) sets the font in
     // whole dots; rounding up keeps widths from coming out narrower.
     double em() const { return std::ceil(size_ * 1200 / 72) * 72 / 1200 * 20 / face().unitsPerEm; }
-    double width_, height_, x_ = 0, y_ = 0, size_ = 10;
-    bool serif_ = false, bold_ = false, italic_ = false;
 };
 
 struct Paper {
@@ -159,23 +153,23 @@ int check(const Document& doc, const Paper& paper) {
         EXPECT_TRUE(printer.printDoc());
         pages = printer.pageCount;
         const int cell = printer.geometry.cellSize;
-        auto isCell = [&](const Drawn& d) { return d.box && d.x2 - d.x1 == cell && d.y2 - d.y1 == cell; };
+        auto isCell = [&](const Drawn& d) { return boxed(d) && d.x2 - d.x1 == cell && d.y2 - d.y1 == cell; };
 
         std::vector<Drawn> texts;
         std::copy_if(s.drawn.begin(), s.drawn.end(), std::back_inserter(texts),
-                     [](const Drawn& d) { return d.text; });
+                     [](const Drawn& d) { return d.kind == Drawn::Text; });
         std::sort(texts.begin(), texts.end(), [](const Drawn& a, const Drawn& b) {
             return a.page != b.page ? a.page < b.page : a.y1 < b.y1;
         });
         for (std::size_t i = 0; i < texts.size(); ++i) {
             const Drawn& a = texts[i];
             EXPECT_TRUE(a.x1 >= 0 && a.x2 <= paper.width && a.y1 >= 0 && a.y2 <= paper.height)
-                << "\"" << a.s.substr(0, 40) << "\" off the page at (" << a.x1 << ", " << a.y1 << ")";
+                << "\"" << a.text.substr(0, 40) << "\" off the page at (" << a.x1 << ", " << a.y1 << ")";
             for (std::size_t j = i + 1; j < texts.size() && texts[j].page == a.page && texts[j].y1 < a.y2;
                  ++j)
                 EXPECT_FALSE(texts[j].x1 < a.x2 && a.x1 < texts[j].x2)
-                    << "\"" << a.s.substr(0, 40) << "\" at (" << a.x1 << ", " << a.y1 << ") runs into \""
-                    << texts[j].s.substr(0, 40) << "\" at (" << texts[j].x1 << ", " << texts[j].y1 << ")";
+                    << "\"" << a.text.substr(0, 40) << "\" at (" << a.x1 << ", " << a.y1 << ") runs into \""
+                    << texts[j].text.substr(0, 40) << "\" at (" << texts[j].x1 << ", " << texts[j].y1 << ")";
         }
         // The whole grid on the first page; every question once.
         const long cells = printer.geometry.rows * printer.geometry.columns;
@@ -185,7 +179,7 @@ int check(const Document& doc, const Paper& paper) {
         EXPECT_EQ(std::count_if(s.drawn.begin(), s.drawn.end(), isCell), cells);
         for (int q = 1; q <= doc.questionCount; ++q) {
             const std::string& label = listPrefix[static_cast<std::size_t>(q)];
-            EXPECT_EQ(std::count_if(texts.begin(), texts.end(), [&](const Drawn& d) { return d.s == label; }),
+            EXPECT_EQ(std::count_if(texts.begin(), texts.end(), [&](const Drawn& d) { return d.text == label; }),
                       1)
                 << "question " << q;
         }
@@ -193,11 +187,11 @@ int check(const Document& doc, const Paper& paper) {
         // The crostic's blanks and texts inside its frame.
         if (!printer.crosticOn) continue;
         const Drawn frame = *std::find_if(s.drawn.rbegin(), s.drawn.rend(),
-                                          [&](const Drawn& d) { return d.box && !isCell(d); });
+                                          [&](const Drawn& d) { return boxed(d) && !isCell(d); });
         for (const Drawn& d : s.drawn) {
-            if (d.page == 1 && !d.box && d.y1 > frame.y1 && d.y1 < frame.y2) {
+            if (d.page == 1 && !boxed(d) && d.y1 > frame.y1 && d.y1 < frame.y2) {
                 EXPECT_TRUE(d.x1 > frame.x1 && d.x2 < frame.x2)
-                    << "\"" << d.s << "\" out of the frame at " << d.x1;
+                    << "\"" << d.text << "\" out of the frame at " << d.x1;
             }
         }
     }
@@ -205,6 +199,7 @@ int check(const Document& doc, const Paper& paper) {
 }
 
 TEST(PageStress, EveryQuotationLengthWithEveryQuestionCount) {
+    ASSERT_NO_THROW(faces());  // the font widths, as tools/make_metrics.py writes them
     std::size_t variant = 0;
     for (const Paper& paper : {kLetter, kA4})
         for (int length : {1, 85, 86, 200, 201, 255})

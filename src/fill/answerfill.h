@@ -1,0 +1,171 @@
+// Finishing a puzzle: sets of dictionary words that together use exactly
+// the letters left, one word per empty answer slot, each word starting with
+// the letter its slot must begin with.
+//
+// The search is a depth-first search over an explicit stack, so that it can
+// be run a slice at a time (run) and paused between slices: a window drives
+// it from a timer and stays responsive, the command line runs it to the end.
+// At every node it branches on the most constrained choice: the letter left
+// that the fewest remaining words can use, or the slot letter that the
+// fewest words start with. Restarts with growing node limits, each with a
+// fresh random order drawn from the seed, keep it from sinking into one
+// hopeless corner; the same seed gives the same fills in the same order.
+//
+// When no exact fill turns up, the search looks for fills of the same total
+// length that need supplied letters (gaps), fewest gaps first: with g gaps,
+// g of the hardest letters are left out and g letters that many words want
+// are supplied in their place.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <random>
+#include <set>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace qbrx {
+
+inline constexpr int kFillMinWord = 2;   // an answer needs a letter after its first
+inline constexpr int kFillMaxWord = 24;  // the longest answer Accept keeps whole
+inline constexpr int kAnyLetter = 26;    // class of a slot without a first letter
+
+// The words a fill may use, prepared once: only words of 2..24 letters a-z
+// are kept (what Accept takes whole and encodes completely).
+class FillLexicon {
+public:
+    // levels[i] is the familiarity of words[i]: 10 (most familiar) .. 70,
+    // 0 when unknown. `levels` may be empty (no levels known).
+    FillLexicon(const std::vector<std::string_view>& words, const std::vector<int>& levels);
+
+    struct Entry {
+        std::string text;
+        int rank = 0;                  // familiarity, 10..80 (unknown counts as 80)
+        std::uint8_t length = 0;
+        std::uint8_t first = 0;        // 0..25
+        std::uint32_t mask = 0;        // bit l: the word holds letter l
+        std::array<std::uint8_t, 26> counts{};
+    };
+    const std::vector<Entry>& entries() const { return entries_; }
+    // Words whose letters are exactly `key` (letters sorted), as entry ids.
+    const std::vector<std::int32_t>* anagrams(const std::string& key) const;
+    int longest() const { return longest_; }
+    // Share of each letter among all the letters of the words.
+    const std::array<double, 26>& frequency() const { return frequency_; }
+    // The entry id of a word, -1 when the lexicon does not hold it.
+    std::int32_t find(std::string_view word) const;
+
+private:
+    std::vector<Entry> entries_;
+    std::unordered_map<std::string, std::vector<std::int32_t>> anagrams_;
+    std::unordered_map<std::string, std::int32_t> index_;
+    int longest_ = 0;
+    std::array<double, 26> frequency_{};
+};
+
+// What to fill.
+struct FillRequest {
+    std::array<int, 26> letters{};      // free copies of a..z
+    // One entry per slot to fill, in slot order: the letter 'a'..'z' its
+    // answer must start with, or 0 for any letter.
+    std::string firstLetters;
+    // Words the fill must not use (the answers already written).
+    std::vector<std::string> exclude;
+    std::uint64_t seed = 1;
+    // Search nodes spent on exact fills before the search also looks for
+    // fills with gaps, when it has found none by then.
+    long exactBudget = 1'500'000;
+    // Fills with gaps are looked for up to this many gaps.
+    int maxGaps = 12;
+};
+
+struct Fill {
+    std::vector<std::string> words;  // one per slot, in the request's slot order
+    int gaps = 0;                    // letters the stock cannot supply
+};
+
+class AnswerFiller {
+public:
+    // The filler keeps a reference to the lexicon.
+    AnswerFiller(const FillLexicon& lexicon, FillRequest request);
+    AnswerFiller(const FillLexicon&& lexicon, FillRequest request) = delete;
+
+    // Searches for at most `steps` nodes. Returns false once the search is
+    // over (every fill found, stopped, or nothing can fit).
+    bool run(long steps);
+    void stop() { finished_ = true; }
+    // Asks for fills with gaps as soon as the current restart ends, when no
+    // exact fill has been found by then (a window that has waited long
+    // enough).
+    void lookForGapsNow() { gapsWanted_ = true; }
+    bool finished() const { return finished_; }
+
+    // Every fill found so far, in the order found.
+    const std::vector<Fill>& fills() const { return fills_; }
+    // True once the search looks for fills with gaps: none that uses
+    // exactly the letters left was found within the exact search's budget,
+    // or none exists (proven: the exact search ran through).
+    bool lookingForGaps() const { return gapAllowance_ > 0; }
+    bool exactProvenImpossible() const { return exactExhausted_ && exactFound_ == 0; }
+    long nodes() const { return nodes_; }
+    int lettersLeft() const { return totalLetters_; }
+    int slotCount() const { return static_cast<int>(slotClass_.size()); }
+
+private:
+    struct Frame {
+        std::vector<std::int32_t> cands;    // words that can still go in, at this node
+        std::vector<std::int32_t> options;  // the branch, best first
+        std::size_t next = 0;
+        std::int32_t applied = -1;          // the option now applied below this node
+        int appliedClass = -1;
+        std::vector<std::int32_t> tried;    // options done here, kept out of later siblings
+    };
+    enum class Expand { Solution, Dead, Pushed };
+
+    void startRestart();
+    void unwindAll();
+    void popFrame();
+    Expand expand(const std::vector<std::int32_t>& parentCands);
+    bool fits(const FillLexicon::Entry& e) const;
+    void apply(std::int32_t w, int cls);
+    void undo(std::int32_t w, int cls);
+    void orderOptions(std::vector<std::int32_t>& options);
+    void recordSolution();
+    void nextPhase(bool ranThrough);
+
+    const FillLexicon& lex_;
+    FillRequest request_;
+    std::mt19937_64 rng_;
+
+    std::vector<int> slotClass_;         // per slot: 0..25 or kAnyLetter
+    std::array<int, 26> counts_{};       // letters left now
+    std::array<int, 27> need_{};         // slots left per class
+    int totalLetters_ = 0;
+    int lettersLeft_ = 0;                // letters still to place
+    int slotsLeft_ = 0;
+    int gapAllowance_ = 0;               // gaps of the fills looked for now
+    int gapChoice_ = 0;                  // which choice of letters for them
+    std::vector<std::uint8_t> banned_;   // per entry: excluded, used, or tried as a sibling
+    std::vector<int> usage_;             // per entry: fills it appears in
+    std::vector<std::pair<std::int32_t, int>> chosen_;  // word, class
+
+    std::vector<Frame> stack_;
+    std::vector<std::int32_t> allCands_;
+    std::set<std::vector<std::int32_t>> seen_;
+    std::vector<Fill> fills_;
+    bool finished_ = false;
+    bool restartCut_ = false;            // the node limit ended the current restart
+    long nodes_ = 0;
+    long phaseNodes_ = 0;
+    long restartNodes_ = 0;
+    long restartLimit_ = 0;
+    int restartIndex_ = 0;
+    int exactFound_ = 0;
+    bool exactExhausted_ = false;
+    bool phaseFound_ = false;
+    bool gapsWanted_ = false;
+};
+
+}  // namespace qbrx

@@ -1,0 +1,57 @@
+// Between the puzzle and the fill search: which answer slots are still
+// empty, which letter each must start with, which letters the fill has to
+// use up; and writing a chosen fill into the puzzle through Accept, as the
+// author would type it.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "answerfill.h"
+#include "dictionary.h"
+#include "document.h"
+#include "editor.h"
+
+namespace qbrx {
+
+// An answer the fill may replace: empty, "no answer", or one letter alone
+// (a slot that crostic Setup pre-filled and the author has not answered).
+bool answerCountsAsEmpty(const std::string& answer);
+
+struct FillTarget {
+    int slot = 0;         // 1..50; slots after questionCount are new ones
+    char first = 0;       // the letter the answer must start with ('A'..'Z', 'a'..'z', as in the crostic), 0 for any
+};
+
+struct FillPlan {
+    std::vector<FillTarget> targets;   // in slot order
+    std::array<int, 26> letters{};     // letters the fill must use up
+    std::vector<std::string> written;  // the answers the author wrote
+    // Slots the plan added after the existing ones (no crostic letter).
+    int addedSlots = 0;
+};
+
+// The empty slots of `doc` and the letters they may use: the letters left
+// plus the letters the empty slots hold now (a pre-filled crostic letter,
+// "no answer"). `addSlots` new slots without a first letter are added after
+// the last one, as far as the fifty slots allow.
+FillPlan planFill(const Document& doc, int addSlots);
+
+// How many new answers to suggest adding: none while some slots wait for
+// an answer; otherwise about one per six letters left.
+int suggestedNewSlots(const Document& doc);
+
+FillRequest fillRequest(const FillPlan& plan, std::uint64_t seed);
+
+// The dictionary's words with their familiarity, ready for the search.
+FillLexicon fillLexicon(const Dictionary& dictionary);
+
+// Writes words[i] into plan.targets[i] through Accept (an empty word leaves
+// its slot alone). The word's first letter takes the case of the slot's
+// crostic letter. A question the author wrote stays; an empty question or
+// the program's own "Question for [...]" becomes "Question for [word]".
+// Returns the number of answers written.
+int acceptFill(Editor& editor, const FillPlan& plan, const std::vector<std::string>& words);
+
+}  // namespace qbrx
