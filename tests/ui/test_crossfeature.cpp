@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "dictionary.h"
+#include "frmsuggest.h"
 #include "mainform.h"
 #include "printpreview.h"
 #include "qtprompter.h"
@@ -93,6 +94,15 @@ private slots:
         auto* preview = form->findChild<PrintPreview*>();
         QVERIFY(preview);
         QVERIFY(!QAccessible::queryAccessibleInterface(preview->view())->text(QAccessible::Name).isEmpty());
+    }
+
+    // Suggest Answers' lists are named for a screen reader.
+    void suggestListsHaveNames() {
+        auto form = changedWindow();
+        frmSuggest suggest(*form, dictionary);
+        for (QWidget* list : {static_cast<QWidget*>(suggest.lstFills), static_cast<QWidget*>(suggest.lstSlots)})
+            QVERIFY2(!QAccessible::queryAccessibleInterface(list)->text(QAccessible::Name).isEmpty(),
+                     qPrintable(list->objectName()));
     }
 
     // Export keeps a read-only file as Save does.
