@@ -226,6 +226,11 @@ void MakeHelp()
         "Tick Familiar words to list only everyday words, the kind a class knows; rarer words "
         "are skipped. It works with All Words and with Limited, and stays as you set it until "
         "you change it.",
+        "",
+        "For the last answers, Suggest Answers on the Qbrx menu looks for sets of familiar words "
+        "that use up exactly the letters left, one word for each empty answer. Choose a set, "
+        "untick any answer you want to write yourself, and click Use Answers; answers you wrote "
+        "are never changed.",
     });
 
     topic(16, "Dictionary / Limited", {
