@@ -1,7 +1,9 @@
 // The output files the command line can write. Each row is one option.
 #include "commandline.h"
 #include "datafile.h"
+#include "documentformats.h"
 #include "export.h"
+#include "ipuzformat.h"
 #include "printing.h"
 
 namespace qbrx {
@@ -41,7 +43,10 @@ const std::vector<OutputKind>& outputKinds() {
          }},
         {"--fill", "OUT.dat", "write the puzzle with the first suggested answers accepted (see --suggest)", false,
          [](const Document& doc, const CommandLine&, const std::string& path, std::string& error) {
-             const WriteResult r = writeDataFile(doc, path);
+             // By the name's extension, as Save As writes: ipuz for .ipuz, else the data file.
+             DocumentFormats formats;
+             formats.others.push_back(ipuzFileFormat());
+             const WriteResult r = formats.write(doc, path);
              error = r.reason;
              return r.ok;
          }},

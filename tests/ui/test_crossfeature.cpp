@@ -11,6 +11,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "commandline.h"
 #include "dictionary.h"
 #include "frmsuggest.h"
 #include "mainform.h"
@@ -103,6 +104,18 @@ private slots:
         for (QWidget* list : {static_cast<QWidget*>(suggest.lstFills), static_cast<QWidget*>(suggest.lstSlots)})
             QVERIFY2(!QAccessible::queryAccessibleInterface(list)->text(QAccessible::Name).isEmpty(),
                      qPrintable(list->objectName()));
+    }
+
+    // --fill, like Save As, writes an ipuz file when the name asks for one.
+    void fillNamedIpuzWritesIpuz() {
+        QTemporaryDir dir;
+        const std::string out = dir.filePath(QStringLiteral("filled.ipuz")).toStdString();
+        CommandLine cl = parseCommandLine({"--fill", out, "--seed", "1", QBRX_DATA_DIR "/../examples/walden.dat"},
+                                          "quotabrix");
+        cl.dictionaryFolder = QBRX_DATA_DIR;
+        std::ostringstream said;
+        runCommandLine(cl, said, said);
+        QVERIFY(contents(out).find("http://ipuz.org/acrostic#1") != std::string::npos);
     }
 
     // Export keeps a read-only file as Save does.
