@@ -302,7 +302,7 @@ std::string helpText(const std::string& program) {
     out << "Usage: " << program << " [--seed N] [FILE.dat]\n";
     for (const OutputKind& kind : outputKinds())
         out << "       " << program << " " << kind.option << " " << kind.argument
-            << " [--seed N] [--no-crostic] FILE.dat\n";
+            << " [--seed N] [--no-crostic]" << (kind.needsGui ? " [--paper letter|a4]" : "") << " FILE.dat\n";
     out << "       " << program << " --suggest N [--fill OUT.dat] [--seed N] FILE.dat\n";
     out << "\n"
            "Builds acrostic quotation puzzles. Without an output option the program\n"

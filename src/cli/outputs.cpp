@@ -1,7 +1,9 @@
 // The output files the command line can write. Each row is one option.
 #include "commandline.h"
 #include "datafile.h"
+#include "documentformats.h"
 #include "export.h"
+#include "ipuzformat.h"
 #include "printing.h"
 
 namespace qbrx {
@@ -26,7 +28,7 @@ bool writeExport(const std::string& path, Format format, std::string& error) {
 
 const std::vector<OutputKind>& outputKinds() {
     static const std::vector<OutputKind> kinds = {
-        {"--pdf", "OUT.pdf", "write the puzzle (page 1) and its key (page 2) as a PDF file", true,
+        {"--pdf", "OUT.pdf", "write the puzzle's pages and then its key's as a PDF file", true,
          [](const Document& doc, const CommandLine& cl, const std::string& path, std::string& error) {
              return writePdf(doc, batchCrosticOn(doc, cl), path, &error,
                              cl.paper == "a4" ? Paper::A4 : Paper::Letter);
@@ -41,7 +43,10 @@ const std::vector<OutputKind>& outputKinds() {
          }},
         {"--fill", "OUT.dat", "write the puzzle with the first suggested answers accepted (see --suggest)", false,
          [](const Document& doc, const CommandLine&, const std::string& path, std::string& error) {
-             const WriteResult r = writeDataFile(doc, path);
+             // By the name's extension, as Save As writes: ipuz for .ipuz, else the data file.
+             DocumentFormats formats;
+             formats.others.push_back(ipuzFileFormat());
+             const WriteResult r = formats.write(doc, path);
              error = r.reason;
              return r.ok;
          }},

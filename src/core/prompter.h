@@ -27,6 +27,7 @@ struct FileRequest {
     std::string filter;
     int filterIndex = 1;        // 1-based entry preselected
     std::string initialName;    // preset file name
+    std::string title{};        // the dialog's title; empty: "Open" or "Save As"
 };
 
 class Prompter {

@@ -60,9 +60,9 @@ struct ExportResult {
     std::string reason;  // system text (UTF-8) when !ok
 };
 
-// Writes bytes to path (UTF-8 system path) through a temporary file in the
-// same folder that is renamed over the target, so that a failed export
-// never leaves a damaged file.
+// Writes bytes to path (UTF-8 system path) as Save writes a puzzle
+// (writeFileSafely): a failed export never leaves a damaged file, and a
+// read-only file is refused.
 ExportResult writeExportFile(const std::string& path, const std::string& bytes);
 
 // The message shown when an export cannot be written.

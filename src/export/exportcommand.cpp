@@ -26,7 +26,7 @@ bool ExportCommand::run(Prompter& prompter, const Document& doc, const PdfWriter
         return false;
     }
     const ExportFormat previous = exportFormatForName(lastName).value_or(ExportFormat::Pdf);
-    const std::optional<std::string> chosen = prompter.saveFile({kExportFilter, filterIndexFor(previous), lastName});
+    const std::optional<std::string> chosen = prompter.saveFile({kExportFilter, filterIndexFor(previous), lastName, kExportTitle});
     if (!chosen || chosen->empty()) return false;
 
     const ExportFormat format = exportFormatForName(*chosen).value_or(ExportFormat::Pdf);

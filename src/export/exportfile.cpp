@@ -1,11 +1,8 @@
 #include "export.h"
 
 #include <array>
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 
+#include "datafile.h"
 #include "text.h"
 
 namespace qbrx {
@@ -49,31 +46,10 @@ std::string formatIpuz(const Document& doc) { return formatIpuz(buildExportPuzzl
 std::string formatJpz(const Document& doc) { return formatJpz(buildExportPuzzle(doc)); }
 
 ExportResult writeExportFile(const std::string& path, const std::string& bytes) {
-    namespace fs = std::filesystem;
-    const fs::path target(path);  // the system's own bytes (UTF-8)
-    fs::path temp = target;
-    temp += ".part";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return {false, std::strerror(errno)};
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            const std::string reason = std::strerror(errno);
-            out.close();
-            std::error_code ignored;
-            fs::remove(temp, ignored);
-            return {false, reason};
-        }
-    }
-    std::error_code ec;
-    fs::rename(temp, target, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        return {false, ec.message()};
-    }
-    return {};
+    // As a saved puzzle is written: a read-only file is refused, a file
+    // already there keeps its permissions, and nothing is left half written.
+    const WriteResult written = writeFileSafely(path, bytes);
+    return {written.ok, written.reason};
 }
 
 std::string exportFailedMessage(const std::string& path, const std::string& reason) {

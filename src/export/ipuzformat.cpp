@@ -22,9 +22,10 @@ FileFormat ipuzFileFormat() {
         return std::nullopt;
     };
     f.write = [](const Document& doc, const std::string& path) -> WriteResult {
+        // Saved as the data file is: a read-only file is refused, and a
+        // file already there keeps its permissions and links.
         try {
-            const ExportResult r = writeExportFile(path, formatIpuz(doc));
-            return {r.ok, r.reason};
+            return writeFileSafely(path, formatIpuz(doc));
         } catch (const ExportError& e) {
             return {false, e.what()};
         }

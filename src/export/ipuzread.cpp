@@ -558,11 +558,15 @@ IpuzOpenStatus openIpuzFile(Editor& editor, const std::string& path) {
     namespace fs = std::filesystem;
     std::error_code ec;
     const fs::path file(path);
-    if (!fs::is_regular_file(file, ec)) return IpuzOpenStatus::NotFound;
     auto refuse = [&](const std::string& reason) {
         editor.prompter().message({ipuzRefusedMessage(path, reason), std::nullopt, Buttons::Ok, Icon::Exclamation, 0});
         return IpuzOpenStatus::Refused;
     };
+    const fs::file_status status = fs::status(file, ec);
+    if (!fs::exists(status)) return IpuzOpenStatus::NotFound;
+    // A folder, a pipe or a device is there but is refused, as the data file's reader refuses it.
+    if (fs::is_directory(status)) return refuse("it is a folder");
+    if (!fs::is_regular_file(status)) return refuse("it is not a regular file");
     const auto size = fs::file_size(file, ec);
     if (ec) return refuse("it cannot be read");
     if (size > kMaxIpuzBytes) return refuse("it is too large to be a puzzle");

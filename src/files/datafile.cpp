@@ -425,6 +425,10 @@ std::string formatDataFile(const Document& doc) {
 }
 
 WriteResult writeDataFile(const Document& doc, const std::string& path) {
+    return writeFileSafely(path, formatDataFile(doc));
+}
+
+WriteResult writeFileSafely(const std::string& path, const std::string& bytes) {
     if (path.empty()) return failure(ENOENT);
     const fs::path target = resolveLink(path);
 
@@ -439,7 +443,6 @@ WriteResult writeDataFile(const Document& doc, const std::string& path) {
     }
     removeStaleTemporaries(target.string());
 
-    const std::string bytes = formatDataFile(doc);
     int error = 0;
     // A second name (hard link) would keep the old content after a rename.
     if (!exists || existing.st_nlink <= 1) {

@@ -37,14 +37,17 @@ struct WriteResult {
     std::string reason;  // system text (UTF-8) when !ok
 };
 
-// Writes `doc` to `path` (a UTF-8 system path) without ever damaging a file
+// Writes `bytes` to `path` (a UTF-8 system path) without ever damaging a file
 // already there: the bytes go to a temporary file in the same folder, which
 // is flushed and then renamed over the target. A file that has other hard
 // links, whose owner or group the new file could not keep, or whose folder
 // refuses a temporary file is written in place instead, after its room has
 // been reserved. A read-only file is refused. On failure no temporary file
 // remains, and the target is as it was (short of a write in place that
-// breaks off after its room was reserved).
+// breaks off after its room was reserved). Every puzzle file is saved so.
+WriteResult writeFileSafely(const std::string& path, const std::string& bytes);
+
+// Writes `doc` as a data file, safely.
 WriteResult writeDataFile(const Document& doc, const std::string& path);
 
 // Removes the temporary files that an interrupted save of `path` left beside

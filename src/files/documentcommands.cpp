@@ -186,6 +186,10 @@ std::optional<ReadStatus> DocumentCommands::readFile(const std::string& file, co
         return status;
     }
     readDamaged_ = *status == ReadStatus::Damaged || *status == ReadStatus::Mismatch;
+    // The puzzle is the file's now: changes made before were saved or given
+    // up at the question, so the title shows no mark and Quit and New ask
+    // nothing until the next change.
+    editor_.doc.docChanged = false;
     saved_ = false;
     removeStaleTemporaries(file);
     return status;

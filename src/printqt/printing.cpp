@@ -6,7 +6,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
-#include <QPrinterInfo>
 
 #include <exception>
 
@@ -17,7 +16,6 @@ namespace qbrx {
 namespace {
 
 constexpr double kTwipsPerPoint = 20.0;
-constexpr double kLetterWidth = 12240.0, kLetterHeight = 15840.0;
 
 // Lays out one page on a surface measuring against `printer`. True when the
 // page was completed.
@@ -49,18 +47,6 @@ void preparePrinter(QPrinter& printer) {
 PageValues printerPageValues(QPrinter& printer) {
     const QRectF area = printer.pageRect(QPrinter::Point);
     return PageValues::fromPageSize(area.width() * kTwipsPerPoint, area.height() * kTwipsPerPoint);
-}
-
-PageValues defaultPrinterPageValues() {
-    const PageValues letter = PageValues::fromPageSize(kLetterWidth, kLetterHeight);
-    if (QPrinterInfo::defaultPrinter().isNull()) return letter;
-    try {
-        QPrinter printer(QPrinter::HighResolution);
-        preparePrinter(printer);
-        return printerPageValues(printer);
-    } catch (const std::exception&) {
-        return letter;
-    }
 }
 
 bool printPage(const Document& doc, bool crosticOn, bool keyMode, const PageValues& page, QPrinter& printer) {

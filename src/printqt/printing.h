@@ -25,9 +25,6 @@ void preparePrinter(QPrinter& printer);
 
 // The printer's printable area as the layout's page values (twips).
 PageValues printerPageValues(QPrinter& printer);
-// The page values of the system's default printer (Letter when there is
-// none).
-PageValues defaultPrinterPageValues();
 
 // Lays out the puzzle (the key when keyMode) and prints its pages on
 // `printer`. Returns false when the layout was abandoned (an overflow):

@@ -60,12 +60,15 @@ frmSuggest::frmSuggest(Mainform& form, const Dictionary& dictionary, QWidget* pa
     spnNewAnswers->setObjectName(QStringLiteral("spnNewAnswers"));
     lstFills = new QListWidget(this);
     lstFills->setObjectName(QStringLiteral("lstFills"));
+    lstFills->setAccessibleName(QStringLiteral("Sets of answers"));
     lstFills->setMinimumWidth(420);
     lstSlots = new QListWidget(this);
     lstSlots->setObjectName(QStringLiteral("lstSlots"));
+    lstSlots->setAccessibleName(QStringLiteral("Answers of the chosen set"));
     lstSlots->setMaximumWidth(200);
     prgSearch = new QProgressBar(this);
     prgSearch->setObjectName(QStringLiteral("prgSearch"));
+    prgSearch->setAccessibleName(QStringLiteral("Search"));
     prgSearch->setTextVisible(false);
     cmdStop = button("cmdStop", QStringLiteral("Stop"));
     cmdUse = button("cmdUse", QStringLiteral("Use Answers"));

@@ -226,6 +226,11 @@ void MakeHelp()
         "Tick Familiar words to list only everyday words, the kind a class knows; rarer words "
         "are skipped. It works with All Words and with Limited, and stays as you set it until "
         "you change it.",
+        "",
+        "For the last answers, Suggest Answers on the Qbrx menu looks for sets of familiar words "
+        "that use up exactly the letters left, one word for each empty answer. Choose a set, "
+        "untick any answer you want to write yourself, and click Use Answers; answers you wrote "
+        "are never changed.",
     });
 
     topic(16, "Dictionary / Limited", {
@@ -320,8 +325,14 @@ void MakeHelp()
         "all questions and answers. If the puzzle was not opened from a file, Save asks for a "
         "name, like Save As.",
         "",
-        "The letter numbers are not saved. Opening the puzzle again encodes the answers anew, so "
-        "the numbers change: print the puzzle and its key in the same session.",
+        "The letter numbers are not saved in a \".dat\" file. Opening the puzzle again encodes the "
+        "answers anew, so the numbers change: print the puzzle and its key in the same session. "
+        "A puzzle saved as an ipuz file (\".ipuz\") keeps its letter numbers.",
+        "",
+        "The title bar shows the file's name, and a * while there are changes not yet saved. "
+        "New, Open, Quit (Ctrl-Q) and closing the window offer to save them first. If a save "
+        "fails (a read-only file, a full disk), Quotabrix says why, keeps the puzzle as it is and "
+        "does not go on with the command: use Save As to save it elsewhere.",
     });
 
     topic(27, "Menu: Save As", {
@@ -330,6 +341,11 @@ void MakeHelp()
         "",
         "Save As makes a copy: Save goes on writing to the file that was opened. Only one puzzle "
         "is open at a time.",
+        "",
+        "A name typed without an ending gets \".dat\", or \".ipuz\" when ipuz Files is chosen "
+        "as the file type. A name ending in \".ipuz\" is saved as an ipuz file, which keeps the "
+        "letter numbers and which puzzle-solving programs open. Export on the File menu writes "
+        "a PDF, ipuz or JPZ file for printing or solving elsewhere.",
     });
 
     topic(28, "Menu: New", {
@@ -344,10 +360,12 @@ void MakeHelp()
 
     topic(29, "Menu: Open (Ctrl-O)", {
         "Open shows a file dialog that lists puzzle files (\".dat\") by default. Choose a "
-        "puzzle and click Open.",
+        "puzzle and click Open. To open an ipuz acrostic (\".ipuz\"), one saved or exported by "
+        "Quotabrix or made by another program, choose ipuz Files or All Files as the file type.",
         "",
-        "If the open puzzle has changed, Quotabrix first offers to save it. The answers are "
-        "encoded anew when a puzzle is opened.",
+        "If the open puzzle has changed, Quotabrix first offers to save it. The answers of a "
+        "\".dat\" file are encoded anew when it is opened; an ipuz file keeps the letter numbers "
+        "it holds. A file that is no puzzle is refused with a message, and nothing changes.",
     });
 
     topic(30, "Menu: Preview (Ctrl-J)", {
@@ -374,7 +392,8 @@ void MakeHelp()
         "the print dialog that Print and Print Key show.",
         "",
         "Quotabrix prints the puzzle and the key in portrait, whatever orientation is chosen "
-        "here.",
+        "here. Print Preview shows the pages on the paper chosen here; a PDF written with Export "
+        "is on A4 when A4 is chosen here, otherwise on Letter.",
     });
 
     topic(34, "Info: Letters Left", {

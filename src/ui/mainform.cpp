@@ -739,8 +739,12 @@ void Mainform::connectControls() {
     connect(mnuPrint, &QAction::triggered, this, [this] { print(false); });
     connect(mnuPrintkey, &QAction::triggered, this, [this] { print(true); });
     connect(mnuExport, &QAction::triggered, this, [this] {
-        exportCommand_.run(editor_.prompter(), editor_.doc, [this](const std::string& path, std::string& error) {
-            return writePdf(editor_.doc, editor_.view.crosticOn, path, &error);
+        // The PDF is on A4 when the printer that Print uses has A4 paper.
+        const Paper paper = printerSetUp() && printer_->pageLayout().pageSize().id() == QPageSize::A4
+                                ? Paper::A4
+                                : Paper::Letter;
+        exportCommand_.run(editor_.prompter(), editor_.doc, [this, paper](const std::string& path, std::string& error) {
+            return writePdf(editor_.doc, editor_.view.crosticOn, path, &error, paper);
         });
     });
 

@@ -21,7 +21,6 @@
 #include "document.h"
 #include "editor.h"
 #include "exportcommand.h"
-#include "pagelayout.h"
 #include "wordsearch.h"
 
 class QAction;
@@ -69,8 +68,6 @@ public:
     // so the printer is set up on its first use, not at start-up.
     QPrinter& printer();
     bool printerSetUp() const { return printer_ != nullptr; }
-    void setPageValues(const PageValues& page) { page_ = page; }
-    const PageValues& pageValues() const { return page_; }
 
     // Opens a data file by name, as Open does after its dialog (the file
     // named on the command line).
@@ -232,7 +229,6 @@ private:
     std::unique_ptr<WordSearch> wordSearch_;
     std::unique_ptr<DocumentCommands> commands_;
     std::unique_ptr<QPrinter> printer_;
-    PageValues page_;
     ExportCommand exportCommand_;  // keeps the last export name
     std::vector<QAction*> allActions_;                        // every menu item
     std::array<CrosticLabelView, kCrosticLabels> shownCrostic_{};  // as last drawn

@@ -20,6 +20,7 @@ PrintPreview::PrintPreview(QPrinter& printer, const Document& doc, bool crosticO
 
     view_ = new QPrintPreviewWidget(&printer, this);
     view_->setObjectName(QStringLiteral("previewPages"));
+    view_->setAccessibleName(QStringLiteral("Pages"));
     connect(view_, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* device) {
         QPainter painter;
         if (!painter.begin(device)) return;

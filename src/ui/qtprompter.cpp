@@ -100,7 +100,10 @@ std::optional<std::string> QtPrompter::openFile(const FileRequest& request) { re
 std::optional<std::string> QtPrompter::saveFile(const FileRequest& request) { return fileDialog(request, true); }
 
 std::optional<std::string> QtPrompter::fileDialog(const FileRequest& request, bool save) {
-    QFileDialog dialog(parent_, save ? QStringLiteral("Save As") : QStringLiteral("Open"));
+    const QString title = !request.title.empty() ? QString::fromStdString(request.title)
+                          : save                 ? QStringLiteral("Save As")
+                                                 : QStringLiteral("Open");
+    QFileDialog dialog(parent_, title);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     const QStringList filters = qtFileFilters(request.filter);
