@@ -106,6 +106,7 @@ void frmOptions::fill() {
 }
 
 void frmOptions::store() {
+    const HeaderValues before = header_;
     header_.title = documentText(txtPuzzleTitle->text());
     if (!header_.title.empty()) header_.titleGiven = true;
     header_.createdBy = documentText(txtCreatedby->text());
@@ -114,6 +115,7 @@ void frmOptions::store() {
     header_.periodDateLine = chkPeriod->isChecked();
     header_.miniInstructions = chkInstructions->isChecked();
     hide();
+    if (!(header_ == before)) emit headerChanged();
 }
 
 void frmOptions::showHeader() {

@@ -1,6 +1,7 @@
 // The header dialog (caption "Header"): the puzzle title, the created-by
 // text and the three header options. Modeless; Okay stores, Cancel keeps the
-// stored values. It never marks the document changed.
+// stored values. Okay with different values announces headerChanged, so
+// that the window can mark the puzzle changed.
 #pragma once
 
 #include <QDialog>
@@ -36,6 +37,10 @@ public:
     QCheckBox* chkInstructions;
     QPushButton* cmdOkay;
     QPushButton* cmdCancel;
+
+signals:
+    // Okay stored values that differ from the ones before.
+    void headerChanged();
 
 protected:
     bool event(QEvent* event) override;

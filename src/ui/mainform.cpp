@@ -776,7 +776,15 @@ void Mainform::connectControls() {
 }
 
 frmOptions* Mainform::optionsDialog() {
-    if (!options_) options_ = new frmOptions(editor_.doc.header, this);
+    if (!options_) {
+        options_ = new frmOptions(editor_.doc.header, this);
+        // A new title or header option is a change like any other: Save
+        // clears it, New, Open and Quit ask before dropping it.
+        connect(options_, &frmOptions::headerChanged, this, [this] {
+            editor_.doc.docChanged = true;
+            setWindowTitle(QString::fromStdString(commands_->windowTitle()));
+        });
+    }
     return options_;
 }
 

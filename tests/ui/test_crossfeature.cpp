@@ -77,6 +77,16 @@ private slots:
         QCOMPARE(form->windowTitle(), QStringLiteral("Quotabrix \u2013 walden.dat"));
     }
 
+    // A new title from the header dialog is unsaved work like any other.
+    void headerChangeMarksThePuzzleChanged() {
+        auto form = changedWindow();
+        form->editor().doc.docChanged = false;
+        form->mnuHeader->trigger();
+        form->optionsDialog()->txtPuzzleTitle->setText(QStringLiteral("Week 3"));
+        QTest::mouseClick(form->optionsDialog()->cmdOkay, Qt::LeftButton);
+        QVERIFY(form->editor().doc.docChanged);
+    }
+
     // A named pipe called .ipuz is there, but is no file to open.
     void pipeNamedIpuzIsNotCalledMissing() {
         QTemporaryDir dir;
