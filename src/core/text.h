@@ -6,6 +6,9 @@
 
 namespace qbrx {
 
+// Appends code point c to out as UTF-8 (one to four bytes).
+void appendUtf8(std::string& out, char32_t c);
+
 // Upper and lower case of Windows-1252 text: a-z, and the accented letters
 // (e.g. 233 -> 201), as the system's ANSI case mapping does.
 unsigned char upperChar(unsigned char c);

@@ -13,6 +13,7 @@
 
 #include "commandline.h"
 #include "dictionary.h"
+#include "frmoptions.h"
 #include "frmsuggest.h"
 #include "mainform.h"
 #include "printpreview.h"
