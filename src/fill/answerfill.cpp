@@ -258,7 +258,6 @@ void AnswerFiller::recordSolution() {
     for (int cls : slotClass_) fill.words.push_back(lex_.entries()[byClass[cls][taken[cls]++]].text);
     fills_.push_back(std::move(fill));
     for (std::int32_t w : key) ++usage_[w];
-    if (gapAllowance_ == 0) ++exactFound_;
     phaseFound_ = true;
     // A new fill ends this restart, so that the next one, with the words
     // just used pushed back, looks somewhere else.
@@ -278,14 +277,13 @@ void AnswerFiller::unwindAll() {
     }
 }
 
-void AnswerFiller::nextPhase(bool ranThrough) {
+void AnswerFiller::nextPhase() {
     // Exact fills are done (all found, or none within the budget); fills with
     // more gaps are looked for only while none with fewer was found.
     if (phaseFound_ || gapAllowance_ >= request_.maxGaps) {
         finished_ = true;
         return;
     }
-    if (gapAllowance_ == 0) exactExhausted_ = ranThrough;
     // Each number of gaps is tried with a few choices of letters: first the
     // plainest, then ones drawn with some chance.
     if (gapAllowance_ == 0 || ++gapChoice_ == kGapChoices) {
@@ -339,13 +337,13 @@ void AnswerFiller::startRestart() {
     // The previous restart ran through without being cut: every fill of this
     // phase has been seen.
     if (restartLimit_ > 0 && !restartCut_) {
-        nextPhase(true);
+        nextPhase();
         restartLimit_ = 0;
         if (finished_) return;
     }
     const long budget = gapAllowance_ == 0 ? request_.exactBudget : request_.exactBudget / (2 * kGapChoices);
     if (!phaseFound_ && (phaseNodes_ >= budget || (gapAllowance_ == 0 && gapsWanted_))) {
-        nextPhase(false);
+        nextPhase();
         if (finished_) return;
     }
     restartCut_ = false;

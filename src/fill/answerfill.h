@@ -106,9 +106,8 @@ public:
     const std::vector<Fill>& fills() const { return fills_; }
     // True once the search looks for fills with gaps: none that uses
     // exactly the letters left was found within the exact search's budget,
-    // or none exists (proven: the exact search ran through).
+    // or none exists.
     bool lookingForGaps() const { return gapAllowance_ > 0; }
-    bool exactProvenImpossible() const { return exactExhausted_ && exactFound_ == 0; }
     long nodes() const { return nodes_; }
     int lettersLeft() const { return totalLetters_; }
     int slotCount() const { return static_cast<int>(slotClass_.size()); }
@@ -133,7 +132,7 @@ private:
     void undo(std::int32_t w, int cls);
     void orderOptions(std::vector<std::int32_t>& options);
     void recordSolution();
-    void nextPhase(bool ranThrough);
+    void nextPhase();
 
     const FillLexicon& lex_;
     FillRequest request_;
@@ -162,8 +161,6 @@ private:
     long restartNodes_ = 0;
     long restartLimit_ = 0;
     int restartIndex_ = 0;
-    int exactFound_ = 0;
-    bool exactExhausted_ = false;
     bool phaseFound_ = false;
     bool gapsWanted_ = false;
 };
