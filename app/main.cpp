@@ -3,6 +3,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,7 @@
 #include "random.h"
 #include "shownprobe.h"
 #include "startup.h"
+#include "uifonts.h"
 
 namespace {
 
@@ -27,6 +30,9 @@ bool haveDisplay() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Before anything draws text, in the window as on the printed page.
+    qbrx::useProgramFontConfiguration();
+
     const qbrx::CommandLine cl = qbrx::parseCommandLine(argc, argv);
     if (cl.runsWithoutWindow()) return qbrx::runCommandLine(cl);
 
@@ -39,6 +45,11 @@ int main(int argc, char** argv) {
                      cl.program.c_str(), cl.program.c_str(), cl.program.c_str());
         return 1;
     }
+
+    // The word list is read while Qt starts and the window is built.
+    const qbrx::PreferenceLocations where = qbrx::PreferenceLocations::forProgram();
+    qbrx::Dictionary dictionary;
+    std::unique_ptr<qbrx::BackgroundLoad> preload = qbrx::startLoadingDictionary(dictionary, where);
 
     // Qt sees only the options the command line left for it.
     std::vector<std::string> qtArgs{argv[0]};
@@ -53,13 +64,11 @@ int main(int argc, char** argv) {
 
     qbrx::QtPrompter prompter;
     qbrx::SeededRandom random = cl.seed ? qbrx::SeededRandom(*cl.seed) : qbrx::SeededRandom::fromClock();
-    qbrx::Dictionary dictionary;
     qbrx::Mainform form(prompter, random, dictionary);
     prompter.setParentWindow(&form);
     prompter.setPrinterSource([&form] { return &form.printer(); });
 
-    if (!qbrx::startProgram(form, dictionary, prompter, QCoreApplication::applicationDirPath().toStdString()))
-        return 0;
+    if (!qbrx::startProgram(form, dictionary, prompter, where, std::move(preload))) return 0;
     qbrx::ShownProbe::watch(form);
     form.show();
     if (!cl.dataFile.empty()) form.openFile(cl.dataFile);

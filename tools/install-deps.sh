@@ -4,7 +4,7 @@
 # With "generator" it also installs what tools/make_dictionary.py needs to
 # rebuild data/: the SCOWL word lists, and npm to fetch the block lists.
 set -e
-PKGS="cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+PKGS="cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev libfontconfig-dev libgtest-dev libgmock-dev libbenchmark-dev
       fonts-liberation fonts-dejavu-core xvfb xauth poppler-utils clang libclang-rt-14-dev python3"
 [ "$1" = "generator" ] && PKGS="$PKGS scowl npm"
 missing=""

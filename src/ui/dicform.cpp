@@ -18,6 +18,7 @@
 #include <optional>
 
 #include "text.h"
+#include "uifonts.h"
 
 namespace qbrx {
 
@@ -48,7 +49,7 @@ std::optional<DictKey> listKey(int key)
 
 QFont sansSerif()
 {
-    QFont font("MS Sans Serif");
+    QFont font = uiFont("MS Sans Serif");
     font.setPointSizeF(8.25);
     return font;
 }

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "frmsplash.h"
+#include "uifonts.h"
 
 namespace qbrx {
 
@@ -32,7 +33,7 @@ frmAbout::frmAbout(QWidget* parent)
 
     lblProduct = new QLabel("Quotabrix", this);
     lblProduct->setObjectName("lblProduct");
-    QFont productFont("Times New Roman");
+    QFont productFont = uiFont("Times New Roman");
     productFont.setPointSizeF(20);
     productFont.setBold(true);
     lblProduct->setFont(productFont);

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "text.h"
+#include "uifonts.h"
 
 namespace qbrx {
 
@@ -25,7 +26,7 @@ frmOptions::frmOptions(HeaderValues& header, QWidget* parent) : QDialog(parent),
     setWindowTitle(QStringLiteral("Header"));
     setModal(false);
 
-    QFont labelFont(QStringLiteral("MS Sans Serif"));
+    QFont labelFont = uiFont("MS Sans Serif");
     labelFont.setPointSizeF(8.25);
     auto label = [&](const char* name, const QString& caption) {
         auto* l = new QLabel(caption, this);

@@ -1,4 +1,5 @@
 #include "frmsplash.h"
+#include "uifonts.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -126,7 +127,7 @@ frmSplash::frmSplash(QWidget* parent)
 
     lblProduct = new QLabel("Quotabrix", this);
     lblProduct->setObjectName("lblProduct");
-    QFont productFont("Times New Roman");
+    QFont productFont = uiFont("Times New Roman");
     productFont.setPointSizeF(24);
     productFont.setBold(true);
     lblProduct->setFont(productFont);
@@ -139,7 +140,7 @@ frmSplash::frmSplash(QWidget* parent)
 
     lblTagLine = new QLabel("Quotation Puzzle Development Tool", this);
     lblTagLine->setObjectName("lblTagLine");
-    QFont tagFont("Arial");
+    QFont tagFont = uiFont("Arial");
     tagFont.setPointSizeF(12);
     tagFont.setItalic(true);
     lblTagLine->setFont(tagFont);

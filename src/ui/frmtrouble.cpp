@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "frmsplash.h"
+#include "uifonts.h"
 
 namespace qbrx {
 
@@ -37,7 +38,7 @@ frmTrouble::frmTrouble(QWidget* parent)
 
     lblHeading = new QLabel("Having Trouble?", this);
     lblHeading->setObjectName("lblHeading");
-    QFont headingFont("MS Sans Serif");
+    QFont headingFont = uiFont("MS Sans Serif");
     headingFont.setPointSizeF(13.5);
     headingFont.setBold(true);
     lblHeading->setFont(headingFont);
@@ -45,7 +46,7 @@ frmTrouble::frmTrouble(QWidget* parent)
     lblAdvice = new QLabel(kAdvice, this);
     lblAdvice->setObjectName("lblAdvice");
     lblAdvice->setWordWrap(true);
-    QFont adviceFont("MS Sans Serif");
+    QFont adviceFont = uiFont("MS Sans Serif");
     adviceFont.setPointSizeF(9.75);
     lblAdvice->setFont(adviceFont);
 

@@ -41,6 +41,7 @@
 #include "printpreview.h"
 #include "quoteshow.h"
 #include "text.h"
+#include "uifonts.h"
 
 namespace qbrx {
 
@@ -50,13 +51,6 @@ constexpr int kQuoteSelectAll = 65000;   // double-click in the quotation box
 constexpr int kMinQuoteBoxTwips = 9600;  // the grid window is never narrower
 
 const QColor kLightBlue(0xC0, 0xC0, 0xFF);
-
-QFont fontOf(const char* family, double points, bool bold = false) {
-    QFont font{QString::fromLatin1(family)};
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 QString screenText(const std::string& cp1252) { return QString::fromStdString(cp1252ToUtf8(cp1252)); }
 std::string documentText(const QString& text) { return utf8ToCp1252(text.toStdString()); }
@@ -180,7 +174,7 @@ Mainform::Mainform(Prompter& prompter, RandomSource& random, const Dictionary& d
     : QMainWindow(parent), editor_(prompter, random), dictionary_(dictionary) {
     setObjectName(QStringLiteral("Mainform"));
     setWindowTitle(QString::fromLatin1(kProgramName));
-    setFont(fontOf("Times New Roman", 10.5));
+    setFont(uiFont("Times New Roman", 10.5));
 
     wordSearch_ = std::make_unique<WordSearch>(dictionary, editor_.doc, prompter);
     editor_.onReset = [this] { wordSearch_->resetCounters(); };
@@ -228,13 +222,13 @@ Mainform::~Mainform() {
 
 QWidget* Mainform::buildQuotationArea() {
     auto* area = new QWidget;
-    const QFont small = fontOf("Arial", 7.5);
+    const QFont small = uiFont("Arial", 7.5);
 
-    lblEditquote = namedLabel(area, QStringLiteral("lblEditquote"), QStringLiteral("Edit Quotation"), fontOf("Arial", 15));
+    lblEditquote = namedLabel(area, QStringLiteral("lblEditquote"), QStringLiteral("Edit Quotation"), uiFont("Arial", 15));
 
     txtQuote = new QPlainTextEdit(area);
     txtQuote->setObjectName(QStringLiteral("txtQuote"));
-    txtQuote->setFont(fontOf("Arial", 10.5));
+    txtQuote->setFont(uiFont("Arial", 10.5));
     txtQuote->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     txtQuote->setTabChangesFocus(true);
     txtQuote->setAccessibleName(QStringLiteral("Quotation"));
@@ -248,7 +242,7 @@ QWidget* Mainform::buildQuotationArea() {
     auto* registerPanel = new QWidget(area);
     registerPanel->setFixedSize(156, 46);
     cmdRegister = namedButton(registerPanel, "cmdRegister", QStringLiteral("Register"),
-                              fontOf("Times New Roman", 9, true));
+                              uiFont("Times New Roman", 9, true));
     cmdRegister->setGeometry(38, 10, 80, 26);
     shp1 = marker(registerPanel, "shp1", QFrame::Box);
     shp1->setGeometry(30, 2, 96, 42);
@@ -259,7 +253,7 @@ QWidget* Mainform::buildQuotationArea() {
     shp3 = marker(registerPanel, "shp3", QFrame::HLine);
     shp3->setGeometry(128, 18, 28, 10);
 
-    cmdQuote = namedButton(area, "cmdQuote", QStringLiteral("Show Quote"), fontOf("Times New Roman", 9));
+    cmdQuote = namedButton(area, "cmdQuote", QStringLiteral("Show Quote"), uiFont("Times New Roman", 9));
     cmdQuote->setFixedWidth(96);
 
     Label9 = namedLabel(area, QStringLiteral("Label9"), QStringLiteral("Total Letters:"), small);
@@ -319,11 +313,11 @@ QWidget* Mainform::buildLettersLeftStrip() {
     grid->setHorizontalSpacing(1);
     grid->setVerticalSpacing(1);
 
-    Label7 = namedLabel(strip, QStringLiteral("Label7"), QStringLiteral("Letters Left:"), fontOf("Arial", 7.5));
+    Label7 = namedLabel(strip, QStringLiteral("Label7"), QStringLiteral("Letters Left:"), uiFont("Arial", 7.5));
     grid->addWidget(Label7, 0, 0, 1, 14);
 
-    const QFont head = fontOf("Times New Roman", 9);
-    const QFont count = fontOf("Arial", 9);
+    const QFont head = uiFont("Times New Roman", 9);
+    const QFont count = uiFont("Arial", 9);
     for (int i = 0; i < 26; ++i) {
         const int row = 1 + 2 * (i / 13);
         const int column = i % 13;
@@ -336,7 +330,7 @@ QWidget* Mainform::buildLettersLeftStrip() {
     }
     for (int i = 0; i < 27; ++i) {
         QLabel* left = namedLabel(strip, QStringLiteral("lblLettersleft_%1").arg(i), QString(),
-                                  i == 26 ? fontOf("Arial", 7.5) : count);
+                                  i == 26 ? uiFont("Arial", 7.5) : count);
         left->setAlignment(Qt::AlignCenter);
         left->setFixedSize(i == 26 ? 26 : 20, 16);
         nameValue(left, i == 26 ? QStringLiteral("Letters left in all")
@@ -353,15 +347,15 @@ QWidget* Mainform::buildLettersLeftStrip() {
 
 QWidget* Mainform::buildQuestionArea() {
     auto* area = new QWidget;
-    const QFont small = fontOf("Times New Roman", 8.25);
+    const QFont small = uiFont("Times New Roman", 8.25);
 
     // Left: the question list and its buttons.
     lblQuestionlist = namedLabel(area, QStringLiteral("lblQuestionlist"), QStringLiteral("Question List"),
-                                 fontOf("Arial", 11.25));
+                                 uiFont("Arial", 11.25));
     auto* list = new QuestionList(area);
     lstQuestion = list;
     lstQuestion->setObjectName(QStringLiteral("lstQuestion"));
-    lstQuestion->setFont(fontOf("MS Sans Serif", 8.25));
+    lstQuestion->setFont(uiFont("MS Sans Serif", 8.25));
     lstQuestion->setAccessibleName(QStringLiteral("Question List"));
     lstQuestion->setMinimumSize(300, 110);
     list->mouseDown = [this] { perform([](Editor& e) { e.listMouseDown(); }); };
@@ -389,7 +383,7 @@ QWidget* Mainform::buildQuestionArea() {
     moves->addWidget(cmdMoveDown, 0, Qt::AlignHCenter);
     moves->addStretch();
 
-    cmdInsert = namedButton(area, "cmdInsert", QStringLiteral("Insert"), fontOf("Times New Roman", 9));
+    cmdInsert = namedButton(area, "cmdInsert", QStringLiteral("Insert"), uiFont("Times New Roman", 9));
     cmdDelete = namedButton(area, "cmdDelete", QStringLiteral("Delete"), font());
     cmdJump = namedButton(area, "cmdJump", QStringLiteral("Jump to Last ?"), small);
     cmdEmpty = namedButton(area, "cmdEmpty", QStringLiteral("Find Empty Answers"), small);
@@ -413,13 +407,13 @@ QWidget* Mainform::buildQuestionArea() {
     left->addLayout(listButtons);
 
     // Right: the question and answer boxes.
-    lblQA = namedLabel(area, QStringLiteral("lblQA"), QStringLiteral("Edit Q && A"), fontOf("Arial", 11.25));
+    lblQA = namedLabel(area, QStringLiteral("lblQA"), QStringLiteral("Edit Q && A"), uiFont("Arial", 11.25));
     lblQA->setTextFormat(Qt::PlainText);
     lblQA->setText(QStringLiteral("Edit Q & A"));
     lblQuestion = namedLabel(area, QStringLiteral("lblQuestion"), QStringLiteral("Question:"), font());
     txtQuestion = new QLineEdit(area);
     txtQuestion->setObjectName(QStringLiteral("txtQuestion"));
-    txtQuestion->setFont(fontOf("Times New Roman", 9.75));
+    txtQuestion->setFont(uiFont("Times New Roman", 9.75));
     txtQuestion->setAccessibleName(QStringLiteral("Question"));
     txtQuestion->setMinimumWidth(300);
     lblAnswer = namedLabel(area, QStringLiteral("lblAnswer"), QStringLiteral("Answer:"), font());
@@ -427,8 +421,8 @@ QWidget* Mainform::buildQuestionArea() {
     txtAnswer->setObjectName(QStringLiteral("txtAnswer"));
     txtAnswer->setFont(font());
     txtAnswer->setAccessibleName(QStringLiteral("Answer"));
-    cmdAccept = namedButton(area, "cmdAccept", QStringLiteral("Accept"), fontOf("Times New Roman", 9));
-    cmdDictionary = namedButton(area, "cmdDictionary", QStringLiteral("Dictionary"), fontOf("Times New Roman", 9, true));
+    cmdAccept = namedButton(area, "cmdAccept", QStringLiteral("Accept"), uiFont("Times New Roman", 9));
+    cmdDictionary = namedButton(area, "cmdDictionary", QStringLiteral("Dictionary"), uiFont("Times New Roman", 9, true));
     cmdAccept->setMinimumWidth(90);
     cmdDictionary->setMinimumWidth(90);
 
@@ -461,12 +455,12 @@ QWidget* Mainform::buildQuestionArea() {
 QWidget* Mainform::buildEncodedArea() {
     auto* area = new QWidget;
     lblEncodedTitle = namedLabel(area, QStringLiteral("lblEncodedTitle"), QStringLiteral("Encoded:"),
-                                 fontOf("Times New Roman", 9, true));
+                                 uiFont("Times New Roman", 9, true));
 
     // The Encoded line shows each answer character followed by a space;
     // the number label of character k sits under it.
     encodedPanel_ = new QWidget(area);
-    lblEncoded = namedLabel(encodedPanel_, QStringLiteral("lblEncoded"), QString(), fontOf("Courier New", 14.25));
+    lblEncoded = namedLabel(encodedPanel_, QStringLiteral("lblEncoded"), QString(), uiFont("Courier New", 14.25));
     lblEncoded->setTextFormat(Qt::PlainText);
     lblEncoded->setMargin(0);
     lblEncoded->setIndent(0);
@@ -477,7 +471,7 @@ QWidget* Mainform::buildEncodedArea() {
     const int lineWidth = cell * (1 + 2 * kNumberLabels) + 4;
     lblEncoded->setGeometry(0, 0, lineWidth, lineHeight);
 
-    const QFont numbers = fontOf("Arial", 6.75);
+    const QFont numbers = uiFont("Arial", 6.75);
     const int numberHeight = QFontMetrics(numbers).height() + 2;
     for (int k = 0; k < kNumberLabels; ++k) {
         QLabel* label = namedLabel(encodedPanel_, QStringLiteral("lblUnderCrostic_%1").arg(k), QString(), numbers);
@@ -502,9 +496,9 @@ QWidget* Mainform::buildEncodedArea() {
 
 QWidget* Mainform::buildCrosticArea() {
     auto* area = new QWidget;
-    const QFont note = fontOf("Arial", 8.25);
+    const QFont note = uiFont("Arial", 8.25);
 
-    Label1 = namedLabel(area, QStringLiteral("Label1"), QStringLiteral("Crostic :"), fontOf("Times New Roman", 14.25, true));
+    Label1 = namedLabel(area, QStringLiteral("Label1"), QStringLiteral("Crostic :"), uiFont("Times New Roman", 14.25, true));
     Label2 = namedLabel(area, QStringLiteral("Label2"),
                         QStringLiteral("phrase spelled out by 1st letter of answers, often author and origin of quote."),
                         note);
@@ -514,7 +508,7 @@ QWidget* Mainform::buildCrosticArea() {
 
     auto* strip = new QHBoxLayout;
     strip->setSpacing(1);
-    const QFont letter = fontOf("Courier New", 12);
+    const QFont letter = uiFont("Courier New", 12);
     for (int i = 0; i < kCrosticLabels; ++i) {
         QLabel* label = namedLabel(area, QStringLiteral("lblCrostic_%1").arg(i), QString(), letter);
         label->setAlignment(Qt::AlignCenter);
@@ -538,7 +532,7 @@ QWidget* Mainform::buildCrosticArea() {
     lblBottom = namedLabel(area, QStringLiteral("lblBottom"),
                            QStringLiteral("Click on letter above to jump to question.  Blue letter = incomplete "
                                           "answer.  Underline = supplied letter"),
-                           fontOf("Arial", 6.75));
+                           uiFont("Arial", 6.75));
 
     auto* options = new QVBoxLayout;
     options->setSpacing(0);

@@ -8,6 +8,7 @@
 
 #include "frmsplash.h"
 #include "text.h"
+#include "uifonts.h"
 
 namespace qbrx {
 
@@ -18,7 +19,7 @@ QColor colorOf(const Rgb& c) { return QColor(c.r, c.g, c.b); }
 // A font of `points` on the twip scale of the picture: one point is 20
 // twips, so 4/3 of a pixel whatever the screen resolution.
 QFont gridFont(int points) {
-    QFont font(QStringLiteral("Arial"));
+    QFont font = uiFont("Arial");
     font.setPixelSize(std::max(1, (points * 20 + 7) / kTwipsPerPixel));
     return font;
 }

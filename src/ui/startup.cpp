@@ -1,5 +1,9 @@
 #include "startup.h"
 
+#include <optional>
+#include <string>
+#include <utility>
+
 #include "dictionary.h"
 #include "frmsplash.h"
 #include "helptopics.h"
@@ -8,13 +12,16 @@
 
 namespace qbrx {
 
-bool startProgram(Mainform& form, Dictionary& dictionary, Prompter& prompter,
-                  const std::filesystem::path& programFolder) {
+std::unique_ptr<BackgroundLoad> startLoadingDictionary(Dictionary& dictionary, const PreferenceLocations& where) {
+    std::optional<std::string> folder = readPreferences(where);
+    if (!folder) return nullptr;
+    return std::make_unique<BackgroundLoad>(dictionary, std::move(*folder));
+}
+
+bool startProgram(Mainform& form, Dictionary& dictionary, Prompter& prompter, const PreferenceLocations& where,
+                  std::unique_ptr<BackgroundLoad> preload) {
     showSplash();
 
-    PreferenceLocations where;
-    where.programFolder = programFolder;
-    where.configFolder = userConfigFolder();
     const PreferencesResult preferences = loadPreferences(prompter, where);
     if (preferences.endProgram) {
         hideSplash();
@@ -23,9 +30,9 @@ bool startProgram(Mainform& form, Dictionary& dictionary, Prompter& prompter,
 
     // A missing or damaged dictionary file leaves the dictionary empty; the
     // start-up goes on without a word.
-    dictionary.loadCountIndex(preferences.dictionaryFolder);
-    dictionary.loadWordList(preferences.dictionaryFolder);
-    dictionary.loadLevels(preferences.dictionaryFolder);
+    if (preload) preload->wait();
+    if (!preload || preload->folder() != preferences.dictionaryFolder)
+        loadDictionary(dictionary, preferences.dictionaryFolder);
     hideSplash();
 
     form.startUp();

@@ -3,7 +3,10 @@
 // main window's first state and the help topics.
 #pragma once
 
-#include <filesystem>
+#include <memory>
+
+#include "backgroundload.h"
+#include "preferences.h"
 
 namespace qbrx {
 
@@ -11,11 +14,19 @@ class Dictionary;
 class Mainform;
 class Prompter;
 
-// Runs the start-up for `form`, reading qbrx.ini from `programFolder` (or
-// the user's configuration folder). Returns false when the user chose to
-// end the program instead of creating a preferences file; the main window
-// has not been shown then.
-bool startProgram(Mainform& form, Dictionary& dictionary, Prompter& prompter,
-                  const std::filesystem::path& programFolder);
+// Starts loading `dictionary`, on a thread of its own, from the folder that
+// qbrx.ini at `where` names, so that the word list is read while Qt starts
+// and the main window is built. Asks nothing: without a qbrx.ini there is
+// nothing to load yet, and the start-up's preferences step asks.
+std::unique_ptr<BackgroundLoad> startLoadingDictionary(Dictionary& dictionary, const PreferenceLocations& where);
+
+// Runs the start-up for `form`, reading qbrx.ini at `where` (the program
+// folder, or the user's configuration folder). The dictionary is the one
+// `preload` loads when the preferences step settles on its folder, and is
+// loaded here otherwise. Returns false when the user chose to end the
+// program instead of creating a preferences file; the main window has not
+// been shown then.
+bool startProgram(Mainform& form, Dictionary& dictionary, Prompter& prompter, const PreferenceLocations& where,
+                  std::unique_ptr<BackgroundLoad> preload);
 
 }  // namespace qbrx

@@ -8,6 +8,7 @@
 #include <sstream>
 #include <utility>
 
+#include "backgroundload.h"
 #include "wordlists.h"
 
 namespace qbrx::test {
@@ -130,4 +131,19 @@ TEST_F(BundledList, LevelsFollowTheWordOrder) {
 }
 
 }  // namespace
+// Start-up reads the bundled list on a thread of its own; what it holds then
+// is what reading it in place gives.
+TEST(BackgroundLoad, HoldsWhatLoadingInPlaceGives) {
+    Dictionary background;
+    {
+        BackgroundLoad load(background, QBRX_DATA_DIR);
+    }  // waits for the thread
+    Dictionary direct;
+    loadDictionary(direct, QBRX_DATA_DIR);
+    EXPECT_EQ(background.loadedWords(), direct.loadedWords());
+    EXPECT_EQ(background.wordList(direct.loadedWords()), direct.wordList(direct.loadedWords()));
+    EXPECT_EQ(background.startIndex(19, 20), direct.startIndex(19, 20));
+    EXPECT_TRUE(background.hasLevels());
+}
+
 }  // namespace qbrx::test

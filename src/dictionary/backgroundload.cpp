@@ -1,0 +1,24 @@
+#include "backgroundload.h"
+
+#include <utility>
+
+#include "dictionary.h"
+
+namespace qbrx {
+
+void loadDictionary(Dictionary& dictionary, const std::string& folder) {
+    dictionary.loadCountIndex(folder);
+    dictionary.loadWordList(folder);
+    dictionary.loadLevels(folder);
+}
+
+BackgroundLoad::BackgroundLoad(Dictionary& dictionary, std::string folder)
+    : folder_(std::move(folder)), thread_([&dictionary, this] { loadDictionary(dictionary, folder_); }) {}
+
+BackgroundLoad::~BackgroundLoad() { wait(); }
+
+void BackgroundLoad::wait() {
+    if (thread_.joinable()) thread_.join();
+}
+
+}  // namespace qbrx
