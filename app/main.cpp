@@ -11,6 +11,7 @@
 #include "commandline.h"
 #include "dictionary.h"
 #include "mainform.h"
+#include "programstyle.h"
 #include "qtprompter.h"
 #include "random.h"
 #include "shownprobe.h"
@@ -60,6 +61,7 @@ int main(int argc, char** argv) {
     int qtArgc = static_cast<int>(qtArgs.size());
 
     QApplication app(qtArgc, qtArgv.data());
+    QApplication::setStyle(new qbrx::ProgramStyle);
     QApplication::setApplicationName(QStringLiteral("Quotabrix"));
 
     qbrx::QtPrompter prompter;

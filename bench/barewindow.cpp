@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
         window.menuBar()->addMenu(QStringLiteral("&File"));
         window.setCentralWidget(new QLabel(QStringLiteral("Quotation Puzzle Development Tool")));
     }
-    window.resize(984, 720);
+    window.resize(983, 757);  // the main window's size on a 1280x1024 screen
     qbrx::ShownProbe::watch(window);
     window.show();
     return app.exec();

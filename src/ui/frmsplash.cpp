@@ -11,7 +11,6 @@
 #include <QScreen>
 #include <QSvgRenderer>
 #include <QTimer>
-#include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -146,14 +145,14 @@ frmSplash::frmSplash(QWidget* parent)
     lblTagLine->setFont(tagFont);
     lblTagLine->setAlignment(Qt::AlignCenter);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(36, 24, 36, 24);
-    layout->setSpacing(10);
-    layout->addWidget(Image1, 0, Qt::AlignHCenter);
-    layout->addWidget(lblProduct);
-    layout->addWidget(Line1);
-    layout->addWidget(lblTagLine);
-    setFixedSize(sizeHint().expandedTo(QSize(400, 0)));
+    // Fixed places, worked out for these fonts: the splash is up while the
+    // program starts, mostly too briefly to be drawn, and showing it then
+    // measures no text.
+    setFixedSize(400, 263);
+    Image1->setGeometry(136, 24, 128, 128);
+    lblProduct->setGeometry(36, 162, 328, 36);
+    Line1->setGeometry(36, 208, 328, 3);
+    lblTagLine->setGeometry(36, 221, 328, 18);
 }
 
 // A click anywhere on the splash, its picture and texts included, closes it,
