@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "commandline.h"

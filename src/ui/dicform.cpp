@@ -49,9 +49,7 @@ std::optional<DictKey> listKey(int key)
 
 QFont sansSerif()
 {
-    QFont font = uiFont("MS Sans Serif");
-    font.setPointSizeF(8.25);
-    return font;
+    return uiFont("MS Sans Serif", 8.25);
 }
 
 // Where a new dictionary window's frame of `frameSize` goes: beside the

@@ -33,10 +33,7 @@ frmAbout::frmAbout(QWidget* parent)
 
     lblProduct = new QLabel("Quotabrix", this);
     lblProduct->setObjectName("lblProduct");
-    QFont productFont = uiFont("Times New Roman");
-    productFont.setPointSizeF(20);
-    productFont.setBold(true);
-    lblProduct->setFont(productFont);
+    lblProduct->setFont(uiFont("Times New Roman", 20, true));
 
     const char* texts[] = {"August 20, 1998", "You are using version 1.01"};
     for (int i = 0; i < int(line.size()); ++i) {

@@ -26,8 +26,7 @@ frmOptions::frmOptions(HeaderValues& header, QWidget* parent) : QDialog(parent),
     setWindowTitle(QStringLiteral("Header"));
     setModal(false);
 
-    QFont labelFont = uiFont("MS Sans Serif");
-    labelFont.setPointSizeF(8.25);
+    const QFont labelFont = uiFont("MS Sans Serif", 8.25);
     auto label = [&](const char* name, const QString& caption) {
         auto* l = new QLabel(caption, this);
         l->setObjectName(QLatin1String(name));

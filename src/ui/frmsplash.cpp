@@ -1,5 +1,4 @@
 #include "frmsplash.h"
-#include "uifonts.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -15,6 +14,8 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+
+#include "uifonts.h"
 
 // The logo lives in a resource file compiled into the static ui library;
 // naming its initialiser keeps the linker from dropping it.
@@ -126,10 +127,7 @@ frmSplash::frmSplash(QWidget* parent)
 
     lblProduct = new QLabel("Quotabrix", this);
     lblProduct->setObjectName("lblProduct");
-    QFont productFont = uiFont("Times New Roman");
-    productFont.setPointSizeF(24);
-    productFont.setBold(true);
-    lblProduct->setFont(productFont);
+    lblProduct->setFont(uiFont("Times New Roman", 24, true));
     lblProduct->setAlignment(Qt::AlignCenter);
 
     Line1 = new QFrame(this);
@@ -139,8 +137,7 @@ frmSplash::frmSplash(QWidget* parent)
 
     lblTagLine = new QLabel("Quotation Puzzle Development Tool", this);
     lblTagLine->setObjectName("lblTagLine");
-    QFont tagFont = uiFont("Arial");
-    tagFont.setPointSizeF(12);
+    QFont tagFont = uiFont("Arial", 12);
     tagFont.setItalic(true);
     lblTagLine->setFont(tagFont);
     lblTagLine->setAlignment(Qt::AlignCenter);

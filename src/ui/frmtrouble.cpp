@@ -38,17 +38,12 @@ frmTrouble::frmTrouble(QWidget* parent)
 
     lblHeading = new QLabel("Having Trouble?", this);
     lblHeading->setObjectName("lblHeading");
-    QFont headingFont = uiFont("MS Sans Serif");
-    headingFont.setPointSizeF(13.5);
-    headingFont.setBold(true);
-    lblHeading->setFont(headingFont);
+    lblHeading->setFont(uiFont("MS Sans Serif", 13.5, true));
 
     lblAdvice = new QLabel(kAdvice, this);
     lblAdvice->setObjectName("lblAdvice");
     lblAdvice->setWordWrap(true);
-    QFont adviceFont = uiFont("MS Sans Serif");
-    adviceFont.setPointSizeF(9.75);
-    lblAdvice->setFont(adviceFont);
+    lblAdvice->setFont(uiFont("MS Sans Serif", 9.75));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 14, 18, 18);
