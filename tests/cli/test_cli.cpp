@@ -7,22 +7,16 @@
 #include <QPrinter>
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <regex>
-#include <sstream>
 #include <tuple>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
+#include "../files/filesfixture.h"
 #include "commandline.h"
 #include "printing.h"
-#include "scriptedprompter.h"
 
-namespace fs = std::filesystem;
-
-namespace qbrx {
+namespace qbrx::test {
 namespace {
 
 using Args = std::vector<std::string>;
@@ -40,7 +34,8 @@ TEST(CommandLine, ParsesModesOptionsAndMistakes) {
     EXPECT_EQ(cl.seed, 7u);
     EXPECT_EQ(cl.qtArguments, (Args{"-platform", "offscreen"}));
     for (const Args& wrong : {Args{"--pdf", "out.pdf"}, Args{"--pdf"}, Args{"--seed", "x", "a.dat"},
-                              Args{"--seed", "-1"}, Args{"--colour", "a.dat"}, Args{"--pdf", "o.pdf", "a.dat", "b.dat"}})
+                              Args{"--seed", "-1"}, Args{"--colour", "a.dat"}, Args{"--pdf", "o.pdf", "a.dat", "b.dat"},
+                              Args{"--suggest", "0", "a.dat"}, Args{"--suggest", "3"}})
         EXPECT_EQ(parseCommandLine(wrong).mode, CommandLine::Mode::Error) << wrong[0];
 }
 
@@ -80,13 +75,9 @@ std::vector<PdfPage> readPdf(const std::string& pdf) {
 bool has(const PdfPage& page, const std::string& text) { return page.text.find(text) != std::string::npos; }
 
 // The command line run in a folder of its own, keeping what it printed.
-class Batch : public ::testing::Test {
+class Batch : public FilesTest {
 protected:
-    const fs::path dir = fs::temp_directory_path() / ("qbrx_cli_" + std::to_string(::getpid()));
     std::string out, err;
-    void SetUp() override { fs::create_directories(dir); }
-    void TearDown() override { fs::remove_all(dir); }
-    std::string path(const std::string& name) const { return (dir / name).string(); }
     int run(const Args& args) {
         std::ostringstream o, e;
         const int status = runCommandLine(parseCommandLine(args), o, e);
@@ -94,9 +85,7 @@ protected:
         err = e.str();
         return status;
     }
-    void write(const std::string& name, const std::string& bytes) const {
-        std::ofstream(path(name), std::ios::binary) << bytes;
-    }
+    void write(const std::string& name, const std::string& bytes) const { writeBytes(path(name), bytes); }
 };
 
 TEST_F(Batch, HelpVersionAndMistakes) {
@@ -186,7 +175,6 @@ TEST_F(Batch, CancelInThePrintDialogPrintsNothing) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(path("printed.pdf")));
-    ScriptedPrompter prompter;
     EXPECT_FALSE(printCommand(prompter, doc, false, false, printer));
     EXPECT_EQ(prompter.printDialogs, 1);
     EXPECT_FALSE(fs::exists(path("printed.pdf")));
@@ -196,7 +184,7 @@ TEST_F(Batch, CancelInThePrintDialogPrintsNothing) {
 }
 
 }  // namespace
-}  // namespace qbrx
+}  // namespace qbrx::test
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);

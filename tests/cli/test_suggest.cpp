@@ -1,46 +1,28 @@
 // --suggest and --fill on small puzzles with a word list of their own.
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
 #include <set>
-#include <sstream>
 
-#include <unistd.h>
-
+#include "../files/filesfixture.h"
 #include "commandline.h"
-#include "datafile.h"
-#include "editor.h"
-#include "scriptedprompter.h"
 #include "text.h"
 
-namespace fs = std::filesystem;
-
-namespace qbrx {
+namespace qbrx::test {
 namespace {
 
-class Suggest : public ::testing::Test {
+class Suggest : public FilesTest {
 protected:
-    fs::path dir = fs::temp_directory_path() / ("qbrx-suggest-" + std::to_string(::getpid()));
-    std::string puzzle = (dir / "puzzle.dat").string();
-    ScriptedPrompter prompter;
-    SeededRandom random{3};
-    Editor ed{prompter, random};
+    std::string puzzle = path("puzzle.dat");
     std::ostringstream out, err;
 
     // "Tea bat." with the crostic TB, its letters in the two slots.
     void SetUp() override {
-        fs::create_directories(dir);
-        ed.startUp();
-        ed.view.quoteBox = "Tea bat.";
-        ed.registerButton();
+        FilesTest::SetUp();
+        registerQuote("Tea bat.");
         prompter.inputs.push_back("TB");
         ed.setupCrostic();
         ASSERT_TRUE(writeDataFile(ed.doc, puzzle).ok);
     }
-    void TearDown() override { fs::remove_all(dir); }
     // As the file holds it: the count line, then a word a line.
-    void writeWordList(const std::string& text) { std::ofstream(dir / "words.dic", std::ios::binary) << text; }
+    void writeWordList(const std::string& text) const { writeBytes(dir / "words.dic", text); }
     int run(const std::vector<std::string>& args) {
         CommandLine cl = parseCommandLine(args);
         cl.dictionaryFolder = dir.string();
@@ -51,11 +33,8 @@ protected:
 };
 
 TEST_F(Suggest, PrintsEveryFillAndWritesTheFirstIntoTheFile) {
-    EXPECT_EQ(parseCommandLine({"--suggest", "0", "a.dat"}).mode, CommandLine::Mode::Error);
-    EXPECT_EQ(parseCommandLine({"--suggest", "3"}).mode, CommandLine::Mode::Error);
-
     writeWordList("6\r\nta\r\ntab\r\nbat\r\nbeat\r\ntea\r\n");
-    const std::string filled = (dir / "filled.dat").string();
+    const std::string filled = path("filled.dat");
     ASSERT_EQ(run({"--suggest", "5", "--fill", filled, "--seed", "4", puzzle}), 0) << err.str();
     std::set<std::string> lines;
     std::istringstream in(out.str());
@@ -82,4 +61,4 @@ TEST_F(Suggest, WithoutAnExactFillSaysSoAndOffersTheFewestGaps) {
 }
 
 }  // namespace
-}  // namespace qbrx
+}  // namespace qbrx::test

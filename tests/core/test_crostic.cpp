@@ -81,5 +81,11 @@ TEST_F(EditorTest, PrefixedAnswerIsEncodedWholeAndTheCrosticStaysWithinFifty) {
     EXPECT_EQ(ed.doc.questionCount, 50);
 }
 
+TEST_F(EditorTest, CrosticSetupBeforeRegistrationRegistersNothing) {
+    prompter.inputs = {"AB"};
+    ed.setupCrostic();
+    EXPECT_TRUE(ed.doc.quotation.empty());
+}
+
 }  // namespace
 }  // namespace qbrx::test

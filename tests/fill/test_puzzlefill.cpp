@@ -1,33 +1,20 @@
 // Planning a fill from a puzzle and writing it back through Accept.
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
-#include "editor.h"
+#include "../core/editorfixture.h"
 #include "puzzlefill.h"
-#include "scriptedprompter.h"
 
-namespace qbrx {
+namespace qbrx::test {
 namespace {
 
-class PuzzleFill : public ::testing::Test {
+class PuzzleFill : public EditorTest {
 protected:
-    ScriptedPrompter prompter;
-    ScriptedRandom random{{0.0}};
-    Editor ed{prompter, random};
-
     void SetUp() override {
-        ed.startUp();
-        ed.view.quoteBox = "Tea at a bat.";
-        ed.registerButton();
+        EditorTest::SetUp();
+        registerQuote("Tea at a bat.");
     }
     // Accept into `slot` as the window does after a click on its row.
     void accept(int slot, const std::string& question, const std::string& answer) {
         ed.selectListRow(slot - 1);
-        ed.view.questionBox = question;
-        ed.view.answerBox = answer;
-        ed.acceptButton();
+        EditorTest::accept(question, answer);
     }
 };
 
@@ -76,4 +63,4 @@ TEST_F(PuzzleFill, NewSlotsTakeAnyLetter) {
 }
 
 }  // namespace
-}  // namespace qbrx
+}  // namespace qbrx::test
