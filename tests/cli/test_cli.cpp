@@ -39,7 +39,7 @@ TEST(CommandLine, ParsesModesOptionsAndMistakes) {
     for (const Args& wrong : {Args{"--pdf", "out.pdf"}, Args{"--pdf"}, Args{"--seed", "x", "a.dat"},
                               Args{"--seed", "-1"}, Args{"--colour", "a.dat"}, Args{"--pdf", "o.pdf", "a.dat", "b.dat"},
                               Args{"--suggest", "0", "a.dat"}, Args{"--suggest", "3"}})
-        EXPECT_EQ(parseCommandLine(wrong).mode, CommandLine::Mode::Error) << wrong[0];
+        EXPECT_EQ(parseCommandLine(wrong).mode, CommandLine::Mode::Error) << ::testing::PrintToString(wrong);
 }
 
 // One page of a PDF as pdftotext -bbox reads it: its size, the bounds of
