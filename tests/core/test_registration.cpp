@@ -50,12 +50,11 @@ TEST_F(EditorTest, EmptyQuotationIsRefusedAndEnterCutsTo255) {
     EXPECT_EQ(ed.view.quoteBox.size(), 255u);
 }
 
-// The text drawn at (x, y) with its colour, "" when none.
-std::string textAt(const GridPicture& pic, int x, int y) {
+// The text drawn at (x, y); an empty one when none is.
+DrawOp textAt(const GridPicture& pic, int x, int y) {
     for (const DrawOp& op : pic.ops)
-        if (op.kind == DrawOp::Kind::Text && op.x1 == x && op.y1 == y)
-            return op.text + (op.color == kRed ? "/red" : op.color == kBlue ? "/blue" : "");
-    return "";
+        if (op.kind == DrawOp::Kind::Text && op.x1 == x && op.y1 == y) return op;
+    return {};
 }
 
 TEST_F(EditorTest, GridOfAnEightyFiveCharacterQuotation) {
@@ -72,18 +71,21 @@ TEST_F(EditorTest, GridOfAnEightyFiveCharacterQuotation) {
     const int gx = (9600 - 17 * 512) / 2, numberY = 200 + 64 - 60, letterY = 200 + 512 - 96 - 290;
     const auto cellX = [&](int c) { return gx + (c - 1) * 512; };
     // Cell 1: the A taken by slot A shows its number and label, not the letter.
-    EXPECT_EQ(textAt(pic, cellX(1) + 32, numberY), "1/red");
-    EXPECT_EQ(textAt(pic, cellX(1) + 512 - 150 + 20, numberY), "A/blue");
-    EXPECT_EQ(textAt(pic, cellX(1) + 150, letterY), "");
+    EXPECT_EQ(textAt(pic, cellX(1) + 32, numberY).text, "1");
+    EXPECT_EQ(textAt(pic, cellX(1) + 32, numberY).color, kRed);
+    EXPECT_EQ(textAt(pic, cellX(1) + 512 - 150 + 20, numberY).text, "A");
+    EXPECT_EQ(textAt(pic, cellX(1) + 512 - 150 + 20, numberY).color, kBlue);
+    EXPECT_EQ(textAt(pic, cellX(1) + 150, letterY).text, "");
     // Cell 3, the space, is grey without number; cell 4 a free letter; cell 5
     // a full stop without number.
     EXPECT_TRUE(std::any_of(pic.ops.begin(), pic.ops.end(),
                             [&](const DrawOp& op) { return op.x1 == cellX(3) && op.fill == kLightGrey; }));
-    EXPECT_EQ(textAt(pic, cellX(3) + 32, numberY), "");
-    EXPECT_EQ(textAt(pic, cellX(4) + 32, numberY), "3/red");
-    EXPECT_EQ(textAt(pic, cellX(4) + 150, letterY), "C");
-    EXPECT_EQ(textAt(pic, cellX(5) + 32, numberY), "");
-    EXPECT_EQ(textAt(pic, cellX(5) + 150, letterY), ".");
+    EXPECT_EQ(textAt(pic, cellX(3) + 32, numberY).text, "");
+    EXPECT_EQ(textAt(pic, cellX(4) + 32, numberY).text, "3");
+    EXPECT_EQ(textAt(pic, cellX(4) + 32, numberY).color, kRed);
+    EXPECT_EQ(textAt(pic, cellX(4) + 150, letterY).text, "C");
+    EXPECT_EQ(textAt(pic, cellX(5) + 32, numberY).text, "");
+    EXPECT_EQ(textAt(pic, cellX(5) + 150, letterY).text, ".");
 }
 
 }  // namespace
