@@ -82,7 +82,6 @@ TEST_F(EditorTest, FiftySlotsFillTheListAndTheFiftyFirstIsRefused) {
     EXPECT_EQ(ed.doc.answer[1], "ab");
 }
 
-
 // Registration with letter numbers that come with a puzzle: kept as given
 // when they fit, drawn afresh with a message when they do not.
 // "Less is more.": L1 E2 S3 S4, I5 S6, M7 O8 R9 E10.

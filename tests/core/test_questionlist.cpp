@@ -48,7 +48,7 @@ TEST_F(EditorTest, DeletingTheOnlySlotAsksNothing) {
     EXPECT_EQ(ed.view.listRows, std::vector<std::string>{" A. "});
 }
 
-TEST_F(QuestionListTest, MoveSwapsSlotsAndAsksForRegistration) {
+TEST_F(QuestionListTest, MoveSwapsSlotsButNotPastTheEnds) {
     const auto rows = ed.view.listRows;
     for (auto [row, direction] : {std::pair{0, -1}, {4, +1}}) {
         ed.selectListRow(row);

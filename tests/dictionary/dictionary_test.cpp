@@ -78,19 +78,12 @@ const Words kWords = {"a",   "aardvark", "able", "about", "ate", "b",   "bad",  
 
 class WordSearchTest : public ::testing::Test {
 protected:
+    // The word list; a e t free, as the registration leaves them: lower case, grouped.
     WordSearchTest() : search(dict, doc, prompter) {
-        load(kWords);
-        setStock("aet");
-    }
-    void load(const Words& words) {
-        dict.readWordList(wordsFile(words));
-        dict.readCountIndex(countFile(words));
-    }
-    // Free letters as the registration leaves them: lower case, grouped.
-    void setStock(const std::string& letters) {
-        doc.lettersLeft = letters;
-        doc.letterLeftCount.fill(0);
-        for (char c : letters) ++doc.letterLeftCount[c - 'a' + 1];
+        dict.readWordList(wordsFile(kWords));
+        dict.readCountIndex(countFile(kWords));
+        doc.lettersLeft = "aet";
+        for (char c : doc.lettersLeft) ++doc.letterLeftCount[c - 'a' + 1];
     }
     // Check with `text` in the edit box: adds to the list.
     void type(const std::string& text) {
