@@ -1,28 +1,25 @@
 // The command line: parsing, --help and --version, files refused with a
 // message, and --pdf end to end read back with pdftotext -bbox (puzzle and
-// key, Letter and A4 inside quarter-inch margins); the print dialog's Cancel.
+// key, Letter and A4 inside quarter-inch margins); the print dialog's Cancel;
+// --suggest and --fill on small puzzles with a word list of their own.
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
 #include <QPrinter>
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <regex>
-#include <sstream>
+#include <set>
 #include <tuple>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
+#include "../files/filesfixture.h"
 #include "commandline.h"
 #include "printing.h"
-#include "scriptedprompter.h"
+#include "text.h"
 
-namespace fs = std::filesystem;
-
-namespace qbrx {
+namespace qbrx::test {
 namespace {
 
 using Args = std::vector<std::string>;
@@ -40,8 +37,9 @@ TEST(CommandLine, ParsesModesOptionsAndMistakes) {
     EXPECT_EQ(cl.seed, 7u);
     EXPECT_EQ(cl.qtArguments, (Args{"-platform", "offscreen"}));
     for (const Args& wrong : {Args{"--pdf", "out.pdf"}, Args{"--pdf"}, Args{"--seed", "x", "a.dat"},
-                              Args{"--seed", "-1"}, Args{"--colour", "a.dat"}, Args{"--pdf", "o.pdf", "a.dat", "b.dat"}})
-        EXPECT_EQ(parseCommandLine(wrong).mode, CommandLine::Mode::Error) << wrong[0];
+                              Args{"--seed", "-1"}, Args{"--colour", "a.dat"}, Args{"--pdf", "o.pdf", "a.dat", "b.dat"},
+                              Args{"--suggest", "0", "a.dat"}, Args{"--suggest", "3"}})
+        EXPECT_EQ(parseCommandLine(wrong).mode, CommandLine::Mode::Error) << ::testing::PrintToString(wrong);
 }
 
 // One page of a PDF as pdftotext -bbox reads it: its size, the bounds of
@@ -80,13 +78,9 @@ std::vector<PdfPage> readPdf(const std::string& pdf) {
 bool has(const PdfPage& page, const std::string& text) { return page.text.find(text) != std::string::npos; }
 
 // The command line run in a folder of its own, keeping what it printed.
-class Batch : public ::testing::Test {
+class Batch : public FilesTest {
 protected:
-    const fs::path dir = fs::temp_directory_path() / ("qbrx_cli_" + std::to_string(::getpid()));
     std::string out, err;
-    void SetUp() override { fs::create_directories(dir); }
-    void TearDown() override { fs::remove_all(dir); }
-    std::string path(const std::string& name) const { return (dir / name).string(); }
     int run(const Args& args) {
         std::ostringstream o, e;
         const int status = runCommandLine(parseCommandLine(args), o, e);
@@ -94,9 +88,7 @@ protected:
         err = e.str();
         return status;
     }
-    void write(const std::string& name, const std::string& bytes) const {
-        std::ofstream(path(name), std::ios::binary) << bytes;
-    }
+    void write(const std::string& name, const std::string& bytes) const { writeBytes(path(name), bytes); }
 };
 
 TEST_F(Batch, HelpVersionAndMistakes) {
@@ -186,7 +178,6 @@ TEST_F(Batch, CancelInThePrintDialogPrintsNothing) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(path("printed.pdf")));
-    ScriptedPrompter prompter;
     EXPECT_FALSE(printCommand(prompter, doc, false, false, printer));
     EXPECT_EQ(prompter.printDialogs, 1);
     EXPECT_FALSE(fs::exists(path("printed.pdf")));
@@ -195,8 +186,60 @@ TEST_F(Batch, CancelInThePrintDialogPrintsNothing) {
     EXPECT_TRUE(fs::exists(path("printed.pdf")));
 }
 
+class Suggest : public FilesTest {
+protected:
+    std::string puzzle = path("puzzle.dat");
+    std::ostringstream out, err;
+
+    // "Tea bat." with the crostic TB, its letters in the two slots.
+    void SetUp() override {
+        FilesTest::SetUp();
+        registerQuote("Tea bat.");
+        prompter.inputs.push_back("TB");
+        ed.setupCrostic();
+        ASSERT_TRUE(writeDataFile(ed.doc, puzzle).ok);
+    }
+    // As the file holds it: the count line, then a word a line.
+    void writeWordList(const std::string& text) const { writeBytes(dir / "words.dic", text); }
+    int run(const std::vector<std::string>& args) {
+        CommandLine cl = parseCommandLine(args);
+        cl.dictionaryFolder = dir.string();
+        out.str("");
+        err.str("");
+        return runCommandLine(cl, out, err);
+    }
+};
+
+TEST_F(Suggest, PrintsEveryFillAndWritesTheFirstIntoTheFile) {
+    writeWordList("6\r\nta\r\ntab\r\nbat\r\nbeat\r\ntea\r\n");
+    const std::string filled = path("filled.dat");
+    ASSERT_EQ(run({"--suggest", "5", "--fill", filled, "--seed", "4", puzzle}), 0) << err.str();
+    std::set<std::string> lines;
+    std::istringstream in(out.str());
+    for (std::string line; std::getline(in, line);) lines.insert(line);
+    EXPECT_EQ(lines, (std::set<std::string>{"tea bat", "ta beat"}));
+
+    // The first fill printed, whole.
+    ASSERT_EQ(readDataFile(ed, filled), ReadStatus::Ok);
+    EXPECT_EQ(lower(ed.doc.answer[1]), out.str().substr(0, out.str().find(' ')));
+    EXPECT_TRUE(ed.doc.lettersLeft.empty());
+}
+
+TEST_F(Suggest, WithoutAnExactFillSaysSoAndOffersTheFewestGaps) {
+    EXPECT_EQ(run({"--suggest", "2", puzzle}), 1);
+    EXPECT_NE(err.str().find("no word list"), std::string::npos) << err.str();
+
+    // tab and bet need a second b and leave an a.
+    writeWordList("3\r\ntab\r\nbet\r\n");
+    ASSERT_EQ(run({"--suggest", "2", puzzle}), 0) << err.str();
+    EXPECT_EQ(out.str(), "tab bet\n");
+    EXPECT_NE(err.str().find("no set of answers uses exactly the letters left; this one leaves 1 gap"),
+              std::string::npos)
+        << err.str();
+}
+
 }  // namespace
-}  // namespace qbrx
+}  // namespace qbrx::test
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);

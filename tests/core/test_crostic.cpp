@@ -3,10 +3,10 @@
 namespace qbrx::test {
 namespace {
 
-// The captions of the first crostic labels, "." for an empty one.
-std::string captions(const Editor& ed, int count) {
-    std::string out;
-    for (int i = 0; i < count; ++i) out += ed.view.crostic[i].caption.empty() ? "." : ed.view.crostic[i].caption;
+// The captions of the first crostic labels.
+std::vector<std::string> captions(const Editor& ed, int count) {
+    std::vector<std::string> out;
+    for (int i = 0; i < count; ++i) out.push_back(ed.view.crostic[i].caption);
     return out;
 }
 
@@ -19,7 +19,7 @@ TEST_F(EditorTest, SetupWithoutAnswersCreatesOneSlotPerLetter) {
     ASSERT_EQ(ed.view.listRows.size(), 6u);
     EXPECT_EQ(ed.view.listRows[4], " E. Question for []");
     EXPECT_EQ(ed.view.listRows[5], " F. ");
-    EXPECT_EQ(captions(ed, 6), "OCEAN.");
+    EXPECT_EQ(captions(ed, 6), (Texts{"O", "C", "E", "A", "N", ""}));
     EXPECT_TRUE(ed.view.crostic[0].blue);
     EXPECT_TRUE(ed.view.crostic[4].blue);
     EXPECT_TRUE(ed.view.crostic[0].underline);
@@ -49,11 +49,9 @@ TEST_F(EditorTest, TildeHidesTheRestButItsLettersStillTakeSlots) {
     registerQuote("abcd");
     prompter.inputs = {"AB~CD"};
     ed.setupCrostic();
-    EXPECT_EQ(captions(ed, 3), "AB.");
+    EXPECT_EQ(captions(ed, 3), (Texts{"A", "B", ""}));
     EXPECT_EQ(ed.doc.questionCount, 4);
     EXPECT_EQ(ed.doc.slotCrosticPos[4], 5);
-    ed.crosticLabelClick(1);
-    EXPECT_EQ(ed.view.selectedRow, 1);
 }
 
 TEST_F(EditorTest, AFirstCharacterThatIsNoLetterShiftsTheLaterSlots) {
@@ -79,6 +77,12 @@ TEST_F(EditorTest, PrefixedAnswerIsEncodedWholeAndTheCrosticStaysWithinFifty) {
     ed.setupCrostic();
     EXPECT_EQ(ed.doc.crostic.size(), 50u);
     EXPECT_EQ(ed.doc.questionCount, 50);
+}
+
+TEST_F(EditorTest, CrosticSetupBeforeRegistrationRegistersNothing) {
+    prompter.inputs = {"AB"};
+    ed.setupCrostic();
+    EXPECT_TRUE(ed.doc.quotation.empty());
 }
 
 }  // namespace

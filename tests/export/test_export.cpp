@@ -123,7 +123,8 @@ QString utf8(const std::string& cp1252) { return QString::fromStdString(cp1252To
 // exactly the letters no answer takes (and punctuation) are given.
 void expectMatchesDocument(const ReadBack& r, const Document& doc, std::size_t leadingBlanks) {
     const GridGeometry g = computeGridGeometry(doc.quoteLength);
-    ASSERT_EQ(std::make_pair(r.width, r.height), std::make_pair(g.columns, g.rows));
+    ASSERT_EQ(r.width, g.columns);
+    ASSERT_EQ(r.height, g.rows);
     QString quote;
     int expectedNumber = 1;
     for (std::size_t i = 0; i < r.cells.size(); ++i) {
