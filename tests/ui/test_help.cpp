@@ -1,4 +1,5 @@
-// The help topics, the help window and the three information windows.
+// The help topics, the help window, the three information windows and the
+// splash's logo.
 #include <QtTest>
 #include <QtWidgets>
 
@@ -107,6 +108,9 @@ private slots:
         }
         QCOMPARE(showAbout(&main)->line[1]->text(), QString("You are using version 1.01"));
     }
+
+    // The logo comes from the program's resources when first painted.
+    void logoIsReadOnFirstUse() { QVERIFY(LogoPicture().hasPicture()); }
 
     // The help quotes the size of the word list that comes with the program.
     void dictionaryTopicQuotesTheBundledWordCount() {

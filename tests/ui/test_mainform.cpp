@@ -34,7 +34,8 @@ class TestMainform : public QObject, test::MainformFixture {
                                                           form->cmdQuote, form->lstQuestion, form->cmdMoveUp,
                                                           form->optCrosticOn, form->cmdGaps, form->cmdEmpty})
             QVERIFY2(w->isEnabled() == enabled, qPrintable(w->objectName()));
-        for (QAction* a : {form->mnuNew, form->mnuSave, form->mnuSaveAs, form->mnuRevert, form->mnuPrint})
+        for (QAction* a : {form->mnuNew, form->mnuSave, form->mnuSaveAs, form->mnuRevert, form->mnuPrint,
+                           form->mnuCrosticSetup, form->mnuMoveUp})
             QVERIFY2(a->isEnabled() == enabled, qPrintable(a->objectName()));
     }
 
@@ -179,6 +180,15 @@ private slots:
         QCOMPARE(form->lstQuestion->count(), 0);
     }
 
+    void closingAsksAboutUnsavedChanges() {
+        fill(0);
+        prompter->replies = {Reply::Cancel};
+        QVERIFY(!form->close());
+        QVERIFY(form->isVisible());
+        prompter->replies = {Reply::No};
+        QVERIFY(form->close());
+    }
+
     void saveAsWithCtrlAThenOpen() {
         QTemporaryDir dir;
         const std::string path = dir.filePath(u"less.dat"_s).toStdString();
@@ -213,8 +223,10 @@ private slots:
         QCOMPARE(form->txtQuote->toPlainText(), u"Less is more."_s);
     }
 
+    // Okay stores the dialog's values, as unsaved work; Cancel leaves all alone.
     void headerDialogStoresOnlyOnOkay() {
         HeaderValues& header = form->editor().doc.header;
+        const bool& changed = form->editor().doc.docChanged;
         header.title = "Walden";
         header.titleGiven = true;
         form->mnuHeader->trigger();
@@ -224,12 +236,14 @@ private slots:
         QTest::mouseClick(dialog->cmdCancel, Qt::LeftButton);
         QVERIFY(!dialog->isVisible());
         QCOMPARE(header.title, std::string("Walden"));
+        QVERIFY(!changed);
 
         form->mnuHeader->trigger();
         QCOMPARE(dialog->txtPuzzleTitle->text(), u"Walden"_s);
         dialog->txtPuzzleTitle->clear();
         dialog->txtCreatedby->setText(u"Ms. Rivera"_s);
         QTest::mouseClick(dialog->cmdOkay, Qt::LeftButton);
+        QVERIFY(changed);
         QCOMPARE(header.title, std::string());
         QVERIFY(header.titleGiven);  // an emptied title keeps the flag
         QCOMPARE(header.createdBy, std::string("Ms. Rivera"));

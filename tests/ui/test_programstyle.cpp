@@ -1,5 +1,5 @@
-// The program's style hands out the menu bar's overflow arrow unread, and
-// it is the platform style's own arrow once drawn; other icons pass through.
+// The program's style hands out the menu bar's overflow arrows unread, and
+// they are the platform style's own arrows once drawn; other icons pass through.
 #include <QtTest>
 
 #include "programstyle.h"
@@ -9,23 +9,18 @@ using namespace qbrx;
 class TestProgramStyle : public QObject {
     Q_OBJECT
 private slots:
-    void overflowArrowIsTheStylesOwnWhenDrawn() {
-        ProgramStyle style;
-        const QIcon deferred = style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
-        const QIcon own = style.baseStyle()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
-        QCOMPARE(deferred.pixmap(16, 16).toImage(), own.pixmap(16, 16).toImage());
+    void iconsAreTheBaseStylesOwnWhenDrawn_data() {
+        QTest::addColumn<QStyle::StandardPixmap>("which");
+        QTest::newRow("horizontal overflow arrow") << QStyle::SP_ToolBarHorizontalExtensionButton;
+        QTest::newRow("vertical overflow arrow") << QStyle::SP_ToolBarVerticalExtensionButton;
+        QTest::newRow("warning, passed through") << QStyle::SP_MessageBoxWarning;
     }
-
-    void overflowArrowIsNotNull() {
+    void iconsAreTheBaseStylesOwnWhenDrawn() {
+        QFETCH(QStyle::StandardPixmap, which);
         ProgramStyle style;
-        QVERIFY(!style.standardIcon(QStyle::SP_ToolBarVerticalExtensionButton).pixmap(16, 16).isNull());
-    }
-
-    void otherIconsPassThrough() {
-        ProgramStyle style;
-        const QIcon icon = style.standardIcon(QStyle::SP_MessageBoxWarning);
-        const QIcon own = style.baseStyle()->standardIcon(QStyle::SP_MessageBoxWarning);
-        QCOMPARE(icon.pixmap(32, 32).toImage(), own.pixmap(32, 32).toImage());
+        const QPixmap drawn = style.standardIcon(which).pixmap(16, 16);
+        QVERIFY(!drawn.isNull());
+        QCOMPARE(drawn.toImage(), style.baseStyle()->standardIcon(which).pixmap(16, 16).toImage());
     }
 };
 

@@ -1,14 +1,13 @@
 // Faults found by using the windows as an author does: the header dialog
 // after Open, selections made by the mouse, the question list's highlight,
 // the grid window's labels, answers holding the used mark, the dictionary
-// window's keys and options, Add & Advance on a refused word, the splash.
+// window's keys and options, Add & Advance on a refused word.
 #include <algorithm>
 #include <functional>
 #include <utility>
 
 #include "dicform.h"
 #include "frmoptions.h"
-#include "frmsplash.h"
 #include "mainformfixture.h"
 #include "quoteshow.h"
 
@@ -185,13 +184,6 @@ private slots:
         QCOMPARE(form->editor().doc.questionCount, 0);
         QVERIFY(form->tag.empty());
         QVERIFY(form->cmdDictionaryTag.empty());
-    }
-
-    void splashClosesOnAClick() {
-        frmSplash* splash = showSplash();
-        QVERIFY(QTest::qWaitForWindowExposed(splash));
-        QTest::mouseClick(splash->lblTagLine, Qt::LeftButton);
-        QTRY_VERIFY(!splashWindow());
     }
 };
 

@@ -68,13 +68,6 @@ private slots:
             QVERIFY2(!frame.intersects(onScreen(w)), qPrintable(w->objectName()));
     }
 
-    void setupAndMoveMenusWaitForARegisteredQuotation() {
-        QVERIFY(!form->mnuCrosticSetup->isEnabled());
-        QVERIFY(!form->mnuMoveUp->isEnabled());
-        registerQuote(u"Less is more."_s);
-        QVERIFY(form->mnuMoveUp->isEnabled());
-    }
-
     void undoInABoxAndCopyInTheHelpText() {
         registerQuote(u"Less is more."_s);
         form->txtAnswer->setFocus();
