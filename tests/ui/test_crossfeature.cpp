@@ -10,7 +10,6 @@
 #include <sstream>
 
 #include "commandline.h"
-#include "frmsuggest.h"
 #include "mainformfixture.h"
 #include "printpreview.h"
 #include "qtprompter.h"
@@ -78,14 +77,6 @@ private slots:
         auto* preview = form->findChild<PrintPreview*>();
         QVERIFY(preview);
         QVERIFY(!QAccessible::queryAccessibleInterface(preview->view())->text(QAccessible::Name).isEmpty());
-    }
-
-    // Suggest Answers' lists are named for a screen reader.
-    void suggestListsHaveNames() {
-        frmSuggest suggest(*form, *dictionary);
-        for (QWidget* list : {static_cast<QWidget*>(suggest.lstFills), static_cast<QWidget*>(suggest.lstSlots)})
-            QVERIFY2(!QAccessible::queryAccessibleInterface(list)->text(QAccessible::Name).isEmpty(),
-                     qPrintable(list->objectName()));
     }
 
     // --fill, like Save As, writes an ipuz file when the name asks for one.

@@ -4,6 +4,7 @@
 #include "dicform.h"
 #include "frmhelp.h"
 #include "frmoptions.h"
+#include "frmsuggest.h"
 #include "frmtrouble.h"
 #include "helptopics.h"
 #include "mainformfixture.h"
@@ -90,6 +91,9 @@ private slots:
         QCOMPARE(unnamedControls(form->optionsDialog()), QStringList());
         registerQuote(u"Less is more."_s);
         QCOMPARE(accessibleName(form->lblLettersleft[4]), u"Letters left E: 2"_s);
+        frmSuggest suggest(*form, *dictionary);
+        QVERIFY(!accessibleName(suggest.lstFills).isEmpty());
+        QVERIFY(!accessibleName(suggest.lstSlots).isEmpty());
     }
 
     void helpGivesTheTabOrderAndThePreferencesPlaces() {
