@@ -41,8 +41,7 @@ private slots:
     // An ipuz file is saved as safely as a data file: a read-only one is
     // refused and kept, and Quit waits for a save that did not happen.
     void readOnlyIpuzIsRefusedAndKept() {
-        QTemporaryDir dir;
-        const std::string path = dir.filePath(QStringLiteral("week.ipuz")).toStdString();
+        const std::string path = pathFor(QStringLiteral("week.ipuz"));
         std::ofstream(path) << "{}";
         std::filesystem::permissions(path, std::filesystem::perms::owner_read);
 
@@ -63,8 +62,7 @@ private slots:
 
     // A named pipe called .ipuz is there, but is no file to open.
     void pipeNamedIpuzIsNotCalledMissing() {
-        QTemporaryDir dir;
-        const std::string path = dir.filePath(QStringLiteral("week.ipuz")).toStdString();
+        const std::string path = pathFor(QStringLiteral("week.ipuz"));
         QVERIFY(::mkfifo(path.c_str(), 0600) == 0);
 
         form->openFile(path);
@@ -81,8 +79,7 @@ private slots:
 
     // --fill, like Save As, writes an ipuz file when the name asks for one.
     void fillNamedIpuzWritesIpuz() {
-        QTemporaryDir dir;
-        const std::string out = dir.filePath(QStringLiteral("filled.ipuz")).toStdString();
+        const std::string out = pathFor(QStringLiteral("filled.ipuz"));
         CommandLine cl = parseCommandLine({"--fill", out, "--seed", "1", QBRX_DATA_DIR "/../examples/walden.dat"},
                                           "quotabrix");
         cl.dictionaryFolder = QBRX_DATA_DIR;
@@ -93,8 +90,7 @@ private slots:
 
     // Export keeps a read-only file as Save does.
     void exportOverReadOnlyFileIsRefused() {
-        QTemporaryDir dir;
-        const std::string path = dir.filePath(QStringLiteral("week.jpz")).toStdString();
+        const std::string path = pathFor(QStringLiteral("week.jpz"));
         std::ofstream(path) << "<x/>";
         std::filesystem::permissions(path, std::filesystem::perms::owner_read);
 
@@ -125,8 +121,7 @@ private slots:
 
     // Export writes the PDF on the paper that Print Setup chose.
     void exportedPdfTakesThePrintersPaper() {
-        QTemporaryDir dir;
-        const std::string path = dir.filePath(QStringLiteral("week.pdf")).toStdString();
+        const std::string path = pathFor(QStringLiteral("week.pdf"));
         form->printer().setPageSize(QPageSize(QPageSize::A4));
 
         prompter->files = {path};

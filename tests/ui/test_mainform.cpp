@@ -190,8 +190,7 @@ private slots:
     }
 
     void saveAsWithCtrlAThenOpen() {
-        QTemporaryDir dir;
-        const std::string path = dir.filePath(u"less.dat"_s).toStdString();
+        const std::string path = pathFor(u"less.dat"_s);
         fill(1);
         // Ctrl+A is Save As even while a text box has the focus.
         prompter->files = {path};
@@ -214,6 +213,8 @@ private slots:
         form->txtAnswer->setSelection(0, 3);
         QTest::keyClick(form->txtAnswer, Qt::Key_X, Qt::ControlModifier);
         QCOMPARE(form->txtAnswer->text(), u"lion"_s);
+        QTest::keyClick(form->txtAnswer, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(form->txtAnswer->text(), u"sealion"_s);
         form->txtAnswer->setSelection(1, 1);
         form->mnuClear->trigger();
         QVERIFY(form->txtAnswer->text().isEmpty());

@@ -35,8 +35,7 @@ private slots:
     void cleanup() { form.reset(); }
 
     void headerDialogRefillsAfterOpenAndOnActivation() {
-        QTemporaryDir dir;
-        const std::string path = dir.filePath(u"walden.dat"_s).toStdString();
+        const std::string path = pathFor(u"walden.dat"_s);
         HeaderValues& header = form->editor().doc.header;
         header.title = "Walden";
         header.nameLine = true;
@@ -121,8 +120,7 @@ private slots:
     }
 
     void usedMarkInAnAnswerIsNoLetter() {
-        QTemporaryDir dir;
-        const std::string path = dir.filePath(u"mark.dat"_s).toStdString();
+        const std::string path = pathFor(u"mark.dat"_s);
         accept(u"First"_s, u"less"_s);
         form->editor().doc.answer[1] = "le_ss";
         prompter->files = {path};

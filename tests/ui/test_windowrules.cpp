@@ -1,5 +1,5 @@
 // The main window among the program's other windows: what the grid and
-// dictionary windows leave in view, undo and copy, accessible names, the
+// dictionary windows leave in view, copy in the help, accessible names, the
 // help on the tab order, and a start-up that leaves the printer alone.
 #include "dicform.h"
 #include "frmhelp.h"
@@ -69,13 +69,7 @@ private slots:
             QVERIFY2(!frame.intersects(onScreen(w)), qPrintable(w->objectName()));
     }
 
-    void undoInABoxAndCopyInTheHelpText() {
-        registerQuote(u"Less is more."_s);
-        form->txtAnswer->setFocus();
-        QTest::keyClicks(form->txtAnswer, u"mole"_s);
-        QTest::keyClick(form->txtAnswer, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(form->txtAnswer->text(), QString());
-
+    void copyInTheHelpText() {
         QPointer<frmHelp> help = showHelp(form.get());
         QApplication::setActiveWindow(help.data());
         QTRY_VERIFY(QApplication::activeWindow() == help.data());
