@@ -27,10 +27,12 @@ protected:
     std::unique_ptr<ScriptedRandom> random;
     std::unique_ptr<Dictionary> dictionary;
     std::unique_ptr<Mainform> form;
+    std::unique_ptr<QTemporaryDir> folder;  // empty at each start()
 
     // False when the window never became active. `words` is a word list
     // in the program's file format, or none.
     bool start(const std::string& words = {}) {
+        folder = std::make_unique<QTemporaryDir>();
         prompter = std::make_unique<ScriptedPrompter>();
         random = std::make_unique<ScriptedRandom>(std::vector<double>{0.0});
         dictionary = std::make_unique<Dictionary>();
@@ -41,6 +43,8 @@ protected:
         form->activateWindow();
         return QTest::qWaitForWindowActive(form.get());
     }
+    // A path for a file `name` in a folder of the test's own.
+    std::string pathFor(const QString& name) const { return folder->filePath(name).toStdString(); }
     void registerQuote(const QString& quote) {
         form->txtQuote->setPlainText(quote);
         QTest::mouseClick(form->cmdRegister, Qt::LeftButton);

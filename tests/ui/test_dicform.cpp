@@ -77,11 +77,17 @@ private slots:
     }
     void cleanup() { delete window.data(); }
 
-    void creationStartsAtTheAnswersFirstLetter() {
+    // A new window starts at the answer's first letter, or the first free
+    // one, in Limited mode; Add & Advance waits for an empty row, Familiar
+    // words for the words' levels.
+    void openingSetsTheStartingWordModeAndButtons() {
         setStock("aest", "Moon");
         host.answer = "Moon";
+        host.emptyRow = false;
         QCOMPARE(open()->txtDict->text(), QString("M"));
         QVERIFY(window->optLimited->isChecked());
+        QVERIFY(!window->cmdAddAdvance->isEnabled());
+        QVERIFY(!window->chkFamiliar->isEnabled());
         delete window.data();
         host.answer.clear();
         setStock("aest", "");
@@ -134,10 +140,6 @@ private slots:
     }
 
     void addAndAdvanceSetsTheMarkers() {
-        host.emptyRow = false;
-        QVERIFY(!open()->cmdAddAdvance->isEnabled());
-        delete window.data();
-        host.emptyRow = true;
         dicForm* form = list("r", false);
         QCOMPARE(form->lstDict->currentItem()->text(), QString("rat"));
         form->cmdAddAdvance->click();
@@ -152,10 +154,8 @@ private slots:
         QCOMPARE(search->listedCount, 0);
     }
 
-    // Familiar words needs the words' levels; it is off until ticked.
+    // Familiar words, with the words' levels read, is off until ticked.
     void familiarWordsListsOnlyEverydayWords() {
-        QVERIFY(!open()->chkFamiliar->isEnabled());
-        delete window.data();
         std::string levels;
         for (const auto& w : kWords) levels += (w == "jaguar" || w == "jeans" ? "70\r\n" : "10\r\n");
         dictionary.readLevels(levels);

@@ -1,55 +1,38 @@
 // Qbrx > Suggest Answers... on the main window, over a small word list.
-#include <QtTest>
-#include <QtWidgets>
-
-#include <string>
-
-#include "dictionary.h"
 #include "frmsuggest.h"
-#include "mainform.h"
-#include "random.h"
-#include "scriptedprompter.h"
+#include "mainformfixture.h"
 
 using namespace qbrx;
+using test::rows;
 
-namespace {
-
-// A registered quotation with its crostic set up, and the dialog opened.
-struct Puzzle {
-    ScriptedPrompter prompter;
-    SeededRandom random{11};
-    Dictionary dictionary;
-    Mainform form{prompter, random, dictionary};
-    frmSuggest* dialog = nullptr;
-
-    // `wordList` as the file holds it: the count line, then a word a line.
-    explicit Puzzle(const std::string& wordList = "6\r\nta\r\ntab\r\nbat\r\nbeat\r\ntea\r\n",
-                    const QString& quote = QStringLiteral("Tea bat."), const std::string& crostic = "TB") {
-        dictionary.readWordList(wordList);
-        form.startUp();
-        form.txtQuote->setPlainText(quote);
-        form.cmdRegister->click();
-        prompter.inputs.push_back(crostic);
-        form.mnuCrosticSetup->trigger();
-        form.mnuSuggest->trigger();
-        dialog = form.findChild<frmSuggest*>();
-    }
-};
-
-}  // namespace
-
-class TestFrmSuggest : public QObject {
+class TestFrmSuggest : public QObject, test::MainformFixture {
     Q_OBJECT
+
+    QPointer<frmSuggest> dialog;
+
+    // Registers `quote` over `wordList` (as the file holds it: the count
+    // line, then a word a line), sets up `crostic` and opens the dialog.
+    void suggest(const std::string& wordList = "6\r\nta\r\ntab\r\nbat\r\nbeat\r\ntea\r\n",
+                 const QString& quote = QStringLiteral("Tea bat."), const std::string& crostic = "TB") {
+        QVERIFY(start(wordList));
+        registerQuote(quote);
+        prompter->inputs.push_back(crostic);
+        form->mnuCrosticSetup->trigger();
+        form->mnuSuggest->trigger();
+        dialog = form->findChild<frmSuggest*>();
+        QVERIFY(dialog);
+    }
+
 private slots:
+    void cleanup() { form.reset(); }
+
     // The timer lists what the search finds; the ticked slots of a set go
     // into the puzzle through Accept.
     void listsFillsAndUsesTheTickedSlots() {
-        Puzzle p;
-        QPointer<frmSuggest> dialog = p.dialog;
+        suggest();
         QVERIFY(dialog->searching());
         QTRY_VERIFY(!dialog->searching());
-        QStringList found;
-        for (int i = 0; i < dialog->lstFills->count(); ++i) found << dialog->lstFills->item(i)->text();
+        QStringList found = rows(dialog->lstFills);
         found.sort();
         QCOMPARE(found, QStringList({QStringLiteral("Ta  Beat"), QStringLiteral("Tea  Bat")}));
         QCOMPARE(dialog->lblStatus->text(),
@@ -62,29 +45,29 @@ private slots:
         dialog->lstSlots->item(1)->setCheckState(Qt::Unchecked);
         dialog->cmdUse->click();
         QTRY_VERIFY(dialog.isNull());
-        const Document& doc = p.form.editor().doc;
+        const Document& doc = form->editor().doc;
         QCOMPARE(QString::fromStdString(doc.answer[1]), first);
         QCOMPARE(doc.answer[2], std::string("B"));
-        QCOMPARE(p.form.lstQuestion->item(0)->text(), QStringLiteral(" A. Question for [%1]").arg(first));
+        QCOMPARE(form->lstQuestion->item(0)->text(), QStringLiteral(" A. Question for [%1]").arg(first));
     }
 
     void withoutAnExactFillShowsTheFewestGaps() {
-        Puzzle p("3\r\ntab\r\ntot\r\n", QStringLiteral("Tax."), "T");
-        QTRY_VERIFY(!p.dialog->searching());
-        QCOMPARE(p.dialog->lstFills->count(), 1);
-        QCOMPARE(p.dialog->lstFills->item(0)->text(), QStringLiteral("Tab   (1 gap)"));
-        QCOMPARE(p.dialog->lblStatus->text(),
+        suggest("3\r\ntab\r\ntot\r\n", QStringLiteral("Tax."), "T");
+        QTRY_VERIFY(!dialog->searching());
+        QCOMPARE(dialog->lstFills->count(), 1);
+        QCOMPARE(dialog->lstFills->item(0)->text(), QStringLiteral("Tab   (1 gap)"));
+        QCOMPARE(dialog->lblStatus->text(),
                  QStringLiteral("No set of 1 answer uses exactly the 3 letters left. These leave the fewest "
                                 "gaps.\nThe letters left include the 1 already in the empty answers."));
     }
 
     void stopEndsTheSearch() {
-        Puzzle p;
-        p.dialog->cmdStop->click();
-        QVERIFY(!p.dialog->searching());
-        QCOMPARE(p.dialog->lblStatus->text(), QStringLiteral("Stopped before any set of answers was found."));
-        QVERIFY(!p.dialog->searchSome(1000));
-        QCOMPARE(p.dialog->lstFills->count(), 0);
+        suggest();
+        dialog->cmdStop->click();
+        QVERIFY(!dialog->searching());
+        QCOMPARE(dialog->lblStatus->text(), QStringLiteral("Stopped before any set of answers was found."));
+        QVERIFY(!dialog->searchSome(1000));
+        QCOMPARE(dialog->lstFills->count(), 0);
     }
 };
 

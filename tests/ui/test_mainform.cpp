@@ -1,15 +1,49 @@
 // The main window driven through its real widgets: typing, clicks and keys
-// on the road of one answer, and the commands around it.
+// on the road of one answer, and the commands around it; and the main
+// window among the program's other windows: what the grid and dictionary
+// windows leave in view, accessible names, the help on the tab order, and a
+// start-up that leaves the printer alone.
 #include <filesystem>
 #include <initializer_list>
 
+#include "dicform.h"
+#include "frmhelp.h"
 #include "frmoptions.h"
+#include "frmsuggest.h"
+#include "frmtrouble.h"
+#include "helptopics.h"
 #include "mainformfixture.h"
 #include "quoteshow.h"
 
 using namespace qbrx;
 using namespace Qt::StringLiterals;
 using test::rows;
+
+namespace {
+
+QRect onScreen(const QWidget* w) { return QRect(w->mapToGlobal(QPoint(0, 0)), w->size()); }
+
+QString accessibleName(QWidget* w) {
+    return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+}
+
+// The program's controls (named widgets; Qt's own parts are unnamed or
+// qt_...) in a window that have no accessible name.
+QStringList unnamedControls(QWidget* window) {
+    QStringList missing;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
+                             qobject_cast<QAbstractScrollArea*>(w) || qobject_cast<QLabel*>(w) ||
+                             w->isWindow();
+        const QString name = w->objectName();
+        if (control && !name.isEmpty() && !name.startsWith(QLatin1String("qt_")) &&
+            accessibleName(w).isEmpty())
+            missing << name;
+    }
+    return missing;
+}
+
+}  // namespace
 
 class TestMainform : public QObject, test::MainformFixture {
     Q_OBJECT
@@ -34,7 +68,8 @@ class TestMainform : public QObject, test::MainformFixture {
                                                           form->cmdQuote, form->lstQuestion, form->cmdMoveUp,
                                                           form->optCrosticOn, form->cmdGaps, form->cmdEmpty})
             QVERIFY2(w->isEnabled() == enabled, qPrintable(w->objectName()));
-        for (QAction* a : {form->mnuNew, form->mnuSave, form->mnuSaveAs, form->mnuRevert, form->mnuPrint})
+        for (QAction* a : {form->mnuNew, form->mnuSave, form->mnuSaveAs, form->mnuRevert, form->mnuPrint,
+                           form->mnuCrosticSetup, form->mnuMoveUp})
             QVERIFY2(a->isEnabled() == enabled, qPrintable(a->objectName()));
     }
 
@@ -179,9 +214,17 @@ private slots:
         QCOMPARE(form->lstQuestion->count(), 0);
     }
 
+    void closingAsksAboutUnsavedChanges() {
+        fill(0);
+        prompter->replies = {Reply::Cancel};
+        QVERIFY(!form->close());
+        QVERIFY(form->isVisible());
+        prompter->replies = {Reply::No};
+        QVERIFY(form->close());
+    }
+
     void saveAsWithCtrlAThenOpen() {
-        QTemporaryDir dir;
-        const std::string path = dir.filePath(u"less.dat"_s).toStdString();
+        const std::string path = pathFor(u"less.dat"_s);
         fill(1);
         // Ctrl+A is Save As even while a text box has the focus.
         prompter->files = {path};
@@ -204,6 +247,8 @@ private slots:
         form->txtAnswer->setSelection(0, 3);
         QTest::keyClick(form->txtAnswer, Qt::Key_X, Qt::ControlModifier);
         QCOMPARE(form->txtAnswer->text(), u"lion"_s);
+        QTest::keyClick(form->txtAnswer, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(form->txtAnswer->text(), u"sealion"_s);
         form->txtAnswer->setSelection(1, 1);
         form->mnuClear->trigger();
         QVERIFY(form->txtAnswer->text().isEmpty());
@@ -211,10 +256,21 @@ private slots:
         form->lstQuestion->setFocus();
         form->mnuClear->trigger();
         QCOMPARE(form->txtQuote->toPlainText(), u"Less is more."_s);
+        // Copy works in the help window's text too.
+        QPointer<frmHelp> help = showHelp(form.get());
+        QApplication::setActiveWindow(help.data());
+        QTRY_VERIFY(QApplication::activeWindow() == help.data());
+        help->txtHelp->setFocus();
+        help->txtHelp->selectAll();
+        QTest::keyClick(help->txtHelp, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), help->txtHelp->toPlainText());
+        help->close();
     }
 
+    // Okay stores the dialog's values, as unsaved work; Cancel leaves all alone.
     void headerDialogStoresOnlyOnOkay() {
         HeaderValues& header = form->editor().doc.header;
+        const bool& changed = form->editor().doc.docChanged;
         header.title = "Walden";
         header.titleGiven = true;
         form->mnuHeader->trigger();
@@ -224,12 +280,14 @@ private slots:
         QTest::mouseClick(dialog->cmdCancel, Qt::LeftButton);
         QVERIFY(!dialog->isVisible());
         QCOMPARE(header.title, std::string("Walden"));
+        QVERIFY(!changed);
 
         form->mnuHeader->trigger();
         QCOMPARE(dialog->txtPuzzleTitle->text(), u"Walden"_s);
         dialog->txtPuzzleTitle->clear();
         dialog->txtCreatedby->setText(u"Ms. Rivera"_s);
         QTest::mouseClick(dialog->cmdOkay, Qt::LeftButton);
+        QVERIFY(changed);
         QCOMPARE(header.title, std::string());
         QVERIFY(header.titleGiven);  // an emptied title keeps the flag
         QCOMPARE(header.createdBy, std::string("Ms. Rivera"));
@@ -256,6 +314,63 @@ private slots:
         host.focusQuestionBox();
         QCOMPARE(form->editor().doc.questionCount, 1);
         QCOMPARE(form->txtAnswer->text(), u"more"_s);
+    }
+
+    void gridWindowLeavesCountsAndBoxesInView() {
+        registerQuote(QString(255, QLatin1Char('a')));  // the tallest grid
+        const QRect grid = form->gridWindow()->frameGeometry();
+        QList<QWidget*> mustShow{form->txtQuestion,     form->txtAnswer, form->cmdAccept,
+                                 form->lblTotalletters, form->lblvowels, form->lblconsonants};
+        for (QLabel* label : form->lblLettersleft) mustShow << label;
+        for (QWidget* w : mustShow) {
+            QVERIFY2(!onScreen(w).intersects(grid), qPrintable(w->objectName()));
+            QVERIFY2(onScreen(form->centralWidget()).contains(onScreen(w)), qPrintable(w->objectName()));
+        }
+    }
+
+    void dictionaryOpensClearOfTheBoxesWithNoRoomBeside() {
+        registerQuote(u"Less is more."_s);
+        const QRect area = form->screen()->availableGeometry();
+        form->setGeometry(area.left(), area.top(), area.width(), form->height());
+        form->openDictionary();
+        const QRect frame = form->findChild<dicForm*>()->frameGeometry();
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{form->txtQuestion, form->txtAnswer, form->cmdAccept})
+            QVERIFY2(!frame.intersects(onScreen(w)), qPrintable(w->objectName()));
+    }
+
+    void everyControlHasAnAccessibleName() {
+        QCOMPARE(unnamedControls(form.get()), QStringList());
+        QCOMPARE(unnamedControls(form->optionsDialog()), QStringList());
+        registerQuote(u"Less is more."_s);
+        QCOMPARE(accessibleName(form->lblLettersleft[4]), u"Letters left E: 2"_s);
+        frmSuggest suggest(*form, *dictionary);
+        QVERIFY(!accessibleName(suggest.lstFills).isEmpty());
+        QVERIFY(!accessibleName(suggest.lstSlots).isEmpty());
+    }
+
+    void helpGivesTheTabOrderAndThePreferencesPlaces() {
+        registerQuote(u"Less is more."_s);
+        form->txtQuestion->setFocus();
+        MakeHelp();
+        const QString topic = QString::fromLatin1(helpBody[41].c_str());
+        qsizetype at = -1;
+        do {  // once round, from the question box back to it
+            const QString name = accessibleName(QApplication::focusWidget());
+            at = topic.indexOf(name, at + 1);
+            QVERIFY2(at >= 0, qPrintable(name));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        } while (QApplication::focusWidget() != form->txtQuestion);
+
+        QPointer<frmTrouble> trouble = showTrouble(form.get());
+        QVERIFY(trouble->lblAdvice->text().contains(u"~/.config/quotabrix/"_s));
+        trouble->close();
+    }
+
+    void printerIsSetUpOnFirstUse() {
+        QVERIFY(!form->printerSetUp());
+        form->mnuPrintSetup->trigger();
+        QVERIFY(form->printerSetUp());
     }
 };
 

@@ -36,12 +36,14 @@ private slots:
         QCOMPARE(messageText("one\r\ntwo\nthree"), QStringLiteral("one\ntwo\nthree"));
     }
 
-    // The save dialog's chosen filter gives a name typed without an
-    // extension its extension; a name with one keeps it.
-    void saveFilterAddsItsExtension() {
+    // The save dialog bears the title it is asked for; its chosen filter
+    // gives a name typed without an extension its extension; a name with one
+    // keeps it.
+    void saveDialogHasItsTitleAndFilterAddsItsExtension() {
         QtPrompter prompter;
         QTemporaryDir dir;
-        const FileRequest request{"Data Files (*.dat)|*.dat|ipuz Files (*.ipuz)|*.ipuz|All Files (*.*)|*.*", 1, ""};
+        const FileRequest request{"Data Files (*.dat)|*.dat|ipuz Files (*.ipuz)|*.ipuz|All Files (*.*)|*.*", 1, "",
+                                  "Export"};
         auto saveAs = [&](const QString& filter, const QString& name) {
             whenShown([&](QWidget* dialog) {
                 auto* files = qobject_cast<QFileDialog*>(dialog);
@@ -49,6 +51,7 @@ private slots:
                 files->selectNameFilter(filter);
                 files->selectFile(dir.filePath(name));
                 static_cast<QDialog*>(files)->accept();
+                QCOMPARE(files->windowTitle(), QStringLiteral("Export"));
             });
             return QString::fromStdString(prompter.saveFile(request).value_or(""));
         };

@@ -1,14 +1,13 @@
 // Faults found by using the windows as an author does: the header dialog
 // after Open, selections made by the mouse, the question list's highlight,
 // the grid window's labels, answers holding the used mark, the dictionary
-// window's keys and options, Add & Advance on a refused word, the splash.
+// window's keys and options, Add & Advance on a refused word.
 #include <algorithm>
 #include <functional>
 #include <utility>
 
 #include "dicform.h"
 #include "frmoptions.h"
-#include "frmsplash.h"
 #include "mainformfixture.h"
 #include "quoteshow.h"
 
@@ -36,8 +35,7 @@ private slots:
     void cleanup() { form.reset(); }
 
     void headerDialogRefillsAfterOpenAndOnActivation() {
-        QTemporaryDir dir;
-        const std::string path = dir.filePath(u"walden.dat"_s).toStdString();
+        const std::string path = pathFor(u"walden.dat"_s);
         HeaderValues& header = form->editor().doc.header;
         header.title = "Walden";
         header.nameLine = true;
@@ -122,8 +120,7 @@ private slots:
     }
 
     void usedMarkInAnAnswerIsNoLetter() {
-        QTemporaryDir dir;
-        const std::string path = dir.filePath(u"mark.dat"_s).toStdString();
+        const std::string path = pathFor(u"mark.dat"_s);
         accept(u"First"_s, u"less"_s);
         form->editor().doc.answer[1] = "le_ss";
         prompter->files = {path};
@@ -185,13 +182,6 @@ private slots:
         QCOMPARE(form->editor().doc.questionCount, 0);
         QVERIFY(form->tag.empty());
         QVERIFY(form->cmdDictionaryTag.empty());
-    }
-
-    void splashClosesOnAClick() {
-        frmSplash* splash = showSplash();
-        QVERIFY(QTest::qWaitForWindowExposed(splash));
-        QTest::mouseClick(splash->lblTagLine, Qt::LeftButton);
-        QTRY_VERIFY(!splashWindow());
     }
 };
 

@@ -1,11 +1,15 @@
-// The program's own font configuration: the Windows font names of the
-// window's design draw in their installed twins, whether asked for through
-// uiFont or by name (as printing does), and a configuration the user names
-// in the environment is left alone.
+// The program's own look as start-up sets it up.
+// Its font configuration: the Windows font names of the window's design draw
+// in their installed twins, whether asked for through uiFont or by name (as
+// printing does), and a configuration the user names in the environment is
+// left alone.
+// Its style: the menu bar's overflow arrows are handed out unread, and are
+// the platform style's own arrows once drawn; other icons pass through.
 #include <QApplication>
 #include <QFontInfo>
 #include <QtTest>
 
+#include "programstyle.h"
 #include "uifonts.h"
 
 using namespace qbrx;
@@ -15,7 +19,7 @@ bool refusedBesideUserConfiguration = false;
 bool setUp = false;
 }  // namespace
 
-class TestUiFonts : public QObject {
+class TestUiLook : public QObject {
     Q_OBJECT
 private slots:
     void userConfigurationIsLeftAlone() { QVERIFY(refusedBesideUserConfiguration); }
@@ -29,21 +33,30 @@ private slots:
         QTest::newRow("Courier New") << "Courier New" << "Liberation Mono";
         QTest::newRow("MS Sans Serif") << "MS Sans Serif" << "DejaVu Sans";
     }
+    // By name as printing asks, and through uiFont.
     void windowsNamesDrawInTheirTwins() {
         QFETCH(QString, windows);
         QFETCH(QString, twin);
         const QByteArray name = windows.toLatin1();
+        QCOMPARE(QFontInfo(QFont(windows)).family(), twin);
         QCOMPARE(QFontInfo(uiFont(name.constData(), 10)).family(), twin);
     }
 
-    void printingByWindowsNameFindsTheTwins_data() { windowsNamesDrawInTheirTwins_data(); }
-    void printingByWindowsNameFindsTheTwins() {
-        QFETCH(QString, windows);
-        QFETCH(QString, twin);
-        QCOMPARE(QFontInfo(QFont(windows)).family(), twin);
-    }
-
     void otherNamesAreKept() { QCOMPARE(QString::fromLatin1(installedFamily("Noto Sans")), QStringLiteral("Noto Sans")); }
+
+    void iconsAreTheBaseStylesOwnWhenDrawn_data() {
+        QTest::addColumn<QStyle::StandardPixmap>("which");
+        QTest::newRow("horizontal overflow arrow") << QStyle::SP_ToolBarHorizontalExtensionButton;
+        QTest::newRow("vertical overflow arrow") << QStyle::SP_ToolBarVerticalExtensionButton;
+        QTest::newRow("warning, passed through") << QStyle::SP_MessageBoxWarning;
+    }
+    void iconsAreTheBaseStylesOwnWhenDrawn() {
+        QFETCH(QStyle::StandardPixmap, which);
+        ProgramStyle style;
+        const QPixmap drawn = style.standardIcon(which).pixmap(16, 16);
+        QVERIFY(!drawn.isNull());
+        QCOMPARE(drawn.toImage(), style.baseStyle()->standardIcon(which).pixmap(16, 16).toImage());
+    }
 };
 
 int main(int argc, char** argv) {
@@ -54,8 +67,8 @@ int main(int argc, char** argv) {
     setUp = useProgramFontConfiguration();
 
     QApplication app(argc, argv);
-    TestUiFonts test;
+    TestUiLook test;
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "test_uifonts.moc"
+#include "test_uilook.moc"
