@@ -36,6 +36,8 @@ int main(int argc, char** argv) {
 
     const qbrx::CommandLine cl = qbrx::parseCommandLine(argc, argv);
     if (cl.runsWithoutWindow()) return qbrx::runCommandLine(cl);
+    for (const std::string& warning : cl.warnings)
+        std::fprintf(stderr, "%s: warning: %s\n", cl.program.c_str(), warning.c_str());
 
     if (!haveDisplay()) {
         std::fprintf(stderr,

@@ -189,7 +189,7 @@ CommandLine parseCommandLine(int argc, char** argv) {
 CommandLine parseCommandLine(const std::vector<std::string>& args, const std::string& program) {
     CommandLine cl;
     cl.program = program;
-    bool help = false, version = false, optionsEnded = false;
+    bool help = false, version = false, optionsEnded = false, paperGiven = false;
     auto fail = [&](const std::string& message) {
         if (cl.error.empty()) cl.error = message;
     };
@@ -260,6 +260,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const std::st
             else
                 fail("--suggest needs a number of fills from 1 to 1000, not '" + value + "'");
         } else if (name == "--paper") {
+            paperGiven = true;
             std::string paper = value;
             for (char& c : paper) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
             if (paper == "letter" || paper == "a4")
@@ -278,6 +279,13 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const std::st
             else
                 fail("--seed needs a whole number of 0 or more, not '" + value + "'");
         }
+    }
+
+    // The window prints on the printer's paper, with the crostic as its own
+    // option sets it.
+    if (!help && !version && cl.error.empty() && cl.outputs.empty() && cl.suggest == 0) {
+        if (paperGiven) cl.warnings.push_back("--paper applies only to files written with --pdf; the window prints on the printer's paper");
+        if (cl.noCrostic) cl.warnings.push_back("--no-crostic applies only to files written with --pdf; in the window, the crostic option decides");
     }
 
     if (help)

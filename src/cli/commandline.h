@@ -49,6 +49,7 @@ struct CommandLine {
     std::string dictionaryFolder;
     std::vector<std::string> qtArguments;  // single-dash options left for Qt (GUI only)
     std::string error;
+    std::vector<std::string> warnings;     // options that have no effect here; the run goes on
 
     // True for every mode that runCommandLine handles (all but Gui).
     bool runsWithoutWindow() const { return mode != Mode::Gui; }

@@ -36,6 +36,14 @@ TEST(CommandLine, ParsesModesOptionsAndMistakes) {
     EXPECT_EQ(cl.mode, CommandLine::Mode::Gui);
     EXPECT_EQ(cl.seed, 7u);
     EXPECT_EQ(cl.qtArguments, (Args{"-platform", "offscreen"}));
+    EXPECT_TRUE(cl.warnings.empty());
+    // Options for written files alone, given to the window, are said to do nothing.
+    cl = parseCommandLine(Args{"--paper", "a4", "--no-crostic", "puzzle.dat"});
+    EXPECT_EQ(cl.mode, CommandLine::Mode::Gui);
+    ASSERT_EQ(cl.warnings.size(), 2u);
+    EXPECT_EQ(cl.warnings[0].rfind("--paper ", 0), 0u);
+    EXPECT_EQ(cl.warnings[1].rfind("--no-crostic ", 0), 0u);
+    EXPECT_TRUE(parseCommandLine(Args{"--pdf", "out.pdf", "--paper", "a4", "puzzle.dat"}).warnings.empty());
     for (const Args& wrong : {Args{"--pdf", "out.pdf"}, Args{"--pdf"}, Args{"--seed", "x", "a.dat"},
                               Args{"--seed", "-1"}, Args{"--colour", "a.dat"}, Args{"--pdf", "o.pdf", "a.dat", "b.dat"},
                               Args{"--suggest", "0", "a.dat"}, Args{"--suggest", "3"}})
