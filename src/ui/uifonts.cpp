@@ -38,15 +38,17 @@ constexpr const char* kConfiguration = R"(<?xml version="1.0"?>
   <alias binding="same"><family>Courier New</family><prefer><family>Liberation Mono</family></prefer></alias>
   <alias binding="same"><family>MS Sans Serif</family><prefer><family>DejaVu Sans</family></prefer></alias>
   <alias><family>Sans Serif</family><prefer><family>sans-serif</family></prefer></alias>
-  <alias><family>sans-serif</family><prefer><family>DejaVu Sans</family><family>Liberation Sans</family></prefer></alias>
-  <alias><family>serif</family><prefer><family>DejaVu Serif</family><family>Liberation Serif</family></prefer></alias>
-  <alias><family>monospace</family><prefer><family>DejaVu Sans Mono</family><family>Liberation Mono</family></prefer></alias>
+  <!-- Any family without a generic one falls back to sans-serif; rules
+       apply in order, so this comes before the generic families expand. -->
   <match target="pattern">
     <test qual="all" name="family" compare="not_eq"><string>sans-serif</string></test>
     <test qual="all" name="family" compare="not_eq"><string>serif</string></test>
     <test qual="all" name="family" compare="not_eq"><string>monospace</string></test>
     <edit name="family" mode="append_last"><string>sans-serif</string></edit>
   </match>
+  <alias><family>sans-serif</family><prefer><family>DejaVu Sans</family><family>Liberation Sans</family></prefer></alias>
+  <alias><family>serif</family><prefer><family>DejaVu Serif</family><family>Liberation Serif</family></prefer></alias>
+  <alias><family>monospace</family><prefer><family>DejaVu Sans Mono</family><family>Liberation Mono</family></prefer></alias>
 
   <selectfont><rejectfont><pattern><patelt name="scalable"><bool>false</bool></patelt></pattern></rejectfont></selectfont>
 

@@ -42,6 +42,14 @@ private slots:
         QCOMPARE(QFontInfo(uiFont(name.constData(), 10)).family(), twin);
     }
 
+    // A family nobody has installed falls back to the generic sans-serif,
+    // as the system's configuration has it.
+    void unknownFamiliesFallBackToSansSerif() {
+        QFont font(QStringLiteral("No Such Family"));
+        font.setBold(true);
+        QCOMPARE(QFontInfo(font).family(), QStringLiteral("DejaVu Sans"));
+    }
+
     void otherNamesAreKept() { QCOMPARE(QString::fromLatin1(installedFamily("Noto Sans")), QStringLiteral("Noto Sans")); }
 
     void iconsAreTheBaseStylesOwnWhenDrawn_data() {
