@@ -22,9 +22,11 @@
 #include "dictionary.h"
 #include "frmsuggest.h"
 #include "mainform.h"
+#include "programstyle.h"
 #include "quoteshow.h"
 #include "random.h"
 #include "scriptedprompter.h"
+#include "uifonts.h"
 
 namespace {
 
@@ -91,7 +93,10 @@ bool suggestAnswersPicture(const QString& outDir, const char* dataDir) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Fonts and style as the program sets them up.
+    qbrx::useProgramFontConfiguration();
     QApplication app(argc, argv);
+    QApplication::setStyle(new qbrx::ProgramStyle);
     const bool wholeScreen = argc >= 2 && std::strcmp(argv[1], "--screen") == 0;
     if (argc < 3 + (wholeScreen ? 1 : 0)) {
         std::fprintf(stderr, "usage: ui_screenshots OUTDIR EXAMPLE.dat [DATADIR]\n"
