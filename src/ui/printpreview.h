@@ -15,6 +15,7 @@ class QPrintPreviewWidget;
 namespace qbrx {
 
 class PrintPreview : public QDialog {
+    Q_OBJECT
 public:
     // Lays out on `printer` (its paper and printable area); the printer must
     // outlive the window.

@@ -11,6 +11,7 @@
 namespace qbrx {
 
 class ProgramStyle : public QProxyStyle {
+    Q_OBJECT
 public:
     ProgramStyle();
     QIcon standardIcon(StandardPixmap which, const QStyleOption* option = nullptr,

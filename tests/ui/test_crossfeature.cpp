@@ -68,8 +68,10 @@ private slots:
         QVERIFY(prompter->texts().back().find("not a regular file") != std::string::npos);
     }
 
-    // The print preview's pages are named for a screen reader.
+    // The print preview's pages are named for a screen reader. The header
+    // dialog, another dialog of the window, is not taken for the preview.
     void previewPagesHaveAName() {
+        QVERIFY(form->optionsDialog());
         form->mnuPrintPreview->trigger();
         auto* preview = form->findChild<PrintPreview*>();
         QVERIFY(preview);
