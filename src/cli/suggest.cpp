@@ -26,11 +26,7 @@ bool suggestFills(Editor& editor, const CommandLine& cl, std::ostream& out, std:
     std::string folder = cl.dictionaryFolder;
     if (folder.empty()) folder = readPreferences(PreferenceLocations::forProgram()).value_or("");
     Dictionary dictionary;
-    if (!folder.empty()) {
-        dictionary.loadCountIndex(folder);
-        dictionary.loadWordList(folder);
-        dictionary.loadLevels(folder);
-    }
+    if (!folder.empty()) loadDictionary(dictionary, folder);
     if (dictionary.loadedWords() == 0) {
         err << cl.program << ": no word list to suggest answers from"
             << (folder.empty() ? std::string(" (no qbrx.ini names its folder)") : " in " + folder) << "\n";

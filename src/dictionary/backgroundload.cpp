@@ -6,12 +6,6 @@
 
 namespace qbrx {
 
-void loadDictionary(Dictionary& dictionary, const std::string& folder) {
-    dictionary.loadCountIndex(folder);
-    dictionary.loadWordList(folder);
-    dictionary.loadLevels(folder);
-}
-
 BackgroundLoad::BackgroundLoad(Dictionary& dictionary, std::string folder)
     : folder_(std::move(folder)), thread_([&dictionary, this] { loadDictionary(dictionary, folder_); }) {}
 

@@ -10,10 +10,6 @@ namespace qbrx {
 
 class Dictionary;
 
-// Everything start-up reads from the dictionary folder: the start index,
-// the word list and the word levels.
-void loadDictionary(Dictionary& dictionary, const std::string& folder);
-
 // Loads `dictionary` from `folder` on a thread of its own. Nothing may use
 // the dictionary until wait() has returned; the destructor waits too.
 class BackgroundLoad {

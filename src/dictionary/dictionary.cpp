@@ -59,6 +59,12 @@ std::uint8_t levelOf(const char* line, std::size_t length) {
 
 Dictionary::Dictionary() : offsets_{0} {}
 
+void loadDictionary(Dictionary& dictionary, const std::string& folder) {
+    dictionary.loadCountIndex(folder);
+    dictionary.loadWordList(folder);
+    dictionary.loadLevels(folder);
+}
+
 std::string Dictionary::filePath(const std::string& folder, const char* name) {
     return folder + "/" + name;
 }

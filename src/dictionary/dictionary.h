@@ -91,4 +91,8 @@ private:
     std::vector<std::uint8_t> levels_;     // levels_[k-1]: level of word k
 };
 
+// Everything read from the dictionary folder: the start index, the word
+// list and the word levels.
+void loadDictionary(Dictionary& dictionary, const std::string& folder);
+
 }  // namespace qbrx
