@@ -50,6 +50,7 @@ void resetDocumentValues(Document& doc) {
     doc.positionOwner.fill(0);
     doc.letterLeftCount.fill(0);
     doc.crostic.clear();
+    doc.crosticSetUp = false;
     doc.lettersLeft.clear();
     doc.letterPool.clear();
     doc.quoteLength = 0;

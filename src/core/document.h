@@ -89,6 +89,9 @@ struct Document {
     std::array<std::int16_t, 53> crosticPos{};    // per slot: position of its letter
     std::array<std::int16_t, 51> crosticQuestion{};  // per position: slot at or before
     std::array<std::int16_t, 51> slotCrosticPos{};   // per slot: position (Setup/Register)
+    // On once the author has typed the crostic (Setup): the phrase is then
+    // theirs, and no answer, acceptance or deletion changes it unasked.
+    bool crosticSetUp = false;
 
     // Bookkeeping.
     bool docChanged = false;

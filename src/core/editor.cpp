@@ -66,7 +66,25 @@ DrawOp textOp(int x, int y, std::string s, int fontSize, Rgb color) {
     return op;
 }
 
+bool sameLetter(char a, char b) {
+    return upperChar(static_cast<unsigned char>(a)) == upperChar(static_cast<unsigned char>(b));
+}
+
 }  // namespace
+
+std::string crosticMismatchQuestion(const std::string& answer, char letter) {
+    return "\"" + answer + "\" does not start with " + std::string(1, letter) +
+           ", the letter of the crostic for this question.\r"
+           "Accept it anyway? The crostic stays as you typed it, and its letter is marked.";
+}
+
+std::string keepCrosticSlotQuestion(int slot, char letter) {
+    return "Question " + questionLetter[static_cast<std::size_t>(slot)] + " holds the letter " +
+           std::string(1, letter) +
+           " of your crostic.\r"
+           "Click Yes to keep the question with only its crostic letter, or No to delete it and take " +
+           std::string(1, letter) + " out of the crostic.";
+}
 
 Editor::Editor(Prompter& prompter, RandomSource& random) : prompter_(prompter), random_(random) {}
 
@@ -105,6 +123,7 @@ void Editor::registerButton() {
     showGridWindow();
     view.markersVisible = false;
     view.registerCaption = "Register";
+    advanceToEmptyAnswer(std::max(doc.currentQuestion, 1));
 }
 
 void Editor::quoteEnter() {
@@ -196,6 +215,23 @@ void Editor::showLettersLeft() {
     view.totalLetters = std::to_string(doc.totalLetters);
     view.vowels = std::to_string(vowels);
     view.consonants = std::to_string(total - vowels);
+    view.averageLength = averageAnswerLength(doc, total);
+}
+
+std::string averageAnswerLength(const Document& doc, int lettersLeft) {
+    // An empty answer holds nothing or its crostic letter alone; that
+    // letter, taken from the stock already, is part of the answer to come.
+    int empty = 0;
+    int held = 0;
+    for (int s = 1; s <= doc.questionCount; ++s) {
+        const std::size_t length = doc.answer[s].size();
+        if (length > 1) continue;
+        ++empty;
+        held += static_cast<int>(length);
+    }
+    if (empty == 0) return {};
+    const int tenths = ((lettersLeft + held) * 20 + empty) / (2 * empty);  // rounded to the nearest tenth
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
 }
 
 void Editor::enableFileMenus() { view.fileMenusEnabled = true; }
@@ -268,6 +304,17 @@ void Editor::acceptAnswer(int& slot) {
         }
         a.resize(kMaxAnswer);
     }
+    // The author's crostic is theirs: an answer that does not start with
+    // its letter is asked about, and then leaves the crostic alone.
+    const char letter = crosticLetterOf(q);
+    const bool mismatch = letter != 0 && !sameLetter(a[0], letter);
+    if (mismatch && prompter_.message({crosticMismatchQuestion(a, letter), "Crostic", Buttons::OkCancel,
+                                       Icon::Exclamation, 0}) != Reply::Ok) {
+        view.selectedRow = rowBefore;
+        view.focus = Focus::Answer;
+        return;
+    }
+    const bool wasEmpty = doc.answer[q].size() <= 1;
     doc.answer[q] = a;
     doc.question[q] = t;
     doc.answerMarks[q] = a;
@@ -277,7 +324,7 @@ void Editor::acceptAnswer(int& slot) {
         encodeAnswer(q);
         showLettersLeft();
         drawQuoteGrid();
-        appendToCrostic(doc.crostic, a[0]);
+        if (!doc.crosticSetUp) appendToCrostic(doc.crostic, a[0]);
         mapCrostic();
         t.clear();
         a.clear();
@@ -287,8 +334,12 @@ void Editor::acceptAnswer(int& slot) {
         // The new first letter takes the slot's place in the crostic; a slot
         // without a crostic character leaves the crostic as it is.
         const int pos = doc.crosticPos[q];
-        if (pos >= 1 && pos <= static_cast<int>(doc.crostic.size())) doc.crostic[pos - 1] = doc.answer[q][0];
+        if (!doc.crosticSetUp && pos >= 1 && pos <= static_cast<int>(doc.crostic.size()))
+            doc.crostic[pos - 1] = doc.answer[q][0];
         registerQuotation(q);
+        // A slot that waited for its answer (a crostic letter alone): the
+        // author goes on to the next one, as after a new answer.
+        if (wasEmpty && advanceToEmptyAnswer(q + 1)) return;
     }
 
     fillQuestionList();
@@ -296,6 +347,27 @@ void Editor::acceptAnswer(int& slot) {
     view.answerBox = a;
     selectListRow(q - 1);
     view.focus = Focus::Question;
+}
+
+char Editor::crosticLetterOf(int slot) const {
+    if (!doc.crosticSetUp || !validSlot(slot)) return 0;
+    const int pos = doc.crosticPos[slot];
+    if (pos < 1 || pos > static_cast<int>(doc.crostic.size())) return 0;
+    const char c = doc.crostic[static_cast<std::size_t>(pos - 1)];
+    return isLetter(c) ? c : 0;
+}
+
+bool Editor::advanceToEmptyAnswer(int from) {
+    // The empty row counts as an empty answer; after fifty slots there is none.
+    const int last = std::min(doc.questionCount + 1, kMaxSlots);
+    int target = 0;
+    for (int s = from; s <= last && target == 0; ++s)
+        if (doc.answerOf(s).size() <= 1) target = s;
+    for (int s = 1; s < from && s <= last && target == 0; ++s)
+        if (doc.answerOf(s).size() <= 1) target = s;
+    if (target != 0) selectListRow(target - 1);
+    if (view.controlsEnabled) view.focus = Focus::Question;
+    return target != 0;
 }
 
 void Editor::encodeAnswer(int& slot) {
@@ -440,16 +512,41 @@ void Editor::deleteButton() {
     focusQuestionOrQuote();
     const int i = view.selectedRow + 1;
     if (view.selectedRow < 0 || i > doc.questionCount) return;
-    MessageRequest m;
-    m.text = "Are you sure you want to delete \r\"" + questionOf(doc, doc.currentQuestion) + "\"";
-    m.buttons = Buttons::OkCancel;
-    if (prompter_.message(m) != Reply::Ok) return;
+    if (crosticLetterOf(i) == 0) {
+        MessageRequest m;
+        m.text = "Are you sure you want to delete \r\"" + questionOf(doc, doc.currentQuestion) + "\"";
+        m.buttons = Buttons::OkCancel;
+        if (prompter_.message(m) != Reply::Ok) return;
+    }
     deleteFromPopup();
 }
 
 void Editor::deleteFromPopup() {
-    int i = view.selectedRow + 1;
+    const int i = view.selectedRow + 1;
     if (view.selectedRow < 0 || i > doc.questionCount) return;
+    if (const char letter = crosticLetterOf(i)) {
+        const Reply keep = prompter_.message(
+            {keepCrosticSlotQuestion(i, letter), "Crostic", Buttons::YesNoCancel, Icon::Exclamation, 0});
+        if (keep == Reply::Cancel) return;
+        if (keep == Reply::Yes) {
+            keepCrosticLetter(i);
+            return;
+        }
+    }
+    removeSlot(i);
+}
+
+void Editor::keepCrosticLetter(int i) {
+    doc.question[i] = "Question for []";
+    doc.answer[i] = std::string(1, crosticLetterOf(i));
+    doc.answerMarks[i] = doc.answer[i];
+    doc.docChanged = true;
+    fillQuestionList();
+    registerQuotation(i);
+    selectListRow(i - 1);
+}
+
+void Editor::removeSlot(int i) {
     const int last = doc.questionCount;
     for (int j = i; j <= last - 1; ++j) {
         doc.answer[j] = doc.answer[j + 1];
@@ -607,6 +704,7 @@ void Editor::setupCrostic() {
                         "Enter a Crostic", doc.crostic);
     if (!typed || typed->empty()) return;
     doc.crostic = typed->substr(0, kMaxCrostic);
+    doc.crosticSetUp = true;
 
     int j = 0;
     for (char c : doc.crostic) {
@@ -646,12 +744,11 @@ void Editor::setupCrostic() {
     int one = 1;
     registerQuotation(one);
     mapCrosticSlots();
-    // The answers may have gained a prefix: show slot 1 afresh even when its
-    // row was already selected, so the boxes never hold a stale answer that
-    // the next Accept would write back.
+    // The answers may have gained a prefix: the slot is shown afresh even
+    // when its row was already selected, so the boxes never hold a stale
+    // answer that the next Accept would write back.
     view.selectedRow = -1;
-    selectListRow(0);
-    doc.currentQuestion = 1;
+    advanceToEmptyAnswer(1);
     view.crosticOn = true;
 }
 
@@ -683,6 +780,8 @@ void Editor::showCrostic() {
         const std::string& marks = marksOf(doc, k);
         label.blue = doc.answerOf(k).size() <= 1;
         label.underline = c != ' ' && !marks.empty() && isLetter(marks[0]);
+        const std::string& answer = doc.answerOf(k);
+        label.mismatch = c != '\0' && isLetter(c) && !answer.empty() && !sameLetter(answer[0], c);
         label.caption = c != '\0' ? std::string(1, c) : std::string();
     }
 }
@@ -708,6 +807,14 @@ void Editor::crosticOptionClick(bool on) {
     if (view.controlsEnabled) view.focus = Focus::Question;
 }
 
+// ------------------------------------------------------------------ header
+
+void Editor::setHeader(const HeaderValues& header) {
+    if (header == doc.header) return;
+    doc.header = header;
+    doc.docChanged = true;
+}
+
 // ------------------------------------------------------ window-level rules
 
 void Editor::EnableControls() { view.controlsEnabled = true; }
@@ -724,6 +831,7 @@ void Editor::resetDocument() {
     view.totalLetters.clear();
     view.vowels.clear();
     view.consonants.clear();
+    view.averageLength.clear();
     view.questionBox.clear();
     view.answerBox.clear();
     view.quoteBox.clear();

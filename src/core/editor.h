@@ -25,6 +25,16 @@ inline constexpr const char* kNumbersRedrawnMessage =
     "The letter numbers stored with this puzzle do not fit its quotation and answers.\n"
     "The answers' letters have been drawn afresh, so the printed numbers will differ from the file's.";
 
+// Asked before an answer goes into a slot whose letter in the author's
+// crostic it does not start with: "ginger" under the L of LINCOLN.
+std::string crosticMismatchQuestion(const std::string& answer, char letter);
+// Asked before a slot with a letter of the author's crostic is deleted.
+std::string keepCrosticSlotQuestion(int slot, char letter);
+
+// What the answers still empty can average when they use up the letters
+// left (Average Answer Length), to one decimal; "" when no answer is empty.
+std::string averageAnswerLength(const Document& doc, int lettersLeft);
+
 // Keys of the question and answer boxes that the program handles.
 enum class BoxKey { PageUp, PageDown, Home, End, Up, Down, Enter, Other };
 
@@ -114,6 +124,10 @@ public:
     void crosticLabelClick(int n);         // label element n (0..38)
     void crosticOptionClick(bool on);
 
+    // --- Header dialog's Okay: takes its values; different ones are a change
+    // like any other (Save clears it, New, Open and Quit ask before dropping it).
+    void setHeader(const HeaderValues& header);
+
     // --- Window-level rules of the main window and the grid window.
     void EnableControls();
     void DisableControls();
@@ -126,6 +140,19 @@ public:
     void answerBoxFocus();                 // whole text selected
 
 private:
+    // The letter of the author's crostic that `slot` answers, or 0 when the
+    // crostic follows the answers or has no letter for the slot.
+    char crosticLetterOf(int slot) const;
+    // Selects the first slot from `from` on whose answer is still empty (one
+    // character at most, as a crostic letter alone; the empty row is one),
+    // going round to slot 1; the question box gets the focus. False when
+    // no answer is empty.
+    bool advanceToEmptyAnswer(int from);
+    // Deleting slot i: with its question and answer, its crostic character
+    // goes (removeSlot); or the slot stays with only its crostic letter
+    // (keepCrosticLetter).
+    void removeSlot(int i);
+    void keepCrosticLetter(int i);
     void focusQuestionOrQuote();
     void showGridWindow();
     Prompter& prompter_;

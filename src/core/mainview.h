@@ -56,6 +56,7 @@ struct CrosticLabelView {
     bool blue = false;       // incomplete answer
     bool underline = false;  // first letter of the answer is supplied
     bool grey = false;       // background E0E0E0 (current slot) instead of white
+    bool mismatch = false;   // the slot's answer does not start with this letter
 };
 
 struct MainView {
@@ -80,6 +81,9 @@ struct MainView {
     std::string totalLetters;
     std::string vowels;
     std::string consonants;
+    // Average Answer Length: what the answers still empty can average, one
+    // decimal ("10.5"); empty while no answer is empty.
+    std::string averageLength;
 
     std::array<CrosticLabelView, kCrosticLabels> crostic;
     bool crosticOn = false;  // optCrosticOn selected (else optCrosticOff)

@@ -37,12 +37,14 @@ TEST_F(EditorTest, SetupPrefixesExistingAnswersOnce) {
     ed.setupCrostic();
     EXPECT_EQ(answers(), (Texts{"apple", "bear", "E-dog", "D"}));
 
-    // Slot 1 stays selected through Setup, yet the boxes show its new answer.
-    ed.selectListRow(0);
+    // The slot that Setup goes on to stays selected, yet the boxes show its
+    // answer afresh, not what they held before.
+    ed.selectListRow(3);
+    ed.view.answerBox = "typed";
     prompter.inputs = {"XBED"};
     ed.setupCrostic();
-    EXPECT_EQ(ed.view.selectedRow, 0);
-    EXPECT_EQ(ed.view.answerBox, "X-apple");
+    EXPECT_EQ(ed.view.selectedRow, 3);
+    EXPECT_EQ(ed.view.answerBox, "D");
 }
 
 TEST_F(EditorTest, TildeHidesTheRestButItsLettersStillTakeSlots) {
@@ -77,6 +79,96 @@ TEST_F(EditorTest, PrefixedAnswerIsEncodedWholeAndTheCrosticStaysWithinFifty) {
     ed.setupCrostic();
     EXPECT_EQ(ed.doc.crostic.size(), 50u);
     EXPECT_EQ(ed.doc.questionCount, 50);
+}
+
+// After Setup the phrase is the author's: answers, acceptances and
+// deletions change it only when the author says so.
+class TypedCrosticTest : public EditorTest {
+protected:
+    void SetUp() override {
+        EditorTest::SetUp();
+        registerQuote("Four score and seven years ago our fathers brought forth on this continent a new nation");
+        prompter.inputs = {"LINCOLN"};
+        ed.setupCrostic();
+    }
+};
+
+TEST_F(TypedCrosticTest, SetupGoesToTheFirstEmptyAnswerAndAcceptToTheNext) {
+    EXPECT_EQ(ed.view.selectedRow, 0);
+    EXPECT_EQ(ed.view.focus, Focus::Question);
+    accept("Hidden in the woods", "lair");
+    EXPECT_EQ(ed.view.selectedRow, 1);
+    EXPECT_EQ(ed.view.answerBox, "I");
+    EXPECT_EQ(ed.view.focus, Focus::Question);
+}
+
+TEST_F(TypedCrosticTest, AnAnswerWithAnotherFirstLetterIsAskedAboutAndMarked) {
+    prompter.replies = {Reply::Cancel};
+    accept("Root spice", "ginger");
+    EXPECT_EQ(prompter.messages.at(0).text, crosticMismatchQuestion("ginger", 'L'));
+    EXPECT_EQ(ed.doc.answer[1], "L");
+
+    prompter.replies = {Reply::Ok};
+    accept("Root spice", "ginger");
+    EXPECT_EQ(ed.doc.answer[1], "ginger");
+    EXPECT_EQ(ed.doc.crostic, "LINCOLN");
+    EXPECT_TRUE(ed.view.crostic[0].mismatch);
+    EXPECT_FALSE(ed.view.crostic[1].mismatch);
+}
+
+TEST_F(TypedCrosticTest, DeleteAsksWhetherToKeepTheSlotForItsLetter) {
+    accept("Hidden in the woods", "lair");
+    ed.selectListRow(0);
+    prompter.replies = {Reply::Yes};
+    ed.deleteButton();
+    EXPECT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages.at(0).text, keepCrosticSlotQuestion(1, 'L'));
+    EXPECT_EQ(ed.doc.answer[1], "L");
+    EXPECT_EQ(ed.doc.questionCount, 7);
+    EXPECT_EQ(ed.doc.crostic, "LINCOLN");
+
+    prompter.replies = {Reply::Cancel};
+    ed.deleteFromPopup();
+    EXPECT_EQ(ed.doc.questionCount, 7);
+
+    prompter.replies = {Reply::No};
+    ed.deleteFromPopup();
+    EXPECT_EQ(ed.doc.crostic, "INCOLN");
+    EXPECT_EQ(ed.doc.questionCount, 6);
+}
+
+TEST_F(TypedCrosticTest, AnAnswerAfterTheLastLetterLeavesThePhraseAlone) {
+    ed.selectListRow(7);
+    accept("Striped horse", "zebra");
+    EXPECT_EQ(ed.doc.questionCount, 8);
+    EXPECT_EQ(ed.doc.crostic, "LINCOLN");
+}
+
+// Average Answer Length: the letters left with the crostic letters alone in
+// empty answers, shared among those answers.
+TEST_F(EditorTest, AverageAnswerLengthSharesTheLettersLeftAmongTheEmptyAnswers) {
+    registerQuote("abcdefghijklmnopqrst");
+    EXPECT_EQ(ed.view.averageLength, "");
+    prompter.inputs = {"AB"};
+    ed.setupCrostic();
+    EXPECT_EQ(ed.view.lettersLeft[26], "18");
+    EXPECT_EQ(ed.view.averageLength, "10.0");
+    accept("First", "acdef");
+    EXPECT_EQ(ed.view.averageLength, "15.0");
+    accept("Second", "bghi");
+    EXPECT_EQ(ed.view.averageLength, "");
+}
+
+TEST_F(EditorTest, RegisterGoesOnToTheNextEmptyAnswer) {
+    registerQuote("abcdefghijklmnopqrstuvwxyz");
+    prompter.inputs = {"AB"};
+    ed.setupCrostic();
+    accept("First", "apple");
+    ed.selectListRow(0);
+    ed.view.focus = Focus::None;
+    ed.registerButton();
+    EXPECT_EQ(ed.view.selectedRow, 1);
+    EXPECT_EQ(ed.view.focus, Focus::Question);
 }
 
 TEST_F(EditorTest, CrosticSetupBeforeRegistrationRegistersNothing) {

@@ -45,8 +45,9 @@ TEST_F(EditorTest, AcceptAddsASlotAndLettersWithoutFreeCopyBecomeGaps) {
     // A one-letter quotation supplies one A, whatever the random start.
     ScriptedRandom late({0.99});
     ed.setRandom(late);
-    registerQuote("A");
-    accept("q", "aa");  // into slot 1, still selected
+    registerQuote("A");  // goes on to the empty row
+    ed.selectListRow(0);
+    accept("q", "aa");
     EXPECT_EQ(numbers(1, 2), (Numbers{1, 0}));
 }
 
