@@ -25,6 +25,11 @@ inline constexpr std::array<int, 8> kLevels = {10, 20, 35, 40, 50, 55, 60, 70};
 // Words up to this level are the familiar ones.
 inline constexpr int kFamiliarLevel = 35;
 
+// Said where words are looked for and the word list holds none.
+inline constexpr const char* kNoDictionaryMessage =
+    "The dictionary is missing: no words.dic was found in the dictionary folder that qbrx.ini names, "
+    "so there are no words to list or suggest.";
+
 class Dictionary {
 public:
     Dictionary();

@@ -201,8 +201,19 @@ void WordSearch::beginCommand() {
     focusEditBox = false;
 }
 
+bool WordSearch::saidDictionaryMissing() {
+    if (dictionaryLoaded()) return false;
+    prompter_.tell(kNoDictionaryMessage);
+    return true;
+}
+
 void WordSearch::check() {
     beginCommand();
+    if (saidDictionaryMissing()) return;
+    // The list shows the words from the one typed on, each once.
+    lstDict.clear();
+    selectedIndex = -1;
+    listedCount = 0;
     if (!txtDict.empty()) searchWords();
     focusEditBox = true;
     selectWholeText = true;
@@ -212,6 +223,7 @@ void WordSearch::enterKey() { check(); }
 
 void WordSearch::nextTen() {
     beginCommand();
+    if (saidDictionaryMissing()) return;
     listNextTen();
     if (resumePosition > kNextTenScanEnd) prompter_.tell(kEndOfWordListMessage);
     focusEditBox = true;
@@ -220,6 +232,7 @@ void WordSearch::nextTen() {
 
 void WordSearch::nextLetter() {
     beginCommand();
+    if (saidDictionaryMissing()) return;
     if (txtDict.empty()) txtDict = "a";
     const auto first = static_cast<unsigned char>(txtDict[0]);
     if (upperChar(first) <= 'Y') txtDict = std::string(1, static_cast<char>(lowerChar(first) + 1));

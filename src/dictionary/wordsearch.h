@@ -45,9 +45,9 @@ public:
     bool listOverflow = false;       // empty the list at the next search
     std::int32_t resumePosition = 0; // where Next 10 continues
     // Familiar words: the scans skip words above kFamiliarLevel (and words
-    // of unknown level). Off at start; it has no effect on a dictionary
+    // of unknown level). On at start; it has no effect on a dictionary
     // without levels.
-    bool familiarOnly = false;
+    bool familiarOnly = true;
 
     // --- The window's controls.
     std::string txtDict;                 // edit box text (Windows-1252)
@@ -66,8 +66,12 @@ public:
     // each stock letter serving one word letter.
     bool fitsLetterStock(std::string_view word, std::string_view answer) const;
 
+    // False when the word list holds no word (words.dic missing): Check,
+    // Next 10 and Next Ltr then say so instead of listing nothing.
+    bool dictionaryLoaded() const { return dict_.loadedWords() > 0; }
+
     // --- Buttons and commands of the window.
-    void check();           // Check button
+    void check();           // Check button: the list starts afresh
     void enterKey();        // Enter in txtDict (same as Check)
     void nextTen();         // Next 10 (end message past the end of the list)
     void nextLetter();      // Next Ltr
@@ -99,6 +103,8 @@ public:
 
 private:
     void beginCommand();
+    // Tells the author when there is no word list; true then.
+    bool saidDictionaryMissing();
     // Selects item `index` like a click: the word goes into txtDict, also
     // when the item was selected already (Top on the first word after the
     // edit box was changed).

@@ -42,14 +42,17 @@ void DocumentCommands::newDocument() {
         if (save == Reply::Yes && justSaveOutcome() == SaveOutcome::NotSaved) return;
     }
 
-    const Reply keep = prompter.message({kPreserveQuestion, "", Buttons::YesNo, Icon::Information, 1});
+    const Reply keep = prompter.message({kPreserveQuestion, "", Buttons::YesNoCancel, Icon::Information, 1});
+    if (keep == Reply::Cancel) return;
     const std::string text = keep == Reply::Yes ? doc.quotation : std::string(kQuotePrompt);
 
     editor_.resetDocument();
     view.gridVisible = false;
     view.quoteBox = text;
-    doc.quotation = text;
-    editor_.countLetters();
+    // The prompt is no quotation: its letters are not counted, as at start-up.
+    doc.quotation = keep == Reply::Yes ? text : std::string();
+    doc.totalLetters = 0;
+    if (keep == Reply::Yes) editor_.countLetters();
     doc.docChanged = false;
     view.focus = Focus::Quote;
     view.quoteSelection = TextSelection{0, static_cast<int>(text.size())};
@@ -133,6 +136,9 @@ bool DocumentCommands::writeTo(const std::string& path) {
     if (dataFileName.empty() || path == dataFileName) {
         editor_.doc.docChanged = false;
         saved_ = true;
+        // The first save names the puzzle's file: the title shows it, and
+        // the next Save writes there.
+        dataFileName = path;
     }
     return true;
 }

@@ -24,8 +24,9 @@ class DocumentCommands {
 public:
     explicit DocumentCommands(Editor& editor);
 
-    // Full path (UTF-8) of the file Save writes to: set by Open, kept by
-    // Revert, emptied by New; Save As leaves it alone.
+    // Full path (UTF-8) of the file Save writes to: set by Open and by the
+    // first save of a new puzzle, kept by Revert, emptied by New; Save As
+    // of a puzzle that has a file leaves it alone.
     std::string dataFileName;
     // On only while Revert has openDoc reread the file without a dialog.
     bool revertPending = false;

@@ -95,9 +95,10 @@ std::string locateDictionary(Prompter& prompter, const PreferenceLocations& wher
     const std::string preset = (where.programFolder / "words.dic").string();
     const auto chosen = prompter.openFile({kDictionaryFilter, kDictionaryFilterIndex, preset});
     const std::string folder = folderOf(chosen.value_or(preset));
-    // Not being able to write the file is passed over: the folder still
-    // serves this session.
-    writePreferences(where, folder);
+    // A folder without the word list is never saved: the next start asks
+    // again. Not being able to write the file is passed over: the folder
+    // still serves this session.
+    if (holdsDictionary(folder)) writePreferences(where, folder);
     return folder;
 }
 

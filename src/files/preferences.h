@@ -17,8 +17,8 @@ inline constexpr const char* kPreferenceFileName = "qbrx.ini";
 inline constexpr const char* kMissingPreferencesMessage =
     "Can't find Preference File.  Click OK to create a new preference file, or Cancel to end the program.";
 inline constexpr const char* kLocateDictionaryMessage = "Please locate the dictionary files [words.dic]";
-inline constexpr const char* kDictionaryFilter = "All Files (*.*)|*.*|Preference Files (*.dic)|*.dic";
-inline constexpr int kDictionaryFilterIndex = 2;
+inline constexpr const char* kDictionaryFilter = "Word List (words.dic)|words.dic|All Files (*.*)|*.*";
+inline constexpr int kDictionaryFilterIndex = 1;
 
 // Said when the folder that qbrx.ini names holds no words.dic.
 std::string dictionaryMissingMessage(const std::string& folder);
@@ -62,7 +62,9 @@ std::optional<std::filesystem::path> writePreferences(const PreferenceLocations&
                                                       const std::string& dictionaryFolder);
 
 // The start-up's preferences step: reads the file, or, when there is none,
-// asks the user to locate words.dic and creates it. Cancel in the first
+// asks the user to locate words.dic and creates it (only when the folder
+// chosen holds words.dic: a folder without it is used for this session
+// alone). Cancel in the first
 // question sets endProgram. When the folder read holds no words.dic (with
 // or without trailing spaces), says so and
 // offers to locate words.dic again; Cancel there goes on with the folder

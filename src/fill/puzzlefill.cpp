@@ -106,6 +106,12 @@ FillLexicon fillLexicon(const Dictionary& dictionary) {
     return FillLexicon(words, levels);
 }
 
+std::string answerForm(const FillTarget& target, std::string word) {
+    if (!word.empty() && target.first >= 'A' && target.first <= 'Z')
+        word[0] = static_cast<char>(upperChar(static_cast<unsigned char>(word[0])));
+    return word;
+}
+
 int acceptFill(Editor& editor, const FillPlan& plan, const std::vector<std::string>& words) {
     int written = 0;
     for (std::size_t i = 0; i < plan.targets.size() && i < words.size(); ++i) {
@@ -115,8 +121,7 @@ int acceptFill(Editor& editor, const FillPlan& plan, const std::vector<std::stri
         // A new slot is the empty one after the last filled slot.
         const int slot = std::min(t.slot, doc.questionCount + 1);
         if (slot > kMaxSlots) break;
-        std::string word = words[i];
-        if (t.first != 0 && t.first >= 'A' && t.first <= 'Z') word[0] = static_cast<char>(upperChar(word[0]));
+        const std::string word = answerForm(t, words[i]);
         editor.selectListRow(slot - 1);
         const std::string question = slot <= doc.questionCount ? doc.question[slot] : std::string();
         editor.view.questionBox = isProgramQuestion(question) ? std::string() : question;

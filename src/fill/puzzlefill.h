@@ -47,6 +47,10 @@ FillRequest fillRequest(const FillPlan& plan, std::uint64_t seed);
 // The dictionary's words with their familiarity, ready for the search.
 FillLexicon fillLexicon(const Dictionary& dictionary);
 
+// The word as Accept will write it into the target's slot: capitalised
+// under a capital crostic letter, as the dictionary gives it otherwise.
+std::string answerForm(const FillTarget& target, std::string word);
+
 // Writes words[i] into plan.targets[i] through Accept (an empty word leaves
 // its slot alone). The word's first letter takes the case of the slot's
 // crostic letter. A question the author wrote stays; an empty question or

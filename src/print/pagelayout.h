@@ -24,7 +24,7 @@
 namespace qbrx {
 
 inline constexpr const char* kCrosticInstruction =
-    "Place the first letter of each answer on the blank below to spell out info about the question";
+    "Place the first letter of each answer on the blank below to spell out info about the quotation";
 inline constexpr const char* kCreditLine = "Made with Quotabrix";
 inline constexpr const char* kContinued = " (continued)";
 

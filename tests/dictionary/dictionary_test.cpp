@@ -85,7 +85,7 @@ protected:
         doc.lettersLeft = "aet";
         for (char c : doc.lettersLeft) ++doc.letterLeftCount[c - 'a' + 1];
     }
-    // Check with `text` in the edit box: adds to the list.
+    // Check with `text` in the edit box: lists afresh from it.
     void type(const std::string& text) {
         search.txtDict = text;
         search.check();
@@ -135,8 +135,12 @@ TEST_F(WordSearchTest, FitsLetterStockAgreesWithTheLiteralRule) {
 TEST_F(WordSearchTest, AllWordsCheckListsWithinTheTypedLetter) {
     search.allWords();
     EXPECT_EQ(fresh("Jaguar"), (Words{"jaguar", "jail", "jam", "jar", "jet", "job", "joy"}));
-    type("kale");  // appends, and selects the first word it added
-    EXPECT_EQ(search.selectedWord(), "kale");
+    // Check again replaces the list, so no word is listed twice.
+    type("jam");
+    EXPECT_EQ(search.lstDict, (Words{"jam", "jar", "jet", "job", "joy"}));
+    type("jam");
+    EXPECT_EQ(search.lstDict, (Words{"jam", "jar", "jet", "job", "joy"}));
+    EXPECT_EQ(search.selectedWord(), "jam");
 
     EXPECT_EQ(fresh("b"), (Words{"bad", "bat", "be"}));
     EXPECT_EQ(search.searchWord, "ba");
@@ -182,10 +186,12 @@ TEST_F(WordSearchTest, FamiliarWordsSkipRareWords) {
     dict.readLevels(levels);
     ASSERT_TRUE(search.familiarAvailable());
     search.allWords();
-    EXPECT_EQ(fresh("j").size(), 9u);  // off at start
+    EXPECT_EQ(fresh("j"), (Words{"jab", "jail", "jam", "jar", "jet", "job", "joy"}));  // on at start
+    search.familiarWords(false);
+    EXPECT_EQ(search.lstDict.size(), 7u);  // switching lists nothing new
+    EXPECT_EQ(fresh("j").size(), 9u);
     search.familiarWords(true);
-    EXPECT_EQ(search.lstDict.size(), 9u);  // switching lists nothing new
-    EXPECT_EQ(fresh("j"), (Words{"jab", "jail", "jam", "jar", "jet", "job", "joy"}));
+    fresh("j");
     search.nextTen();
     EXPECT_EQ(search.lstDict.at(11), "lad");
     search.limited();
@@ -194,6 +200,15 @@ TEST_F(WordSearchTest, FamiliarWordsSkipRareWords) {
     dict.readLevels("");
     EXPECT_FALSE(search.familiarAvailable());
     EXPECT_EQ(fresh("te", "t"), (Words{"tea", "teat"}));
+}
+
+TEST_F(WordSearchTest, WithoutAWordListTheSearchSaysSo) {
+    Dictionary none;
+    WordSearch empty(none, doc, prompter);
+    empty.txtDict = "a";
+    empty.check();
+    empty.nextTen();
+    EXPECT_EQ(prompter.texts(), (Words{kNoDictionaryMessage, kNoDictionaryMessage}));
 }
 
 std::string dataFile(const std::string& name) {

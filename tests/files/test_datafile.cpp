@@ -92,6 +92,8 @@ TEST_F(PreferencesTest, CreationAsksForTheWordsFileOrEndsOnCancel) {
     EXPECT_TRUE(prompter.openRequests.empty());
 
     const std::string elsewhere = (dir / "elsewhere").string() + "/";
+    fs::create_directories(elsewhere);
+    writeBytes(elsewhere + "words.dic", "a\r\n");
     prompter.files.push_back(elsewhere + "words.dic");
     EXPECT_EQ(loadPreferences(prompter, where).dictionaryFolder, elsewhere);
     EXPECT_EQ(readBytes(where.programFolder / "qbrx.ini"), elsewhere + "\r\n");
@@ -103,10 +105,34 @@ TEST_F(PreferencesTest, CreationAsksForTheWordsFileOrEndsOnCancel) {
 TEST_F(PreferencesTest, UnwritableProgramFolderFallsBackToTheConfigFolder) {
     where.programFolder = dir / "prog";
     writeBytes(where.programFolder, "not a folder");
-    prompter.files.push_back("/dict/words.dic");
-    EXPECT_EQ(loadPreferences(prompter, where).dictionaryFolder, "/dict/");
-    EXPECT_EQ(readBytes(where.configFolder / "qbrx.ini"), "/dict/\r\n");
-    EXPECT_EQ(readPreferences(where), std::optional<std::string>("/dict/"));
+    const std::string dict = dir.string() + "/dict/";
+    fs::create_directories(dict);
+    writeBytes(dict + "words.dic", "a\r\n");
+    prompter.files.push_back(dict + "words.dic");
+    EXPECT_EQ(loadPreferences(prompter, where).dictionaryFolder, dict);
+    EXPECT_EQ(readBytes(where.configFolder / "qbrx.ini"), dict + "\r\n");
+    EXPECT_EQ(readPreferences(where), std::optional<std::string>(dict));
+}
+
+// The locate dialog offers words.dic first; a folder without it (the
+// dialog cancelled, another file chosen) serves this start only, and the
+// next start asks again.
+TEST_F(PreferencesTest, AFolderWithoutTheWordListIsNeverWritten) {
+    prompter.files.push_back(std::nullopt);
+    loadPreferences(prompter, where);
+    const FileRequest& request = prompter.openRequests.at(0);
+    std::vector<std::string> entries;
+    for (std::size_t from = 0, bar = 0; bar != std::string::npos; from = bar + 1) {
+        bar = request.filter.find('|', from);
+        entries.push_back(request.filter.substr(from, bar == std::string::npos ? bar : bar - from));
+    }
+    EXPECT_EQ(entries.at(static_cast<std::size_t>(2 * request.filterIndex - 1)), "words.dic");
+    EXPECT_FALSE(fs::exists(dir / "qbrx.ini"));
+
+    prompter.files.push_back((dir / "notes.txt").string());
+    EXPECT_EQ(loadPreferences(prompter, where).dictionaryFolder, dir.string() + "/");
+    EXPECT_FALSE(fs::exists(dir / "qbrx.ini"));
+    EXPECT_FALSE(fs::exists(where.configFolder / "qbrx.ini"));
 }
 
 TEST_F(PreferencesTest, AFolderWithoutTheDictionaryIsReportedAndLocatedAgain) {

@@ -62,6 +62,32 @@ TEST_F(CommandsTest, NewAsksTwoQuestionsOnlyAfterAChange) {
     EXPECT_TRUE(prompter.saveRequests.empty());
 }
 
+TEST_F(CommandsTest, CancelAtPreserveQuoteKeepsThePuzzle) {
+    makeDocument();
+    prompter.replies = {Reply::No, Reply::Cancel};
+    commands.newDocument();
+    EXPECT_EQ(prompter.messages.at(1).buttons, Buttons::YesNoCancel);
+    EXPECT_EQ(ed.doc.questionCount, 1);
+    EXPECT_TRUE(ed.doc.docChanged);
+}
+
+TEST_F(CommandsTest, ANewPuzzleCountsNoLettersOfThePrompt) {
+    makeDocument();
+    prompter.replies = {Reply::No, Reply::No};
+    commands.newDocument();
+    EXPECT_EQ(ed.view.quoteBox, kQuotePrompt);
+    EXPECT_EQ(ed.view.totalLetters, "");
+}
+
+TEST_F(CommandsTest, TheFirstSaveChoosesWhereTheNextSaveWrites) {
+    makeDocument();
+    prompter.files.push_back(path("week"));
+    EXPECT_TRUE(commands.save());
+    accept("Second", "more");
+    EXPECT_TRUE(commands.save());
+    EXPECT_EQ(prompter.saveRequests.size(), 1u);
+}
+
 TEST_F(CommandsTest, OpenAsksToSaveAndSaveAsComesFirstWithoutAFile) {
     makeDocument();
     prompter.replies = {Reply::Yes};
@@ -206,7 +232,7 @@ TEST_F(SaveTest, SavingClearsTheChangedMarkShownInTheTitle) {
     EXPECT_EQ(commands.windowTitle(), "Quotabrix *");
     prompter.files = {path("walden"), path("walden.dat")};
     EXPECT_TRUE(commands.saveAs());
-    EXPECT_EQ(commands.windowTitle(), "Quotabrix");
+    EXPECT_EQ(commands.windowTitle(), "Quotabrix \u2013 walden.dat");  // the first save names the file
     commands.open();  // no question: nothing unsaved
     accept("Opposite of less", "more");
     EXPECT_EQ(commands.windowTitle(), "Quotabrix \u2013 walden.dat *");

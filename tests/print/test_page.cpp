@@ -315,6 +315,10 @@ TEST_F(Page, CrosticBlock) {
     ASSERT_TRUE(print(true, true));
     EXPECT_TRUE(drawnAt("A", 5475, 13670));
     EXPECT_EQ(textsIn(0, 13600, 12240, 13700).size(), 3u);
+    // The phrase tells about the quotation.
+    EXPECT_EQ(surface.texts("Place the first letter of each answer on the blank below to spell out info about "
+                            "the quotation").size(),
+              1u);
 
     doc.crostic = "AB 3C";  // non-letters printed, letters labelled by their question
     ASSERT_TRUE(print(false, true));
