@@ -271,6 +271,7 @@ void Editor::acceptAnswer(int& slot) {
     std::string t = view.questionBox;
     trimRight(a);
     trimRight(t);
+    const bool noAnswer = a.empty();
     if (a.empty()) {
         a = "no answer";
         view.answerBox = a;
@@ -305,9 +306,10 @@ void Editor::acceptAnswer(int& slot) {
         a.resize(kMaxAnswer);
     }
     // The author's crostic is theirs: an answer that does not start with
-    // its letter is asked about, and then leaves the crostic alone.
+    // its letter is asked about (an empty one is no answer to ask about),
+    // and then leaves the crostic alone.
     const char letter = crosticLetterOf(q);
-    const bool mismatch = letter != 0 && !sameLetter(a[0], letter);
+    const bool mismatch = letter != 0 && !noAnswer && !sameLetter(a[0], letter);
     if (mismatch && prompter_.message({crosticMismatchQuestion(a, letter), "Crostic", Buttons::OkCancel,
                                        Icon::Exclamation, 0}) != Reply::Ok) {
         view.selectedRow = rowBefore;

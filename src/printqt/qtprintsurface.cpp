@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QPen>
 
-#include "text.h"
+#include "qttext.h"
 
 namespace qbrx {
 
@@ -36,7 +36,7 @@ QtPrintSurface::QtPrintSurface(QPaintDevice& device, double pageWidthTwips, doub
       dpiY_(device.logicalDpiY()) {}
 
 QString QtPrintSurface::toQString(const std::string& cp1252) {
-    QString s = QString::fromStdString(cp1252ToUtf8(cp1252));
+    QString s = screenText(cp1252);
     s.remove(QLatin1Char('\r'));
     s.remove(QLatin1Char('\n'));
     return s;
@@ -49,7 +49,7 @@ void QtPrintSurface::fontChanged() {
 }
 
 void QtPrintSurface::setFontName(const std::string& name) {
-    const QString family = QString::fromStdString(cp1252ToUtf8(name));
+    const QString family = screenText(name);
     if (family == family_) return;
     family_ = family;
     fontChanged();

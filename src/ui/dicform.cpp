@@ -12,27 +12,18 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <optional>
 
-#include "text.h"
+#include "qttext.h"
 #include "uifonts.h"
 
 namespace qbrx {
 
 namespace {
-
-QString fromCp1252(const std::string& bytes)
-{
-    return QString::fromStdString(cp1252ToUtf8(bytes));
-}
-
-std::string toCp1252(const QString& text)
-{
-    return utf8ToCp1252(text.toStdString());
-}
 
 std::optional<DictKey> listKey(int key)
 {
@@ -92,6 +83,8 @@ dicForm::dicForm(WordSearch& search, DictionaryHost& host, QWidget* parent)
     setObjectName("dicForm");
     setWindowTitle(QString(15, QLatin1Char(' ')) + "Word List");
     setAttribute(Qt::WA_DeleteOnClose);
+    // Esc closes the window, as its close box does.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
 
     txtDict = new QLineEdit(this);
     txtDict->setObjectName("txtDict");
@@ -209,7 +202,7 @@ void dicForm::openDictionary()
 
 void dicForm::takeEditText()
 {
-    search_.txtDict = toCp1252(txtDict->text());
+    search_.txtDict = documentText(txtDict->text());
 }
 
 void dicForm::run(void (WordSearch::*command)())
@@ -235,12 +228,12 @@ void dicForm::mirror()
     const auto& words = search_.lstDict;
     int shown = lstDict->count();
     if (shown > int(words.size())
-        || (shown > 0 && lstDict->item(shown - 1)->text() != fromCp1252(words[shown - 1]))) {
+        || (shown > 0 && lstDict->item(shown - 1)->text() != screenText(words[shown - 1]))) {
         lstDict->clear();
         shown = 0;
     }
     for (int i = shown; i < int(words.size()); ++i)
-        lstDict->addItem(fromCp1252(words[i]));
+        lstDict->addItem(screenText(words[i]));
 
     const int selected = search_.selectedIndex;
     if (selected >= 0 && selected < lstDict->count()) {
@@ -250,7 +243,7 @@ void dicForm::mirror()
         lstDict->setCurrentRow(-1);
     }
 
-    const QString text = fromCp1252(search_.txtDict);
+    const QString text = screenText(search_.txtDict);
     if (txtDict->text() != text)
         txtDict->setText(text);
     optLimited->setChecked(search_.mode == SearchMode::Limited);

@@ -19,8 +19,8 @@ public:
     // True when the question list's row with index questionCount (the empty
     // row after the last filled question) is selected.
     virtual bool emptyRowSelected() const = 0;
-    // Sets both advance markers (the main window's and the Dictionary
-    // button's) to "Advance".
+    // Add & Advance: the main window accepts the entry when its question
+    // box next gets the focus, then opens the dictionary again.
     virtual void setAdvanceMarkers() = 0;
 };
 

@@ -4,10 +4,11 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTextBrowser>
 
 #include "helptopics.h"
-#include "text.h"
+#include "qttext.h"
 
 namespace qbrx {
 
@@ -21,11 +22,6 @@ int twipsToPixels(int twips)
     return qRound(twips / 15.0);
 }
 
-QString fromCp1252(const std::string& bytes)
-{
-    return QString::fromStdString(cp1252ToUtf8(bytes));
-}
-
 }  // namespace
 
 frmHelp::frmHelp(QWidget* parent)
@@ -34,6 +30,8 @@ frmHelp::frmHelp(QWidget* parent)
     setObjectName("frmHelp");
     setWindowTitle(QString(93, QLatin1Char(' ')) + "Help");
     setAttribute(Qt::WA_DeleteOnClose);
+    // Esc closes the window, as its close box does.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
 
     if (helpTitle[1].empty())
         MakeHelp();
@@ -46,8 +44,10 @@ frmHelp::frmHelp(QWidget* parent)
     txtHelp->setAccessibleName("Help Text");
     txtHelp->setOpenLinks(false);
 
+    // The contents come first: every topic's title, each a link to it.
+    lstHelp->addItem(QString::fromLatin1(kContentsTitle));
     for (int i = 1; i <= kHelpTopics; ++i)
-        lstHelp->addItem(fromCp1252(helpTitle[i]));
+        lstHelp->addItem(screenText(helpTitle[i]));
     // Wide enough for the longest title beside the scroll bar.
     lstHelp->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lstHelp->setFixedWidth(lstHelp->sizeHintForColumn(0) + 2 * lstHelp->frameWidth()
@@ -59,15 +59,24 @@ frmHelp::frmHelp(QWidget* parent)
     resize(lstHelp->width() + twipsToPixels(6000), twipsToPixels(5400));
 
     connect(lstHelp, &QListWidget::currentRowChanged, this, &frmHelp::showTopic);
+    connect(txtHelp, &QTextBrowser::anchorClicked, this,
+            [this](const QUrl& link) { lstHelp->setCurrentRow(link.fragment().toInt()); });
     lstHelp->setCurrentRow(0);
     showTopic(0);
 }
 
 void frmHelp::showTopic(int row)
 {
-    if (row < 0 || row >= kHelpTopics)
+    if (row < 0 || row > kHelpTopics)
         return;
-    txtHelp->setPlainText(fromCp1252(helpBody[row + 1]));
+    if (row > 0) {
+        txtHelp->setPlainText(screenText(helpBody[row]));
+        return;
+    }
+    QString contents = QStringLiteral("<p>Choose a topic here or in the list.</p>");
+    for (int i = 1; i <= kHelpTopics; ++i)
+        contents += QStringLiteral("<div><a href=\"#%1\">%2</a></div>").arg(i).arg(screenText(helpTitle[i]).toHtmlEscaped());
+    txtHelp->setHtml(contents);
 }
 
 void frmHelp::placeBeside(const QWidget* mainWindow)

@@ -10,6 +10,9 @@ class QTextBrowser;
 
 namespace qbrx {
 
+// The first row of the topic list: the titles of all topics, as links.
+inline constexpr const char* kContentsTitle = "Contents";
+
 class frmHelp : public QWidget {
     Q_OBJECT
 public:
@@ -22,6 +25,7 @@ public:
     // The open help window, or nullptr when it is not loaded.
     static frmHelp* instance();
 
+    // Row 0 is the contents; row n shows topic n.
     QListWidget* lstHelp;
     QTextBrowser* txtHelp;
 
@@ -29,9 +33,9 @@ private:
     void showTopic(int row);
 };
 
-// The Help Topics command: loads the help window if needed, places it
-// beside the main window and shows it, keeping the selected topic while it
-// stays open.
+// The Help Topics command: loads the help window if needed (open on its
+// contents), places it beside the main window and shows it, keeping the
+// selected topic while it stays open.
 frmHelp* showHelp(QWidget* mainWindow);
 
 }  // namespace qbrx

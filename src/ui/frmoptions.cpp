@@ -9,19 +9,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "text.h"
+#include "qttext.h"
 #include "uifonts.h"
 
 namespace qbrx {
 
-namespace {
-
-QString screenText(const std::string& cp1252) { return QString::fromStdString(cp1252ToUtf8(cp1252)); }
-std::string documentText(const QString& text) { return utf8ToCp1252(text.toStdString()); }
-
-}  // namespace
-
-frmOptions::frmOptions(HeaderValues& header, QWidget* parent) : QDialog(parent), header_(header) {
+frmOptions::frmOptions(const HeaderValues& header, QWidget* parent) : QDialog(parent), header_(header) {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Header"));
     setModal(false);
@@ -106,16 +99,16 @@ void frmOptions::fill() {
 }
 
 void frmOptions::store() {
-    const HeaderValues before = header_;
-    header_.title = documentText(txtPuzzleTitle->text());
-    if (!header_.title.empty()) header_.titleGiven = true;
-    header_.createdBy = documentText(txtCreatedby->text());
-    if (!header_.createdBy.empty()) header_.createdByGiven = true;
-    header_.nameLine = chkName->isChecked();
-    header_.periodDateLine = chkPeriod->isChecked();
-    header_.miniInstructions = chkInstructions->isChecked();
+    HeaderValues values = header_;
+    values.title = documentText(txtPuzzleTitle->text());
+    if (!values.title.empty()) values.titleGiven = true;
+    values.createdBy = documentText(txtCreatedby->text());
+    if (!values.createdBy.empty()) values.createdByGiven = true;
+    values.nameLine = chkName->isChecked();
+    values.periodDateLine = chkPeriod->isChecked();
+    values.miniInstructions = chkInstructions->isChecked();
     hide();
-    if (!(header_ == before)) emit headerChanged();
+    emit headerStored(values);
 }
 
 void frmOptions::showHeader() {

@@ -1,7 +1,7 @@
 // The header dialog (caption "Header"): the puzzle title, the created-by
 // text and the three header options. Modeless; Okay stores, Cancel keeps the
-// stored values. Okay with different values announces headerChanged, so
-// that the window can mark the puzzle changed.
+// stored values. The dialog shows the document's header and hands what Okay
+// stores to the window (headerStored), which puts it into the document.
 #pragma once
 
 #include <QDialog>
@@ -18,11 +18,11 @@ namespace qbrx {
 class frmOptions : public QDialog {
     Q_OBJECT
 public:
-    explicit frmOptions(HeaderValues& header, QWidget* parent = nullptr);
+    explicit frmOptions(const HeaderValues& header, QWidget* parent = nullptr);
 
     // Puts the stored values into the controls.
     void fill();
-    // Stores the controls (Okay) and hides the dialog.
+    // Okay: hides the dialog and hands over the controls' values.
     void store();
     // The Header command: fill, then show.
     void showHeader();
@@ -39,8 +39,8 @@ public:
     QPushButton* cmdCancel;
 
 signals:
-    // Okay stored values that differ from the ones before.
-    void headerChanged();
+    // Okay: the header as the dialog's controls give it.
+    void headerStored(const qbrx::HeaderValues& header);
 
 protected:
     bool event(QEvent* event) override;
@@ -48,7 +48,7 @@ protected:
     void reject() override;
 
 private:
-    HeaderValues& header_;
+    const HeaderValues& header_;
 };
 
 }  // namespace qbrx

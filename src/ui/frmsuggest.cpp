@@ -12,7 +12,7 @@
 
 #include "dictionary.h"
 #include "mainform.h"
-#include "text.h"
+#include "qttext.h"
 
 namespace qbrx {
 
@@ -26,15 +26,6 @@ constexpr long kStepsPerCheck = 100;
 constexpr int kMostFills = 200;
 // Without an exact set by then, sets with gaps are looked for.
 constexpr qint64 kExactWaitMs = 10000;
-
-QString screenText(const std::string& cp1252) { return QString::fromStdString(cp1252ToUtf8(cp1252)); }
-
-// The word as Accept will write it: capitalised under a capital crostic
-// letter, as the dictionary gives it otherwise.
-std::string acceptedForm(const FillTarget& target, std::string word) {
-    if (!word.empty() && target.first >= 'A' && target.first <= 'Z') word[0] = static_cast<char>(upperChar(word[0]));
-    return word;
-}
 
 QString answersText(int n) { return n == 1 ? QStringLiteral("1 answer") : QStringLiteral("%1 answers").arg(n); }
 
@@ -167,7 +158,7 @@ void frmSuggest::listNewFills() {
     for (std::size_t i = static_cast<std::size_t>(lstFills->count()); i < fills.size(); ++i) {
         std::string row;
         for (std::size_t k = 0; k < fills[i].words.size(); ++k)
-            row += (k > 0 ? "  " : "") + acceptedForm(plan_.targets[k], fills[i].words[k]);
+            row += (k > 0 ? "  " : "") + answerForm(plan_.targets[k], fills[i].words[k]);
         if (fills[i].gaps > 0) row += "   (" + std::to_string(fills[i].gaps) + (fills[i].gaps == 1 ? " gap)" : " gaps)");
         lstFills->addItem(screenText(row));
         if (lstFills->count() == 1) lstFills->setCurrentRow(0);
@@ -181,7 +172,7 @@ void frmSuggest::showFill(int row) {
     for (std::size_t k = 0; k < fill.words.size(); ++k) {
         const FillTarget& t = plan_.targets[k];
         auto* item = new QListWidgetItem(
-            screenText(questionLetter[static_cast<std::size_t>(t.slot)] + ". " + acceptedForm(t, fill.words[k])), lstSlots);
+            screenText(questionLetter[static_cast<std::size_t>(t.slot)] + ". " + answerForm(t, fill.words[k])), lstSlots);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Checked);
     }
@@ -192,7 +183,9 @@ void frmSuggest::showStatus() {
     const int letters = filler_ ? filler_->lettersLeft() : 0;
     const int found = lstFills->count();
     QString text;
-    if (answers == 0 && letters == 0)
+    if (dictionary_.loadedWords() == 0)
+        text = QString::fromLatin1(kNoDictionaryMessage);
+    else if (answers == 0 && letters == 0)
         text = QStringLiteral("No letters are left for new answers.");
     else if (answers == 0)
         text = QStringLiteral("Every answer is written. Choose how many answers to add to use up the %1 letters left.")

@@ -155,6 +155,9 @@ void MakeHelp()
         DOT "The On and Off buttons choose whether the printed puzzle carries the crostic "
         "instructions.",
         DOT "Moving a question up or down moves its letter in the crostic as well.",
+        DOT "Otherwise the phrase stays as you typed it: an answer that starts with another "
+        "letter is accepted only when you agree, and its letter shows red; deleting a question "
+        "asks whether to keep it with only its crostic letter.",
         "",
         "Click a letter of the crostic to jump to its question.",
     });
@@ -196,8 +199,9 @@ void MakeHelp()
         "2. It records the answer and encodes it: each letter is tied to a free letter of the "
         "quotation. The result shows below the Answer box: letters taken from the quotation as "
         "\"_\", with their numbers underneath, and missing letters (gaps) as themselves.",
-        "3. When you were writing a new question, it moves on to the next empty row; when you "
-        "were editing an earlier one, it stays there.",
+        "3. When you were writing a new question, or answering one that held only its crostic "
+        "letter, it moves on to the next empty answer; when you were editing an earlier answer, "
+        "it stays there.",
         "4. It updates Letters Left.",
     });
 
@@ -336,7 +340,7 @@ void MakeHelp()
     });
 
     topic(27, "Menu: Save As", {
-        "Save As (Ctrl-A) always asks for a file name and writes the puzzle under that name; "
+        "Save As (Ctrl-Shift-S) always asks for a file name and writes the puzzle under that name; "
         "Save writes to the file you opened without asking.",
         "",
         "Save As makes a copy: Save goes on writing to the file that was opened. Only one puzzle "
@@ -406,7 +410,15 @@ void MakeHelp()
     });
 
     topic(35, "Info: Average Answer Length", {
-        "Not available in this version.",
+        "Average Answer Length, beside the letter counts, tells how long the answers still to be "
+        "written can be on average when they use up the letters left: the letters left, together "
+        "with the crostic letters that stand alone in empty answers, divided by the number of "
+        "answers still empty (those holding nothing or only their crostic letter).",
+        "",
+        "With 60 letters left and six empty answers that hold only their crostic letters, each "
+        "answer can be about 11 letters long. The count is blank while no answer is empty; after "
+        "Setup it is worth a look before each answer, since short answers early leave long ones "
+        "for the end.",
     });
 
     topic(36, "Tech: Re-editing questions and answers", {
@@ -460,7 +472,7 @@ void MakeHelp()
         DOT "End:  Moves to bottom of questions list",
         DOT "Click on individual letter in crostic:  moves to corresponding question/answer",
         DOT "Save:  Ctrl-S",
-        DOT "Save As:  Ctrl-A",
+        DOT "Save As:  Ctrl-Shift-S",
         DOT "Revert:  Ctrl-R",
         DOT "New:  Ctrl-N",
         DOT "Open:  Ctrl-O",

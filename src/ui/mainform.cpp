@@ -37,10 +37,11 @@
 #include "frmtrouble.h"
 #include "gridgeometry.h"
 #include "ipuzformat.h"
+#include "menukeys.h"
 #include "printing.h"
 #include "printpreview.h"
+#include "qttext.h"
 #include "quoteshow.h"
-#include "text.h"
 #include "uifonts.h"
 
 namespace qbrx {
@@ -52,12 +53,12 @@ constexpr int kMinQuoteBoxTwips = 9600;  // the grid window is never narrower
 
 const QColor kLightBlue(0xC0, 0xC0, 0xFF);
 
-QString screenText(const std::string& cp1252) { return QString::fromStdString(cp1252ToUtf8(cp1252)); }
-std::string documentText(const QString& text) { return utf8ToCp1252(text.toStdString()); }
-
+// A fixed light background; the text on it is drawn dark whatever the
+// desktop's palette, so that it stays readable under a dark one.
 void setBackground(QWidget* widget, const QColor& color) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, color);
+    palette.setColor(QPalette::WindowText, Qt::black);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
@@ -212,6 +213,11 @@ Mainform::Mainform(Prompter& prompter, RandomSource& random, const Dictionary& d
     onHavingTrouble = [this] { showTrouble(this); };
     onAboutQuotabrix = [this] { showAbout(this); };
     applyEnabling();
+    // Every item of the menu bar's menus answers to Alt and a letter.
+    for (QMenu* m : {mnuFile, mnuEdit, mnuQbrx, mnuWindows, mnuHelp}) {
+        giveMnemonics(m);
+        guardKeyboardOpening(m);
+    }
 }
 
 Mainform::~Mainform() {
@@ -262,10 +268,13 @@ QWidget* Mainform::buildQuotationArea() {
     lblvowels = namedLabel(area, QStringLiteral("lblvowels"), QString(), small);
     Label11 = namedLabel(area, QStringLiteral("Label11"), QStringLiteral("Consonants:"), small);
     lblconsonants = namedLabel(area, QStringLiteral("lblconsonants"), QString(), small);
-    for (QLabel* count : {lblTotalletters, lblvowels, lblconsonants}) count->setMinimumWidth(24);
+    lblAverageTitle = namedLabel(area, QStringLiteral("lblAverageTitle"), QStringLiteral("Average Answer Length:"), small);
+    lblAverage = namedLabel(area, QStringLiteral("lblAverage"), QString(), small);
+    for (QLabel* count : {lblTotalletters, lblvowels, lblconsonants, lblAverage}) count->setMinimumWidth(24);
     nameValue(lblTotalletters, QStringLiteral("Total Letters"));
     nameValue(lblvowels, QStringLiteral("Vowels"));
     nameValue(lblconsonants, QStringLiteral("Consonants"));
+    nameValue(lblAverage, QStringLiteral("Average Answer Length"));
 
     auto* counts = new QGridLayout;
     counts->setHorizontalSpacing(6);
@@ -276,6 +285,8 @@ QWidget* Mainform::buildQuotationArea() {
     counts->addWidget(lblvowels, 1, 1);
     counts->addWidget(Label11, 2, 0, Qt::AlignRight);
     counts->addWidget(lblconsonants, 2, 1);
+    counts->addWidget(lblAverageTitle, 3, 0, Qt::AlignRight);
+    counts->addWidget(lblAverage, 3, 1);
     counts->setColumnStretch(2, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -635,7 +646,7 @@ void Mainform::buildMenus() {
     mnuClose = item(mnuFile, "mnuClose", QStringLiteral("Close"), QKeySequence(Qt::CTRL | Qt::Key_W));
     mnuFile->addSeparator();
     mnuSave = item(mnuFile, "mnuSave", QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuSaveAs = item(mnuFile, "mnuSaveAs", QStringLiteral("Save As..."), QKeySequence(Qt::CTRL | Qt::Key_A));
+    mnuSaveAs = item(mnuFile, "mnuSaveAs", QStringLiteral("Save As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     mnuRevert = item(mnuFile, "mnuRevert", QStringLiteral("Revert"), QKeySequence(Qt::CTRL | Qt::Key_R));
     mnuFile->addSeparator();
     mnuPrintSetup = item(mnuFile, "mnuPrintSetup", QStringLiteral("Print Setup"), QKeySequence(Qt::CTRL | Qt::Key_Y));
@@ -643,7 +654,7 @@ void Mainform::buildMenus() {
         item(mnuFile, "mnuPrintPreview", QStringLiteral("Print Preview..."), QKeySequence(Qt::CTRL | Qt::Key_J));
     mnuPrint = item(mnuFile, "mnuPrint", QStringLiteral("Print"), QKeySequence(Qt::CTRL | Qt::Key_P));
     mnuPrintkey = item(mnuFile, "mnuPrintkey", QStringLiteral("Print Key"), QKeySequence(Qt::CTRL | Qt::Key_K));
-    mnuExport = item(mnuFile, "mnuExport", QStringLiteral("Export..."));
+    mnuExport = item(mnuFile, "mnuExport", QStringLiteral("Export..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
     mnuFile->addSeparator();
     mnuQuit = item(mnuFile, "mnuQuit", QStringLiteral("Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
@@ -654,10 +665,10 @@ void Mainform::buildMenus() {
     mnuCopy = item(mnuEdit, "mnuCopy", QStringLiteral("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
     mnuPaste = item(mnuEdit, "mnuPaste", QStringLiteral("Paste"), QKeySequence(Qt::CTRL | Qt::Key_V));
     mnuClear = item(mnuEdit, "mnuClear", QStringLiteral("Clear"));
-    mnuSelectAll = item(mnuEdit, "mnuSelectAll", QStringLiteral("Select All"));
+    mnuSelectAll = item(mnuEdit, "mnuSelectAll", QStringLiteral("Select All"), QKeySequence(Qt::CTRL | Qt::Key_A));
     // The edit commands work on the text box that has the focus in any
     // window of the program.
-    for (QAction* a : {mnuUndo, mnuCut, mnuCopy, mnuPaste}) a->setShortcutContext(Qt::ApplicationShortcut);
+    for (QAction* a : {mnuUndo, mnuCut, mnuCopy, mnuPaste, mnuSelectAll}) a->setShortcutContext(Qt::ApplicationShortcut);
 
     mnuQbrx = menu("mnuQbrx", QStringLiteral("&Qbrx"));
     mnuHeader = item(mnuQbrx, "mnuHeader", QStringLiteral("Header"), QKeySequence(Qt::CTRL | Qt::Key_H));
@@ -666,7 +677,7 @@ void Mainform::buildMenus() {
     mnuMoveUp = item(mnuQbrx, "mnuMoveUp", QStringLiteral("Move Up"), QKeySequence(Qt::CTRL | Qt::Key_E));
     mnuMoveDown = item(mnuQbrx, "mnuMoveDown", QStringLiteral("Move Down"), QKeySequence(Qt::CTRL | Qt::Key_F));
     mnuQbrx->addSeparator();
-    mnuSuggest = item(mnuQbrx, "mnuSuggest", QStringLiteral("Suggest Answers..."));
+    mnuSuggest = item(mnuQbrx, "mnuSuggest", QStringLiteral("Suggest Answers..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
 
     mnuWindows = menu("mnuWindows", QStringLiteral("&Windows"));
     mnuControls = item(mnuWindows, "mnuControls", QStringLiteral("Controls"));
@@ -772,12 +783,8 @@ void Mainform::connectControls() {
 frmOptions* Mainform::optionsDialog() {
     if (!options_) {
         options_ = new frmOptions(editor_.doc.header, this);
-        // A new title or header option is a change like any other: Save
-        // clears it, New, Open and Quit ask before dropping it.
-        connect(options_, &frmOptions::headerChanged, this, [this] {
-            editor_.doc.docChanged = true;
-            setWindowTitle(QString::fromStdString(commands_->windowTitle()));
-        });
+        connect(options_, &frmOptions::headerStored, this,
+                [this](const HeaderValues& header) { perform([&header](Editor& e) { e.setHeader(header); }); });
     }
     return options_;
 }
@@ -844,17 +851,23 @@ void Mainform::mirrorView() {
     setCaption(lblTotalletters, screenText(v.totalLetters));
     setCaption(lblvowels, screenText(v.vowels));
     setCaption(lblconsonants, screenText(v.consonants));
+    setCaption(lblAverage, screenText(v.averageLength));
 
     for (int i = 0; i < kCrosticLabels; ++i) {
         const CrosticLabelView& want = v.crostic[i];
         CrosticLabelView& shown = shownCrostic_[i];
         QLabel* label = lblCrostic[i];
         setCaption(label, screenText(want.caption));
-        if (want.blue != shown.blue || want.grey != shown.grey) {
+        if (want.blue != shown.blue || want.grey != shown.grey || want.mismatch != shown.mismatch) {
+            // A letter whose answer starts otherwise is red, before blue.
             QPalette palette = label->palette();
-            palette.setColor(QPalette::WindowText, want.blue ? QColor(0, 0, 255) : QColor(0, 0, 0));
+            palette.setColor(QPalette::WindowText, want.mismatch ? QColor(0xC0, 0, 0)
+                                                   : want.blue   ? QColor(0, 0, 255)
+                                                                 : QColor(0, 0, 0));
             palette.setColor(QPalette::Window, want.grey ? QColor(0xE0, 0xE0, 0xE0) : QColor(0xFF, 0xFF, 0xFF));
             label->setPalette(palette);
+            label->setToolTip(want.mismatch ? QStringLiteral("The answer does not start with this letter of the crostic")
+                                            : QString());
         }
         if (want.underline != shown.underline) {
             QFont f = label->font();
@@ -1083,6 +1096,9 @@ bool Mainform::eventFilter(QObject* watched, QEvent* event) {
 
 bool Mainform::event(QEvent* event) {
     const bool handled = QMainWindow::event(event);
+    // The grid window the program placed moves along with this window
+    // (also when the window manager places this window after showing it).
+    if (event->type() == QEvent::Move && gridWindow_) gridWindow_->followMainWindow(this);
     // The window itself, not one of its controls, got the focus.
     if (event->type() == QEvent::WindowActivate && (!focusWidget() || focusWidget() == this) && txtQuestion->isEnabled())
         txtQuestion->setFocus();
@@ -1115,14 +1131,12 @@ void Mainform::questionBoxGotFocus() {
     inQuestionFocus_ = true;
     perform([](Editor& e) { e.questionBoxFocus(); });
     // The dictionary's Add & Advance: accept the entry once and bring the
-    // dictionary back for the next question. Both markers are spent by this
+    // dictionary back for the next question. The flag is spent by this
     // one focus change, so that nothing accepts a second time: not an entry
     // that Accept refused (the boxes still hold it), nor a later Add & Edit.
-    const std::string advance = "Advance";
-    if (tag == advance || cmdDictionaryTag == advance) {
+    if (advancePending) {
         perform([](Editor& e) { e.acceptButton(); });
-        tag.clear();
-        cmdDictionaryTag.clear();
+        advancePending = false;
         openDictionary();
     }
     inQuestionFocus_ = false;
@@ -1176,10 +1190,9 @@ void Mainform::setAnswerBoxText(const std::string& text) { txtAnswer->setText(sc
 void Mainform::setQuestionBoxText(const std::string& text) { txtQuestion->setText(screenText(text)); }
 
 void Mainform::focusQuestionBox() {
-    const std::string advance = "Advance";
     // Add & Edit comes back to this window; Add & Advance lets the
     // dictionary come back instead.
-    if (tag != advance && cmdDictionaryTag != advance) {
+    if (!advancePending) {
         raise();
         activateWindow();
     }
@@ -1195,8 +1208,7 @@ bool Mainform::emptyRowSelected() const {
 }
 
 void Mainform::setAdvanceMarkers() {
-    tag = "Advance";
-    cmdDictionaryTag = "Advance";
+    advancePending = true;
 }
 
 }  // namespace qbrx

@@ -88,9 +88,9 @@ public:
     bool emptyRowSelected() const override;
     void setAdvanceMarkers() override;
 
-    // The advance markers: the window's own tag and the Dictionary button's.
-    std::string tag;
-    std::string cmdDictionaryTag;
+    // Set by the dictionary's Add & Advance: the question box's next focus
+    // accepts the entry and brings the dictionary back.
+    bool advancePending = false;
 
     // The commands that open the other windows of the program; each does
     // nothing while empty.
@@ -114,6 +114,8 @@ public:
     QLabel* lblvowels;
     QLabel* Label11;
     QLabel* lblconsonants;
+    QLabel* lblAverageTitle;  // "Average Answer Length:"
+    QLabel* lblAverage;
     QLabel* Label7;
     std::array<QLabel*, 26> lblCountTop{};
     std::array<QLabel*, 27> lblLettersleft{};

@@ -12,16 +12,14 @@
 #include <vector>
 
 #include "document.h"
-#include "text.h"
+#include "qttext.h"
 
 namespace qbrx {
 
 namespace {
 
-QString fromCp1252(const std::string& text) { return QString::fromStdString(cp1252ToUtf8(text)); }
-
 QString titleOf(const std::optional<std::string>& title) {
-    return title ? fromCp1252(*title) : QString::fromLatin1(kProgramName);
+    return title ? screenText(*title) : QString::fromLatin1(kProgramName);
 }
 
 // The printer the dialogs change when the program has not handed one over.
@@ -44,7 +42,7 @@ QStringList qtFileFilters(const std::string& filter) {
 QString qtFileFilter(const std::string& filter) { return qtFileFilters(filter).join(QStringLiteral(";;")); }
 
 QString messageText(const std::string& cp1252) {
-    QString text = fromCp1252(cp1252);
+    QString text = screenText(cp1252);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return text;
@@ -88,9 +86,9 @@ std::optional<std::string> QtPrompter::input(const std::string& prompt, const st
                                              const std::string& defaultText) {
     bool ok = false;
     const QString text = QInputDialog::getText(parent_, titleOf(title), messageText(prompt), QLineEdit::Normal,
-                                               fromCp1252(defaultText), &ok);
+                                               screenText(defaultText), &ok);
     if (!ok) return std::nullopt;
-    return utf8ToCp1252(text.toStdString());
+    return documentText(text);
 }
 
 void QtPrompter::beep() { QApplication::beep(); }

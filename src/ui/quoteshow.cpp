@@ -2,12 +2,14 @@
 
 #include <QEvent>
 #include <QFontMetrics>
+#include <QMainWindow>
 #include <QPainter>
+#include <QScreen>
 
 #include <algorithm>
 
 #include "frmsplash.h"
-#include "text.h"
+#include "qttext.h"
 #include "uifonts.h"
 
 namespace qbrx {
@@ -56,7 +58,26 @@ void Quoteshow::setPicture(const GridPicture& picture) {
 
 void Quoteshow::placeBeside(const QWidget* mainWindow) {
     const QRect frame = mainWindow->frameGeometry();
-    move(frame.left() + twipsToPixels(kGridPlaceRight), frame.top() + twipsToPixels(kGridPlaceDown));
+    QPoint at(frame.left() + twipsToPixels(kGridPlaceRight), frame.top() + twipsToPixels(kGridPlaceDown));
+    // On the main window's screen: the right and bottom edges give way
+    // first. The top never climbs over the main window's menu bar.
+    if (const QScreen* shown = mainWindow->screen()) {
+        const QRect area = shown->availableGeometry();
+        const QSize size = frameGeometry().size();
+        at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - size.width())));
+        at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - size.height())));
+    }
+    if (const auto* main = qobject_cast<const QMainWindow*>(mainWindow); main && main->menuWidget()) {
+        const QWidget* bar = main->menuWidget();
+        at.setY(std::max(at.y(), bar->mapToGlobal(QPoint(0, bar->height())).y()));
+    }
+    move(at);
+    placedAt_ = pos();
+    placed_ = true;
+}
+
+void Quoteshow::followMainWindow(const QWidget* mainWindow) {
+    if (placed_ && isVisible() && pos() == placedAt_) placeBeside(mainWindow);
 }
 
 void Quoteshow::placeGridText(QPainter& painter, int x, int y, const QString& text) {
@@ -73,7 +94,7 @@ void Quoteshow::drawQuoteGrid(QPainter& painter) const {
         } else {
             painter.setFont(gridFont(op.fontSize));
             painter.setPen(colorOf(op.color));
-            placeGridText(painter, op.x1, op.y1, QString::fromStdString(cp1252ToUtf8(op.text)));
+            placeGridText(painter, op.x1, op.y1, screenText(op.text));
         }
     }
 }

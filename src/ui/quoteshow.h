@@ -24,8 +24,14 @@ public:
     void setPicture(const GridPicture& picture);
     const GridPicture& picture() const { return picture_; }
     // Moves the window's frame to the main window's frame left + 200 twips
-    // and top + 1,010 twips.
+    // and top + 1,010 twips, or lower when that would cover the main
+    // window's menu bar (a large font or scaling makes it taller), and
+    // within the screen.
     void placeBeside(const QWidget* mainWindow);
+    // Places the window beside the main window again after the main window
+    // has moved (as the window manager places it after it was first shown),
+    // unless the user has moved the grid window since it was placed.
+    void followMainWindow(const QWidget* mainWindow);
 
     // Replays the picture's drawing operations (twips, 15 to the pixel).
     void drawQuoteGrid(QPainter& painter) const;
@@ -45,6 +51,8 @@ protected:
 
 private:
     GridPicture picture_;
+    QPoint placedAt_;        // where placeBeside last put the frame
+    bool placed_ = false;
 };
 
 // 15 twips make one pixel on the screen.

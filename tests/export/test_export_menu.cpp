@@ -1,47 +1,67 @@
-// File > Export... in the main window: where it sits, when it is usable, and
-// that it writes the format the chosen name asks for.
-#include <QtTest>
-#include <QtWidgets>
+// File > Export... in the main window, all of it in one place: where it
+// sits, its key, when it is usable, its dialog, that it writes the format
+// the chosen name asks for, on the paper Print uses, and that it keeps a
+// file it may not replace.
+#include <QPrinter>
+
+#include <filesystem>
+#include <fstream>
 
 #include "documentcommands.h"
 #include "export.h"
-#include "mainform.h"
-#include "scriptedprompter.h"
+#include "mainformfixture.h"
 
 using namespace qbrx;
 
-class TestExportMenu : public QObject {
+class TestExportMenu : public QObject, test::MainformFixture {
     Q_OBJECT
 
+    std::string path(const char* name) const { return pathFor(QString::fromLatin1(name)); }
+
 private slots:
+    void init() { QVERIFY(start()); }
+    void cleanup() { form.reset(); }
+
     void exportFromTheFileMenu() {
-        ScriptedPrompter prompter;
-        ScriptedRandom random({0.0});
-        Dictionary dictionary;
-        Mainform form(prompter, random, dictionary);
-        form.startUp();
-
-        const QList<QAction*> file = form.mnuFile->actions();
-        QCOMPARE(file.indexOf(form.mnuExport), file.indexOf(form.mnuPrintkey) + 1);
-        QVERIFY(!form.mnuExport->isEnabled());  // nothing registered yet
+        const QList<QAction*> file = form->mnuFile->actions();
+        QCOMPARE(file.indexOf(form->mnuExport), file.indexOf(form->mnuPrintkey) + 1);
+        QVERIFY(!form->mnuExport->shortcut().isEmpty());
+        QVERIFY(!form->mnuExport->isEnabled());  // nothing registered yet
         // File > Open and Save As offer ipuz beside the data file.
-        QVERIFY(form.documentCommands().formats.openFilter().find("ipuz Files (*.ipuz)|*.ipuz") != std::string::npos);
-        QVERIFY(form.documentCommands().formats.saveFilter().find("ipuz Files (*.ipuz)|*.ipuz") != std::string::npos);
-        form.txtQuote->setPlainText(QStringLiteral("Less is more."));
-        QTest::mouseClick(form.cmdRegister, Qt::LeftButton);
-        QVERIFY(form.mnuExport->isEnabled());
+        QVERIFY(form->documentCommands().formats.openFilter().find("ipuz Files (*.ipuz)|*.ipuz") != std::string::npos);
+        QVERIFY(form->documentCommands().formats.saveFilter().find("ipuz Files (*.ipuz)|*.ipuz") != std::string::npos);
+        registerQuote(QStringLiteral("Less is more."));
+        QVERIFY(form->mnuExport->isEnabled());
 
-        QTemporaryDir dir;
-        auto path = [&dir](const char* name) { return dir.filePath(name).toStdString(); };
-        prompter.files = {path("week.ipuz"), path("week"), path("missing/week.jpz")};
-        for (int i = 0; i < 4; ++i) form.mnuExport->trigger();  // the fourth is cancelled
-        QCOMPARE(prompter.saveRequests.at(0).filter, std::string(kExportFilter));
-        QCOMPARE(prompter.saveRequests.at(2).initialName, path("week.pdf"));
-        QFile ipuz(dir.filePath("week.ipuz")), pdf(dir.filePath("week.pdf"));
-        QVERIFY(ipuz.open(QIODevice::ReadOnly) && ipuz.read(200).contains("\"http://ipuz.org/acrostic#1\""));
-        QVERIFY(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-");
-        QCOMPARE(prompter.messages.size(), std::size_t{1});  // the write into a missing folder
-        QVERIFY(prompter.messages[0].text.find(path("missing/week.jpz")) != std::string::npos);
+        prompter->files = {path("week.ipuz"), path("week"), path("missing/week.jpz")};
+        for (int i = 0; i < 4; ++i) form->mnuExport->trigger();  // the fourth is cancelled
+        QCOMPARE(prompter->saveRequests.at(0).filter, std::string(kExportFilter));
+        // Its dialog is titled for what it does, not "Save As".
+        QCOMPARE(prompter->saveRequests.at(0).title, std::string("Export"));
+        QCOMPARE(prompter->saveRequests.at(2).initialName, path("week.pdf"));
+        QVERIFY(test::fileContents(path("week.ipuz")).find("\"http://ipuz.org/acrostic#1\"") != std::string::npos);
+        QCOMPARE(test::fileContents(path("week.pdf")).substr(0, 5), std::string("%PDF-"));
+        QCOMPARE(prompter->messages.size(), std::size_t{1});  // the write into a missing folder
+        QVERIFY(prompter->messages[0].text.find(path("missing/week.jpz")) != std::string::npos);
+    }
+
+    // Export writes the PDF on the paper that Print Setup chose.
+    void exportedPdfTakesThePrintersPaper() {
+        registerQuote(QStringLiteral("Less is more."));
+        form->printer().setPageSize(QPageSize(QPageSize::A4));
+        prompter->files = {path("week.pdf")};
+        form->mnuExport->trigger();
+        QVERIFY(test::fileContents(path("week.pdf")).find("/MediaBox [0 0 595") != std::string::npos);
+    }
+
+    // Export keeps a read-only file as Save does.
+    void exportOverReadOnlyFileIsRefused() {
+        registerQuote(QStringLiteral("Less is more."));
+        std::ofstream(path("week.jpz")) << "<x/>";
+        std::filesystem::permissions(path("week.jpz"), std::filesystem::perms::owner_read);
+        prompter->files = {path("week.jpz")};
+        form->mnuExport->trigger();
+        QCOMPARE(test::fileContents(path("week.jpz")), std::string("<x/>"));
     }
 };
 

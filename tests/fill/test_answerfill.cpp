@@ -142,8 +142,8 @@ TEST_F(PuzzleFill, FillsTheEmptySlotsAroundTheWrittenAnswers) {
     const FillPlan plan = planFill(ed.doc, 0);
     ASSERT_EQ(plan.targets.size(), 3u);
     EXPECT_EQ(plan.targets[0].first, 'B');
-    // "no answer" put its own "n" in place of the crostic's A.
-    EXPECT_EQ(plan.targets[1].first, 0);
+    // "no answer" leaves the typed crostic's A in place.
+    EXPECT_EQ(plan.targets[1].first, 'A');
     // The letters the empty slots hold go back to the fill.
     EXPECT_EQ(plan.letters['b' - 'a'], 1);
     EXPECT_EQ(plan.letters['a' - 'a'], 3);
@@ -156,8 +156,8 @@ TEST_F(PuzzleFill, FillsTheEmptySlotsAroundTheWrittenAnswers) {
     EXPECT_EQ(ed.doc.question[1], "What is brewed?");
     EXPECT_EQ(ed.doc.answer[2], "Bat");
     EXPECT_EQ(ed.doc.question[2], "It flies at night");
-    EXPECT_EQ(ed.doc.answer[3], "at");
-    EXPECT_EQ(ed.doc.question[3], "Question for [at]");
+    EXPECT_EQ(ed.doc.answer[3], "At");
+    EXPECT_EQ(ed.doc.question[3], "Question for [At]");
     EXPECT_EQ(ed.doc.answer[4], "T");
 }
 

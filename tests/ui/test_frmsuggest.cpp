@@ -61,6 +61,12 @@ private slots:
                                 "gaps.\nThe letters left include the 1 already in the empty answers."));
     }
 
+    void aMissingDictionaryIsNamed() {
+        suggest("");
+        QTRY_VERIFY(!dialog->searching());
+        QCOMPARE(dialog->lblStatus->text(), QString::fromLatin1(kNoDictionaryMessage));
+    }
+
     void stopEndsTheSearch() {
         suggest();
         dialog->cmdStop->click();

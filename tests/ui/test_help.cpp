@@ -48,17 +48,17 @@ private slots:
         main.setGeometry(100, 120, 500, 400);
         main.show();
         QPointer<frmHelp> help = showHelp(&main);
-        QCOMPARE(help->lstHelp->count(), kHelpTopics);
+        QCOMPARE(help->lstHelp->count(), kHelpTopics + 1);  // the contents, then the topics
         // 200 and 1,010 twips are 13 and 67 pixels.
         QCOMPARE(help->frameGeometry().topLeft(), main.frameGeometry().topLeft() + QPoint(13, 67));
-        help->lstHelp->setCurrentRow(4);
+        help->lstHelp->setCurrentRow(5);
         main.move(300, 210);
         QCOMPARE(showHelp(&main), help.data());
         QCOMPARE(help->frameGeometry().topLeft(), main.frameGeometry().topLeft() + QPoint(13, 67));
         QCOMPARE(help->txtHelp->toPlainText(), body(5));
 
         // A click on the last title shows the shortcut list line by line.
-        QListWidgetItem* last = help->lstHelp->item(kHelpTopics - 1);
+        QListWidgetItem* last = help->lstHelp->item(kHelpTopics);
         help->lstHelp->scrollToItem(last);
         QTest::mouseClick(help->lstHelp->viewport(), Qt::LeftButton, {},
                           help->lstHelp->visualItemRect(last).center());
@@ -70,12 +70,24 @@ private slots:
         // The bullet is the single byte 183 of the document's code page.
         QCOMPARE(helpBody[42].substr(helpBody[42].find('\n') + 1, 5), std::string("\xB7Home"));
 
-        // Closed, it opens again on the first topic.
+        // Closed, it opens again on its contents, whose titles lead to
+        // their topics.
         help->close();
         QTRY_VERIFY(help.isNull());
         help = showHelp(&main);
-        QCOMPARE(help->lstHelp->currentRow(), 0);
-        QCOMPARE(help->txtHelp->toPlainText(), body(1));
+        QCOMPARE(help->lstHelp->currentItem()->text(), QStringLiteral("Contents"));
+        const QStringList contents = help->txtHelp->toPlainText().split('\n');
+        for (int i = 1; i <= kHelpTopics; ++i)
+            QVERIFY2(contents.contains(QString::fromStdString(cp1252ToUtf8(helpTitle[i]))), helpTitle[i].c_str());
+        emit help->txtHelp->anchorClicked(QUrl(QStringLiteral("#35")));
+        QCOMPARE(help->txtHelp->toPlainText(), body(35));
+    }
+
+    // The Average Answer Length topic says what the count beside the letter
+    // counts is, not that it is missing.
+    void averageAnswerLengthIsDescribed() {
+        QCOMPARE(helpTitle[35], std::string("Info: Average Answer Length"));
+        QVERIFY(body(35).contains(QStringLiteral("divided by the number of answers still empty")));
     }
 
     // Any key, or a click on the window or on any of its texts, closes each.

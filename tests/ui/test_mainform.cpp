@@ -3,6 +3,7 @@
 // window among the program's other windows: what the grid and dictionary
 // windows leave in view, accessible names, the help on the tab order, and a
 // start-up that leaves the printer alone.
+#include <algorithm>
 #include <filesystem>
 #include <initializer_list>
 
@@ -90,7 +91,7 @@ private slots:
         // Quote Grid does nothing before a quotation is registered; the keys
         // of unavailable items (Print Key, Save As) leave the box alone.
         form->txtQuote->moveCursor(QTextCursor::Start);
-        for (QKeyCombination key : {QKeyCombination(Qt::Key_F7), Qt::CTRL | Qt::Key_K, Qt::CTRL | Qt::Key_A})
+        for (QKeyCombination key : {QKeyCombination(Qt::Key_F7), Qt::CTRL | Qt::Key_K, Qt::CTRL | Qt::SHIFT | Qt::Key_S})
             QTest::keyClick(form->txtQuote, key.key(), key.keyboardModifiers());
         QVERIFY(!form->gridWindow()->isVisible());
         QVERIFY(!form->txtQuote->textCursor().hasSelection());
@@ -223,12 +224,12 @@ private slots:
         QVERIFY(form->close());
     }
 
-    void saveAsWithCtrlAThenOpen() {
+    void saveAsWithCtrlShiftSThenOpen() {
         const std::string path = pathFor(u"less.dat"_s);
         fill(1);
-        // Ctrl+A is Save As even while a text box has the focus.
+        // Ctrl+Shift+S is Save As even while a text box has the focus.
         prompter->files = {path};
-        QTest::keyClick(form->txtQuestion, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(form->txtQuestion, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(std::filesystem::exists(path));
 
         prompter->replies = {Reply::No, Reply::No};
@@ -294,6 +295,72 @@ private slots:
         QVERIFY(header.createdByGiven);
     }
 
+    void headerDialogRefillsAfterOpenAndOnActivation() {
+        fill(0);
+        const std::string path = pathFor(u"walden.dat"_s);
+        HeaderValues& header = form->editor().doc.header;
+        header.title = "Walden";
+        header.nameLine = true;
+        prompter->files = {path};
+        form->mnuSaveAs->trigger();
+        header.title = "Old puzzle";
+        header.nameLine = false;
+        form->mnuHeader->trigger();
+        frmOptions* dialog = form->optionsDialog();
+
+        // Open with the dialog left open: its Okay keeps the opened header.
+        prompter->replies = {Reply::No};
+        prompter->files = {path};
+        form->mnuOpen->trigger();
+        QCOMPARE(dialog->txtPuzzleTitle->text(), u"Walden"_s);
+        QTest::mouseClick(dialog->cmdOkay, Qt::LeftButton);
+        QCOMPARE(header.title, std::string("Walden"));
+        QVERIFY(header.nameLine);
+
+        // Coming back to the dialog shows the stored values again.
+        form->mnuHeader->trigger();
+        dialog->txtPuzzleTitle->setText(u"Typed, not stored"_s);
+        form->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), form.get());
+        dialog->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), dialog);
+        QCOMPARE(dialog->txtPuzzleTitle->text(), u"Walden"_s);
+        QCOMPARE(QApplication::focusWidget(), dialog->txtPuzzleTitle);
+    }
+
+    void gridLabelsGoWithTheLettersTheyTook() {
+        // A free accented letter keeps a code above 90 in the stock.
+        registerQuote(u"Caf\u00e9 au lait"_s);
+        accept(u"Drink"_s, u"caf\u00e9"_s);
+        const auto blueLabels = [this] {
+            const auto& ops = form->gridWindow()->picture().ops;
+            return std::count_if(ops.begin(), ops.end(), [](const DrawOp& op) { return op.color == kBlue; });
+        };
+        QCOMPARE(blueLabels(), 4);
+        clickRow(0);
+        prompter->replies = {Reply::Ok};
+        QTest::mouseClick(form->cmdDelete, Qt::LeftButton);
+        QCOMPARE(blueLabels(), 0);
+    }
+
+    void usedMarkInAnAnswerIsNoLetter() {
+        fill(0);
+        const std::string path = pathFor(u"mark.dat"_s);
+        accept(u"First"_s, u"less"_s);
+        form->editor().doc.answer[1] = "le_ss";
+        prompter->files = {path};
+        form->mnuSaveAs->trigger();
+        prompter->replies = {Reply::No};
+        prompter->files = {path};
+        form->mnuOpen->trigger();
+        QCOMPARE(form->editor().doc.answerMarks[1], std::string("__-__"));
+        QCOMPARE(form->txtAnswer->text(), u"le-ss"_s);
+
+        form->txtAnswer->setText(u"mo_re"_s);
+        QTest::mouseClick(form->cmdInsert, Qt::LeftButton);
+        QCOMPARE(form->editor().doc.answer[1], std::string("mo-re"));
+    }
+
     void addAndAdvanceAcceptsAndReopensTheDictionary() {
         fill(0);
         int opened = 0;
@@ -306,8 +373,7 @@ private slots:
         host.focusQuestionBox();
         QCOMPARE(form->editor().doc.question[1], std::string("Question for [less]"));
         QCOMPARE(opened, 1);
-        QVERIFY(form->tag.empty());
-        QVERIFY(form->cmdDictionaryTag.empty());
+        QVERIFY(!form->advancePending);
 
         // No marker lingers: a later Add & Edit only hands the word over.
         host.setAnswerBoxText("more");

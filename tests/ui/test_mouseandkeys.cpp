@@ -1,20 +1,21 @@
-// Faults found by using the windows as an author does: the header dialog
-// after Open, selections made by the mouse, the question list's highlight,
-// the grid window's labels, answers holding the used mark, the dictionary
-// window's keys and options, Add & Advance on a refused word.
-#include <algorithm>
+// The windows from the mouse and the keyboard: selections made by the
+// mouse, the question list's highlight, the dictionary window's keys and
+// options, Add & Advance on a refused word; every menu item answering to
+// Alt and a letter of its own, no key running two commands, Ctrl+A
+// selecting in a text box, Enter in a menu just opened with Alt+F running
+// nothing, Esc closing the help and word list windows, and Register handing
+// the keys to the question box.
 #include <functional>
 #include <utility>
 
 #include "dicform.h"
-#include "frmoptions.h"
+#include "frmhelp.h"
 #include "mainformfixture.h"
-#include "quoteshow.h"
 
 using namespace qbrx;
 using namespace Qt::StringLiterals;
 
-class TestWindowFaults : public QObject, test::MainformFixture {
+class TestMouseAndKeys : public QObject, test::MainformFixture {
     Q_OBJECT
 
     // The dictionary window in All Words mode, listing from `from` on.
@@ -33,38 +34,6 @@ private slots:
         registerQuote(u"Less is more."_s);
     }
     void cleanup() { form.reset(); }
-
-    void headerDialogRefillsAfterOpenAndOnActivation() {
-        const std::string path = pathFor(u"walden.dat"_s);
-        HeaderValues& header = form->editor().doc.header;
-        header.title = "Walden";
-        header.nameLine = true;
-        prompter->files = {path};
-        form->mnuSaveAs->trigger();
-        header.title = "Old puzzle";
-        header.nameLine = false;
-        form->mnuHeader->trigger();
-        frmOptions* dialog = form->optionsDialog();
-
-        // Open with the dialog left open: its Okay keeps the opened header.
-        prompter->replies = {Reply::No};
-        prompter->files = {path};
-        form->mnuOpen->trigger();
-        QCOMPARE(dialog->txtPuzzleTitle->text(), u"Walden"_s);
-        QTest::mouseClick(dialog->cmdOkay, Qt::LeftButton);
-        QCOMPARE(header.title, std::string("Walden"));
-        QVERIFY(header.nameLine);
-
-        // Coming back to the dialog shows the stored values again.
-        form->mnuHeader->trigger();
-        dialog->txtPuzzleTitle->setText(u"Typed, not stored"_s);
-        form->activateWindow();
-        QTRY_COMPARE(QApplication::activeWindow(), form.get());
-        dialog->activateWindow();
-        QTRY_COMPARE(QApplication::activeWindow(), dialog);
-        QCOMPARE(dialog->txtPuzzleTitle->text(), u"Walden"_s);
-        QCOMPARE(QApplication::focusWidget(), dialog->txtPuzzleTitle);
-    }
 
     void mouseSelectsInTheTextBoxes() {
         QPlainTextEdit* quote = form->txtQuote;
@@ -102,38 +71,6 @@ private slots:
         form->showPopup = [this](const QPoint&) { form->Qdelete->trigger(); };
         QTest::mouseClick(list->viewport(), Qt::RightButton, {}, blank);
         QCOMPARE(list->item(0)->text(), u" A. Second"_s);
-    }
-
-    void gridLabelsGoWithTheLettersTheyTook() {
-        // A free accented letter keeps a code above 90 in the stock.
-        registerQuote(u"Caf\u00e9 au lait"_s);
-        accept(u"Drink"_s, u"caf\u00e9"_s);
-        const auto blueLabels = [this] {
-            const auto& ops = form->gridWindow()->picture().ops;
-            return std::count_if(ops.begin(), ops.end(), [](const DrawOp& op) { return op.color == kBlue; });
-        };
-        QCOMPARE(blueLabels(), 4);
-        clickRow(0);
-        prompter->replies = {Reply::Ok};
-        QTest::mouseClick(form->cmdDelete, Qt::LeftButton);
-        QCOMPARE(blueLabels(), 0);
-    }
-
-    void usedMarkInAnAnswerIsNoLetter() {
-        const std::string path = pathFor(u"mark.dat"_s);
-        accept(u"First"_s, u"less"_s);
-        form->editor().doc.answer[1] = "le_ss";
-        prompter->files = {path};
-        form->mnuSaveAs->trigger();
-        prompter->replies = {Reply::No};
-        prompter->files = {path};
-        form->mnuOpen->trigger();
-        QCOMPARE(form->editor().doc.answerMarks[1], std::string("__-__"));
-        QCOMPARE(form->txtAnswer->text(), u"le-ss"_s);
-
-        form->txtAnswer->setText(u"mo_re"_s);
-        QTest::mouseClick(form->cmdInsert, Qt::LeftButton);
-        QCOMPARE(form->editor().doc.answer[1], std::string("mo-re"));
     }
 
     void dictionaryKeysOptionsAndEnter() {
@@ -180,10 +117,77 @@ private slots:
         QCOMPARE(window->lstDict->currentItem()->text(), u"a"_s);
         window->cmdAddAdvance->click();
         QCOMPARE(form->editor().doc.questionCount, 0);
-        QVERIFY(form->tag.empty());
-        QVERIFY(form->cmdDictionaryTag.empty());
+        QVERIFY(!form->advancePending);
+    }
+
+    void everyMenuItemHasAMnemonicOfItsOwn() {
+        for (QMenu* menu : {form->mnuFile, form->mnuEdit, form->mnuQbrx, form->mnuWindows, form->mnuHelp}) {
+            QSet<QChar> letters;
+            for (QAction* a : menu->actions()) {
+                if (a->isSeparator()) continue;
+                const qsizetype amp = a->text().indexOf(u'&');
+                QVERIFY2(amp >= 0, qPrintable(a->objectName()));
+                const QChar letter = a->text().at(amp + 1).toLower();
+                QVERIFY2(!letters.contains(letter), qPrintable(a->objectName()));
+                letters.insert(letter);
+            }
+        }
+    }
+
+    void everyShortcutRunsOneCommand() {
+        QList<QKeySequence> keys;
+        for (const QAction* a : form->findChildren<QAction*>()) {
+            if (a->shortcut().isEmpty()) continue;
+            QVERIFY2(!keys.contains(a->shortcut()), qPrintable(a->objectName()));
+            keys << a->shortcut();
+        }
+        QVERIFY(!form->mnuSuggest->shortcut().isEmpty());
+    }
+
+    void ctrlASelectsAllInATextBox() {
+        form->txtQuestion->setText(u"Opposite of more"_s);
+        form->txtQuestion->setFocus();
+        form->txtQuestion->deselect();
+        QTest::keyClick(form->txtQuestion, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(form->txtQuestion->selectedText(), u"Opposite of more"_s);
+        QVERIFY(prompter->saveRequests.empty());
+    }
+
+    void enterInAMenuJustOpenedRunsNothing() {
+        QSignalSpy news(form->mnuNew, &QAction::triggered);
+        QTest::keyClick(form.get(), Qt::Key_F, Qt::AltModifier);
+        QTRY_VERIFY(form->mnuFile->isVisible());
+        QTest::keyClick(form->mnuFile, Qt::Key_Return);
+        QCOMPARE(news.count(), 0);
+        QVERIFY(form->mnuFile->isVisible());
+
+        // An item moved to runs.
+        QTest::keyClick(form->mnuFile, Qt::Key_Down);
+        QTest::keyClick(form->mnuFile, Qt::Key_Up);
+        QTest::keyClick(form->mnuFile, Qt::Key_Return);
+        QCOMPARE(news.count(), 1);
+    }
+
+    void escClosesTheHelpAndTheWordList() {
+        QPointer<frmHelp> help = showHelp(form.get());
+        QTRY_VERIFY(help->isActiveWindow());
+        QTest::keyClick(help->lstHelp, Qt::Key_Escape);
+        QTRY_VERIFY(help.isNull());
+
+        form->openDictionary();
+        QPointer<dicForm> words = form->findChild<dicForm*>();
+        QTRY_VERIFY(words->isActiveWindow());
+        QTest::keyClick(words->txtDict, Qt::Key_Escape);
+        QTRY_VERIFY(words.isNull());
+    }
+
+    void registerHandsTheKeysToTheQuestionBox() {
+        form->txtQuote->setPlainText(u"More is less."_s);
+        form->cmdRegister->setFocus();
+        QTest::keyClick(form->cmdRegister, Qt::Key_Space);
+        QCOMPARE(QApplication::focusWidget(), form->txtQuestion);
     }
 };
 
-QTEST_MAIN(TestWindowFaults)
-#include "test_window_faults.moc"
+QTEST_MAIN(TestMouseAndKeys)
+#include "test_mouseandkeys.moc"
