@@ -6,6 +6,8 @@
 // grid window over the main window (the screen size is the X server's), and
 // with the dictionary window open too when "dictionary" follows:
 //   xvfb-run -a -s "-screen 0 1024x768x24" ui_screenshots --screen OUT.png EXAMPLE.dat [dictionary]
+// With --dark, the main window alone under a dark desktop palette:
+//   xvfb-run -a ui_screenshots --dark OUT.png EXAMPLE.dat
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -90,6 +92,25 @@ bool suggestAnswersPicture(const QString& outDir, const char* dataDir) {
     return dialog->grab().save(outDir + QStringLiteral("/suggestanswers.png"));
 }
 
+// A dark desktop palette, as a dark theme gives it.
+QPalette darkPalette() {
+    QPalette dark;
+    const QColor window(0x2B, 0x2B, 0x30), base(0x1E, 0x1E, 0x22), text(0xEE, 0xEE, 0xEE);
+    for (auto [role, color] : {std::pair{QPalette::Window, window}, {QPalette::WindowText, text},
+                               {QPalette::Base, base}, {QPalette::AlternateBase, window},
+                               {QPalette::Text, text}, {QPalette::Button, QColor(0x3A, 0x3A, 0x40)},
+                               {QPalette::ButtonText, text}, {QPalette::ToolTipBase, base},
+                               {QPalette::ToolTipText, text}, {QPalette::Highlight, QColor(0x3D, 0x6D, 0xB5)},
+                               {QPalette::HighlightedText, QColor(Qt::white)}, {QPalette::Light, QColor(0x50, 0x50, 0x58)},
+                               {QPalette::Midlight, QColor(0x45, 0x45, 0x4C)}, {QPalette::Mid, QColor(0x30, 0x30, 0x35)},
+                               {QPalette::Dark, QColor(0x18, 0x18, 0x1B)}, {QPalette::Shadow, QColor(Qt::black)}})
+        dark.setColor(role, color);
+    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x88));
+    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x88));
+    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x80, 0x80, 0x88));
+    return dark;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -98,12 +119,15 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setStyle(new qbrx::ProgramStyle);
     const bool wholeScreen = argc >= 2 && std::strcmp(argv[1], "--screen") == 0;
-    if (argc < 3 + (wholeScreen ? 1 : 0)) {
+    const bool dark = argc >= 2 && std::strcmp(argv[1], "--dark") == 0;
+    if (dark) QApplication::setPalette(darkPalette());
+    if (argc < 3 + (wholeScreen || dark ? 1 : 0)) {
         std::fprintf(stderr, "usage: ui_screenshots OUTDIR EXAMPLE.dat [DATADIR]\n"
-                             "       ui_screenshots --screen OUT.png EXAMPLE.dat\n");
+                             "       ui_screenshots --screen OUT.png EXAMPLE.dat\n"
+                             "       ui_screenshots --dark OUT.png EXAMPLE.dat\n");
         return 2;
     }
-    const int first = wholeScreen ? 2 : 1;
+    const int first = wholeScreen || dark ? 2 : 1;
     const QString out = QString::fromLocal8Bit(argv[first]);
 
     Window w(1845);
@@ -118,6 +142,7 @@ int main(int argc, char** argv) {
         QTest::qWait(300);
         return w.form.screen()->grabWindow(0).save(out) ? 0 : 1;
     }
+    if (dark) return w.form.grab().save(out) ? 0 : 1;
     bool ok = w.form.grab().save(out + QStringLiteral("/mainwindow.png"));
     ok = w.form.gridWindow()->grab().save(out + QStringLiteral("/gridwindow.png")) && ok;
     if (argc > 3) ok = suggestAnswersPicture(out, argv[3]) && ok;
