@@ -21,7 +21,7 @@ git ls-files -z -- '*.cpp' '*.h' '*.js' '*.css' '*.html' '*.py' '*.sh' '*.cmake'
         data/*|*/data/*) continue ;;
       esac
       [ -f "$f" ] || continue
-      head -n 5 "$f" | grep -q "SPDX-License-Identifier:" && continue
+      head -n 5 "$f" | grep -qE "^(#|//|/\*|<!--) SPDX-License-Identifier:" && continue
       case "$f" in
         *.cpp|*.h|*.js) line="// $id" ;;
         *.css) line="/* $id */" ;;
