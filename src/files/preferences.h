@@ -33,7 +33,8 @@ struct PreferenceLocations {
     // installed. A program that has one never writes its program folder.
     std::filesystem::path dataFolder = {};
 
-    // The running program's folder and the user's configuration folder.
+    // The running program's folder, the user's configuration folder and,
+    // for an installed program, its word list.
     static PreferenceLocations forProgram();
 };
 
@@ -71,18 +72,17 @@ std::optional<std::string> knownDictionaryFolder(const PreferenceLocations& wher
 
 // Writes qbrx.ini (the folder, CR LF) into the program folder, or into the
 // configuration folder when the program folder cannot be written or the
-// program is installed (it has a data folder). Returns
-// the file written, nothing when neither could be.
+// program is installed (it has a data folder). Returns the file written,
+// nothing when neither could be.
 std::optional<std::filesystem::path> writePreferences(const PreferenceLocations& where,
                                                       const std::string& dictionaryFolder);
 
 // The start-up's preferences step: reads the file; when there is none, takes
 // the installed word list, or, without one, asks the user to locate
-// words.dic and creates the file. Cancel in the first
-// question sets endProgram. When the folder read holds no words.dic (with
-// or without trailing spaces), says so and
-// offers to locate words.dic again; Cancel there goes on with the folder
-// as read.
+// words.dic and creates the file. Cancel in the first question sets
+// endProgram. When the folder read holds no words.dic (with or without
+// trailing spaces), says so and offers to locate words.dic again; Cancel
+// there goes on with the folder as read.
 PreferencesResult loadPreferences(Prompter& prompter, const PreferenceLocations& where);
 
 }  // namespace qbrx
