@@ -98,6 +98,8 @@ public:
     std::function<void()> onHelpTopics;
     std::function<void()> onHavingTrouble;
     std::function<void()> onAboutQuotabrix;
+    // Runs after every operation (recovery writing watches the puzzle here).
+    std::function<void()> afterPerform;
 
     // --- Controls, named as the program names them.
     QLabel* lblEditquote;
@@ -167,6 +169,7 @@ public:
     QAction* mnuExport;  // File > Export...: PDF, ipuz or JPZ
     QAction* mnuQuit;
     QAction* mnuUndo;
+    QAction* mnuRedo;
     QAction* mnuCut;
     QAction* mnuCopy;
     QAction* mnuPaste;
@@ -223,6 +226,10 @@ private:
     void replayKey(QWidget* box, QKeyEvent* key, int replacement);
     void applyEnabling();
     void print(bool keyMode);
+    // Edit > Undo and Redo: the focused box's typing first, then the puzzle's
+    // history; and the two items' names.
+    void undoOrRedo(bool redo);
+    void nameUndoItems();
 
     Editor editor_;
     const Dictionary& dictionary_;

@@ -1,0 +1,200 @@
+// Edit > Undo and Redo in the window, and the recovery file of unsaved work.
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "datafile.h"
+#include "documentcommands.h"
+#include "mainformfixture.h"
+#include "recoverywatch.h"
+
+namespace qbrx::test {
+
+namespace fs = std::filesystem;
+
+class UndoTest : public QObject, public MainformFixture {
+    Q_OBJECT
+
+    void buildPuzzle() {
+        registerQuote(QStringLiteral("Less is more than enough for the wise"));
+        accept(QStringLiteral("Opposite of more"), QStringLiteral("less"));
+        accept(QStringLiteral("Opposite of less"), QStringLiteral("more"));
+        accept(QStringLiteral("Compared with"), QStringLiteral("than"));
+    }
+    bool marked() const { return form->windowTitle().endsWith(QStringLiteral(" *")); }
+    std::string recoveryBytes(const std::string& file) const {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+private slots:
+    void init() { QVERIFY(start()); }
+    void cleanup() { form.reset(); }
+
+    void undoAndRedoNameTheStep() {
+        buildPuzzle();
+        clickRow(2);
+        QTest::mouseClick(form->cmdDelete, Qt::LeftButton);
+        QCOMPARE(form->lstQuestion->count(), 3);
+        form->mnuEdit->popup(QPoint(0, 0));  // names are given as the menu opens
+        QCOMPARE(form->mnuUndo->text(), QStringLiteral("Undo Delete Question C"));
+        form->mnuEdit->hide();
+        form->lstQuestion->setFocus();
+        QTest::keyClick(form->lstQuestion, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(form->lstQuestion->count(), 4);
+        QCOMPARE(form->mnuRedo->text(), QStringLiteral("Redo Delete Question C"));
+        QCOMPARE(form->mnuUndo->text(), QStringLiteral("Undo Accept Question C"));
+        QTest::keyClick(form->lstQuestion, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(form->lstQuestion->count(), 3);
+        QCOMPARE(form->mnuPrintSetup->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Y));
+    }
+
+    void undoBringsBackTheLetterNumbersAndTheSelection() {
+        buildPuzzle();
+        clickRow(1);
+        const QString numbers = form->lblUnderCrostic[0]->text() + form->lblUnderCrostic[1]->text();
+        QTest::mouseClick(form->cmdDelete, Qt::LeftButton);
+        clickRow(0);
+        form->mnuUndo->trigger();
+        QCOMPARE(form->lstQuestion->currentRow(), 1);
+        QCOMPARE(form->txtAnswer->text(), QStringLiteral("more"));
+        QCOMPARE(form->lblUnderCrostic[0]->text() + form->lblUnderCrostic[1]->text(), numbers);
+    }
+
+    void typingInTheFocusedBoxIsUndoneFirst() {
+        buildPuzzle();
+        form->txtQuestion->setFocus();
+        QTest::keyClicks(form->txtQuestion, QStringLiteral("Big"));
+        form->mnuEdit->popup(QPoint(0, 0));
+        QCOMPARE(form->mnuUndo->text(), QStringLiteral("Undo Typing"));
+        form->mnuEdit->hide();
+        QTest::keyClick(form->txtQuestion, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(form->txtQuestion->text(), QString());
+        QCOMPARE(form->lstQuestion->count(), 4);
+        QTest::keyClick(form->txtQuestion, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(form->lstQuestion->count(), 3);
+    }
+
+    void theChangedMarkFollowsTheHistory() {
+        buildPuzzle();
+        prompter->files = {pathFor(QStringLiteral("p.dat"))};
+        form->mnuSave->trigger();
+        QVERIFY(!marked());
+        accept(QStringLiteral("Plenty"), QStringLiteral("enough"));
+        QVERIFY(marked());
+        form->mnuUndo->trigger();
+        QVERIFY(!marked());
+        form->mnuRedo->trigger();
+        QVERIFY(marked());
+        form->mnuUndo->trigger();
+        form->mnuUndo->trigger();
+        QVERIFY(marked());
+    }
+
+    void crosticOnAndOffAreSteps() {
+        buildPuzzle();
+        QTest::mouseClick(form->optCrosticOn, Qt::LeftButton);
+        QVERIFY(form->optCrosticOn->isChecked());
+        form->mnuUndo->trigger();
+        QVERIFY(form->optCrosticOff->isChecked());
+    }
+
+    void newStartsANewHistory() {
+        buildPuzzle();
+        prompter->replies = {Reply::No, Reply::No};
+        form->mnuNew->trigger();
+        form->mnuUndo->trigger();
+        QCOMPARE(form->mnuUndo->text(), QStringLiteral("Undo"));
+        QCOMPARE(form->lstQuestion->count(), 0);
+    }
+
+    void theRecoveryFileHoldsTheUnsavedPuzzleUntilSaved() {
+        RecoveryWatch watch(*form, pathFor(QStringLiteral("state")));
+        buildPuzzle();
+        watch.writeNow();
+        const std::string file = watch.session().path();
+        const std::string bytes = recoveryBytes(file);
+        QVERIFY(bytes.ends_with(formatDataFile(form->editor().doc)));
+        prompter->files = {pathFor(QStringLiteral("p.dat"))};
+        form->mnuSave->trigger();
+        QVERIFY(!fs::exists(file));
+    }
+
+    void aChangeIsWrittenWithinTwoSeconds() {
+        RecoveryWatch watch(*form, pathFor(QStringLiteral("state")));
+        registerQuote(QStringLiteral("Less is more"));
+        QTRY_VERIFY_WITH_TIMEOUT(fs::exists(watch.session().path()), 2000);
+    }
+
+    void aFolderThatRefusesWritingIsReportedOnce() {
+        if (::geteuid() == 0) QSKIP("root writes into a read-only folder");
+        const std::string state = pathFor(QStringLiteral("state"));
+        RecoveryWatch watch(*form, state);
+        ::chmod(state.c_str(), 0500);
+        buildPuzzle();
+        watch.writeNow();
+        accept(QStringLiteral("Plenty"), QStringLiteral("enough"));
+        watch.writeNow();
+        ::chmod(state.c_str(), 0700);
+        QCOMPARE(prompter->messages.size(), std::size_t{1});
+        QVERIFY(watch.stopped());
+    }
+
+    void aDamagedRecoveryFileIsRefusedAndKeptAside() {
+        const std::string state = pathFor(QStringLiteral("state"));
+        fs::create_directories(state);
+        const std::string left = state + "/puzzle-1-1.recovery";
+        std::ofstream(left, std::ios::binary) << kRecoveryMark << "\r\n\r\n0\r\nLess\r\n 5 \r\n";
+        RecoveryWatch watch(*form, state);
+        prompter->replies = {Reply::Yes, Reply::Ok};
+        QVERIFY(!watch.offer());
+        QCOMPARE(prompter->messages.size(), std::size_t{2});
+        QVERIFY(fs::exists(left + ".damaged"));
+        QCOMPARE(form->txtQuote->toPlainText(), QString::fromLatin1(kQuotePrompt));
+    }
+
+    void aForeignFileIsRefused() {
+        const std::string state = pathFor(QStringLiteral("state"));
+        fs::create_directories(state);
+        const std::string left = state + "/puzzle-1-1.recovery";
+        std::ofstream(left, std::ios::binary) << "Less is more\r\n\r\n\r\n\r\n0\r\n0\r\n0\r\n 0 \r\n";
+        RecoveryWatch watch(*form, state);
+        prompter->replies = {Reply::Yes, Reply::Ok};
+        QVERIFY(!watch.offer());
+        QVERIFY(prompter->texts().back().find("not written by Quotabrix") != std::string::npos);
+        QVERIFY(fs::exists(left + ".damaged"));
+    }
+
+    void recoveringMarksThePuzzleChangedAndKeepsItsFileAlone() {
+        const std::string state = pathFor(QStringLiteral("state"));
+        const std::string own = pathFor(QStringLiteral("own.dat"));
+        std::string recovery;
+        {
+            RecoveryWatch first(*form, state);
+            buildPuzzle();
+            form->documentCommands().dataFileName = own;
+            first.writeNow();
+            recovery = recoveryBytes(first.session().path());
+            // Left behind as a crash leaves it: the lock goes, the file stays.
+            fs::copy_file(first.session().path(), state + "/puzzle-1-1.recovery");
+        }
+        { std::ofstream(own, std::ios::binary) << "older"; }
+        fs::last_write_time(own, fs::file_time_type::clock::now() - std::chrono::hours(1));
+        form.reset();
+        QVERIFY(start());
+        RecoveryWatch second(*form, state);
+        prompter->replies = {Reply::Yes};
+        QVERIFY(second.offer());
+        QVERIFY(marked());
+        QCOMPARE(form->lstQuestion->count(), 4);
+        QCOMPARE(recoveryBytes(own), std::string("older"));
+        QCOMPARE(recoveryBytes(second.session().path()), recovery);
+        QVERIFY(!fs::exists(state + "/puzzle-1-1.recovery"));
+    }
+};
+
+}  // namespace qbrx::test
+
+QTEST_MAIN(qbrx::test::UndoTest)
+#include "test_undo.moc"
