@@ -1,5 +1,6 @@
 #include "qtprompter.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
