@@ -12,7 +12,8 @@
 
 namespace {
 
-const char* const kAnswers[] = {"greatness", "wonderful", "loveliest", "tranquil", "adventure", "doorway", "kettle"};
+const char* const kAnswers[] = {"greatness", "wonderful", "loveliest", "tranquil",
+                                "adventure", "doorway",   "kettle"};
 
 struct FullPuzzle {
     qbrx::ScriptedPrompter prompter;
@@ -23,12 +24,14 @@ struct FullPuzzle {
         ed.history.enabled = true;
         ed.startUp();
         std::string quote;
-        while (quote.size() < 255) quote += "The only way to do great work is to love what you do, and never settle. ";
+        while (quote.size() < 255)
+            quote += "The only way to do great work is to love what you do, and never settle. ";
         quote.resize(255);
         ed.view.quoteBox = quote;
         ed.registerButton();
         ed.history.commit(ed);
-        for (int i = 0; i < qbrx::kMaxSlots; ++i) accept("Question " + std::to_string(i + 1), kAnswers[i % 7]);
+        for (int i = 0; i < qbrx::kMaxSlots; ++i)
+            accept("Question " + std::to_string(i + 1), kAnswers[i % 7]);
     }
     void accept(const std::string& question, const std::string& answer) {
         ed.view.questionBox = question;

@@ -32,7 +32,8 @@ public:
     template <std::size_t N>
     void numbers(const std::array<std::int16_t, N>& a) {
         for (std::size_t i = 0; i < N; i += kRun)
-            out_.lines.emplace_back(reinterpret_cast<const char*>(&a[i]), std::min(kRun, N - i) * sizeof(std::int16_t));
+            out_.lines.emplace_back(reinterpret_cast<const char*>(&a[i]),
+                                    std::min(kRun, N - i) * sizeof(std::int16_t));
     }
     void pool(const std::string& s) {
         value(static_cast<int>(s.size()));
@@ -40,7 +41,8 @@ public:
     }
     void rows(const std::vector<std::string>& rows) {
         value(static_cast<int>(std::min(rows.size(), kListRows)));
-        for (std::size_t i = 0; i < kListRows; ++i) out_.lines.push_back(i < rows.size() ? rows[i] : std::string());
+        for (std::size_t i = 0; i < kListRows; ++i)
+            out_.lines.push_back(i < rows.size() ? rows[i] : std::string());
     }
     void grid(const Editor& e) {
         flag(!e.view.grid.ops.empty());
@@ -63,7 +65,8 @@ public:
     void numbers(std::array<std::int16_t, N>& a) {
         for (std::size_t i = 0; i < N; i += kRun) {
             const std::string& run = in_[next_++];
-            std::memcpy(&a[i], run.data(), std::min(run.size(), std::min(kRun, N - i) * sizeof(std::int16_t)));
+            std::memcpy(&a[i], run.data(),
+                        std::min(run.size(), std::min(kRun, N - i) * sizeof(std::int16_t)));
         }
     }
     void pool(std::string& s) {
@@ -128,15 +131,17 @@ void visit(Ed& e, V& v) {
     v.numbers(d.slotCrosticPos);
     v.flag(d.quoteRegistered);
     auto& h = d.header;
-    for (auto* t : {&h.title, &h.createdBy, &h.instructions, &h.nameBlank, &h.periodBlank, &h.dateBlank}) v.text(*t);
-    for (auto* b : {&h.titleGiven, &h.createdByGiven, &h.nameLine, &h.periodDateLine, &h.miniInstructions}) v.flag(*b);
+    for (auto* t : {&h.title, &h.createdBy, &h.instructions, &h.nameBlank, &h.periodBlank, &h.dateBlank})
+        v.text(*t);
+    for (auto* b : {&h.titleGiven, &h.createdByGiven, &h.nameLine, &h.periodDateLine, &h.miniInstructions})
+        v.flag(*b);
     v.flag(e.view.crosticOn);
     v.endOfPuzzle();
 
     v.value(d.currentQuestion);
     auto& g = e.geometry;
-    for (auto* n : {&g.columnsWanted, &g.cellSize, &g.rows, &g.columns, &g.leadingBlanks, &g.numberFont, &g.letterFont,
-                    &g.numberOffset, &g.letterOffset, &g.letterXOffset, &g.labelSlotWidth})
+    for (auto* n : {&g.columnsWanted, &g.cellSize, &g.rows, &g.columns, &g.leadingBlanks, &g.numberFont,
+                    &g.letterFont, &g.numberOffset, &g.letterOffset, &g.letterXOffset, &g.labelSlotWidth})
         v.value(*n);
     v.grid(e);
     auto& w = e.view;
@@ -151,8 +156,8 @@ void visit(Ed& e, V& v) {
         v.text(label.caption);
         for (auto* b : {&label.blue, &label.underline, &label.grey}) v.flag(*b);
     }
-    for (auto* b : {&w.markersVisible, &w.gridVisible, &w.gridLogoVisible, &w.controlsEnabled, &w.fileMenusEnabled,
-                    &w.quoteTabStop, &w.questionTabStop, &w.crosticOffTabStop})
+    for (auto* b : {&w.markersVisible, &w.gridVisible, &w.gridLogoVisible, &w.controlsEnabled,
+                    &w.fileMenusEnabled, &w.quoteTabStop, &w.questionTabStop, &w.crosticOffTabStop})
         v.flag(*b);
     for (auto* n : {&e.lastListRow, &e.priorListRow, &e.markedSlot}) v.value(*n);
 }
@@ -202,13 +207,14 @@ void History::commit(Editor& editor) {
     }
     StateLines now = saveState(editor);
     const auto puzzleEnd = static_cast<std::ptrdiff_t>(now.puzzleLines);
-    const bool puzzleChanged =
-        !std::equal(now.lines.begin(), now.lines.begin() + puzzleEnd, current_.begin(), current_.begin() + puzzleEnd);
+    const bool puzzleChanged = !std::equal(now.lines.begin(), now.lines.begin() + puzzleEnd, current_.begin(),
+                                           current_.begin() + puzzleEnd);
     if (puzzleChanged) {
         Step step;
         step.name = name_.empty() ? std::string("Change") : name_;
         for (std::size_t i = 0; i < now.lines.size(); ++i)
-            if (now.lines[i] != current_[i]) step.other.emplace_back(static_cast<std::uint16_t>(i), std::move(current_[i]));
+            if (now.lines[i] != current_[i])
+                step.other.emplace_back(static_cast<std::uint16_t>(i), std::move(current_[i]));
         step.other.shrink_to_fit();
         current_ = std::move(now.lines);
         steps_.resize(position_);

@@ -26,7 +26,8 @@ constexpr const char* kRecoveryExtension = ".recovery";
 constexpr const char* kLockExtension = ".lock";
 
 std::string lockOf(const std::string& recoveryPath) {
-    return recoveryPath.substr(0, recoveryPath.size() - std::string(kRecoveryExtension).size()) + kLockExtension;
+    return recoveryPath.substr(0, recoveryPath.size() - std::string(kRecoveryExtension).size()) +
+           kLockExtension;
 }
 
 // Takes the lock of `path` without waiting; -1 when another process holds it.
@@ -44,7 +45,7 @@ int takeLock(const std::string& path, int attempts) {
 }
 
 std::time_t modified(const std::string& path) {
-    struct stat info{};
+    struct stat info {};
     return ::stat(path.c_str(), &info) == 0 ? info.st_mtime : 0;
 }
 
@@ -92,8 +93,8 @@ std::string recoveryFolder() {
 }
 
 std::string formatRecovery(const Editor& editor, const std::string& puzzlePath) {
-    return std::string(kRecoveryMark) + "\r\n" + puzzlePath + "\r\n" + (editor.view.crosticOn ? "1" : "0") + "\r\n" +
-           formatDataFile(editor.doc);
+    return std::string(kRecoveryMark) + "\r\n" + puzzlePath + "\r\n" + (editor.view.crosticOn ? "1" : "0") +
+           "\r\n" + formatDataFile(editor.doc);
 }
 
 RecoveryRead readRecovery(Editor& editor, const std::string& path, std::string* puzzlePath) {
@@ -122,7 +123,8 @@ RecoverySession::RecoverySession(std::string folder) : folder_(std::move(folder)
     const auto now = std::chrono::duration_cast<std::chrono::milliseconds>(
                          std::chrono::system_clock::now().time_since_epoch())
                          .count();
-    base_ = (fs::path(folder_) / ("puzzle-" + std::to_string(::getpid()) + "-" + std::to_string(now))).string();
+    base_ =
+        (fs::path(folder_) / ("puzzle-" + std::to_string(::getpid()) + "-" + std::to_string(now))).string();
     path_ = base_ + kRecoveryExtension;
     lock_ = takeLock(base_ + kLockExtension, 20);
 }
@@ -153,7 +155,8 @@ std::vector<LeftBehind> RecoverySession::leftBehind() {
     for (fs::directory_iterator it(folder_, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string path = it->path().string();
         if (it->path().extension() != kRecoveryExtension || path == path_) continue;
-        if (std::any_of(claims_.begin(), claims_.end(), [&](const auto& c) { return c.first == lockOf(path); }))
+        if (std::any_of(claims_.begin(), claims_.end(),
+                        [&](const auto& c) { return c.first == lockOf(path); }))
             continue;
         // A running copy holds its lock; so does another new copy that is
         // offering the same file.
@@ -170,13 +173,15 @@ std::vector<LeftBehind> RecoverySession::leftBehind() {
         }
         found.push_back(file);
     }
-    std::sort(found.begin(), found.end(), [](const LeftBehind& a, const LeftBehind& b) { return a.written > b.written; });
+    std::sort(found.begin(), found.end(),
+              [](const LeftBehind& a, const LeftBehind& b) { return a.written > b.written; });
     return found;
 }
 
 void RecoverySession::release(const LeftBehind& file) {
     const std::string lock = lockOf(file.path);
-    const auto claim = std::find_if(claims_.begin(), claims_.end(), [&](const auto& c) { return c.first == lock; });
+    const auto claim =
+        std::find_if(claims_.begin(), claims_.end(), [&](const auto& c) { return c.first == lock; });
     if (claim == claims_.end()) return;
     ::close(claim->second);
     claims_.erase(claim);

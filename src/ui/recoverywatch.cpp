@@ -52,10 +52,11 @@ void RecoveryWatch::writeNow() {
         return;
     }
     stopped_ = true;
-    form_.editor().prompter().message(
-        {"Unsaved changes can no longer be kept for recovery after a crash:\r" + utf8ToCp1252(session_.path()) +
-             ":\r" + utf8ToCp1252(result.reason) + "\rSave the puzzle to keep your work.",
-         kRecoveryTitle, Buttons::Ok, Icon::Exclamation, 0});
+    form_.editor().prompter().message({"Unsaved changes can no longer be kept for recovery after a crash:\r" +
+                                           utf8ToCp1252(session_.path()) + ":\r" +
+                                           utf8ToCp1252(result.reason) +
+                                           "\rSave the puzzle to keep your work.",
+                                       kRecoveryTitle, Buttons::Ok, Icon::Exclamation, 0});
 }
 
 bool RecoveryWatch::offer() {
@@ -67,8 +68,8 @@ bool RecoveryWatch::offer() {
             continue;
         }
         const Reply reply = form_.editor().prompter().choose(
-            {"Recover the unsaved puzzle from " + timeText(file.written) + "?", kRecoveryTitle, Buttons::YesNoCancel,
-             Icon::Question, 0},
+            {"Recover the unsaved puzzle from " + timeText(file.written) + "?", kRecoveryTitle,
+             Buttons::YesNoCancel, Icon::Question, 0},
             {"Recover", "Discard", "Later"});
         if (reply == Reply::No) {
             session_.take(file);

@@ -31,7 +31,8 @@ struct Seen {
 Seen see(const Editor& e) {
     Seen s;
     s.dat = formatDataFile(e.doc);
-    for (int q = 1; q <= kMaxSlots; ++q) s.numbers.insert(s.numbers.end(), e.doc.answerLetterNo[q].begin(), e.doc.answerLetterNo[q].end());
+    for (int q = 1; q <= kMaxSlots; ++q)
+        s.numbers.insert(s.numbers.end(), e.doc.answerLetterNo[q].begin(), e.doc.answerLetterNo[q].end());
     s.pool = e.doc.letterPool;
     s.selectedRow = e.view.selectedRow;
     s.currentQuestion = e.doc.currentQuestion;
@@ -109,8 +110,9 @@ private:
 
     std::string words(int most) {
         static const std::vector<std::string> vocabulary{
-            "the", "Quick", "brown", "fox", "jumps", "over", "lazy", "dogs", "\"mind\"", "is", "all,",
-            "JUST", "a", "caf\xe9", "Zeal", "of", "  wax", "hymn", "quartz", "bright-eyed", "vex", "yet"};
+            "the",      "Quick", "brown",  "fox",         "jumps", "over",    "lazy", "dogs",
+            "\"mind\"", "is",    "all,",   "JUST",        "a",     "caf\xe9", "Zeal", "of",
+            "  wax",    "hymn",  "quartz", "bright-eyed", "vex",   "yet"};
         std::string out;
         const int n = pick(0, most);
         for (int i = 0; i < n; ++i) out += (i ? " " : "") + vocabulary[static_cast<std::size_t>(pick(0, 21))];

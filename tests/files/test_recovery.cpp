@@ -1,7 +1,6 @@
 // Recovery files: where they live, and which copy of the program may take
 // which (a real second process holds its own).
 #include <gtest/gtest.h>
-
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -79,7 +78,8 @@ TEST_F(RecoveryTest, AFileOlderThanItsPuzzlesFileIsNotOffered) {
         fs::copy_file(ended.path(), folder / "puzzle-1-1.recovery");
     }
     writeBytes(puzzle, "saved later");
-    fs::last_write_time(folder / "puzzle-1-1.recovery", fs::file_time_type::clock::now() - std::chrono::hours(1));
+    fs::last_write_time(folder / "puzzle-1-1.recovery",
+                        fs::file_time_type::clock::now() - std::chrono::hours(1));
     RecoverySession next(folder.string());
     EXPECT_TRUE(next.leftBehind().empty());
     EXPECT_FALSE(fs::exists(folder / "puzzle-1-1.recovery"));
