@@ -23,6 +23,29 @@ std::string runOf(const std::string& s, std::size_t run) {
     return run * kRun < s.size() ? s.substr(run * kRun, kRun) : std::string();
 }
 
+// A run of numbers as a line. Letter numbers and slots are below 256: such
+// a run is one byte a number, up to its last non-zero one, which keeps most
+// runs short enough to need no memory of their own; any other run is kept
+// whole, two bytes a number.
+std::string packRun(const std::int16_t* run, std::size_t count) {
+    const bool small = std::all_of(run, run + count, [](std::int16_t n) { return n >= 0 && n < 256; });
+    if (!small) return "w" + std::string(reinterpret_cast<const char*>(run), count * sizeof(std::int16_t));
+    std::size_t used = count;
+    while (used > 0 && run[used - 1] == 0) --used;
+    std::string line = "b";
+    for (std::size_t k = 0; k < used; ++k) line += static_cast<char>(run[k]);
+    return line;
+}
+
+void unpackRun(const std::string& line, std::int16_t* run, std::size_t count) {
+    if (line[0] == 'w') {
+        std::memcpy(run, line.data() + 1, count * sizeof(std::int16_t));
+        return;
+    }
+    for (std::size_t k = 0; k < count; ++k)
+        run[k] = static_cast<std::int16_t>(k + 1 < line.size() ? static_cast<unsigned char>(line[k + 1]) : 0);
+}
+
 class Writer {
 public:
     explicit Writer(StateLines& out) : out_(out) {}
@@ -31,9 +54,7 @@ public:
     void flag(bool b) { out_.lines.emplace_back(b ? "1" : "0"); }
     template <std::size_t N>
     void numbers(const std::array<std::int16_t, N>& a) {
-        for (std::size_t i = 0; i < N; i += kRun)
-            out_.lines.emplace_back(reinterpret_cast<const char*>(&a[i]),
-                                    std::min(kRun, N - i) * sizeof(std::int16_t));
+        for (std::size_t i = 0; i < N; i += kRun) out_.lines.push_back(packRun(&a[i], std::min(kRun, N - i)));
     }
     void pool(const std::string& s) {
         value(static_cast<int>(s.size()));
@@ -63,11 +84,7 @@ public:
     void flag(bool& b) { b = in_[next_++] == "1"; }
     template <std::size_t N>
     void numbers(std::array<std::int16_t, N>& a) {
-        for (std::size_t i = 0; i < N; i += kRun) {
-            const std::string& run = in_[next_++];
-            std::memcpy(&a[i], run.data(),
-                        std::min(run.size(), std::min(kRun, N - i) * sizeof(std::int16_t)));
-        }
+        for (std::size_t i = 0; i < N; i += kRun) unpackRun(in_[next_++], &a[i], std::min(kRun, N - i));
     }
     void pool(std::string& s) {
         int size = 0;

@@ -797,9 +797,14 @@ void Mainform::perform(const std::function<void(Editor&)>& operation) {
     copyBoxesToView();
     editor_.view.clearRequests();
     const HeaderValues header = editor_.doc.header;
-    editor_.history.commit(editor_);
+    // An operation that asks a question lets focus changes run operations
+    // of their own before it is done: the whole is one step.
+    const bool nested = operating_;
+    if (!nested) editor_.history.commit(editor_);
+    operating_ = true;
     operation(editor_);
-    editor_.history.commit(editor_);
+    operating_ = nested;
+    if (!nested) editor_.history.commit(editor_);
     // New, Open and Revert replace the header; an open header dialog shows
     // the new values, so that its Okay cannot write the old ones back.
     if (options_ && editor_.doc.header != header) options_->fill();

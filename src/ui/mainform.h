@@ -246,6 +246,7 @@ private:
     QWidget* encodedPanel_ = nullptr;
 
     bool mirroring_ = false;        // widget signals from the mirror are not the user's
+    bool operating_ = false;        // an operation of perform is running
     bool replayingKey_ = false;     // a replaced key is on its way to its box
     bool inQuestionFocus_ = false;  // the question box's focus handling is running
     QObject* clickedIntoBox_ = nullptr;  // question or answer box focused by a click not yet released

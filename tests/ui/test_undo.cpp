@@ -74,6 +74,32 @@ private slots:
         QCOMPARE(form->lstQuestion->count(), 3);
     }
 
+    void anOperationThatAsksIsOneStepWhateverRunsMeanwhile() {
+        // While a message box is open, the window goes on handling events
+        // (a focus change runs an operation of its own).
+        struct Busy : ScriptedPrompter {
+            std::function<void()> meanwhile;
+            Reply message(const MessageRequest& request) override {
+                if (meanwhile) meanwhile();
+                return ScriptedPrompter::message(request);
+            }
+        } busy;
+        Mainform window(busy, *random, *dictionary);
+        window.startUp();
+        window.txtQuote->setPlainText(QStringLiteral("Less is more than a very long answer could ever take"));
+        window.cmdRegister->click();
+        window.txtQuestion->setText(QStringLiteral("Opposite of more"));
+        window.txtAnswer->setText(QStringLiteral("less"));
+        window.cmdAccept->click();
+        busy.meanwhile = [&window] { window.perform([](Editor& e) { e.answerBoxFocus(); }); };
+        window.txtQuestion->setText(QStringLiteral("Too long"));
+        window.txtAnswer->setText(QStringLiteral("a very long answer could ever take"));
+        window.cmdAccept->click();  // "Answer is limited to 24 characters": OK
+        QCOMPARE(window.editor().history.undoName(), std::string("Accept Question B"));
+        window.mnuUndo->trigger();
+        QCOMPARE(window.editor().history.undoName(), std::string("Accept Question A"));
+    }
+
     void theChangedMarkFollowsTheHistory() {
         buildPuzzle();
         prompter->files = {pathFor(QStringLiteral("p.dat"))};
