@@ -1,5 +1,5 @@
 // Undo and Redo: random operations on random puzzles, every state checked
-// on the way back and forth; and the names of the steps.
+// on the way back and forth.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -8,7 +8,6 @@
 
 #include "datafile.h"
 #include "editor.h"
-#include "editorfixture.h"
 #include "random.h"
 #include "scriptedprompter.h"
 
@@ -29,17 +28,11 @@ struct Seen {
 };
 
 Seen see(const Editor& e) {
-    Seen s;
-    s.dat = formatDataFile(e.doc);
+    std::vector<std::int16_t> numbers;
     for (int q = 1; q <= kMaxSlots; ++q)
-        s.numbers.insert(s.numbers.end(), e.doc.answerLetterNo[q].begin(), e.doc.answerLetterNo[q].end());
-    s.pool = e.doc.letterPool;
-    s.selectedRow = e.view.selectedRow;
-    s.currentQuestion = e.doc.currentQuestion;
-    s.rows = e.view.listRows;
-    s.grid = e.view.grid.ops;
-    s.crosticOn = e.view.crosticOn;
-    return s;
+        numbers.insert(numbers.end(), e.doc.answerLetterNo[q].begin(), e.doc.answerLetterNo[q].end());
+    return {formatDataFile(e.doc), numbers,         e.doc.letterPool, e.view.selectedRow,
+            e.doc.currentQuestion, e.view.listRows, e.view.grid.ops,  e.view.crosticOn};
 }
 
 void expectSame(const Seen& want, const Seen& got) {
@@ -195,70 +188,6 @@ TEST(HistoryTest, UndoAllAndRedoAllRetraceRandomSessions) {
         session.undoAllThenRedoAll();
         ASSERT_FALSE(::testing::Test::HasFatalFailure());
     }
-}
-
-class HistoryNames : public EditorTest {
-protected:
-    void SetUp() override {
-        ed.history.enabled = true;
-        EditorTest::SetUp();
-        ed.history.commit(ed);
-        registerQuote("Less is more than enough");
-        ed.history.commit(ed);
-        for (const char* answer : {"less", "more", "than"}) {
-            accept("Question", answer);
-            ed.history.commit(ed);
-        }
-    }
-};
-
-TEST_F(HistoryNames, StepsAreNamedForWhatTheyDid) {
-    ed.selectListRow(2);
-    ed.deleteFromPopup();
-    ed.history.commit(ed);
-    EXPECT_EQ(ed.history.undoName(), "Delete Question C");
-    ed.history.undo(ed);
-    EXPECT_EQ(ed.history.redoName(), "Delete Question C");
-    EXPECT_EQ(ed.history.undoName(), "Accept Question C");
-}
-
-TEST_F(HistoryNames, UndoReturnsToTheSelectionBeforeTheStepAndRedoToTheOneAfter) {
-    ed.selectListRow(0);
-    ed.history.commit(ed);
-    ed.moveQuestion(1);
-    ed.history.commit(ed);
-    EXPECT_EQ(ed.history.undoName(), "Move Question A Down");
-    ed.selectListRow(2);  // the author looks elsewhere before undoing
-    ed.history.undo(ed);
-    EXPECT_EQ(ed.view.selectedRow, 0);
-    EXPECT_EQ(ed.doc.answer[1], "less");
-    ed.history.redo(ed);
-    EXPECT_EQ(ed.view.selectedRow, 2);
-    EXPECT_EQ(ed.doc.answer[1], "more");
-}
-
-TEST_F(HistoryNames, ANewStepAfterUndoDropsTheStepsThatCouldBeRedone) {
-    ed.history.undo(ed);
-    EXPECT_TRUE(ed.history.canRedo());
-    ed.crosticOptionClick(true);
-    ed.history.commit(ed);
-    EXPECT_FALSE(ed.history.canRedo());
-    EXPECT_EQ(ed.history.undoName(), "Crostic On");
-}
-
-TEST_F(HistoryNames, ChangingNothingRecordsNoStep) {
-    const std::size_t before = ed.history.size();
-    ed.selectListRow(-1);
-    ed.deleteFromPopup();
-    ed.findEmptyAnswers();
-    ed.history.commit(ed);
-    EXPECT_EQ(ed.history.size(), before);
-}
-
-TEST_F(HistoryNames, ResettingTheDocumentStartsANewHistory) {
-    ed.resetDocument();
-    ed.history.commit(ed);
-    EXPECT_FALSE(ed.history.canUndo());
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdlib>
 
 #include "filesfixture.h"
 #include "recovery.h"
@@ -25,16 +24,6 @@ protected:
     }
     void TearDown() override { fs::remove_all(folder); }
 };
-
-TEST_F(RecoveryTest, TheFolderIsTheStateFolders) {
-    const char* saved = std::getenv("XDG_STATE_HOME");
-    const std::string before = saved ? saved : "";
-    ::setenv("XDG_STATE_HOME", "/somewhere/state", 1);
-    EXPECT_EQ(recoveryFolder(), "/somewhere/state/quotabrix");
-    ::unsetenv("XDG_STATE_HOME");
-    EXPECT_EQ(recoveryFolder(), std::string(std::getenv("HOME")) + "/.local/state/quotabrix");
-    if (saved) ::setenv("XDG_STATE_HOME", before.c_str(), 1);
-}
 
 TEST_F(RecoveryTest, TwoRunningCopiesNeverTakeEachOthersFiles) {
     int ready[2];

@@ -2,7 +2,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "datafile.h"
 #include "documentcommands.h"
 #include "mainformfixture.h"
 #include "recoverywatch.h"
@@ -21,10 +20,6 @@ class UndoTest : public QObject, public MainformFixture {
         accept(QStringLiteral("Compared with"), QStringLiteral("than"));
     }
     bool marked() const { return form->windowTitle().endsWith(QStringLiteral(" *")); }
-    std::string recoveryBytes(const std::string& file) const {
-        std::ifstream in(file, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
 
 private slots:
     void init() { QVERIFY(start()); }
@@ -46,18 +41,6 @@ private slots:
         QTest::keyClick(form->lstQuestion, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(form->lstQuestion->count(), 3);
         QCOMPARE(form->mnuPrintSetup->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Y));
-    }
-
-    void undoBringsBackTheLetterNumbersAndTheSelection() {
-        buildPuzzle();
-        clickRow(1);
-        const QString numbers = form->lblUnderCrostic[0]->text() + form->lblUnderCrostic[1]->text();
-        QTest::mouseClick(form->cmdDelete, Qt::LeftButton);
-        clickRow(0);
-        form->mnuUndo->trigger();
-        QCOMPARE(form->lstQuestion->currentRow(), 1);
-        QCOMPARE(form->txtAnswer->text(), QStringLiteral("more"));
-        QCOMPARE(form->lblUnderCrostic[0]->text() + form->lblUnderCrostic[1]->text(), numbers);
     }
 
     void typingInTheFocusedBoxIsUndoneFirst() {
@@ -116,14 +99,6 @@ private slots:
         QVERIFY(marked());
     }
 
-    void crosticOnAndOffAreSteps() {
-        buildPuzzle();
-        QTest::mouseClick(form->optCrosticOn, Qt::LeftButton);
-        QVERIFY(form->optCrosticOn->isChecked());
-        form->mnuUndo->trigger();
-        QVERIFY(form->optCrosticOff->isChecked());
-    }
-
     void newStartsANewHistory() {
         buildPuzzle();
         prompter->replies = {Reply::No, Reply::No};
@@ -131,24 +106,6 @@ private slots:
         form->mnuUndo->trigger();
         QCOMPARE(form->mnuUndo->text(), QStringLiteral("Undo"));
         QCOMPARE(form->lstQuestion->count(), 0);
-    }
-
-    void theRecoveryFileHoldsTheUnsavedPuzzleUntilSaved() {
-        RecoveryWatch watch(*form, pathFor(QStringLiteral("state")));
-        buildPuzzle();
-        watch.writeNow();
-        const std::string file = watch.session().path();
-        const std::string bytes = recoveryBytes(file);
-        QVERIFY(bytes.ends_with(formatDataFile(form->editor().doc)));
-        prompter->files = {pathFor(QStringLiteral("p.dat"))};
-        form->mnuSave->trigger();
-        QVERIFY(!fs::exists(file));
-    }
-
-    void aChangeIsWrittenWithinTwoSeconds() {
-        RecoveryWatch watch(*form, pathFor(QStringLiteral("state")));
-        registerQuote(QStringLiteral("Less is more"));
-        QTRY_VERIFY_WITH_TIMEOUT(fs::exists(watch.session().path()), 2000);
     }
 
     void aFileThatCannotBeWrittenIsReportedOnce() {
@@ -163,57 +120,20 @@ private slots:
         QVERIFY(watch.stopped());
     }
 
-    void aDamagedRecoveryFileIsRefusedAndKeptAside() {
+    void aDamagedOrForeignRecoveryFileIsRefusedAndKeptAside() {
         const std::string state = pathFor(QStringLiteral("state"));
         fs::create_directories(state);
-        const std::string left = state + "/puzzle-1-1.recovery";
-        std::ofstream(left, std::ios::binary) << kRecoveryMark << "\r\n\r\n0\r\nLess\r\n 5 \r\n";
+        const std::string damaged = state + "/puzzle-1-1.recovery";
+        const std::string foreign = state + "/puzzle-2-2.recovery";
+        std::ofstream(damaged, std::ios::binary) << kRecoveryMark << "\r\n\r\n0\r\nLess\r\n 5 \r\n";
+        std::ofstream(foreign, std::ios::binary) << "Less is more\r\n\r\n\r\n\r\n0\r\n0\r\n0\r\n 0 \r\n";
         RecoveryWatch watch(*form, state);
-        prompter->replies = {Reply::Yes, Reply::Ok};
+        prompter->replies = {Reply::Yes, Reply::Ok, Reply::Yes, Reply::Ok};
         QVERIFY(!watch.offer());
-        QCOMPARE(prompter->messages.size(), std::size_t{2});
-        QVERIFY(fs::exists(left + ".damaged"));
+        QCOMPARE(prompter->messages.size(), std::size_t{4});
+        QVERIFY(fs::exists(damaged + ".damaged"));
+        QVERIFY(fs::exists(foreign + ".damaged"));
         QCOMPARE(form->txtQuote->toPlainText(), QString::fromLatin1(kQuotePrompt));
-    }
-
-    void aForeignFileIsRefused() {
-        const std::string state = pathFor(QStringLiteral("state"));
-        fs::create_directories(state);
-        const std::string left = state + "/puzzle-1-1.recovery";
-        std::ofstream(left, std::ios::binary) << "Less is more\r\n\r\n\r\n\r\n0\r\n0\r\n0\r\n 0 \r\n";
-        RecoveryWatch watch(*form, state);
-        prompter->replies = {Reply::Yes, Reply::Ok};
-        QVERIFY(!watch.offer());
-        QVERIFY(prompter->texts().back().find("not written by Quotabrix") != std::string::npos);
-        QVERIFY(fs::exists(left + ".damaged"));
-    }
-
-    void recoveringMarksThePuzzleChangedAndKeepsItsFileAlone() {
-        QTemporaryDir kept;  // outlives the first window's folder
-        const std::string state = kept.filePath(QStringLiteral("state")).toStdString();
-        const std::string own = kept.filePath(QStringLiteral("own.dat")).toStdString();
-        std::string recovery;
-        {
-            RecoveryWatch first(*form, state);
-            buildPuzzle();
-            form->documentCommands().dataFileName = own;
-            first.writeNow();
-            recovery = recoveryBytes(first.session().path());
-            // Left behind as a crash leaves it: the lock goes, the file stays.
-            fs::copy_file(first.session().path(), state + "/puzzle-1-1.recovery");
-        }
-        { std::ofstream(own, std::ios::binary) << "older"; }
-        fs::last_write_time(own, fs::file_time_type::clock::now() - std::chrono::hours(1));
-        form.reset();
-        QVERIFY(start());
-        RecoveryWatch second(*form, state);
-        prompter->replies = {Reply::Yes};
-        QVERIFY(second.offer());
-        QVERIFY(marked());
-        QCOMPARE(form->lstQuestion->count(), 4);
-        QCOMPARE(recoveryBytes(own), std::string("older"));
-        QCOMPARE(recoveryBytes(second.session().path()), recovery);
-        QVERIFY(!fs::exists(state + "/puzzle-1-1.recovery"));
     }
 };
 
