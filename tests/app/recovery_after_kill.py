@@ -3,7 +3,7 @@
 # a puzzle is typed, the program killed (SIGKILL) before anything is saved,
 # started again, the puzzle recovered and saved, and the saved bytes compared
 # with the puzzle that was on the screen. Run under xvfb-run; needs xdotool.
-# Usage: recovery_after_kill.py PROGRAM
+# Usage: recovery_after_kill.py PROGRAM DICTIONARY-FOLDER
 import os
 import signal
 import subprocess
@@ -71,6 +71,10 @@ def main():
                XDG_CONFIG_HOME=os.path.join(scratch, "config"))
     env.pop("QT_QPA_PLATFORM", None)
     state = env["XDG_STATE_HOME"]
+    # The word list, for a program that finds no qbrx.ini beside itself.
+    os.makedirs(os.path.join(scratch, "config", "quotabrix"))
+    with open(os.path.join(scratch, "config", "quotabrix", "qbrx.ini"), "w") as f:
+        f.write(sys.argv[2] + "\n")
 
     first = subprocess.Popen([PROGRAM, "--seed", "1"], env=env)
     try:
