@@ -178,6 +178,7 @@ Mainform::Mainform(Prompter& prompter, RandomSource& random, const Dictionary& d
     setFont(uiFont("Times New Roman", 10.5));
 
     wordSearch_ = std::make_unique<WordSearch>(dictionary, editor_.doc, prompter);
+    editor_.history.enabled = true;
     editor_.onReset = [this] { wordSearch_->resetCounters(); };
     commands_ = std::make_unique<DocumentCommands>(editor_);
     commands_->formats.others.push_back(ipuzFileFormat());  // File > Open and Save As read and write ipuz too
@@ -660,6 +661,7 @@ void Mainform::buildMenus() {
 
     mnuEdit = menu("mnuEdit", QStringLiteral("&Edit"));
     mnuUndo = item(mnuEdit, "mnuUndo", QStringLiteral("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mnuRedo = item(mnuEdit, "mnuRedo", QStringLiteral("Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     mnuEdit->addSeparator();
     mnuCut = item(mnuEdit, "mnuCut", QStringLiteral("Cut"), QKeySequence(Qt::CTRL | Qt::Key_X));
     mnuCopy = item(mnuEdit, "mnuCopy", QStringLiteral("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
@@ -668,7 +670,9 @@ void Mainform::buildMenus() {
     mnuSelectAll = item(mnuEdit, "mnuSelectAll", QStringLiteral("Select All"), QKeySequence(Qt::CTRL | Qt::Key_A));
     // The edit commands work on the text box that has the focus in any
     // window of the program.
-    for (QAction* a : {mnuUndo, mnuCut, mnuCopy, mnuPaste, mnuSelectAll}) a->setShortcutContext(Qt::ApplicationShortcut);
+    for (QAction* a : {mnuUndo, mnuRedo, mnuCut, mnuCopy, mnuPaste, mnuSelectAll})
+        a->setShortcutContext(Qt::ApplicationShortcut);
+    connect(mnuEdit, &QMenu::aboutToShow, this, &Mainform::nameUndoItems);
 
     mnuQbrx = menu("mnuQbrx", QStringLiteral("&Qbrx"));
     mnuHeader = item(mnuQbrx, "mnuHeader", QStringLiteral("Header"), QKeySequence(Qt::CTRL | Qt::Key_H));
@@ -754,7 +758,8 @@ void Mainform::connectControls() {
     });
 
     // Edit menu: on the focused text box of any window of the program.
-    connect(mnuUndo, &QAction::triggered, this, [] { editUndo(QApplication::focusWidget()); });
+    connect(mnuUndo, &QAction::triggered, this, [this] { undoOrRedo(false); });
+    connect(mnuRedo, &QAction::triggered, this, [this] { undoOrRedo(true); });
     connect(mnuCut, &QAction::triggered, this, [] { editCut(QApplication::focusWidget()); });
     connect(mnuCopy, &QAction::triggered, this, [] { editCopy(QApplication::focusWidget()); });
     connect(mnuPaste, &QAction::triggered, this, [] { editPaste(QApplication::focusWidget()); });
@@ -799,11 +804,19 @@ void Mainform::perform(const std::function<void(Editor&)>& operation) {
     copyBoxesToView();
     editor_.view.clearRequests();
     const HeaderValues header = editor_.doc.header;
+    // An operation that asks a question lets focus changes run operations
+    // of their own before it is done: the whole is one step.
+    const bool nested = operating_;
+    if (!nested) editor_.history.commit(editor_);
+    operating_ = true;
     operation(editor_);
+    operating_ = nested;
+    if (!nested) editor_.history.commit(editor_);
     // New, Open and Revert replace the header; an open header dialog shows
     // the new values, so that its Okay cannot write the old ones back.
     if (options_ && editor_.doc.header != header) options_->fill();
     mirrorView();
+    if (afterPerform) afterPerform();
     if (commands_->quitRequested) quit();
 }
 
@@ -897,6 +910,7 @@ void Mainform::mirrorView() {
 
     const QString title = QString::fromStdString(commands_->windowTitle());
     if (windowTitle() != title) setWindowTitle(title);
+    nameUndoItems();
 
     mirroring_ = wasMirroring;
 
@@ -1168,6 +1182,29 @@ QPrinter& Mainform::printer() {
 void Mainform::print(bool keyMode) {
     // Printing reports nothing: a page that cannot be laid out is not printed.
     printCommand(editor_.prompter(), editor_.doc, editor_.view.crosticOn, keyMode, printer());
+}
+
+void Mainform::undoOrRedo(bool redo) {
+    QWidget* box = QApplication::focusWidget();
+    if (redo ? editCanRedo(box) : editCanUndo(box)) {
+        redo ? editRedo(box) : editUndo(box);
+        nameUndoItems();
+        return;
+    }
+    perform([redo](Editor& e) { redo ? e.history.redo(e) : e.history.undo(e); });
+}
+
+void Mainform::nameUndoItems() {
+    QWidget* box = QApplication::focusWidget();
+    const History& history = editor_.history;
+    auto name = [](const char* verb, bool typing, const std::string& step) {
+        if (typing) return QStringLiteral("%1 Typing").arg(QLatin1String(verb));
+        if (step.empty()) return QLatin1String(verb) + QString();
+        return QStringLiteral("%1 %2").arg(QLatin1String(verb), screenText(step));
+    };
+    // With their mnemonics, as the menu's other items have theirs.
+    mnuUndo->setText(name("&Undo", editCanUndo(box), history.undoName()));
+    mnuRedo->setText(name("&Redo", editCanRedo(box), history.redoName()));
 }
 
 void Mainform::openFile(const std::string& path) {
