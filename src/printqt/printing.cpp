@@ -19,10 +19,8 @@ constexpr double kTwipsPerPoint = 20.0;
 
 // Lays out one page on a surface measuring against `printer`. True when the
 // page was completed.
-bool layOut(const Document& doc, bool crosticOn, bool keyMode, const PageValues& page, QtPrintSurface& surface) {
-    PagePrinter printer(doc, surface, page);
-    printer.keyMode = keyMode;
-    printer.crosticOn = crosticOn;
+bool layOut(const Document& doc, const PrintOptions& options, const PageValues& page, QtPrintSurface& surface) {
+    PagePrinter printer(doc, surface, page, options);
     return printer.printDoc() && surface.ended();
 }
 
@@ -49,17 +47,17 @@ PageValues printerPageValues(QPrinter& printer) {
     return PageValues::fromPageSize(area.width() * kTwipsPerPoint, area.height() * kTwipsPerPoint);
 }
 
-bool printPage(const Document& doc, bool crosticOn, bool keyMode, const PageValues& page, QPrinter& printer) {
+bool printPage(const Document& doc, const PrintOptions& options, const PageValues& page, QPrinter& printer) {
     printer.setFullPage(false);
     QtPrintSurface surface(printer, page.pageWidth, page.pageHeight);
-    if (!layOut(doc, crosticOn, keyMode, page, surface)) return false;
+    if (!layOut(doc, options, page, surface)) return false;
     QPainter painter;
     if (!painter.begin(&printer)) return false;
     paintPages({&surface}, printer, painter);
     return painter.end();
 }
 
-bool printPage(const Document& doc, bool crosticOn, bool keyMode, QPrinter& printer) {
+bool printPage(const Document& doc, const PrintOptions& options, QPrinter& printer) {
     printer.setFullPage(false);
     PageValues page;
     try {
@@ -67,10 +65,10 @@ bool printPage(const Document& doc, bool crosticOn, bool keyMode, QPrinter& prin
     } catch (const std::exception&) {
         return false;
     }
-    return printPage(doc, crosticOn, keyMode, page, printer);
+    return printPage(doc, options, page, printer);
 }
 
-bool paintPuzzleAndKey(const Document& doc, bool crosticOn, QPrinter& printer, QPainter& painter) {
+bool paintPuzzleAndKey(const Document& doc, const PrintOptions& options, QPrinter& printer, QPainter& painter) {
     PageValues page;
     try {
         page = printerPageValues(printer);
@@ -79,16 +77,16 @@ bool paintPuzzleAndKey(const Document& doc, bool crosticOn, QPrinter& printer, Q
     }
     QtPrintSurface puzzle(printer, page.pageWidth, page.pageHeight);
     QtPrintSurface key(printer, page.pageWidth, page.pageHeight);
-    if (!layOut(doc, crosticOn, false, page, puzzle) || !layOut(doc, crosticOn, true, page, key))
+    if (!layOut(doc, {false, options.crostic}, page, puzzle) || !layOut(doc, {true, options.crostic}, page, key))
         return false;
     paintPages({&puzzle, &key}, printer, painter);
     return true;
 }
 
-bool printCommand(Prompter& prompter, const Document& doc, bool crosticOn, bool keyMode, QPrinter& printer) {
+bool printCommand(Prompter& prompter, const Document& doc, const PrintOptions& options, QPrinter& printer) {
     if (!prompter.printDialog()) return false;
     printer.setPageOrientation(QPageLayout::Portrait);
-    return printPage(doc, crosticOn, keyMode, printer);
+    return printPage(doc, options, printer);
 }
 
 void printSetupCommand(Prompter& prompter) {
@@ -99,7 +97,8 @@ void printSetupCommand(Prompter& prompter) {
     }
 }
 
-bool writePdf(const Document& doc, bool crosticOn, const std::string& path, std::string* error, Paper paper) {
+bool writePdf(const Document& doc, const PrintOptions& options, const std::string& path, std::string* error,
+              Paper paper) {
     auto fail = [&](const std::string& why) {
         if (error) *error = why;
         return false;
@@ -123,8 +122,8 @@ bool writePdf(const Document& doc, bool crosticOn, const std::string& path, std:
     }
     QtPrintSurface puzzle(printer, page.pageWidth, page.pageHeight);
     QtPrintSurface key(printer, page.pageWidth, page.pageHeight);
-    if (!layOut(doc, crosticOn, false, page, puzzle)) return fail("the puzzle page cannot be laid out");
-    if (!layOut(doc, crosticOn, true, page, key)) return fail("the key page cannot be laid out");
+    if (!layOut(doc, {false, options.crostic}, page, puzzle)) return fail("the puzzle page cannot be laid out");
+    if (!layOut(doc, {true, options.crostic}, page, key)) return fail("the key page cannot be laid out");
     QPainter painter;
     if (!painter.begin(&printer)) return fail("cannot write " + path);
     paintPages({&puzzle, &key}, printer, painter);

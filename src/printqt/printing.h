@@ -26,31 +26,33 @@ void preparePrinter(QPrinter& printer);
 // The printer's printable area as the layout's page values (twips).
 PageValues printerPageValues(QPrinter& printer);
 
-// Lays out the puzzle (the key when keyMode) and prints its pages on
+// Lays out the puzzle (the key with options.key) and prints its pages on
 // `printer`. Returns false when the layout was abandoned (an overflow):
 // nothing is printed then. `page` gives the page values to lay out with.
-bool printPage(const Document& doc, bool crosticOn, bool keyMode, const PageValues& page, QPrinter& printer);
+bool printPage(const Document& doc, const PrintOptions& options, const PageValues& page, QPrinter& printer);
 // The same with the page values of `printer` itself.
-bool printPage(const Document& doc, bool crosticOn, bool keyMode, QPrinter& printer);
+bool printPage(const Document& doc, const PrintOptions& options, QPrinter& printer);
 
 // Lays out the puzzle's pages and then the key's with the page values of
 // `printer` and paints them with `painter`, active on `printer` (PDF and the
-// print preview). False, with nothing painted, when a layout is abandoned.
-bool paintPuzzleAndKey(const Document& doc, bool crosticOn, QPrinter& printer, QPainter& painter);
+// print preview); options.key is not read. False, with nothing painted,
+// when a layout is abandoned.
+bool paintPuzzleAndKey(const Document& doc, const PrintOptions& options, QPrinter& printer, QPainter& painter);
 
 // The Print and Print Key commands: shows the print dialog through the
 // prompter; when it is confirmed, sets the printer to portrait and prints
 // the puzzle or the key on the printer's page. Cancel prints nothing. Shows
 // no message; returns whether something was printed.
-bool printCommand(Prompter& prompter, const Document& doc, bool crosticOn, bool keyMode, QPrinter& printer);
+bool printCommand(Prompter& prompter, const Document& doc, const PrintOptions& options, QPrinter& printer);
 
 // The Print Setup command: the setup dialog through the prompter.
 void printSetupCommand(Prompter& prompter);
 
 // Writes the puzzle (its pages first) and the key to a PDF file, portrait,
-// with quarter-inch margins all round. `path` is a UTF-8 system path.
-// Nothing is written when either cannot be laid out; `error` then says why.
-bool writePdf(const Document& doc, bool crosticOn, const std::string& path, std::string* error = nullptr,
+// with quarter-inch margins all round; options.key is not read. `path` is
+// a UTF-8 system path. Nothing is written when either cannot be laid out;
+// `error` then says why.
+bool writePdf(const Document& doc, const PrintOptions& options, const std::string& path, std::string* error = nullptr,
               Paper paper = Paper::Letter);
 
 }  // namespace qbrx

@@ -729,7 +729,7 @@ void Mainform::connectControls() {
         printSetupCommand(editor_.prompter());
     });
     connect(mnuPrintPreview, &QAction::triggered, this,
-            [this] { showPrintPreview(printer(), editor_.doc, editor_.view.crosticOn, this); });
+            [this] { showPrintPreview(printer(), editor_.doc, printOptions(false), this); });
     connect(mnuPrint, &QAction::triggered, this, [this] { print(false); });
     connect(mnuPrintkey, &QAction::triggered, this, [this] { print(true); });
     connect(mnuExport, &QAction::triggered, this, [this] {
@@ -738,7 +738,7 @@ void Mainform::connectControls() {
                                 ? Paper::A4
                                 : Paper::Letter;
         exportCommand_.run(editor_.prompter(), editor_.doc, [this, paper](const std::string& path, std::string& error) {
-            return writePdf(editor_.doc, editor_.view.crosticOn, path, &error, paper);
+            return writePdf(editor_.doc, printOptions(false), path, &error, paper);
         });
     });
 
@@ -1151,9 +1151,11 @@ QPrinter& Mainform::printer() {
     return *printer_;
 }
 
+PrintOptions Mainform::printOptions(bool key) const { return {key, editor_.view.crosticOn}; }
+
 void Mainform::print(bool keyMode) {
     // Printing reports nothing: a page that cannot be laid out is not printed.
-    printCommand(editor_.prompter(), editor_.doc, editor_.view.crosticOn, keyMode, printer());
+    printCommand(editor_.prompter(), editor_.doc, printOptions(keyMode), printer());
 }
 
 void Mainform::openFile(const std::string& path) {

@@ -12,8 +12,8 @@
 
 namespace qbrx {
 
-PrintPreview::PrintPreview(QPrinter& printer, const Document& doc, bool crosticOn, QWidget* parent)
-    : QDialog(parent), doc_(doc), crosticOn_(crosticOn) {
+PrintPreview::PrintPreview(QPrinter& printer, const Document& doc, const PrintOptions& options, QWidget* parent)
+    : QDialog(parent), doc_(doc), options_(options) {
     setObjectName(QStringLiteral("frmPrintPreview"));
     setWindowTitle(QStringLiteral("Print Preview"));
     preparePrinter(printer);
@@ -24,7 +24,7 @@ PrintPreview::PrintPreview(QPrinter& printer, const Document& doc, bool crosticO
     connect(view_, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* device) {
         QPainter painter;
         if (!painter.begin(device)) return;
-        paintPuzzleAndKey(doc_, crosticOn_, *device, painter);
+        paintPuzzleAndKey(doc_, options_, *device, painter);
         painter.end();
     });
     connect(view_, &QPrintPreviewWidget::previewChanged, this, [this] { showPageNumber(); });
@@ -63,8 +63,8 @@ void PrintPreview::showPageNumber() {
             : QStringLiteral("  Page %1 of %2").arg(view_->currentPage()).arg(view_->pageCount()));
 }
 
-PrintPreview* showPrintPreview(QPrinter& printer, const Document& doc, bool crosticOn, QWidget* parent) {
-    auto* preview = new PrintPreview(printer, doc, crosticOn, parent);
+PrintPreview* showPrintPreview(QPrinter& printer, const Document& doc, const PrintOptions& options, QWidget* parent) {
+    auto* preview = new PrintPreview(printer, doc, options, parent);
     preview->setAttribute(Qt::WA_DeleteOnClose);
     preview->show();
     return preview;

@@ -7,6 +7,7 @@
 #include <QDialog>
 
 #include "document.h"
+#include "pageplan.h"
 
 class QLabel;
 class QPrinter;
@@ -19,7 +20,7 @@ class PrintPreview : public QDialog {
 public:
     // Lays out on `printer` (its paper and printable area); the printer must
     // outlive the window.
-    PrintPreview(QPrinter& printer, const Document& doc, bool crosticOn, QWidget* parent = nullptr);
+    PrintPreview(QPrinter& printer, const Document& doc, const PrintOptions& options, QWidget* parent = nullptr);
 
     QPrintPreviewWidget* view() const { return view_; }
     // Pages shown: the puzzle's and the key's together (0 when the page
@@ -30,12 +31,12 @@ private:
     void showPageNumber();
 
     Document doc_;
-    bool crosticOn_;
+    PrintOptions options_;
     QPrintPreviewWidget* view_;
     QLabel* pageLabel_;
 };
 
 // Opens the preview, deleted when closed.
-PrintPreview* showPrintPreview(QPrinter& printer, const Document& doc, bool crosticOn, QWidget* parent);
+PrintPreview* showPrintPreview(QPrinter& printer, const Document& doc, const PrintOptions& options, QWidget* parent);
 
 }  // namespace qbrx

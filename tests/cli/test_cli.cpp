@@ -186,11 +186,11 @@ TEST_F(Batch, CancelInThePrintDialogPrintsNothing) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(path("printed.pdf")));
-    EXPECT_FALSE(printCommand(prompter, doc, false, false, printer));
+    EXPECT_FALSE(printCommand(prompter, doc, PrintOptions{}, printer));
     EXPECT_EQ(prompter.printDialogs, 1);
     EXPECT_FALSE(fs::exists(path("printed.pdf")));
     prompter.printAccepted = true;
-    EXPECT_TRUE(printCommand(prompter, doc, false, true, printer));
+    EXPECT_TRUE(printCommand(prompter, doc, PrintOptions{true, false}, printer));
     EXPECT_TRUE(fs::exists(path("printed.pdf")));
 }
 

@@ -122,11 +122,8 @@ protected:
     }
     bool print(bool key = false, bool crostic = false) {
         surface = RecordingSurface(page.pageWidth, page.pageHeight);
-        printer.emplace(doc, surface, page);
-        printer->keyMode = key;
-        printer->crosticOn = crostic;
+        printer.emplace(doc, surface, page, PrintOptions{key, crostic});
         const bool done = printer->printDoc();
-        EXPECT_FALSE(printer->keyMode);  // always off after a print
         EXPECT_EQ(surface.ended, done);  // the job is ended once printed
         return done;
     }
@@ -156,11 +153,12 @@ TEST_F(Page, GridBandsGiveRowsColumnsLeadingBlanksAndPrintedCell) {
         SCOPED_TRACE(b.length);
         setQuote(std::string(static_cast<std::size_t>(b.length), 'A'));
         ASSERT_TRUE(print());
-        EXPECT_EQ(printer->geometry.rows, b.rows);
-        EXPECT_EQ(printer->geometry.columns, b.columns);
-        EXPECT_EQ(printer->geometry.leadingBlanks, b.leading);
-        EXPECT_EQ(printer->geometry.cellSize, b.cell);
-        EXPECT_EQ(printer->questionSize, b.questionSize);
+        const GridGeometry& geometry = printer->plan().grid.geometry;
+        EXPECT_EQ(geometry.rows, b.rows);
+        EXPECT_EQ(geometry.columns, b.columns);
+        EXPECT_EQ(geometry.leadingBlanks, b.leading);
+        EXPECT_EQ(geometry.cellSize, b.cell);
+        EXPECT_EQ(printer->plan().questions.size, b.questionSize);
         // Cells in drawing order: leading blanks and the cells past the end
         // are black, the letters outlined.
         std::vector<Drawn> cells;
@@ -222,7 +220,7 @@ TEST_F(Page, HeaderShapesAndTheirBottom) {
         std::tie(doc.header.titleGiven, doc.header.nameLine, doc.header.periodDateLine, doc.header.createdByGiven) =
             std::tie(shape.title, shape.name, shape.period, shape.createdBy);
         ASSERT_TRUE(print());
-        EXPECT_EQ(printer->headerBottom, shape.bottom);
+        EXPECT_EQ(printer->plan().headerBottom, shape.bottom);
         EXPECT_EQ(surface.of(Drawn::Box).at(0).y1, shape.bottom);
     }
     EXPECT_EQ(textsIn(0, 0, 12240, 1150).size(), 4u);
@@ -240,7 +238,7 @@ TEST_F(Page, QuestionColumnsBreakAfterHalfTheHeight) {
     for (int q = 1; q <= 5; ++q) addQuestion("Q" + std::to_string(q), "cat");
     ASSERT_TRUE(print());
     // Five questions of one line (240) and 540 of gaps: break after 3.
-    EXPECT_EQ(printer->columnBreak, 3);
+    EXPECT_EQ(printer->plan().questions.columnBreak, 3);
     EXPECT_TRUE(drawnAt(kMiniInstructions, 3140, 250 + 714 - 25));
     EXPECT_TRUE(drawnAt(" D. ", 5820 + 80, 1454));
     EXPECT_TRUE(drawnAt("Q1", 640, 1844));
@@ -251,7 +249,7 @@ TEST_F(Page, QuestionColumnsBreakAfterHalfTheHeight) {
     // A first question of four lines moves the break forward.
     doc.question[1] = kLongWords + " " + kLongWords + " " + kLongWords + " " + kLongWords;
     ASSERT_TRUE(print());
-    EXPECT_EQ(printer->columnBreak, 2);
+    EXPECT_EQ(printer->plan().questions.columnBreak, 2);
 }
 
 TEST_F(Page, QuestionShrinkStepsAndExtraSpacing) {
@@ -272,8 +270,8 @@ TEST_F(Page, QuestionShrinkStepsAndExtraSpacing) {
         page = PageValues::fromPageSize(12240, s.available + 760 + 1394);  // the questions start at 1394
         ASSERT_TRUE(print());
         EXPECT_EQ(labelY(1), 1394 + s.gapA - 300);
-        EXPECT_EQ(printer->gapB, s.gapB);
-        EXPECT_EQ(printer->extraSpacing, s.e);
+        EXPECT_EQ(printer->plan().questions.gapB, s.gapB);
+        EXPECT_EQ(printer->plan().questions.extraSpacing, s.e);
         EXPECT_EQ(labelY(2) - labelY(1), 20 * s.size + s.gapA + s.gapB + 50 + s.e);
         EXPECT_EQ(surface.texts("Q").at(0).size, s.size);
     }
@@ -448,11 +446,10 @@ int check(const Document& doc, const Paper& paper) {
     for (bool key : {false, true}) {
         SCOPED_TRACE(key ? "key" : "puzzle");
         MetricSurface s(paper.width, paper.height);
-        PagePrinter printer(doc, s, PageValues::fromPageSize(paper.width, paper.height));
-        printer.keyMode = key;
-        printer.crosticOn = !doc.crostic.empty();
+        const bool crostic = !doc.crostic.empty();
+        PagePrinter printer(doc, s, PageValues::fromPageSize(paper.width, paper.height), PrintOptions{key, crostic});
         EXPECT_TRUE(printer.printDoc());
-        pages = printer.pageCount;
+        pages = printer.plan().questions.pageCount;
 
         std::vector<Drawn> texts = s.of(Drawn::Text);
         std::sort(texts.begin(), texts.end(),
@@ -466,9 +463,10 @@ int check(const Document& doc, const Paper& paper) {
                 EXPECT_FALSE(b->x1 < a->x2 && a->x1 < b->x2) << where(*a) << " runs into " << where(*b);
         }
         // The whole grid on the first page; every question once.
-        const int cell = printer.geometry.cellSize;
+        const GridGeometry& geometry = printer.plan().grid.geometry;
+        const int cell = geometry.cellSize;
         auto isCell = [&](const Drawn& d) { return boxed(d) && d.x2 - d.x1 == cell && d.y2 - d.y1 == cell; };
-        const long cells = printer.geometry.rows * printer.geometry.columns;
+        const long cells = geometry.rows * geometry.columns;
         auto onPage1 = [&](const Drawn& d) { return isCell(d) && d.page == 1; };
         EXPECT_EQ(std::count_if(s.drawn.begin(), s.drawn.end(), isCell), cells);
         EXPECT_EQ(std::count_if(s.drawn.begin(), s.drawn.end(), onPage1), cells);
@@ -476,7 +474,7 @@ int check(const Document& doc, const Paper& paper) {
             EXPECT_EQ(s.of(Drawn::Text, listPrefix[q].c_str()).size(), 1u) << "question " << q;
 
         // The crostic's blanks and texts inside its frame.
-        if (!printer.crosticOn) continue;
+        if (!crostic) continue;
         const Drawn frame =
             *std::find_if(s.drawn.rbegin(), s.drawn.rend(), [&](const Drawn& d) { return boxed(d) && !isCell(d); });
         for (const Drawn& d : s.drawn)
