@@ -82,7 +82,7 @@ void printPuzzle(benchmark::State& state, const qbrx::Document& doc, int pages) 
     for (auto _ : state) {
         QPrinter printer(QPrinter::HighResolution);
         letterPdf(printer);
-        if (!qbrx::printPage(doc, true, false, printer)) state.SkipWithError("page abandoned");
+        if (!qbrx::printPage(doc, {false, true}, printer)) state.SkipWithError("page abandoned");
     }
     std::remove(path.c_str());
 }
