@@ -31,7 +31,7 @@ const std::vector<OutputKind>& outputKinds() {
         {"--pdf", "OUT.pdf", "write the puzzle's pages and then its key's as a PDF file", true,
          [](const Document& doc, const CommandLine& cl, const std::string& path, std::string& error) {
              return writePdf(doc, {false, batchCrosticOn(doc, cl)}, path, &error,
-                             cl.paper == "a4" ? Paper::A4 : Paper::Letter);
+                             cl.paper.empty() ? localePaper() : cl.paper == "a4" ? Paper::A4 : Paper::Letter);
          }},
         {"--ipuz", "OUT.ipuz", "write the puzzle as an ipuz file (acrostic) for solving programs", false,
          [](const Document& doc, const CommandLine&, const std::string& path, std::string& error) {

@@ -1,6 +1,7 @@
 #include "exportcommand.h"
 
 #include "export.h"
+#include "questioncheck.h"
 
 namespace qbrx {
 
@@ -25,6 +26,7 @@ bool ExportCommand::run(Prompter& prompter, const Document& doc, const PdfWriter
         complain(kNothingToExportMessage);
         return false;
     }
+    if (!confirmUnwrittenQuestions(prompter, doc, kExportTitle)) return false;
     const ExportFormat previous = exportFormatForName(lastName).value_or(ExportFormat::Pdf);
     const std::optional<std::string> chosen = prompter.saveFile({kExportFilter, filterIndexFor(previous), lastName, kExportTitle});
     if (!chosen || chosen->empty()) return false;

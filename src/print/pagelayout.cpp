@@ -131,18 +131,32 @@ void PagePrinter::PrintGrid() {
             s_.setFontSize(geometry.numberFont - 1);
             const std::int16_t numberY = i16(y + geometry.numberOffset - 40);
             printAtXY(i16(x + 16), numberY, number);
-            if (!label.empty()) {
-                const float w = s_.textWidth(label.size() == 1 ? std::string("W")
-                                             : label.size() == 2 ? std::string("WW")
-                                                                 : label);
-                const float wl = s_.textWidth(label);
-                printAtXY(i16(x + cell - static_cast<double>(w) + roundHalfEven((w - wl) / 2.0) - 30), numberY, label);
-            }
+            if (!label.empty()) printOwnerLabel(x, numberY, cell, number, label, geometry.numberFont - 1);
             s_.setFontSize(geometry.letterFont);
             const float ws = s_.textWidth(s);
             printAtXY(i16(x + (cell - static_cast<double>(ws)) / 2.0), i16(y + cell - geometry.letterOffset - 340), s);
         }
     }
+}
+
+// The label of the answer that took a cell's letter, at the number's height:
+// centred in a one- or two-letter slot 30 inside the cell's right edge.
+// Where that comes closer to the number than a clear gap (a three-digit
+// number and a wide two-letter label in a small cell), it moves to the
+// right edge and, if need be, is set smaller.
+void PagePrinter::printOwnerLabel(int x, int y, int cell, const std::string& number, const std::string& label,
+                                  int size) {
+    constexpr int kGap = 36, kInset = 16, kTightInset = 8, kMinSize = 4;
+    const float w = s_.textWidth(label.size() == 1 ? std::string("W") : label.size() == 2 ? std::string("WW") : label);
+    const float wl = s_.textWidth(label);
+    double left = x + cell - static_cast<double>(w) + roundHalfEven((w - wl) / 2.0) - 30;
+    const double numberEnd = x + 16 + static_cast<double>(s_.textWidth(number));
+    for (int points = size; left < numberEnd + kGap && points >= kMinSize; --points) {
+        s_.setFontSize(points);
+        left = x + cell - (points == kMinSize ? kTightInset : kInset) - static_cast<double>(s_.textWidth(label));
+    }
+    printAtXY(i16(left), y, label);
+    s_.setFontSize(size);
 }
 
 // --- Questions and answer blanks --------------------------------------------

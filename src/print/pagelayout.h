@@ -39,6 +39,7 @@ private:
 
     // --- Blocks, in page order.
     void PrintGrid();
+    void printOwnerLabel(int x, int y, int cell, const std::string& number, const std::string& label, int size);
     void PrintQuestion(const Placement& at);
     void PrintCrostic();
 

@@ -149,12 +149,14 @@ PagePlanner::HeaderX PagePlanner::headerPositions(const std::string& title, cons
         const float wSecond = s_.textWidth(second);
         if (!third.empty()) x.third = i16(headerRight() - wThird);
         x.second = i16(headerRight() - (static_cast<double>(wThird) + wSecond));
-        s_.setFontSize(16);
-        x.title = i16((x.second - static_cast<double>(s_.textWidth(title))) / 2.0);
-    } else {
-        s_.setFontSize(16);
-        x.title = i16((headerRight() - static_cast<double>(s_.textWidth(title))) / 2.0);
     }
+    // Measured bold, as it is printed, so that it keeps as clear of the
+    // blanks as its room (fitText) allows.
+    s_.setFontSize(16);
+    s_.setFontBold(true);
+    const double end = second.empty() ? headerRight() : x.second;
+    x.title = i16((end - static_cast<double>(s_.textWidth(title))) / 2.0);
+    s_.setFontBold(false);
     s_.setFontSize(10);
     return x;
 }
@@ -213,6 +215,17 @@ void PagePlanner::planHeader(PagePlan& plan) {
         s_.setFontItalic(false);
     }
     plan.headerBottom = y;
+    planKeyMark(out);
+}
+
+// The key's pages say what they are, above the header at its right edge.
+void PagePlanner::planKeyMark(std::vector<PlacedText>& out) {
+    if (!options_.key) return;
+    s_.setFontName("Arial");
+    s_.setFontBold(true);
+    const std::int16_t width = textWidthAt(kAnswerKeyMark, 12);
+    s_.setFontBold(false);
+    out.push_back({headerRight() - width, 0, kAnswerKeyMark, 12, true});
 }
 
 // The title in bold, centred left of the blanks `second` and `third` (or on
@@ -281,6 +294,7 @@ void PagePlanner::planShortHeader(PagePlan& plan) {
     s_.setFontSize(fitted.size);
     out.push_back({i16((end - static_cast<double>(s_.textWidth(text))) / 2.0), 250, text, fitted.size, true});
     s_.setFontBold(false);
+    planKeyMark(out);
 }
 
 int PagePlanner::shortHeaderBottom() {
@@ -647,8 +661,23 @@ void PagePlanner::planCrostic(PagePlan& pagePlan) {
     std::int16_t w = textWidthAt(kCrosticInstruction, 7);
     plan.instruction = {i16((xRight - 240 - w) / 2.0 + 240), i16(yTop + 70), kCrosticInstruction, 7};
 
+    // A letter's blank carries the label of the question whose answer
+    // supplies it: the letters of the crostic belong to questions 1, 2, 3
+    // ... in order, and other characters to none. The labels share one
+    // size, the largest at which the widest fits its blank.
+    std::vector<std::string> labels;
+    std::size_t letters = 0;
+    for (int i = 1; i <= blanks; ++i) {
+        const auto ch = static_cast<unsigned char>(crostic[static_cast<std::size_t>(i - 1)]);
+        const std::size_t letter = isAlphabetLetter(ch) ? ++letters : questionLetter.size();
+        labels.push_back(letter < questionLetter.size() ? questionLetter[letter] : std::string());
+    }
+    int labelSize = 10;
+    s_.setFontSize(labelSize);
+    for (const std::string& label : labels)
+        while (labelSize > 6 && s_.textWidth(label) > 250) s_.setFontSize(--labelSize);
+
     s_.setFontSize(10);
-    int letters = 0;
     for (int i = 1; i <= blanks; ++i) {
         const auto ch = static_cast<unsigned char>(crostic[static_cast<std::size_t>(i - 1)]);
         CrosticBlank blank;
@@ -656,19 +685,10 @@ void PagePlanner::planCrostic(PagePlan& pagePlan) {
         const std::int16_t y = i16(yTop + (i > firstRow ? 500 : 0));
         blank.y = i16(y + 575);
 
-        // A letter's blank carries the label of the question whose answer
-        // supplies it: the letters of the crostic belong to questions 1, 2,
-        // 3 ... in order, and other characters to none. A label wider than
-        // its blank (a double letter) is set smaller until it fits.
-        std::string label;
-        if (isAlphabetLetter(ch)) {
-            ++letters;
-            if (letters < static_cast<int>(questionLetter.size()))
-                label = questionLetter[static_cast<std::size_t>(letters)];
-        }
-        int size = 10;
-        while (size > 6 && s_.textWidth(label) > 250) s_.setFontSize(--size);
-        blank.label = {i16(blank.x + (250 - static_cast<double>(s_.textWidth(label))) / 2.0), i16(y + 585), label, size};
+        const std::string& label = labels[static_cast<std::size_t>(i - 1)];
+        s_.setFontSize(labelSize);
+        blank.label = {i16(blank.x + (250 - static_cast<double>(s_.textWidth(label))) / 2.0), i16(y + 585), label,
+                       labelSize};
         s_.setFontSize(10);
 
         if (!isAlphabetLetter(ch) || options_.key) {

@@ -23,6 +23,7 @@ inline constexpr const char* kCrosticInstruction =
     "Place the first letter of each answer on the blank below to spell out info about the question";
 inline constexpr const char* kCreditLine = "Made with Quotabrix";
 inline constexpr const char* kContinued = " (continued)";
+inline constexpr const char* kAnswerKeyMark = "Answer Key";
 
 // What one print makes.
 struct PrintOptions {
@@ -104,7 +105,8 @@ struct CrosticPlan {
 };
 
 struct PagePlan {
-    std::vector<PlacedText> header;     // title, blanks and created-by line, in that order
+    // Title, blanks, created-by line and, on the key, the Answer Key mark.
+    std::vector<PlacedText> header;
     std::int16_t headerBottom = 0;
     GridPlan grid;
     std::vector<PlacedText> instructions;  // the line under the grid, when printed
@@ -112,7 +114,7 @@ struct PagePlan {
     QuestionPlan questions;
     bool crostic = false;
     CrosticPlan crosticBlock;
-    std::vector<PlacedText> shortHeader;   // heads every page after the first
+    std::vector<PlacedText> shortHeader;   // heads every page after the first, marked as the header
 };
 
 // Measures the document's texts on a surface and plans its page.
@@ -151,6 +153,7 @@ private:
     HeaderX planTitle(std::vector<PlacedText>& out, int y, const std::string& second, const std::string& third,
                       int& bottom);
     void planShortHeader(PagePlan& plan);
+    void planKeyMark(std::vector<PlacedText>& out);
     int shortHeaderBottom();
     // The header's right edge and the mini-instructions' centre: fixed, and
     // moved in proportion on a page narrower than Letter's printable width.

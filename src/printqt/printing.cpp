@@ -1,6 +1,7 @@
 #include "printing.h"
 
 #include <QFileInfo>
+#include <QLocale>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -10,6 +11,7 @@
 #include <exception>
 
 #include "qtprintsurface.h"
+#include "questioncheck.h"
 
 namespace qbrx {
 
@@ -36,6 +38,19 @@ void paintPages(std::initializer_list<const QtPrintSurface*> surfaces, QPrinter&
 }
 
 }  // namespace
+
+Paper localePaper() {
+    const QLocale::Territory territory = QLocale().territory();
+    return territory == QLocale::UnitedStates || territory == QLocale::Canada ? Paper::Letter : Paper::A4;
+}
+
+Paper printerPaper(const QPrinter& printer) {
+    return printer.pageLayout().pageSize().id() == QPageSize::A4 ? Paper::A4 : Paper::Letter;
+}
+
+void setPrinterPaper(QPrinter& printer, Paper paper) {
+    printer.setPageSize(QPageSize(paper == Paper::A4 ? QPageSize::A4 : QPageSize::Letter));
+}
 
 void preparePrinter(QPrinter& printer) {
     printer.setFullPage(false);
@@ -84,9 +99,20 @@ bool paintPuzzleAndKey(const Document& doc, const PrintOptions& options, QPrinte
 }
 
 bool printCommand(Prompter& prompter, const Document& doc, const PrintOptions& options, QPrinter& printer) {
+    if (!options.key && !confirmUnwrittenQuestions(prompter, doc, "Print")) return false;
     if (!prompter.printDialog()) return false;
     printer.setPageOrientation(QPageLayout::Portrait);
     return printPage(doc, options, printer);
+}
+
+bool printPuzzleAndKeyCommand(Prompter& prompter, const Document& doc, const PrintOptions& options,
+                              QPrinter& printer) {
+    if (!prompter.printDialog()) return false;
+    preparePrinter(printer);
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    const bool painted = paintPuzzleAndKey(doc, options, printer, painter);
+    return painter.end() && painted;
 }
 
 void printSetupCommand(Prompter& prompter) {
@@ -106,7 +132,7 @@ bool writePdf(const Document& doc, const PrintOptions& options, const std::strin
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(path));
-    printer.setPageSize(QPageSize(paper == Paper::A4 ? QPageSize::A4 : QPageSize::Letter));
+    setPrinterPaper(printer, paper);
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Point);  // a quarter inch
     printer.setFullPage(false);

@@ -39,6 +39,7 @@
 #include "ipuzformat.h"
 #include "printing.h"
 #include "printpreview.h"
+#include "questioncheck.h"
 #include "quoteshow.h"
 #include "text.h"
 #include "uifonts.h"
@@ -729,14 +730,18 @@ void Mainform::connectControls() {
         printSetupCommand(editor_.prompter());
     });
     connect(mnuPrintPreview, &QAction::triggered, this,
-            [this] { showPrintPreview(printer(), editor_.doc, printOptions(false), this); });
+            [this] {
+                if (!confirmUnwrittenQuestions(editor_.prompter(), editor_.doc, "Print Preview")) return;
+                PrintPreview* preview = showPrintPreview(printer(), editor_.doc, printOptions(false), this);
+                connect(preview, &PrintPreview::printRequested, this, [this, preview] {
+                    printPuzzleAndKeyCommand(editor_.prompter(), preview->document(), preview->options(), printer());
+                });
+            });
     connect(mnuPrint, &QAction::triggered, this, [this] { print(false); });
     connect(mnuPrintkey, &QAction::triggered, this, [this] { print(true); });
     connect(mnuExport, &QAction::triggered, this, [this] {
-        // The PDF is on A4 when the printer that Print uses has A4 paper.
-        const Paper paper = printerSetUp() && printer_->pageLayout().pageSize().id() == QPageSize::A4
-                                ? Paper::A4
-                                : Paper::Letter;
+        // The PDF is on the paper of the printer that Print uses.
+        const Paper paper = printerSetUp() ? printerPaper(*printer_) : localePaper();
         exportCommand_.run(editor_.prompter(), editor_.doc, [this, paper](const std::string& path, std::string& error) {
             return writePdf(editor_.doc, printOptions(false), path, &error, paper);
         });
@@ -1146,6 +1151,7 @@ void Mainform::openSuggestAnswers() {
 QPrinter& Mainform::printer() {
     if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        setPrinterPaper(*printer_, localePaper());  // until Print Setup chooses another
         preparePrinter(*printer_);
     }
     return *printer_;

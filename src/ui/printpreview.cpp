@@ -5,8 +5,13 @@
 #include <QPainter>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "printing.h"
 
@@ -28,6 +33,9 @@ PrintPreview::PrintPreview(QPrinter& printer, const Document& doc, const PrintOp
         painter.end();
     });
     connect(view_, &QPrintPreviewWidget::previewChanged, this, [this] { showPageNumber(); });
+    // Scrolling moves through the pages too; the counter follows.
+    for (QScrollBar* bar : view_->findChildren<QScrollBar*>())
+        connect(bar, &QScrollBar::valueChanged, this, [this] { showPageNumber(); });
 
     auto* tools = new QToolBar(this);
     tools->addAction(QStringLiteral("Fit Width"), view_, &QPrintPreviewWidget::fitToWidth);
@@ -44,6 +52,9 @@ PrintPreview::PrintPreview(QPrinter& printer, const Document& doc, const PrintOp
     tools->addWidget(pageLabel_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    print_ = buttons->addButton(QStringLiteral("Print..."), QDialogButtonBox::ActionRole);
+    print_->setObjectName(QStringLiteral("cmdPrint"));
+    connect(print_, &QPushButton::clicked, this, &PrintPreview::printRequested);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
@@ -52,6 +63,27 @@ PrintPreview::PrintPreview(QPrinter& printer, const Document& doc, const PrintOp
     layout->addWidget(buttons);
     resize(720, 900);
     view_->fitInView();
+}
+
+void PrintPreview::fitScreen() {
+    const QWidget* over = parentWidget() ? parentWidget() : this;
+    const QRect area = over->screen()->availableGeometry();
+    // The window manager's frame is known once the window is shown; until
+    // then room is kept for a title bar and borders.
+    QSize frame = frameGeometry().size() - size();
+    if (!isVisible() || frame.isEmpty()) frame = frame.expandedTo(QSize(16, 40));
+    const QSize room = area.size() - frame;
+    resize(QSize(720, 900).boundedTo(room).expandedTo(minimumSizeHint().boundedTo(room)));
+    const QSize outer = size() + frame;
+    QPoint at = over == this ? area.topLeft() : over->frameGeometry().center() - QPoint(outer.width(), outer.height()) / 2;
+    at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() + 1 - outer.width())));
+    at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() + 1 - outer.height())));
+    move(at);
+}
+
+void PrintPreview::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    fitScreen();
 }
 
 int PrintPreview::pageCount() const { return view_->pageCount(); }

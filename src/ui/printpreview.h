@@ -10,6 +10,7 @@
 #include "pageplan.h"
 
 class QLabel;
+class QPushButton;
 class QPrinter;
 class QPrintPreviewWidget;
 
@@ -23,17 +24,31 @@ public:
     PrintPreview(QPrinter& printer, const Document& doc, const PrintOptions& options, QWidget* parent = nullptr);
 
     QPrintPreviewWidget* view() const { return view_; }
+    QPushButton* printButton() const { return print_; }
+    // What is shown: the document as it was when the window opened.
+    const Document& document() const { return doc_; }
+    const PrintOptions& options() const { return options_; }
     // Pages shown: the puzzle's and the key's together (0 when the page
     // cannot be laid out).
     int pageCount() const;
 
+signals:
+    // The Print button: print the pages shown.
+    void printRequested();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void showPageNumber();
+    // Sized and placed inside the available area of the screen it opens on.
+    void fitScreen();
 
     Document doc_;
     PrintOptions options_;
     QPrintPreviewWidget* view_;
     QLabel* pageLabel_;
+    QPushButton* print_;
 };
 
 // Opens the preview, deleted when closed.

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <fstream>
 #include <optional>
@@ -320,6 +321,23 @@ TEST_F(Page, CrosticBlock) {
     EXPECT_EQ(textsIn(0, 13900, 12240, 13950), (V{"A", "B", "C"}));
 }
 
+// A long crostic's labels share one size: "WW" (question 49) sets them all.
+TEST_F(Page, CrosticLabelsShareOneSize) {
+    setQuote("Q");
+    doc.crostic = std::string(50, 'A');
+    ASSERT_TRUE(print(true, true));
+    const std::vector<Drawn> widest = surface.texts("WW");
+    ASSERT_EQ(widest.size(), 1u);
+    for (const char* label : {"A", "Z", "AA", "XX"})
+        for (const Drawn& d : surface.texts(label))
+            if (!d.italic) {
+                EXPECT_EQ(d.size, widest[0].size) << label;
+            }
+    EXPECT_TRUE(drawnAt(kAnswerKeyMark, 10800 - 1200, 0));  // bold 12 points, on the key only
+    ASSERT_TRUE(print(false, true));
+    EXPECT_TRUE(surface.texts(kAnswerKeyMark).empty());
+}
+
 // Liberation Sans and Serif, each regular, bold, italic, bold italic, as
 // tools/make_metrics.py writes them.
 struct Face {
@@ -500,6 +518,52 @@ TEST(PageStress, EveryQuotationLengthWithEveryQuestionCount) {
             SCOPED_TRACE(crostic);
             check(puzzle(120, 50, crostic), paper);
         }
+    }
+}
+
+// A title of any length keeps clear of the blanks beside it, on Letter and A4.
+TEST(PageTitle, ClearsTheBlanksAtEveryLength) {
+    for (const Paper& paper : {kLetter, kA4})
+        for (const bool name : {true, false})
+            for (std::size_t length = 1; length <= 100; ++length) {
+                SCOPED_TRACE(::testing::Message() << paper.width << (name ? " Name, " : " Period, ") << length);
+                Document doc = puzzle(1, 0, "");
+                doc.header.title = repeat(length, "Acrostic of the Week ");
+                doc.header.nameLine = name;
+                MetricSurface s(paper.width, paper.height);
+                PagePrinter printer(doc, s, PageValues::fromPageSize(paper.width, paper.height), PrintOptions{});
+                ASSERT_TRUE(printer.printDoc());
+                const Drawn blank = s.texts(name ? kNameBlank : kPeriodBlank).at(0);
+                for (const Drawn& d : s.of(Drawn::Text))
+                    if (d.bold) {
+                        EXPECT_LE(d.x2 + 100, blank.x1) << where(d);
+                    }
+            }
+}
+
+// In every band with three-digit numbers, each label of the fifty questions
+// keeps a clear gap after the number and stays inside its cell.
+TEST(PageGrid, OwnerLabelsKeepClearOfTheNumbers) {
+    for (const int length : {120, 161, 200, 255}) {
+        SCOPED_TRACE(length);
+        Document doc = puzzle(length, 0, "");
+        doc.quotation = doc.letterPool = std::string(static_cast<std::size_t>(length), '_');
+        for (int p = 1; p <= length; ++p) doc.positionOwner[p] = (p - 1) % kMaxSlots + 1;
+        MetricSurface s(kLetter.width, kLetter.height);
+        PagePrinter printer(doc, s, PageValues::fromPageSize(kLetter.width, kLetter.height), PrintOptions{});
+        ASSERT_TRUE(printer.printDoc());
+        const int cell = printer.plan().grid.geometry.cellSize;
+        const std::vector<Drawn> texts = s.of(Drawn::Text);
+        int pairs = 0;
+        for (std::size_t i = 0; i + 1 < texts.size(); ++i) {
+            const Drawn &number = texts[i], &label = texts[i + 1];
+            if (number.text.size() < 3 || !std::isdigit(static_cast<unsigned char>(number.text[0]))) continue;
+            if (!std::isupper(static_cast<unsigned char>(label.text[0]))) continue;
+            ++pairs;
+            EXPECT_GE(label.x1 - number.x2, 36) << where(number) << " and " << where(label);
+            EXPECT_LE(label.x2, number.x1 - 16 + cell - 6) << where(label);
+        }
+        EXPECT_GT(pairs, 0);
     }
 }
 
