@@ -13,6 +13,7 @@
 
 #include "editor.h"
 #include "formats.h"
+#include "questioncheck.h"
 #include "random.h"
 #include "scriptedprompter.h"
 #include "text.h"
@@ -141,6 +142,10 @@ int runBatch(const CommandLine& cl, std::ostream& out, std::ostream& err) {
                                        [](const OutputRequest& r) { return r.option == "--fill"; });
     if (cl.suggest > 0 || fillAsked) filled = suggestFills(editor, cl, out, err);
     if (!filled) status = 1;
+    const UnwrittenQuestions unwritten = findUnwrittenQuestions(editor.doc);
+    if (!cl.outputs.empty() && !unwritten.none())
+        err << cl.program << ": warning: " << path << ": some questions are not written yet; they go out as they are: "
+            << cp1252ToUtf8(unwrittenQuestionsList(unwritten, "; ")) << "\n";
     for (const OutputRequest& request : cl.outputs) {
         const OutputKind* kind = findOutputKind(request.option);
         if (kind == nullptr) continue;  // parseCommandLine only accepts known kinds
@@ -314,7 +319,7 @@ std::string helpText(const std::string& program) {
     row("--suggest N", "print up to N sets of answers for the empty slots that use up the letters left");
     row("--seed N", "fix the random draw of the answers' letter numbers");
     row("--no-crostic", "leave the crostic block off the printed page");
-    row("--paper letter|a4", "paper size of the PDF (Letter when not given)");
+    row("--paper letter|a4", "paper size of the PDF (when not given, the locale's: Letter in the US and Canada, A4 elsewhere)");
     row("-h, --help", "show this help and exit");
     row("-V, --version", "show the program's version and exit");
     out << "\n"

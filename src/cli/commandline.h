@@ -42,7 +42,7 @@ struct CommandLine {
     std::vector<OutputRequest> outputs;  // in the order given
     std::optional<std::uint64_t> seed;   // --seed N
     bool noCrostic = false;              // --no-crostic
-    std::string paper = "letter";        // --paper letter|a4 (PDF)
+    std::string paper;                   // --paper letter|a4 (PDF); empty: the locale's
     std::string dataFile;                // FILE.dat
     int suggest = 0;                     // --suggest N: print up to N fills of the empty answers
     // The word list's folder for --suggest and --fill; empty: the one qbrx.ini names.

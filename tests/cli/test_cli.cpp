@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <QLocale>
 #include <QPrinter>
 
 #include <cstdio>
@@ -175,8 +176,29 @@ TEST_F(Batch, LetterAndA4WithQuarterInchMargins) {
         }
         EXPECT_TRUE(has(pages[1], "(continued)"));
         EXPECT_TRUE(has(pages[3], "(continued)"));
+        EXPECT_FALSE(has(pages[1], "Answer Key"));
+        EXPECT_TRUE(has(pages[2], "Answer Key"));
+        EXPECT_TRUE(has(pages[3], "Answer Key"));
         EXPECT_TRUE(has(pages[1], "XX."));  // the last question
     }
+}
+
+// Without --paper the PDF is on the locale's paper; a question still
+// reading as Suggest Answers left it is named on standard error, and the
+// file is written all the same.
+TEST_F(Batch, LocalePaperAndUnwrittenQuestions) {
+    write("jazz.dat", "Jazz fizz\r\n\r\n\r\n\r\n0\r\n0\r\n0\r\n 2 \r\n"
+                      " 1Q. Swing tunes\r\n 1A. jazz\r\n 2Q. Question for [fizz]\r\n 2A. fizz\r\n");
+    for (const auto& [locale, width] : {std::pair{"en_CA", 612.0}, std::pair{"fr_FR", 595.28}}) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
+        ASSERT_EQ(run({"--pdf", path("out.pdf"), path("jazz.dat")}), 0) << err;
+        const std::vector<PdfPage> pages = readPdf(path("out.pdf"));
+        ASSERT_FALSE(pages.empty());
+        EXPECT_NEAR(pages[0].width, width, 0.5);
+        EXPECT_NE(err.find("warning: " + path("jazz.dat") + ": some questions are not written yet"), std::string::npos);
+        EXPECT_NE(err.find("Still \"Question for [...]\": B"), std::string::npos) << err;
+    }
+    QLocale::setDefault(QLocale::c());
 }
 
 TEST_F(Batch, CancelInThePrintDialogPrintsNothing) {
@@ -186,11 +208,11 @@ TEST_F(Batch, CancelInThePrintDialogPrintsNothing) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(path("printed.pdf")));
-    EXPECT_FALSE(printCommand(prompter, doc, false, false, printer));
+    EXPECT_FALSE(printCommand(prompter, doc, PrintOptions{}, printer));
     EXPECT_EQ(prompter.printDialogs, 1);
     EXPECT_FALSE(fs::exists(path("printed.pdf")));
     prompter.printAccepted = true;
-    EXPECT_TRUE(printCommand(prompter, doc, false, true, printer));
+    EXPECT_TRUE(printCommand(prompter, doc, PrintOptions{true, false}, printer));
     EXPECT_TRUE(fs::exists(path("printed.pdf")));
 }
 
