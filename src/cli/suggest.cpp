@@ -108,7 +108,8 @@ bool suggestFills(Editor& editor, const CommandLine& cl, std::ostream& out, std:
         if (std::find(search.included().begin(), search.included().end(), word) == search.included().end())
             err << cl.program << ": " << word << " does not fit the letters left and is left out\n";
     if (!search.hasExactFill()) {
-        err << cl.program << ": no set of " << plan.targets.size() << " answers uses exactly the "
+        err << cl.program << ": no set of " << plan.targets.size() << (plan.targets.size() == 1 ? " answer" : " answers")
+            << " uses exactly the "
             << search.lettersLeft() << " letters left";
         if (search.provedNone())
             err << " (the search went through every possibility)";
