@@ -322,9 +322,9 @@ void frmSuggest::listFills() {
         const Fill& fill = shown_[i];
         QStringList words;
         for (std::size_t k = 0; k < fill.words.size(); ++k) words << markedWord(plan_.targets[k], fill.words[k]);
-        QString text = words.join(QStringLiteral("  "));
+        // The score first, where a long row does not hide it.
+        QString text = QStringLiteral("%1%   ").arg(fillScore(fill), 3) + words.join(QStringLiteral("  "));
         if (fill.gaps > 0) text += fill.gaps == 1 ? QStringLiteral("   (1 gap)") : QStringLiteral("   (%1 gaps)").arg(fill.gaps);
-        text += QStringLiteral("   score %1").arg(fillScore(fill));
         auto* item = new QListWidgetItem(text, lstFills);
         item->setToolTip(QStringLiteral("%1 of %2 words familiar, %3 inflected forms")
                              .arg(static_cast<int>(fill.words.size()) - fill.rare)

@@ -47,8 +47,8 @@ private slots:
         QCOMPARE(dialog->spnMaxLength->value(), 12);
         dialog->spnMinLength->setValue(2);
         QTRY_VERIFY(!dialog->searching());
-        QCOMPARE(rows(dialog->lstFills), QStringList({QStringLiteral("\u25CFTea  \u25CFBat   score 100"),
-                                                      QStringLiteral("\u25CFTa  \u25CBBeat   score 50")}));
+        QCOMPARE(rows(dialog->lstFills), QStringList({QStringLiteral("100%   \u25CFTea  \u25CFBat"),
+                                                      QStringLiteral(" 50%   \u25CFTa  \u25CBBeat")}));
         QCOMPARE(dialog->lblStatus->text(),
                  QStringLiteral("2 sets of 2 answers that use up exactly the 6 letters left.\n"
                                 "The letters left include the 2 already in the empty answers."));
@@ -72,17 +72,17 @@ private slots:
     void choicesNarrowTheWords() {
         suggest();
         QTRY_VERIFY(!dialog->searching());
-        QCOMPARE(allFills(), QStringLiteral("\u25CFTea  \u25CFBat   score 100"));
+        QCOMPARE(allFills(), QStringLiteral("100%   \u25CFTea  \u25CFBat"));
         dialog->spnMinLength->setValue(2);
         dialog->chkFamiliarOnly->setChecked(true);
         QTRY_VERIFY(!dialog->searching());
-        QCOMPARE(allFills(), QStringLiteral("\u25CFTea  \u25CFBat   score 100"));
+        QCOMPARE(allFills(), QStringLiteral("100%   \u25CFTea  \u25CFBat"));
         dialog->chkFamiliarOnly->setChecked(false);
         dialog->txtInclude->setText(QStringLiteral("beat"));
         dialog->txtInclude->setModified(true);
         emit dialog->txtInclude->editingFinished();
         QTRY_VERIFY(!dialog->searching());
-        QCOMPARE(allFills(), QStringLiteral("\u25CFTa  \u25CBBeat   score 50"));
+        QCOMPARE(allFills(), QStringLiteral(" 50%   \u25CFTa  \u25CBBeat"));
     }
 
     // A word the author never wants is left out at once and in the next
@@ -93,7 +93,7 @@ private slots:
         QTRY_VERIFY(!dialog->searching());
         dialog->neverSuggest("bat");
         QTRY_VERIFY(!dialog->searching());
-        QCOMPARE(allFills(), QStringLiteral("\u25CFTa  \u25CBBeat   score 50"));
+        QCOMPARE(allFills(), QStringLiteral(" 50%   \u25CFTa  \u25CBBeat"));
         dialog->close();
         QTRY_VERIFY(dialog.isNull());
 
@@ -107,7 +107,7 @@ private slots:
     void withoutAnExactFillShowsTheFewestGapsAndWhatToTry() {
         suggest("3\r\ntab\r\ntot\r\n", QStringLiteral("Tax."), "T", "10\r\n10\r\n");
         QTRY_VERIFY(!dialog->searching());
-        QCOMPARE(allFills(), QStringLiteral("\u25CFTab   (1 gap)   score 100"));
+        QCOMPARE(allFills(), QStringLiteral("100%   \u25CFTab   (1 gap)"));
         QCOMPARE(dialog->lblStatus->text(),
                  QStringLiteral("No set of 1 answer uses exactly the 3 letters left (the search went through every "
                                 "possibility). These leave the fewest gaps.\n"
