@@ -9,7 +9,8 @@ if(NOT rc EQUAL 0)
 endif()
 
 foreach(f bin/quotabrix bin/qbrx.ini share/quotabrix/words.dic share/quotabrix/count.dic
-          share/quotabrix/level.dic share/quotabrix/COPYING.scowl share/quotabrix/COPYING.blocklist
+          share/quotabrix/level.dic share/quotabrix/base.dic share/quotabrix/unfit.dic
+          share/quotabrix/COPYING.scowl share/quotabrix/COPYING.blocklist share/quotabrix/COPYING.wordnet
           share/applications/quotabrix.desktop
           share/icons/hicolor/scalable/apps/quotabrix.svg)
   if(NOT EXISTS "${PREFIX}/${f}")
