@@ -78,7 +78,7 @@ bool suggestFills(Editor& editor, const CommandLine& cl, std::ostream& out, std:
     }
 
     std::string folder = cl.dictionaryFolder;
-    if (folder.empty()) folder = readPreferences(PreferenceLocations::forProgram()).value_or("");
+    if (folder.empty()) folder = knownDictionaryFolder(PreferenceLocations::forProgram()).value_or("");
     Dictionary dictionary;
     if (!folder.empty()) loadDictionary(dictionary, folder);
     if (dictionary.loadedWords() == 0) {
