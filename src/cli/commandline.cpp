@@ -227,6 +227,17 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const std::st
             value = arg.substr(eq + 1);
             hasValue = true;
         }
+        if (isFillOption(name)) {
+            if (fillOptionTakesValue(name) && !hasValue) {
+                if (i + 1 >= args.size()) {
+                    fail("option '" + name + "' needs a value");
+                    continue;
+                }
+                value = args[++i];
+            }
+            if (const std::string wrong = setFillOption(cl.fill, name, value); !wrong.empty()) fail(wrong);
+            continue;
+        }
         const OutputKind* kind = findOutputKind(name);
         const bool count = name == "--suggest";
         if (name != "--seed" && name != "--paper" && !count && kind == nullptr) {
@@ -301,7 +312,8 @@ std::string helpText(const std::string& program) {
     for (const OutputKind& kind : outputKinds())
         out << "       " << program << " " << kind.option << " " << kind.argument
             << " [--seed N] [--no-crostic]" << (kind.needsGui ? " [--paper letter|a4]" : "") << " FILE.dat\n";
-    out << "       " << program << " --suggest N [--fill OUT.dat] [--seed N] FILE.dat\n";
+    out << "       " << program << " --suggest N [--fill OUT.dat] [--seed N] [--familiar-only] [--min-length N]\n"
+        << "                 [--max-length N] [--exclude FILE] [--include WORD,WORD] FILE.dat\n";
     out << "\n"
            "Builds acrostic quotation puzzles. Without an output option the program\n"
            "opens its window, with FILE.dat in it when one is given. With an output\n"
@@ -317,6 +329,11 @@ std::string helpText(const std::string& program) {
     };
     for (const OutputKind& kind : outputKinds()) row(kind.option + " " + kind.argument, kind.help);
     row("--suggest N", "print up to N sets of answers for the empty slots that use up the letters left");
+    row("--familiar-only", "suggest only familiar words");
+    row("--min-length N", "the shortest answer to suggest (3 when not given)");
+    row("--max-length N", "the longest answer to suggest (12 when not given)");
+    row("--exclude FILE", "never suggest the words of FILE, one a line");
+    row("--include WORD,WORD", "use these words when they fit the letters left");
     row("--seed N", "fix the random draw of the answers' letter numbers");
     row("--no-crostic", "leave the crostic block off the printed page");
     row("--paper letter|a4", "paper size of the PDF (when not given, the locale's: Letter in the US and Canada, A4 elsewhere)");

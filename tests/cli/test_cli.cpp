@@ -256,7 +256,7 @@ protected:
 TEST_F(Suggest, PrintsEveryFillAndWritesTheFirstIntoTheFile) {
     writeWordList("6\r\nta\r\ntab\r\nbat\r\nbeat\r\ntea\r\n");
     const std::string filled = path("filled.dat");
-    ASSERT_EQ(run({"--suggest", "5", "--fill", filled, "--seed", "4", puzzle}), 0) << err.str();
+    ASSERT_EQ(run({"--suggest", "5", "--fill", filled, "--seed", "4", "--min-length", "2", puzzle}), 0) << err.str();
     std::set<std::string> lines;
     std::istringstream in(out.str());
     for (std::string line; std::getline(in, line);) lines.insert(line);
@@ -276,9 +276,60 @@ TEST_F(Suggest, WithoutAnExactFillSaysSoAndOffersTheFewestGaps) {
     writeWordList("3\r\ntab\r\nbet\r\n");
     ASSERT_EQ(run({"--suggest", "2", puzzle}), 0) << err.str();
     EXPECT_EQ(out.str(), "tab bet\n");
-    EXPECT_NE(err.str().find("no set of answers uses exactly the letters left; this one leaves 1 gap"),
+    EXPECT_NE(err.str().find("no set of 2 answers uses exactly the 6 letters left (the search went through every "
+                             "possibility); this one leaves 1 gap"),
               std::string::npos)
         << err.str();
+    EXPECT_NE(err.str().find("  Fill fewer answers, or allow shorter ones.\n"), std::string::npos) << err.str();
+}
+
+TEST_F(Suggest, TakesTheFillOptions) {
+    CommandLine cl = parseCommandLine(Args{"--suggest", "1", "--familiar-only", "--min-length=4", "--max-length", "9",
+                                           "--exclude", "never.txt", "--include", "Tea,bat", "a.dat"});
+    ASSERT_EQ(cl.mode, CommandLine::Mode::Batch) << cl.error;
+    EXPECT_TRUE(cl.fill.familiarOnly);
+    EXPECT_EQ(cl.fill.minLength, 4);
+    EXPECT_EQ(cl.fill.maxLength, 9);
+    EXPECT_EQ(cl.fill.excludeFile, "never.txt");
+    EXPECT_EQ(cl.fill.include, (Args{"tea", "bat"}));
+    for (const Args& wrong : {Args{"--suggest", "1", "--min-length", "1", "a.dat"},
+                              Args{"--suggest", "1", "--max-length", "x", "a.dat"},
+                              Args{"--suggest", "1", "--include", ",", "a.dat"}, Args{"--suggest", "1", "--exclude"}})
+        EXPECT_EQ(parseCommandLine(wrong).mode, CommandLine::Mode::Error) << ::testing::PrintToString(wrong);
+
+    // Levels 10 (ta, tab, bat, tea) and 70 (beat).
+    writeWordList("6\r\nta\r\ntab\r\nbat\r\nbeat\r\ntea\r\n");
+    writeBytes(dir / "level.dic", "10\r\n10\r\n10\r\n70\r\n10\r\n");
+    ASSERT_EQ(run({"--suggest", "5", "--min-length", "2", "--familiar-only", puzzle}), 0) << err.str();
+    EXPECT_EQ(out.str(), "tea bat\n");
+    writeBytes(dir / "never.txt", "Bat\n");
+    ASSERT_EQ(run({"--suggest", "5", "--min-length", "2", "--exclude", path("never.txt"), puzzle}), 0) << err.str();
+    EXPECT_EQ(out.str(), "ta beat\n");
+    ASSERT_EQ(run({"--suggest", "5", "--min-length", "2", "--include", "beat", puzzle}), 0) << err.str();
+    EXPECT_EQ(out.str(), "ta beat\n");
+    // Without --min-length, two-letter words are out.
+    ASSERT_EQ(run({"--suggest", "5", puzzle}), 0) << err.str();
+    EXPECT_EQ(out.str(), "tea bat\n");
+}
+
+// A puzzle without a crostic, two answers written: the answers --fill adds
+// put no letters into a crostic.
+TEST_F(Suggest, FillWritesNoCrosticWhereThereIsNone) {
+    ed.resetDocument();
+    registerQuote("Tea bat stare.");
+    for (const char* answer : {"tea", "bat"}) {
+        ed.view.questionBox = "Question";
+        ed.view.answerBox = answer;
+        ed.acceptButton();
+    }
+    ed.doc.crostic.clear();  // as a puzzle saved without one
+    ASSERT_TRUE(writeDataFile(ed.doc, puzzle).ok);
+    writeWordList("2\r\nstare\r\n");
+    const std::string filled = path("filled.dat");
+    ASSERT_EQ(run({"--suggest", "1", "--fill", filled, puzzle}), 0) << err.str();
+    ASSERT_EQ(readDataFile(ed, filled), ReadStatus::Ok);
+    EXPECT_EQ(ed.doc.answer[3], "stare");
+    EXPECT_EQ(ed.doc.crostic.find_first_not_of(' '), std::string::npos) << ed.doc.crostic;
 }
 
 }  // namespace
