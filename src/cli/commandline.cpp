@@ -11,9 +11,9 @@
 #include <memory>
 #include <sstream>
 
-#include "datafile.h"
 #include "editor.h"
-#include "ipuzread.h"
+#include "formats.h"
+#include "questioncheck.h"
 #include "random.h"
 #include "scriptedprompter.h"
 #include "text.h"
@@ -76,10 +76,6 @@ std::unique_ptr<QGuiApplication> ensureGuiApplication() {
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-bool isIpuzName(const std::string& path) {
-    return path.size() >= 5 && lower(path.substr(path.size() - 5)) == ".ipuz";
-}
-
 int runBatch(const CommandLine& cl, std::ostream& out, std::ostream& err) {
     const std::string& path = cl.dataFile;
     std::error_code ec;
@@ -99,55 +95,44 @@ int runBatch(const CommandLine& cl, std::ostream& out, std::ostream& err) {
     std::unique_ptr<QGuiApplication> app;
     if (needsGui) app = ensureGuiApplication();
 
-    // An empty script answers every question with its default button and
-    // records what was asked, so that a damaged file (a beep, or
-    // "PROBLEM!!!") can be reported on the terminal.
+    // An empty script answers every question with its default button; what
+    // went wrong is told by the reader's result, on the terminal.
     ScriptedPrompter prompter;
     SeededRandom random = cl.seed ? SeededRandom(*cl.seed) : SeededRandom::fromClock();
     Editor editor(prompter, random);
     editor.startUp();
-    std::string reason;
-    ReadStatus read = ReadStatus::Ok;
-    if (isIpuzName(path)) {
-        // An ipuz file is refused whole or read whole; renumbered letters are worth a warning.
-        const IpuzOpenStatus opened = openIpuzFile(editor, path);
-        const std::string said = prompter.messages.empty() ? std::string() : cp1252ToUtf8(prompter.messages.back().text);
-        if (opened == IpuzOpenStatus::Refused) {
-            err << cl.program << ": cannot open " << path << ": " << said.substr(said.find('\r') + 1) << "\n";
+    const PuzzleRead read = readPuzzleFile(path);
+    const FileResult& result = read.result;
+    const bool ipuz = formatOfName(path) == Format::Ipuz;
+    switch (result.status) {
+        case FileStatus::Ok: break;
+        case FileStatus::NotFound:
+            err << cl.program << ": cannot open " << path << ": no such file\n";
             return 1;
-        }
-        if (opened == IpuzOpenStatus::Renumbered)
-            err << cl.program << ": warning: " << path << ": the letter numbers in the file do not fit its answers; they were drawn afresh\n";
-        prompter.messages.clear();
-        if (opened == IpuzOpenStatus::NotFound) read = ReadStatus::NotFound;
-    } else {
-        read = readDataFile(editor, path, &reason);
+        case FileStatus::Unreadable:
+        case FileStatus::NotPuzzle:
+        case FileStatus::NotWritten:
+            // An ipuz file is refused whole, with the reader's reason.
+            if (ipuz)
+                err << cl.program << ": cannot open " << path << ": " << cp1252ToUtf8(result.reason) << ".\n";
+            else if (result.status == FileStatus::Unreadable)
+                err << cl.program << ": " << path << " cannot be read: " << result.reason << "; nothing was written\n";
+            else
+                err << cl.program << ": " << path << " does not look like a puzzle data file; nothing was written\n";
+            return 1;
+        case FileStatus::Mismatch:
+            err << cl.program << ": " << path
+                << " is damaged: a question and its answer carry different numbers; nothing was written\n";
+            return 1;
+        case FileStatus::Damaged:
+            err << cl.program << ": " << path
+                << " is damaged or is not a puzzle data file (it ends too early or a line is malformed); "
+                   "nothing was written\n";
+            return 1;
     }
-    bool mismatch = read == ReadStatus::Mismatch;
-    for (const MessageRequest& m : prompter.messages) mismatch = mismatch || m.text == kPairMismatchMessage;
-    if (read == ReadStatus::NotFound) {
-        err << cl.program << ": cannot open " << path << ": no such file\n";
-        return 1;
-    }
-    if (read == ReadStatus::Unreadable) {
-        err << cl.program << ": " << path << " cannot be read: " << reason << "; nothing was written\n";
-        return 1;
-    }
-    if (read == ReadStatus::NotDataFile) {
-        err << cl.program << ": " << path << " does not look like a puzzle data file; nothing was written\n";
-        return 1;
-    }
-    if (mismatch) {
-        err << cl.program << ": " << path
-            << " is damaged: a question and its answer carry different numbers; nothing was written\n";
-        return 1;
-    }
-    if (read == ReadStatus::Damaged || prompter.beeps > 0) {
-        err << cl.program << ": " << path
-            << " is damaged or is not a puzzle data file (it ends too early or a line is malformed); "
-               "nothing was written\n";
-        return 1;
-    }
+    if (editor.loadPuzzle(*read.puzzle) == Editor::Numbering::Redrawn)
+        err << cl.program << ": warning: " << path
+            << ": the letter numbers in the file do not fit its answers; they were drawn afresh\n";
     if (editor.doc.quotation.empty())
         err << cl.program << ": warning: " << path << " holds no quotation; the page has no grid\n";
 
@@ -157,6 +142,10 @@ int runBatch(const CommandLine& cl, std::ostream& out, std::ostream& err) {
                                        [](const OutputRequest& r) { return r.option == "--fill"; });
     if (cl.suggest > 0 || fillAsked) filled = suggestFills(editor, cl, out, err);
     if (!filled) status = 1;
+    const UnwrittenQuestions unwritten = findUnwrittenQuestions(editor.doc);
+    if (!cl.outputs.empty() && !unwritten.none())
+        err << cl.program << ": warning: " << path << ": some questions are not written yet; they go out as they are: "
+            << cp1252ToUtf8(unwrittenQuestionsList(unwritten, "; ")) << "\n";
     for (const OutputRequest& request : cl.outputs) {
         const OutputKind* kind = findOutputKind(request.option);
         if (kind == nullptr) continue;  // parseCommandLine only accepts known kinds
@@ -172,10 +161,11 @@ int runBatch(const CommandLine& cl, std::ostream& out, std::ostream& err) {
 
 }  // namespace
 
-// A puzzle read without a crostic line holds one space per question (the
-// crostic row's filler): that counts as no crostic.
+// The file's own Crostic setting when it keeps one. Otherwise a puzzle
+// read without a crostic line holds one space per question (the crostic
+// row's filler): that counts as no crostic.
 bool batchCrosticOn(const Document& doc, const CommandLine& cl) {
-    return !cl.noCrostic && doc.crostic.find_first_not_of(' ') != std::string::npos;
+    return !cl.noCrostic && doc.crosticOn.value_or(doc.crostic.find_first_not_of(' ') != std::string::npos);
 }
 
 CommandLine parseCommandLine(int argc, char** argv) {
@@ -236,6 +226,17 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const std::st
             name = arg.substr(0, eq);
             value = arg.substr(eq + 1);
             hasValue = true;
+        }
+        if (isFillOption(name)) {
+            if (fillOptionTakesValue(name) && !hasValue) {
+                if (i + 1 >= args.size()) {
+                    fail("option '" + name + "' needs a value");
+                    continue;
+                }
+                value = args[++i];
+            }
+            if (const std::string wrong = setFillOption(cl.fill, name, value); !wrong.empty()) fail(wrong);
+            continue;
         }
         const OutputKind* kind = findOutputKind(name);
         const bool count = name == "--suggest";
@@ -311,7 +312,8 @@ std::string helpText(const std::string& program) {
     for (const OutputKind& kind : outputKinds())
         out << "       " << program << " " << kind.option << " " << kind.argument
             << " [--seed N] [--no-crostic]" << (kind.needsGui ? " [--paper letter|a4]" : "") << " FILE.dat\n";
-    out << "       " << program << " --suggest N [--fill OUT.dat] [--seed N] FILE.dat\n";
+    out << "       " << program << " --suggest N [--fill OUT.dat] [--seed N] [--familiar-only] [--min-length N]\n"
+        << "                 [--max-length N] [--exclude FILE] [--include WORD,WORD] FILE.dat\n";
     out << "\n"
            "Builds acrostic quotation puzzles. Without an output option the program\n"
            "opens its window, with FILE.dat in it when one is given. With an output\n"
@@ -327,9 +329,14 @@ std::string helpText(const std::string& program) {
     };
     for (const OutputKind& kind : outputKinds()) row(kind.option + " " + kind.argument, kind.help);
     row("--suggest N", "print up to N sets of answers for the empty slots that use up the letters left");
+    row("--familiar-only", "suggest only familiar words");
+    row("--min-length N", "the shortest answer to suggest (3 when not given)");
+    row("--max-length N", "the longest answer to suggest (12 when not given)");
+    row("--exclude FILE", "never suggest the words of FILE, one a line");
+    row("--include WORD,WORD", "use these words when they fit the letters left");
     row("--seed N", "fix the random draw of the answers' letter numbers");
     row("--no-crostic", "leave the crostic block off the printed page");
-    row("--paper letter|a4", "paper size of the PDF (Letter when not given)");
+    row("--paper letter|a4", "paper size of the PDF (when not given, the locale's: Letter in the US and Canada, A4 elsewhere)");
     row("-h, --help", "show this help and exit");
     row("-V, --version", "show the program's version and exit");
     out << "\n"

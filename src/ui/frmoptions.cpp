@@ -44,6 +44,12 @@ frmOptions::frmOptions(const HeaderValues& header, QWidget* parent) : QDialog(pa
     txtCreatedby = line("txtCreatedby");
     txtPuzzleTitle->setAccessibleName(QStringLiteral("Puzzle Title"));
     txtCreatedby->setAccessibleName(QStringLiteral("Created by"));
+    // The quotation's author and work: printed on the key only, since on the
+    // puzzle it would give the crostic away.
+    lblQuotationBy = label("lblQuotationBy", QStringLiteral("Quotation by:"));
+    txtQuotationBy = line("txtQuotationBy");
+    txtQuotationBy->setAccessibleName(QStringLiteral("Quotation by"));
+    txtQuotationBy->setPlaceholderText(QStringLiteral("e.g. Henry David Thoreau, Walden"));
     lblInstructions = label("lblInstructions", QStringLiteral("Click items below you wish to appear on puzzle"));
     chkName = check("chkName", QStringLiteral("Name _________________________________"));
     chkPeriod = check("chkPeriod", QStringLiteral("Period   _______  Date ___________________"));
@@ -60,6 +66,8 @@ frmOptions::frmOptions(const HeaderValues& header, QWidget* parent) : QDialog(pa
     texts->addWidget(txtPuzzleTitle, 0, 1);
     texts->addWidget(lblCreatedby, 1, 0);
     texts->addWidget(txtCreatedby, 1, 1);
+    texts->addWidget(lblQuotationBy, 2, 0);
+    texts->addWidget(txtQuotationBy, 2, 1);
     txtPuzzleTitle->setMinimumWidth(260);
 
     auto* buttons = new QHBoxLayout;
@@ -96,6 +104,7 @@ void frmOptions::fill() {
     if (header_.miniInstructions) chkInstructions->setChecked(true);
     txtCreatedby->clear();
     txtCreatedby->setText(screenText(header_.createdBy));
+    txtQuotationBy->setText(screenText(header_.quotationBy));
 }
 
 void frmOptions::store() {
@@ -104,6 +113,7 @@ void frmOptions::store() {
     if (!values.title.empty()) values.titleGiven = true;
     values.createdBy = documentText(txtCreatedby->text());
     if (!values.createdBy.empty()) values.createdByGiven = true;
+    values.quotationBy = documentText(txtQuotationBy->text());
     values.nameLine = chkName->isChecked();
     values.periodDateLine = chkPeriod->isChecked();
     values.miniInstructions = chkInstructions->isChecked();

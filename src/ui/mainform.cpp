@@ -36,11 +36,11 @@
 #include "frmsuggest.h"
 #include "frmtrouble.h"
 #include "gridgeometry.h"
-#include "ipuzformat.h"
 #include "menukeys.h"
 #include "printing.h"
 #include "printpreview.h"
 #include "qttext.h"
+#include "questioncheck.h"
 #include "quoteshow.h"
 #include "uifonts.h"
 
@@ -181,7 +181,6 @@ Mainform::Mainform(Prompter& prompter, RandomSource& random, const Dictionary& d
     editor_.history.enabled = true;
     editor_.onReset = [this] { wordSearch_->resetCounters(); };
     commands_ = std::make_unique<DocumentCommands>(editor_);
-    commands_->formats.others.push_back(ipuzFileFormat());  // File > Open and Save As read and write ipuz too
 
     buildMenus();  // first: the controls leave room under the menu bar for the grid window
     buildControls();
@@ -744,16 +743,20 @@ void Mainform::connectControls() {
         printSetupCommand(editor_.prompter());
     });
     connect(mnuPrintPreview, &QAction::triggered, this,
-            [this] { showPrintPreview(printer(), editor_.doc, editor_.view.crosticOn, this); });
+            [this] {
+                if (!confirmUnwrittenQuestions(editor_.prompter(), editor_.doc, "Print Preview")) return;
+                PrintPreview* preview = showPrintPreview(printer(), editor_.doc, printOptions(false), this);
+                connect(preview, &PrintPreview::printRequested, this, [this, preview] {
+                    printPuzzleAndKeyCommand(editor_.prompter(), preview->document(), preview->options(), printer());
+                });
+            });
     connect(mnuPrint, &QAction::triggered, this, [this] { print(false); });
     connect(mnuPrintkey, &QAction::triggered, this, [this] { print(true); });
     connect(mnuExport, &QAction::triggered, this, [this] {
-        // The PDF is on A4 when the printer that Print uses has A4 paper.
-        const Paper paper = printerSetUp() && printer_->pageLayout().pageSize().id() == QPageSize::A4
-                                ? Paper::A4
-                                : Paper::Letter;
+        // The PDF is on the paper of the printer that Print uses.
+        const Paper paper = printerSetUp() ? printerPaper(*printer_) : localePaper();
         exportCommand_.run(editor_.prompter(), editor_.doc, [this, paper](const std::string& path, std::string& error) {
-            return writePdf(editor_.doc, editor_.view.crosticOn, path, &error, paper);
+            return writePdf(editor_.doc, printOptions(false), path, &error, paper);
         });
     });
 
@@ -1174,14 +1177,17 @@ void Mainform::openSuggestAnswers() {
 QPrinter& Mainform::printer() {
     if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        setPrinterPaper(*printer_, localePaper());  // until Print Setup chooses another
         preparePrinter(*printer_);
     }
     return *printer_;
 }
 
+PrintOptions Mainform::printOptions(bool key) const { return {key, editor_.view.crosticOn}; }
+
 void Mainform::print(bool keyMode) {
     // Printing reports nothing: a page that cannot be laid out is not printed.
-    printCommand(editor_.prompter(), editor_.doc, editor_.view.crosticOn, keyMode, printer());
+    printCommand(editor_.prompter(), editor_.doc, printOptions(keyMode), printer());
 }
 
 void Mainform::undoOrRedo(bool redo) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <QLocale>
 #include <QPrinter>
 
 #include <cstdio>
@@ -175,8 +176,29 @@ TEST_F(Batch, LetterAndA4WithQuarterInchMargins) {
         }
         EXPECT_TRUE(has(pages[1], "(continued)"));
         EXPECT_TRUE(has(pages[3], "(continued)"));
+        EXPECT_FALSE(has(pages[1], "Answer Key"));
+        EXPECT_TRUE(has(pages[2], "Answer Key"));
+        EXPECT_TRUE(has(pages[3], "Answer Key"));
         EXPECT_TRUE(has(pages[1], "XX."));  // the last question
     }
+}
+
+// Without --paper the PDF is on the locale's paper; a question still
+// reading as Suggest Answers left it is named on standard error, and the
+// file is written all the same.
+TEST_F(Batch, LocalePaperAndUnwrittenQuestions) {
+    write("jazz.dat", "Jazz fizz\r\n\r\n\r\n\r\n0\r\n0\r\n0\r\n 2 \r\n"
+                      " 1Q. Swing tunes\r\n 1A. jazz\r\n 2Q. Question for [fizz]\r\n 2A. fizz\r\n");
+    for (const auto& [locale, width] : {std::pair{"en_CA", 612.0}, std::pair{"fr_FR", 595.28}}) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
+        ASSERT_EQ(run({"--pdf", path("out.pdf"), path("jazz.dat")}), 0) << err;
+        const std::vector<PdfPage> pages = readPdf(path("out.pdf"));
+        ASSERT_FALSE(pages.empty());
+        EXPECT_NEAR(pages[0].width, width, 0.5);
+        EXPECT_NE(err.find("warning: " + path("jazz.dat") + ": some questions are not written yet"), std::string::npos);
+        EXPECT_NE(err.find("Still \"Question for [...]\": B"), std::string::npos) << err;
+    }
+    QLocale::setDefault(QLocale::c());
 }
 
 TEST_F(Batch, CancelInThePrintDialogPrintsNothing) {
@@ -186,12 +208,25 @@ TEST_F(Batch, CancelInThePrintDialogPrintsNothing) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(path("printed.pdf")));
-    EXPECT_FALSE(printCommand(prompter, doc, false, false, printer));
+    EXPECT_FALSE(printCommand(prompter, doc, PrintOptions{}, printer));
     EXPECT_EQ(prompter.printDialogs, 1);
     EXPECT_FALSE(fs::exists(path("printed.pdf")));
     prompter.printAccepted = true;
-    EXPECT_TRUE(printCommand(prompter, doc, false, true, printer));
+    EXPECT_TRUE(printCommand(prompter, doc, PrintOptions{true, false}, printer));
     EXPECT_TRUE(fs::exists(path("printed.pdf")));
+}
+
+// "Quotation by" is printed on the key only: on the puzzle it would give the
+// crostic away. It comes with the data file, as the Crostic setting does.
+TEST_F(Batch, QuotationByIsOnTheKeyAndCrosticOffIsKept) {
+    write("walden.dat", readBytes(QBRX_SOURCE_DIR "/examples/walden.dat") +
+                            "[Quotabrix]\r\nCrosticOn=0\r\nQuotationBy=Henry David Thoreau, Walden\r\n");
+    ASSERT_EQ(run({"--pdf", path("out.pdf"), "--seed", "1", path("walden.dat")}), 0) << err;
+    const std::vector<PdfPage> pages = readPdf(path("out.pdf"));
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_FALSE(has(pages[0], "David"));
+    EXPECT_TRUE(has(pages[1], "David"));
+    EXPECT_FALSE(has(pages[1], "spell"));  // the crostic block's instruction
 }
 
 class Suggest : public FilesTest {
@@ -205,7 +240,7 @@ protected:
         registerQuote("Tea bat.");
         prompter.inputs.push_back("TB");
         ed.setupCrostic();
-        ASSERT_TRUE(writeDataFile(ed.doc, puzzle).ok);
+        ASSERT_TRUE(writeDataFile(ed.doc, puzzle).ok());
     }
     // As the file holds it: the count line, then a word a line.
     void writeWordList(const std::string& text) const { writeBytes(dir / "words.dic", text); }
@@ -221,14 +256,14 @@ protected:
 TEST_F(Suggest, PrintsEveryFillAndWritesTheFirstIntoTheFile) {
     writeWordList("6\r\nta\r\ntab\r\nbat\r\nbeat\r\ntea\r\n");
     const std::string filled = path("filled.dat");
-    ASSERT_EQ(run({"--suggest", "5", "--fill", filled, "--seed", "4", puzzle}), 0) << err.str();
+    ASSERT_EQ(run({"--suggest", "5", "--fill", filled, "--seed", "4", "--min-length", "2", puzzle}), 0) << err.str();
     std::set<std::string> lines;
     std::istringstream in(out.str());
     for (std::string line; std::getline(in, line);) lines.insert(line);
     EXPECT_EQ(lines, (std::set<std::string>{"tea bat", "ta beat"}));
 
     // The first fill printed, whole.
-    ASSERT_EQ(readDataFile(ed, filled), ReadStatus::Ok);
+    ASSERT_EQ(openPuzzle(ed, filled).result.status, FileStatus::Ok);
     EXPECT_EQ(lower(ed.doc.answer[1]), out.str().substr(0, out.str().find(' ')));
     EXPECT_TRUE(ed.doc.lettersLeft.empty());
 }
@@ -241,9 +276,60 @@ TEST_F(Suggest, WithoutAnExactFillSaysSoAndOffersTheFewestGaps) {
     writeWordList("3\r\ntab\r\nbet\r\n");
     ASSERT_EQ(run({"--suggest", "2", puzzle}), 0) << err.str();
     EXPECT_EQ(out.str(), "tab bet\n");
-    EXPECT_NE(err.str().find("no set of answers uses exactly the letters left; this one leaves 1 gap"),
+    EXPECT_NE(err.str().find("no set of 2 answers uses exactly the 6 letters left (the search went through every "
+                             "possibility); this one leaves 1 gap"),
               std::string::npos)
         << err.str();
+    EXPECT_NE(err.str().find("  Fill fewer answers, or allow shorter ones.\n"), std::string::npos) << err.str();
+}
+
+TEST_F(Suggest, TakesTheFillOptions) {
+    CommandLine cl = parseCommandLine(Args{"--suggest", "1", "--familiar-only", "--min-length=4", "--max-length", "9",
+                                           "--exclude", "never.txt", "--include", "Tea,bat", "a.dat"});
+    ASSERT_EQ(cl.mode, CommandLine::Mode::Batch) << cl.error;
+    EXPECT_TRUE(cl.fill.familiarOnly);
+    EXPECT_EQ(cl.fill.minLength, 4);
+    EXPECT_EQ(cl.fill.maxLength, 9);
+    EXPECT_EQ(cl.fill.excludeFile, "never.txt");
+    EXPECT_EQ(cl.fill.include, (Args{"tea", "bat"}));
+    for (const Args& wrong : {Args{"--suggest", "1", "--min-length", "1", "a.dat"},
+                              Args{"--suggest", "1", "--max-length", "x", "a.dat"},
+                              Args{"--suggest", "1", "--include", ",", "a.dat"}, Args{"--suggest", "1", "--exclude"}})
+        EXPECT_EQ(parseCommandLine(wrong).mode, CommandLine::Mode::Error) << ::testing::PrintToString(wrong);
+
+    // Levels 10 (ta, tab, bat, tea) and 70 (beat).
+    writeWordList("6\r\nta\r\ntab\r\nbat\r\nbeat\r\ntea\r\n");
+    writeBytes(dir / "level.dic", "10\r\n10\r\n10\r\n70\r\n10\r\n");
+    ASSERT_EQ(run({"--suggest", "5", "--min-length", "2", "--familiar-only", puzzle}), 0) << err.str();
+    EXPECT_EQ(out.str(), "tea bat\n");
+    writeBytes(dir / "never.txt", "Bat\n");
+    ASSERT_EQ(run({"--suggest", "5", "--min-length", "2", "--exclude", path("never.txt"), puzzle}), 0) << err.str();
+    EXPECT_EQ(out.str(), "ta beat\n");
+    ASSERT_EQ(run({"--suggest", "5", "--min-length", "2", "--include", "beat", puzzle}), 0) << err.str();
+    EXPECT_EQ(out.str(), "ta beat\n");
+    // Without --min-length, two-letter words are out.
+    ASSERT_EQ(run({"--suggest", "5", puzzle}), 0) << err.str();
+    EXPECT_EQ(out.str(), "tea bat\n");
+}
+
+// A puzzle without a crostic, two answers written: the answers --fill adds
+// put no letters into a crostic.
+TEST_F(Suggest, FillWritesNoCrosticWhereThereIsNone) {
+    ed.resetDocument();
+    registerQuote("Tea bat stare.");
+    for (const char* answer : {"tea", "bat"}) {
+        ed.view.questionBox = "Question";
+        ed.view.answerBox = answer;
+        ed.acceptButton();
+    }
+    ed.doc.crostic.clear();  // as a puzzle saved without one
+    ASSERT_TRUE(writeDataFile(ed.doc, puzzle).ok);
+    writeWordList("2\r\nstare\r\n");
+    const std::string filled = path("filled.dat");
+    ASSERT_EQ(run({"--suggest", "1", "--fill", filled, puzzle}), 0) << err.str();
+    ASSERT_EQ(readDataFile(ed, filled), ReadStatus::Ok);
+    EXPECT_EQ(ed.doc.answer[3], "stare");
+    EXPECT_EQ(ed.doc.crostic.find_first_not_of(' '), std::string::npos) << ed.doc.crostic;
 }
 
 }  // namespace

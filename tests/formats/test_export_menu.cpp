@@ -9,6 +9,7 @@
 
 #include "documentcommands.h"
 #include "export.h"
+#include "formats.h"
 #include "mainformfixture.h"
 
 using namespace qbrx;
@@ -28,8 +29,8 @@ private slots:
         QVERIFY(!form->mnuExport->shortcut().isEmpty());
         QVERIFY(!form->mnuExport->isEnabled());  // nothing registered yet
         // File > Open and Save As offer ipuz beside the data file.
-        QVERIFY(form->documentCommands().formats.openFilter().find("ipuz Files (*.ipuz)|*.ipuz") != std::string::npos);
-        QVERIFY(form->documentCommands().formats.saveFilter().find("ipuz Files (*.ipuz)|*.ipuz") != std::string::npos);
+        QVERIFY(documentOpenFilter().find("ipuz Files (*.ipuz)|*.ipuz") != std::string::npos);
+        QVERIFY(documentSaveFilter().find("ipuz Files (*.ipuz)|*.ipuz") != std::string::npos);
         registerQuote(QStringLiteral("Less is more."));
         QVERIFY(form->mnuExport->isEnabled());
 
