@@ -222,6 +222,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const std::st
             cl.noCrostic = true;
             continue;
         }
+        if (arg == "--no-reveal") {
+            cl.noReveal = true;
+            continue;
+        }
         if (arg.rfind("--", 0) != 0) {
             // A single-dash option is Qt's (-platform, -style, ...).
             cl.qtArguments.push_back(arg);
@@ -286,6 +290,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const std::st
     if (!help && !version && cl.error.empty() && cl.outputs.empty() && cl.suggest == 0) {
         if (paperGiven) cl.warnings.push_back("--paper applies only to files written with --pdf; the window prints on the printer's paper");
         if (cl.noCrostic) cl.warnings.push_back("--no-crostic applies only to files written with --pdf; in the window, the crostic option decides");
+        if (cl.noReveal) cl.warnings.push_back("--no-reveal applies only to web pages written with --html; Export asks in the window");
     }
 
     if (help)
@@ -310,7 +315,8 @@ std::string helpText(const std::string& program) {
     out << "Usage: " << program << " [--seed N] [FILE.dat]\n";
     for (const OutputKind& kind : outputKinds())
         out << "       " << program << " " << kind.option << " " << kind.argument
-            << " [--seed N] [--no-crostic]" << (kind.needsGui ? " [--paper letter|a4]" : "") << " FILE.dat\n";
+            << " [--seed N] [--no-crostic]" << (kind.needsGui ? " [--paper letter|a4]" : "")
+            << (kind.option == "--html" ? " [--no-reveal]" : "") << " FILE.dat\n";
     out << "       " << program << " --suggest N [--fill OUT.dat] [--seed N] FILE.dat\n";
     out << "\n"
            "Builds acrostic quotation puzzles. Without an output option the program\n"
@@ -329,6 +335,7 @@ std::string helpText(const std::string& program) {
     row("--suggest N", "print up to N sets of answers for the empty slots that use up the letters left");
     row("--seed N", "fix the random draw of the answers' letter numbers");
     row("--no-crostic", "leave the crostic block off the printed page");
+    row("--no-reveal", "leave Reveal letter and Reveal word off the web page");
     row("--paper letter|a4", "paper size of the PDF (Letter when not given)");
     row("-h, --help", "show this help and exit");
     row("-V, --version", "show the program's version and exit");

@@ -1,5 +1,6 @@
-// Exporting the puzzle for other solving programs: ipuz (JSON) and JPZ
-// (crossword-applet XML), written from the current encoding. PDF is written
+// Exporting the puzzle for other solving programs: ipuz (JSON), JPZ
+// (crossword-applet XML) and a web page to solve in a browser
+// (webpage.h), written from the current encoding. PDF is written
 // by the print layer; this header only names it among the formats.
 #pragma once
 
@@ -9,13 +10,15 @@
 
 #include "document.h"
 #include "exportpuzzle.h"
+#include "webpage.h"
 
 namespace qbrx {
 
-enum class ExportFormat { Pdf, Ipuz, Jpz };
+enum class ExportFormat { Pdf, Ipuz, Jpz, Html };
 
-// The save dialog's filter list; entry 1 is PDF, 2 ipuz, 3 JPZ.
-inline constexpr const char* kExportFilter = "PDF (*.pdf)|*.pdf|ipuz (*.ipuz)|*.ipuz|JPZ (*.jpz)|*.jpz";
+// The save dialog's filter list; entry 1 is PDF, 2 ipuz, 3 JPZ, 4 the web page.
+inline constexpr const char* kExportFilter =
+    "PDF (*.pdf)|*.pdf|ipuz (*.ipuz)|*.ipuz|JPZ (*.jpz)|*.jpz|Web page (*.html)|*.html";
 
 // The format a file name asks for by its extension (any case).
 std::optional<ExportFormat> exportFormatForName(std::string_view fileName);
@@ -24,7 +27,7 @@ ExportFormat exportFormatForFilter(int filterIndex);
 // The extension of a format, with its dot.
 const char* exportExtension(ExportFormat format);
 // The file name with the format's extension added when it has none of the
-// three export extensions.
+// export extensions (".htm" counts as a web page's).
 std::string withExportExtension(const std::string& fileName, ExportFormat format);
 
 // The file contents, UTF-8. Both throw ExportError without a quotation.

@@ -11,6 +11,7 @@ int filterIndexFor(ExportFormat format) {
         case ExportFormat::Pdf: return 1;
         case ExportFormat::Ipuz: return 2;
         case ExportFormat::Jpz: return 3;
+        case ExportFormat::Html: return 4;
     }
     return 1;
 }
@@ -31,6 +32,12 @@ bool ExportCommand::run(Prompter& prompter, const Document& doc, const PdfWriter
 
     const ExportFormat format = exportFormatForName(*chosen).value_or(ExportFormat::Pdf);
     const std::string path = withExportExtension(*chosen, format);
+    WebPageOptions page{crosticOn, true};
+    if (format == ExportFormat::Html) {
+        const Reply reply = prompter.message({kRevealQuestion, std::string(kExportTitle), Buttons::YesNoCancel, Icon::Question, 0});
+        if (reply == Reply::Cancel) return false;
+        page.reveal = reply == Reply::Yes;
+    }
     std::string error;
     bool ok = false;
     if (format == ExportFormat::Pdf) {
@@ -38,7 +45,9 @@ bool ExportCommand::run(Prompter& prompter, const Document& doc, const PdfWriter
         if (!writePdf) error = "PDF output is not available.";
     } else {
         const ExportResult written =
-            writeExportFile(path, format == ExportFormat::Ipuz ? formatIpuz(doc) : formatJpz(doc));
+            writeExportFile(path, format == ExportFormat::Ipuz  ? formatIpuz(doc)
+                                  : format == ExportFormat::Jpz ? formatJpz(doc)
+                                                                : formatWebPage(doc, page));
         ok = written.ok;
         error = written.reason;
     }

@@ -9,8 +9,10 @@ namespace qbrx {
 
 namespace {
 
-constexpr std::array<const char*, 3> kExtensions = {".pdf", ".ipuz", ".jpz"};
-constexpr std::array<ExportFormat, 3> kFormats = {ExportFormat::Pdf, ExportFormat::Ipuz, ExportFormat::Jpz};
+constexpr std::array<const char*, 5> kExtensions = {".pdf", ".ipuz", ".jpz", ".html", ".htm"};
+constexpr std::array<ExportFormat, 5> kFormats = {ExportFormat::Pdf, ExportFormat::Ipuz, ExportFormat::Jpz,
+                                                  ExportFormat::Html, ExportFormat::Html};
+constexpr int kFilterEntries = 4;  // ".htm" has no entry of its own
 
 bool endsWithNoCase(std::string_view name, std::string_view tail) {
     if (name.size() < tail.size()) return false;
@@ -27,7 +29,7 @@ std::optional<ExportFormat> exportFormatForName(std::string_view fileName) {
 }
 
 ExportFormat exportFormatForFilter(int filterIndex) {
-    if (filterIndex >= 1 && filterIndex <= static_cast<int>(kFormats.size())) return kFormats[static_cast<std::size_t>(filterIndex - 1)];
+    if (filterIndex >= 1 && filterIndex <= kFilterEntries) return kFormats[static_cast<std::size_t>(filterIndex - 1)];
     return ExportFormat::Pdf;
 }
 

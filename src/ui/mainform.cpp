@@ -737,6 +737,7 @@ void Mainform::connectControls() {
         const Paper paper = printerSetUp() && printer_->pageLayout().pageSize().id() == QPageSize::A4
                                 ? Paper::A4
                                 : Paper::Letter;
+        exportCommand_.crosticOn = editor_.view.crosticOn;
         exportCommand_.run(editor_.prompter(), editor_.doc, [this, paper](const std::string& path, std::string& error) {
             return writePdf(editor_.doc, editor_.view.crosticOn, path, &error, paper);
         });
