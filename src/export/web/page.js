@@ -120,8 +120,8 @@
     const n = Array.isArray(item) ? item[0] : item;
     const sq = square(n);
     const cell = el('div', 'cell letter');
-    cell.append(el('span', 'num', String(n)));
-    if (sq.owner) cell.append(el('span', 'lab', sq.owner.label));
+    cell.append(el('span', n > 99 ? 'num three' : 'num', String(n)));
+    if (sq.owner) cell.append(el('span', sq.owner.label.length > 1 ? 'lab two' : 'lab', sq.owner.label));
     const input = el('input');
     addBox(input, wordGroup, n, sq.owner
       ? 'Square ' + n + ', question ' + sq.owner.label + ', letter ' + sq.owner.letter
@@ -201,22 +201,15 @@
     document.querySelectorAll('.reveal').forEach((e) => e.remove());
   }
 
-  // Layout: the printed grid's rectangle when it fits, else words that wrap.
-  const quote = $('quote');
+  // Layout: the printed grid's rectangle when the window has room for its
+  // columns at 2rem each, else words that wrap. A media query decides, so
+  // that nothing is measured before the page is first drawn.
+  const wide = window.matchMedia('(min-width: ' + (data.cols * 2 + 3) + 'rem)');
   function layout() {
-    const rem = parseFloat(getComputedStyle(document.documentElement).fontSize) || 16;
-    const fit = Math.floor(quote.clientWidth / data.cols);
-    if (fit >= 2 * rem) {
-      grid.className = 'rect';
-      grid.style.setProperty('--cell', Math.min(fit, 2.75 * rem) + 'px');
-    } else {
-      grid.className = 'flow';
-      grid.style.setProperty('--cell', 2.25 * rem + 'px');
-    }
+    grid.className = wide.matches ? 'rect' : 'flow';
   }
   layout();
-  if (window.ResizeObserver) new ResizeObserver(layout).observe(quote);
-  else window.addEventListener('resize', layout);
+  if (wide.addEventListener) wide.addEventListener('change', layout);
 
   // Letters and the saved progress.
   function load() {
