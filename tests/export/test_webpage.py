@@ -72,8 +72,10 @@ class WebPage(unittest.TestCase):
         shutil.rmtree(cls.dir, ignore_errors=True)
 
     def setUp(self):
+        # The page afresh, with nothing saved.
         self.browser.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
-        self.browser.get(self.page)
+        if self.browser.current_url != self.page:
+            self.browser.get(self.page)
         self.browser.execute_script("localStorage.clear()")
         self.browser.refresh()
 

@@ -359,10 +359,18 @@
     }
   });
 
+  // A click puts the caret into the letter; select it, so typing replaces it.
+  document.addEventListener('click', (event) => {
+    const t = event.target;
+    if (t instanceof HTMLInputElement && t.dataset.square && !t.readOnly) t.select();
+  });
+
   document.addEventListener('input', (event) => {
     const t = event.target;
     if (!(t instanceof HTMLInputElement) || !t.dataset.square || t.readOnly) return;
-    const chars = Array.from(t.value.replace(/\s/g, ''));
+    // The text just typed, where the browser says; else the box's last character.
+    const typed = typeof event.data === 'string' && event.data ? event.data : t.value;
+    const chars = Array.from(typed.replace(/\s/g, ''));
     let letter = chars.length ? chars[chars.length - 1] : '';
     if (letter.toUpperCase().length === 1) letter = letter.toUpperCase();
     setLetter(Number(t.dataset.square), letter);
