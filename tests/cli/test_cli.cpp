@@ -44,6 +44,13 @@ TEST(CommandLine, ParsesModesOptionsAndMistakes) {
     EXPECT_EQ(cl.warnings[0].rfind("--paper ", 0), 0u);
     EXPECT_EQ(cl.warnings[1].rfind("--no-crostic ", 0), 0u);
     EXPECT_TRUE(parseCommandLine(Args{"--pdf", "out.pdf", "--paper", "a4", "puzzle.dat"}).warnings.empty());
+    cl = parseCommandLine(Args{"--html", "out.html", "--no-reveal", "puzzle.dat"});
+    EXPECT_EQ(cl.mode, CommandLine::Mode::Batch);
+    EXPECT_TRUE(cl.noReveal);
+    EXPECT_TRUE(cl.warnings.empty());
+    cl = parseCommandLine(Args{"--no-reveal", "puzzle.dat"});
+    ASSERT_EQ(cl.warnings.size(), 1u);
+    EXPECT_EQ(cl.warnings[0].rfind("--no-reveal ", 0), 0u);
     for (const Args& wrong : {Args{"--pdf", "out.pdf"}, Args{"--pdf"}, Args{"--seed", "x", "a.dat"},
                               Args{"--seed", "-1"}, Args{"--colour", "a.dat"}, Args{"--pdf", "o.pdf", "a.dat", "b.dat"},
                               Args{"--suggest", "0", "a.dat"}, Args{"--suggest", "3"}})
