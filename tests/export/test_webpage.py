@@ -192,6 +192,12 @@ class WebPage(unittest.TestCase):
         self.assertEqual(boxes[0].get_attribute("value"), "")
         boxes[0].send_keys(Keys.ARROW_DOWN)
         self.assertEqual(self.js("return document.activeElement.closest('li').id"), "clue-B")
+        self.js("document.activeElement.blur()")
+        boxes[2].send_keys(Keys.TAB)  # from question A's third box to question B
+        self.assertEqual(self.js("return document.activeElement.closest('li').id"), "clue-B")
+        self.js("document.activeElement.blur()")
+        boxes[2].send_keys(Keys.SHIFT, Keys.TAB)  # back out of the questions, into the grid
+        self.assertIsNotNone(self.js("return document.activeElement.closest('#grid')"))
 
     def overlaps(self):
         """Pairs of boxes (and cells, and buttons) whose rectangles overlap."""

@@ -354,6 +354,9 @@
   document.addEventListener('focusin', (event) => {
     const t = event.target;
     if (t instanceof HTMLInputElement && t.dataset.square) {
+      // The box in use is its group's Tab stop, so that Tab and Shift+Tab
+      // leave the group both ways.
+      if (t.qbGroup) t.qbGroup.boxes.forEach((b) => { b.tabIndex = b === t ? 0 : -1; });
       highlight(t);
       t.select();
     }
