@@ -19,6 +19,7 @@
 #include <map>
 
 #include "export.h"
+#include "textescape.h"
 
 namespace qbrx {
 
@@ -30,39 +31,8 @@ std::string hex8(std::uint32_t value) {
     return buf;
 }
 
-// A JSON string that can stand inside a <script> element: "<", ">" and "&"
-// are escaped too, so no text of the puzzle can end the element.
-std::string scriptString(std::string_view s) {
-    std::string out = "\"";
-    for (const char ch : s) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += ch;
-        } else if (c < 0x20 || c == '<' || c == '>' || c == '&') {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", c);
-            out += buf;
-        } else {
-            out += ch;
-        }
-    }
-    return out + "\"";
-}
-
-std::string htmlText(std::string_view s) {
-    std::string out;
-    for (const char ch : s) {
-        switch (ch) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            default: out += ch;
-        }
-    }
-    return out;
-}
+// A JSON string that can stand inside the page's <script> element.
+std::string scriptString(std::string_view s) { return jsonString(s, true); }
 
 // The UTF-8 characters of a text, one string each.
 std::vector<std::string> characters(std::string_view s) {
@@ -218,7 +188,7 @@ std::string formatWebPage(const ExportPuzzle& p, const WebPageOptions& options) 
     std::string out;
     out.reserve(page.size() + data.size() + 200);
     out += page.substr(0, title);
-    out += htmlText(p.title.empty() ? std::string("Acrostic puzzle") : p.title);
+    out += htmlText(p.title.empty() ? std::string("Acrostic puzzle") : p.title, true);
     out += page.substr(title + 9, json - title - 9);
     out += data;
     out += page.substr(json + 8);

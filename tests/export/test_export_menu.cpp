@@ -10,16 +10,23 @@
 
 using namespace qbrx;
 
+// The main window after start-up, answered by a script.
+struct Window {
+    ScriptedPrompter prompter;
+    ScriptedRandom random{{0.0}};
+    Dictionary dictionary;
+    Mainform form{prompter, random, dictionary};
+    Window() { form.startUp(); }
+};
+
 class TestExportMenu : public QObject {
     Q_OBJECT
 
 private slots:
     void exportFromTheFileMenu() {
-        ScriptedPrompter prompter;
-        ScriptedRandom random({0.0});
-        Dictionary dictionary;
-        Mainform form(prompter, random, dictionary);
-        form.startUp();
+        Window window;
+        ScriptedPrompter& prompter = window.prompter;
+        Mainform& form = window.form;
 
         const QList<QAction*> file = form.mnuFile->actions();
         QCOMPARE(file.indexOf(form.mnuExport), file.indexOf(form.mnuPrintkey) + 1);
@@ -45,11 +52,9 @@ private slots:
     }
 
     void exportAWebPage() {
-        ScriptedPrompter prompter;
-        ScriptedRandom random({0.0});
-        Dictionary dictionary;
-        Mainform form(prompter, random, dictionary);
-        form.startUp();
+        Window window;
+        ScriptedPrompter& prompter = window.prompter;
+        Mainform& form = window.form;
         form.txtQuote->setPlainText(QStringLiteral("Less is more."));
         QTest::mouseClick(form.cmdRegister, Qt::LeftButton);
         form.txtQuestion->setText(QStringLiteral("Fewer"));
