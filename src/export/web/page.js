@@ -160,6 +160,7 @@
       } else {
         box.classList.add('given');
         const given = el('span', 'letter', item);
+        given.setAttribute('role', 'img');
         given.setAttribute('aria-label', 'Question ' + clue[0] + ', letter ' + letter + ', given: ' + item);
         box.append(given, el('span', 'num', ''));
       }
