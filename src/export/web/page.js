@@ -270,6 +270,7 @@
     });
     const was = document.body.dataset.state === 'solved';
     document.body.dataset.state = solved ? 'solved' : 'solving';
+    if (!solved && was) say('');
     if (!solved || was) return;
     let key = data.id + ':';
     for (let n = 1; n <= squares.size; n++) {
