@@ -65,6 +65,8 @@ int main(int argc, char** argv) {
     QApplication app(qtArgc, qtArgv.data());
     QApplication::setStyle(new qbrx::ProgramStyle);
     QApplication::setApplicationName(QStringLiteral("Quotabrix"));
+    // The desktop entry's name, by which Wayland desktops match the window to it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quotabrix.Quotabrix"));
 
     qbrx::QtPrompter prompter;
     qbrx::SeededRandom random = cl.seed ? qbrx::SeededRandom(*cl.seed) : qbrx::SeededRandom::fromClock();
