@@ -236,7 +236,10 @@ void frmSuggest::useAnswers() {
     for (int k = 0; k < lstSlots->count() && static_cast<std::size_t>(k) < words.size(); ++k)
         if (lstSlots->item(k)->checkState() != Qt::Checked) words[static_cast<std::size_t>(k)].clear();
     const FillPlan plan = plan_;
-    form_.perform([&plan, &words](Editor& e) { acceptFill(e, plan, words); });
+    form_.perform([&plan, &words](Editor& e) {
+        e.history.name("Use Answers");
+        acceptFill(e, plan, words);
+    });
     accept();
 }
 
