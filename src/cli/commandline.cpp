@@ -212,6 +212,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const std::st
             cl.noCrostic = true;
             continue;
         }
+        if (arg == "--no-reveal") {
+            cl.noReveal = true;
+            continue;
+        }
         if (arg.rfind("--", 0) != 0) {
             // A single-dash option is Qt's (-platform, -style, ...).
             cl.qtArguments.push_back(arg);
@@ -287,6 +291,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const std::st
     if (!help && !version && cl.error.empty() && cl.outputs.empty() && cl.suggest == 0) {
         if (paperGiven) cl.warnings.push_back("--paper applies only to files written with --pdf; the window prints on the printer's paper");
         if (cl.noCrostic) cl.warnings.push_back("--no-crostic applies only to files written with --pdf; in the window, the crostic option decides");
+        if (cl.noReveal) cl.warnings.push_back("--no-reveal applies only to web pages written with --html; Export asks in the window");
     }
 
     if (help)
@@ -311,7 +316,8 @@ std::string helpText(const std::string& program) {
     out << "Usage: " << program << " [--seed N] [FILE.dat]\n";
     for (const OutputKind& kind : outputKinds())
         out << "       " << program << " " << kind.option << " " << kind.argument
-            << " [--seed N] [--no-crostic]" << (kind.needsGui ? " [--paper letter|a4]" : "") << " FILE.dat\n";
+            << " [--seed N] [--no-crostic]" << (kind.needsGui ? " [--paper letter|a4]" : "")
+            << (kind.option == "--html" ? " [--no-reveal]" : "") << " FILE.dat\n";
     out << "       " << program << " --suggest N [--fill OUT.dat] [--seed N] [--familiar-only] [--min-length N]\n"
         << "                 [--max-length N] [--exclude FILE] [--include WORD,WORD] FILE.dat\n";
     out << "\n"
@@ -336,6 +342,7 @@ std::string helpText(const std::string& program) {
     row("--include WORD,WORD", "use these words when they fit the letters left");
     row("--seed N", "fix the random draw of the answers' letter numbers");
     row("--no-crostic", "leave the crostic block off the printed page");
+    row("--no-reveal", "leave Reveal letter and Reveal word off the web page");
     row("--paper letter|a4", "paper size of the PDF (when not given, the locale's: Letter in the US and Canada, A4 elsewhere)");
     row("-h, --help", "show this help and exit");
     row("-V, --version", "show the program's version and exit");

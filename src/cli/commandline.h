@@ -5,6 +5,7 @@
 //
 //   quotabrix [--seed N] [FILE.dat]
 //   quotabrix --pdf OUT.pdf [--seed N] [--no-crostic] [--paper letter|a4] FILE.dat
+//   quotabrix --html OUT.html [--seed N] [--no-crostic] [--no-reveal] FILE.dat
 //   quotabrix --suggest N [--fill OUT.dat] [--seed N] [fill options] FILE.dat
 #pragma once
 
@@ -51,6 +52,7 @@ struct CommandLine {
     std::vector<OutputRequest> outputs;  // in the order given
     std::optional<std::uint64_t> seed;   // --seed N
     bool noCrostic = false;              // --no-crostic
+    bool noReveal = false;               // --no-reveal (web page)
     std::string paper;                   // --paper letter|a4 (PDF); empty: the locale's
     std::string dataFile;                // FILE.dat
     int suggest = 0;                     // --suggest N: print up to N fills of the empty answers

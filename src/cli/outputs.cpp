@@ -32,6 +32,11 @@ const std::vector<OutputKind>& outputKinds() {
          [](const Document& doc, const CommandLine&, const std::string& path, std::string& error) {
              return written(writeExport(doc, Format::Jpz, path), error);
          }},
+        {"--html", "OUT.html", "write the puzzle as a web page that students solve in a browser, offline", false,
+         [](const Document& doc, const CommandLine& cl, const std::string& path, std::string& error) {
+             const WebPageOptions page{batchCrosticOn(doc, cl), !cl.noReveal};
+             return written(writeExport(doc, Format::Html, path, page), error);
+         }},
         {"--fill", "OUT.dat", "write the puzzle with the first suggested answers accepted (see --suggest)", false,
          [](const Document& doc, const CommandLine&, const std::string& path, std::string& error) {
              // By the name's extension, as Save As writes: ipuz for .ipuz, else the data file.

@@ -1,5 +1,6 @@
-// Exporting the puzzle for other solving programs: ipuz (JSON) and JPZ
-// (crossword-applet XML), written from the current encoding. PDF is written
+// Exporting the puzzle for other solving programs: ipuz (JSON), JPZ
+// (crossword-applet XML) and a web page to solve in a browser
+// (webpage.h), written from the current encoding. PDF is written
 // by the print layer.
 #pragma once
 
@@ -9,6 +10,7 @@
 #include "exportpuzzle.h"
 #include "fileresult.h"
 #include "formats.h"
+#include "webpage.h"
 
 namespace qbrx {
 
@@ -45,7 +47,7 @@ std::string formatJpz(const Document& doc);
 // failed export never leaves a damaged file, and a read-only file is
 // refused. Without a quotation nothing is written (NotWritten, with
 // kNothingToExportMessage as the reason).
-FileResult writeExport(const Document& doc, Format format, const std::string& path);
+FileResult writeExport(const Document& doc, Format format, const std::string& path, const WebPageOptions& page = {});
 
 // The message shown when an export cannot be written.
 std::string exportFailedMessage(const std::string& path, const std::string& reason);

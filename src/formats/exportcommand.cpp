@@ -21,13 +21,19 @@ bool ExportCommand::run(Prompter& prompter, const Document& doc, const PdfWriter
 
     const Format format = exportFormatOfName(*chosen).value_or(Format::Pdf);
     const std::string path = withExportExtension(*chosen, format);
+    WebPageOptions page{crosticOn, true};
+    if (format == Format::Html) {
+        const Reply reply = prompter.message({kRevealQuestion, std::string(kExportTitle), Buttons::YesNoCancel, Icon::Question, 0});
+        if (reply == Reply::Cancel) return false;
+        page.reveal = reply == Reply::Yes;
+    }
     std::string error;
     bool ok = false;
     if (format == Format::Pdf) {
         ok = writePdf && writePdf(path, error);
         if (!writePdf) error = "PDF output is not available.";
     } else {
-        const FileResult written = writeExport(doc, format, path);
+        const FileResult written = writeExport(doc, format, path, page);
         ok = written.ok();
         error = written.reason;
     }

@@ -1,7 +1,7 @@
 // File > Export...: asks for a file name through the prompter and writes the
 // puzzle from its current encoding in the format the name's extension asks
-// for (.pdf, .ipuz or .jpz; a name without one of them becomes a PDF and
-// gets ".pdf"). The PDF itself is drawn by the print layer, which the
+// for (.pdf, .ipuz, .jpz or .html; a name without one of them becomes a PDF
+// and gets ".pdf"). For a web page it asks whether the page offers reveals. The PDF itself is drawn by the print layer, which the
 // window passes in, so that this command stays free of Qt.
 #pragma once
 
@@ -14,6 +14,9 @@
 namespace qbrx {
 
 inline constexpr const char* kExportTitle = "Export";
+inline constexpr const char* kRevealQuestion =
+    "Should students be able to reveal letters and words on the page?\r\r"
+    "Click Yes to offer \"Reveal letter\" and \"Reveal word\", No to leave them out.";
 
 class ExportCommand {
 public:
@@ -28,6 +31,8 @@ public:
 
     // The name last written, the dialog's initial name the next time.
     std::string lastName;
+    // Whether a web page shows the crostic line: the window's crostic option.
+    bool crosticOn = true;
 };
 
 }  // namespace qbrx

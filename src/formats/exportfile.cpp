@@ -8,10 +8,12 @@ namespace qbrx {
 std::string formatIpuz(const Document& doc) { return formatIpuz(buildExportPuzzle(doc)); }
 std::string formatJpz(const Document& doc) { return formatJpz(buildExportPuzzle(doc)); }
 
-FileResult writeExport(const Document& doc, Format format, const std::string& path) {
+FileResult writeExport(const Document& doc, Format format, const std::string& path, const WebPageOptions& page) {
     std::string bytes;
     try {
-        bytes = format == Format::Jpz ? formatJpz(doc) : formatIpuz(doc);
+        bytes = format == Format::Jpz    ? formatJpz(doc)
+                : format == Format::Html ? formatWebPage(doc, page)
+                                         : formatIpuz(doc);
     } catch (const ExportError& e) {
         return FileResult::failed(FileStatus::NotWritten, e.what());
     }

@@ -14,7 +14,7 @@
 
 namespace qbrx {
 
-enum class Format { Data, Pdf, Ipuz, Jpz };
+enum class Format { Data, Pdf, Ipuz, Jpz, Html };
 
 struct FormatInfo {
     Format format;
@@ -23,11 +23,13 @@ struct FormatInfo {
     const char* exportFilter;    // its entry in File > Export, or nullptr
 };
 
-inline constexpr std::array<FormatInfo, 4> kFormats = {{
+inline constexpr std::array<FormatInfo, 6> kFormats = {{
     {Format::Data, ".dat", nullptr, nullptr},
     {Format::Pdf, ".pdf", nullptr, "PDF (*.pdf)|*.pdf"},
     {Format::Ipuz, ".ipuz", "ipuz Files (*.ipuz)|*.ipuz", "ipuz (*.ipuz)|*.ipuz"},
     {Format::Jpz, ".jpz", nullptr, "JPZ (*.jpz)|*.jpz"},
+    {Format::Html, ".html", nullptr, "Web page (*.html)|*.html"},
+    {Format::Html, ".htm", nullptr, nullptr},  // read as a web page's name; no entry of its own
 }};
 
 // The open and save dialogs of the document commands: the data file's

@@ -1,53 +1,14 @@
 // ipuz writer. JSON is written by hand: every string goes through
 // jsonString, which escapes quotes, backslashes and control characters.
 // Text fields that a solving program may render as HTML (title, author,
-// clues, intro, explanation) go through htmlText first, so that "&", "<"
+// clues, intro, explanation) go through htmlText first (textescape.h), so that "&", "<"
 // and ">" arrive as themselves.
-#include <cstdio>
-
 #include "export.h"
+#include "textescape.h"
 
 namespace qbrx {
 
 namespace {
-
-std::string jsonString(std::string_view s) {
-    std::string out = "\"";
-    for (const char ch : s) {
-        const auto c = static_cast<unsigned char>(ch);
-        switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
-            case '\b': out += "\\b"; break;
-            case '\f': out += "\\f"; break;
-            default:
-                if (c < 0x20) {
-                    char buf[8];
-                    std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                    out += buf;
-                } else {
-                    out += ch;
-                }
-        }
-    }
-    return out + "\"";
-}
-
-std::string htmlText(std::string_view s) {
-    std::string out;
-    for (const char ch : s) {
-        switch (ch) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            default: out += ch;
-        }
-    }
-    return out;
-}
 
 std::string jsonText(std::string_view s) { return jsonString(htmlText(s)); }
 

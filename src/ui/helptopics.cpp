@@ -349,7 +349,8 @@ void MakeHelp()
         "A name typed without an ending gets \".dat\", or \".ipuz\" when ipuz Files is chosen "
         "as the file type. A name ending in \".ipuz\" is saved as an ipuz file, which keeps the "
         "letter numbers and which puzzle-solving programs open. Export on the File menu writes "
-        "a PDF, ipuz or JPZ file for printing or solving elsewhere.",
+        "a PDF, ipuz or JPZ file for printing or solving elsewhere, or a web page that students "
+        "open and solve in any browser, with nothing to install.",
     });
 
     topic(28, "Menu: New", {

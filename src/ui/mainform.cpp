@@ -755,6 +755,7 @@ void Mainform::connectControls() {
     connect(mnuExport, &QAction::triggered, this, [this] {
         // The PDF is on the paper of the printer that Print uses.
         const Paper paper = printerSetUp() ? printerPaper(*printer_) : localePaper();
+        exportCommand_.crosticOn = editor_.view.crosticOn;
         exportCommand_.run(editor_.prompter(), editor_.doc, [this, paper](const std::string& path, std::string& error) {
             return writePdf(editor_.doc, printOptions(false), path, &error, paper);
         });

@@ -45,6 +45,13 @@ TEST(CommandLine, ParsesModesOptionsAndMistakes) {
     EXPECT_EQ(cl.warnings[0].rfind("--paper ", 0), 0u);
     EXPECT_EQ(cl.warnings[1].rfind("--no-crostic ", 0), 0u);
     EXPECT_TRUE(parseCommandLine(Args{"--pdf", "out.pdf", "--paper", "a4", "puzzle.dat"}).warnings.empty());
+    cl = parseCommandLine(Args{"--html", "out.html", "--no-reveal", "puzzle.dat"});
+    EXPECT_EQ(cl.mode, CommandLine::Mode::Batch);
+    EXPECT_TRUE(cl.noReveal);
+    EXPECT_TRUE(cl.warnings.empty());
+    cl = parseCommandLine(Args{"--no-reveal", "puzzle.dat"});
+    ASSERT_EQ(cl.warnings.size(), 1u);
+    EXPECT_EQ(cl.warnings[0].rfind("--no-reveal ", 0), 0u);
     for (const Args& wrong : {Args{"--pdf", "out.pdf"}, Args{"--pdf"}, Args{"--seed", "x", "a.dat"},
                               Args{"--seed", "-1"}, Args{"--colour", "a.dat"}, Args{"--pdf", "o.pdf", "a.dat", "b.dat"},
                               Args{"--suggest", "0", "a.dat"}, Args{"--suggest", "3"}})
@@ -323,11 +330,14 @@ TEST_F(Suggest, FillWritesNoCrosticWhereThereIsNone) {
         ed.acceptButton();
     }
     ed.doc.crostic.clear();  // as a puzzle saved without one
-    ASSERT_TRUE(writeDataFile(ed.doc, puzzle).ok);
+    ASSERT_TRUE(writeDataFile(ed.doc, puzzle).ok());
     writeWordList("2\r\nstare\r\n");
     const std::string filled = path("filled.dat");
     ASSERT_EQ(run({"--suggest", "1", "--fill", filled, puzzle}), 0) << err.str();
-    ASSERT_EQ(readDataFile(ed, filled), ReadStatus::Ok);
+    const PuzzleRead read = readDataFile(filled);
+    ASSERT_EQ(read.result.status, FileStatus::Ok);
+    ASSERT_TRUE(read.puzzle.has_value());
+    ed.loadPuzzle(*read.puzzle);
     EXPECT_EQ(ed.doc.answer[3], "stare");
     EXPECT_EQ(ed.doc.crostic.find_first_not_of(' '), std::string::npos) << ed.doc.crostic;
 }

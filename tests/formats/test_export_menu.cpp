@@ -9,6 +9,7 @@
 
 #include "documentcommands.h"
 #include "export.h"
+#include "exportcommand.h"
 #include "formats.h"
 #include "mainformfixture.h"
 
@@ -63,6 +64,26 @@ private slots:
         prompter->files = {path("week.jpz")};
         form->mnuExport->trigger();
         QCOMPARE(test::fileContents(path("week.jpz")), std::string("<x/>"));
+    }
+
+    void exportAWebPage() {
+        registerQuote(QStringLiteral("Less is more."));
+        accept(QStringLiteral("Fewer"), QStringLiteral("less"));  // the crostic is now "L"
+        QTest::mouseClick(form->optCrosticOff, Qt::LeftButton);
+
+        // Asked whether to offer reveals: No leaves them out, Cancel writes nothing.
+        prompter->files = {path("week.html"), path("cancelled.html")};
+        prompter->replies = {Reply::No, Reply::Cancel};
+        form->mnuExport->trigger();
+        form->mnuExport->trigger();
+        QCOMPARE(prompter->messages.size(), std::size_t{2});
+        QCOMPARE(prompter->messages[0].text, std::string(kRevealQuestion));
+        QCOMPARE(prompter->messages[0].buttons, Buttons::YesNoCancel);
+        const std::string text = test::fileContents(path("week.html"));
+        QVERIFY(text.find("<body data-state=\"solving\">") != std::string::npos);
+        QVERIFY(text.find("\"reveal\":false") != std::string::npos);
+        QVERIFY(text.find("\"crostic\":null") != std::string::npos);  // as the window's crostic option says
+        QVERIFY(!std::filesystem::exists(path("cancelled.html")));
     }
 };
 

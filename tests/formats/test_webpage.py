@@ -1,0 +1,230 @@
+#!/usr/bin/python3
+# The exported web page, solved in headless Chromium as a student would:
+# the page comes from the real program (quotabrix --html), Chromium runs
+# with every host name unresolvable and a proxy that leads nowhere, and the
+# page must not even try to reach out.
+#
+#   test_webpage.py QUOTABRIX EXAMPLES_DIR
+#
+# Exits 77 (skipped) when Chromium or its driver is not installed.
+import json
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import unittest
+
+CHROMIUM = shutil.which("chromium") or shutil.which("chromium-browser")
+DRIVER = shutil.which("chromedriver")
+if not CHROMIUM or not DRIVER:
+    print("chromium or chromedriver is not installed")
+    sys.exit(77)
+
+from selenium import webdriver  # noqa: E402
+from selenium.webdriver.chrome.service import Service  # noqa: E402
+from selenium.webdriver.common.by import By  # noqa: E402
+from selenium.webdriver.common.keys import Keys  # noqa: E402
+
+PROGRAM = sys.argv[1]
+EXAMPLES = sys.argv[2]
+
+
+def read_puzzle(path):
+    """The quotation and the answers of a data file."""
+    with open(path, encoding="cp1252") as f:
+        lines = f.read().splitlines()
+    answers = [line[4:] for line in lines if len(line) > 3 and line[2:4] == "A."]
+    return lines[0], answers
+
+
+def export(path, *options):
+    subprocess.run([PROGRAM, "--html", path, "--seed", "5", *options, os.path.join(EXAMPLES, "walden.dat")],
+                   check=True)
+    return "file://" + path
+
+
+def start_browser(profile):
+    options = webdriver.ChromeOptions()
+    options.binary_location = CHROMIUM
+    for arg in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage",
+                "--host-resolver-rules=MAP * ~NOTFOUND", "--proxy-server=http://127.0.0.1:9",
+                "--proxy-bypass-list=<-loopback>", "--no-first-run", "--disable-background-networking",
+                "--disable-component-update", "--disable-sync", "--user-data-dir=" + profile,
+                "--window-size=1280,900"):
+        options.add_argument(arg)
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL", "performance": "ALL"})
+    return webdriver.Chrome(service=Service(DRIVER), options=options)
+
+
+class WebPage(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.dir = tempfile.mkdtemp()
+        cls.page = export(os.path.join(cls.dir, "walden.html"))
+        cls.plain = export(os.path.join(cls.dir, "walden-plain.html"), "--no-reveal")
+        cls.quotation, cls.answers = read_puzzle(os.path.join(EXAMPLES, "walden.dat"))
+        cls.browser = start_browser(os.path.join(cls.dir, "profile"))
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.browser.quit()
+        shutil.rmtree(cls.dir, ignore_errors=True)
+
+    def setUp(self):
+        # The page afresh, with nothing saved.
+        self.browser.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+        if self.browser.current_url != self.page:
+            self.browser.get(self.page)
+        self.browser.execute_script("localStorage.clear()")
+        self.browser.refresh()
+
+    def js(self, script, *args):
+        return self.browser.execute_script(script, *args)
+
+    def state(self):
+        return self.browser.find_element(By.TAG_NAME, "body").get_attribute("data-state")
+
+    def box(self, css):
+        return self.browser.find_element(By.CSS_SELECTOR, css)
+
+    def first_answer_box(self):
+        return self.box("#questions input[data-square]")
+
+    def test_loads_offline_without_errors_or_requests(self):
+        self.browser.get_log("browser")  # only a fresh load counts
+        self.browser.get_log("performance")
+        self.browser.refresh()
+        errors = [e for e in self.browser.get_log("browser") if e["level"] in ("SEVERE", "WARNING")]
+        self.assertEqual(errors, [])
+        requests = []
+        for entry in self.browser.get_log("performance"):
+            message = json.loads(entry["message"])["message"]
+            if message["method"] == "Network.requestWillBeSent":
+                url = message["params"]["request"]["url"]
+                if url != self.page:
+                    requests.append(url)
+        self.assertEqual(requests, [])
+        self.assertEqual(self.state(), "solving")
+
+    def test_every_box_is_an_input_with_its_square(self):
+        squares = self.js("return [...document.querySelectorAll('#grid input')].map(b => b.dataset.square)")
+        letters = sum(1 for c in self.quotation if ord(c) >= 65)
+        self.assertEqual(len(squares), letters)
+        self.assertEqual(squares, [str(n) for n in range(1, letters + 1)])
+        label = self.first_answer_box().get_attribute("aria-label")
+        self.assertRegex(label, r"^Question A, letter \d+, square \d+$")
+
+    def test_grid_square_and_answer_box_are_linked(self):
+        answer = self.first_answer_box()
+        square = answer.get_attribute("data-square")
+        grid = self.box('#grid input[data-square="%s"]' % square)
+        answer.send_keys("q")
+        self.assertEqual(grid.get_attribute("value"), "Q")
+        grid.click()
+        classes = self.box("#clue-A").get_attribute("class")
+        self.assertIn("active", classes)  # the grid square's question is highlighted
+        grid.send_keys("z")
+        self.assertEqual(answer.get_attribute("value"), "Z")
+
+    def test_check_flags_a_wrong_letter_only(self):
+        boxes = self.browser.find_elements(By.CSS_SELECTOR, "#clue-A input")
+        letters = [c for c in self.answers[0].upper()]
+        right = letters[-1]
+        wrong = "Q" if letters[0] != "Q" else "X"
+        boxes[0].send_keys(wrong)
+        boxes[-1].send_keys(right)
+        self.box("#check").click()
+        self.assertEqual(boxes[0].get_attribute("aria-invalid"), "true")
+        self.assertIsNone(boxes[-1].get_attribute("aria-invalid"))
+        self.assertEqual(self.box("#status").text, "1 wrong letter is marked.")
+
+    def test_reload_keeps_the_letters(self):
+        answer = self.first_answer_box()
+        square = answer.get_attribute("data-square")
+        answer.send_keys("k")
+        self.browser.refresh()
+        self.assertEqual(self.first_answer_box().get_attribute("value"), "K")
+        self.assertEqual(self.box('#grid input[data-square="%s"]' % square).get_attribute("value"), "K")
+
+    def test_typing_every_answer_solves_the_puzzle(self):
+        # Each answer typed in one go from its first box: the cursor moves
+        # on by itself, past the letters the puzzle gives.
+        for label, answer in zip("ABCDEFGHIJKLMNO", self.answers):
+            letters = [c for c in answer.upper() if c.isalpha()]
+            boxes = self.browser.find_elements(By.CSS_SELECTOR, "#clue-%s .box:not(.space):not(.other)" % label)
+            self.assertEqual(len(boxes), len(letters))
+            typed = [letter for box, letter in zip(boxes, letters) if "given" not in box.get_attribute("class")]
+            self.box("#clue-%s input" % label).send_keys("".join(typed))
+        self.assertEqual(self.state(), "solved")
+        self.assertEqual(self.box("#solved-quote").text, self.quotation)
+        self.assertTrue(self.box("#solved-dialog").get_attribute("open"))
+
+    def test_reveal_letter_gives_the_quotations_letter(self):
+        answer = self.first_answer_box()
+        answer.click()
+        self.box("#reveal-letter").click()
+        square = int(answer.get_attribute("data-square"))
+        letter = [c for c in self.quotation if ord(c) >= 65][square - 1].upper()
+        self.assertEqual(answer.get_attribute("value"), letter)
+
+    def test_no_reveal_leaves_the_reveals_out(self):
+        self.browser.get(self.plain)
+        self.assertEqual(self.browser.find_elements(By.CSS_SELECTOR, "#reveal-letter, #reveal-word"), [])
+        self.assertTrue(self.box("#check").is_displayed())
+
+    def test_clear_asks_first(self):
+        answer = self.first_answer_box()
+        answer.send_keys("m")
+        self.box("#clear").click()
+        self.box("#clear-no").click()
+        self.assertEqual(answer.get_attribute("value"), "M")
+        self.box("#clear").click()
+        self.box("#clear-yes").click()
+        self.assertEqual(answer.get_attribute("value"), "")
+
+    def test_keyboard_moves_on_and_back(self):
+        boxes = self.browser.find_elements(By.CSS_SELECTOR, "#clue-A input")
+        boxes[0].send_keys("a")
+        self.assertEqual(self.js("return document.activeElement.getAttribute('aria-label')"),
+                         boxes[1].get_attribute("aria-label"))
+        boxes[1].send_keys(Keys.BACKSPACE)
+        self.assertEqual(boxes[0].get_attribute("value"), "")
+        boxes[0].send_keys(Keys.ARROW_DOWN)
+        self.assertEqual(self.js("return document.activeElement.closest('li').id"), "clue-B")
+        self.js("document.activeElement.blur()")
+        boxes[2].send_keys(Keys.TAB)  # from question A's third box to question B
+        self.assertEqual(self.js("return document.activeElement.closest('li').id"), "clue-B")
+        self.js("document.activeElement.blur()")
+        boxes[2].send_keys(Keys.SHIFT, Keys.TAB)  # back out of the questions, into the grid
+        self.assertIsNotNone(self.js("return document.activeElement.closest('#grid')"))
+
+    def overlaps(self):
+        """Pairs of boxes (and cells, and buttons) whose rectangles overlap."""
+        return self.js("""
+            const els = [...document.querySelectorAll('input[data-square], .box, .cell:not(.outside), button')]
+                .filter(e => e.offsetParent !== null && !e.closest('dialog'));
+            const r = els.map(e => e.getBoundingClientRect());
+            const found = [];
+            for (let i = 0; i < els.length; i++)
+              for (let j = i + 1; j < els.length; j++) {
+                if (els[i].contains(els[j]) || els[j].contains(els[i])) continue;
+                const w = Math.min(r[i].right, r[j].right) - Math.max(r[i].left, r[j].left);
+                const h = Math.min(r[i].bottom, r[j].bottom) - Math.max(r[i].top, r[j].top);
+                if (w > 1 && h > 1) found.push(els[i].outerHTML.slice(0, 60) + ' / ' + els[j].outerHTML.slice(0, 60));
+              }
+            return found.slice(0, 5);""")
+
+    def test_no_overlap_on_a_phone_or_at_double_zoom(self):
+        # 320 px wide, and a 1280 px window at 200 % zoom (640 CSS pixels).
+        for width, scale in ((320, 1), (640, 2)):
+            with self.subTest(width=width):
+                self.browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                    "width": width, "height": 800, "deviceScaleFactor": scale, "mobile": width < 400})
+                self.browser.refresh()
+                self.assertEqual(self.overlaps(), [])
+                self.assertLessEqual(self.js("return document.documentElement.scrollWidth"), width)
+
+
+if __name__ == "__main__":
+    unittest.main(argv=sys.argv[:1] + sys.argv[3:], verbosity=2)
