@@ -2,11 +2,12 @@
 # Installs the Debian packages that building, running and testing need,
 # when any of them is missing. Needs root (or sudo).
 # With "generator" it also installs what tools/make_dictionary.py needs to
-# rebuild data/: the SCOWL word lists, and npm to fetch the block lists.
+# rebuild data/: the SCOWL word lists, npm to fetch the block lists, and
+# WordNet for tools/make_definitions.py.
 set -e
 PKGS="cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev libfontconfig-dev libgtest-dev libgmock-dev libbenchmark-dev
       fonts-liberation fonts-dejavu-core xvfb xauth poppler-utils clang libclang-rt-14-dev python3"
-[ "$1" = "generator" ] && PKGS="$PKGS scowl npm"
+[ "$1" = "generator" ] && PKGS="$PKGS scowl npm wordnet-base"
 missing=""
 for p in $PKGS; do
   # npm may come with a nodejs package of its own.

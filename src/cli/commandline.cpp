@@ -218,6 +218,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const std::st
             version = true;
             continue;
         }
+        if (arg == "--clues") {
+            cl.clues = true;
+            continue;
+        }
         if (arg == "--no-crostic") {
             cl.noCrostic = true;
             continue;
@@ -281,6 +285,9 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const std::st
         }
     }
 
+    if (cl.clues && std::none_of(cl.outputs.begin(), cl.outputs.end(), [](const OutputRequest& r) { return r.option == "--fill"; }))
+        fail("--clues drafts the questions of --fill OUT.dat, which is not given");
+
     // The window prints on the printer's paper, with the crostic as its own
     // option sets it.
     if (!help && !version && cl.error.empty() && cl.outputs.empty() && cl.suggest == 0) {
@@ -311,7 +318,7 @@ std::string helpText(const std::string& program) {
     for (const OutputKind& kind : outputKinds())
         out << "       " << program << " " << kind.option << " " << kind.argument
             << " [--seed N] [--no-crostic]" << (kind.needsGui ? " [--paper letter|a4]" : "") << " FILE.dat\n";
-    out << "       " << program << " --suggest N [--fill OUT.dat] [--seed N] FILE.dat\n";
+    out << "       " << program << " --suggest N [--fill OUT.dat [--clues]] [--seed N] FILE.dat\n";
     out << "\n"
            "Builds acrostic quotation puzzles. Without an output option the program\n"
            "opens its window, with FILE.dat in it when one is given. With an output\n"
@@ -327,6 +334,7 @@ std::string helpText(const std::string& program) {
     };
     for (const OutputKind& kind : outputKinds()) row(kind.option + " " + kind.argument, kind.help);
     row("--suggest N", "print up to N sets of answers for the empty slots that use up the letters left");
+    row("--clues", "with --fill, draft the new answers' questions from the word list's definitions");
     row("--seed N", "fix the random draw of the answers' letter numbers");
     row("--no-crostic", "leave the crostic block off the printed page");
     row("--paper letter|a4", "paper size of the PDF (Letter when not given)");

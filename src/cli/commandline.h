@@ -5,7 +5,7 @@
 //
 //   quotabrix [--seed N] [FILE.dat]
 //   quotabrix --pdf OUT.pdf [--seed N] [--no-crostic] [--paper letter|a4] FILE.dat
-//   quotabrix --suggest N [--fill OUT.dat] [--seed N] FILE.dat
+//   quotabrix --suggest N [--fill OUT.dat [--clues]] [--seed N] FILE.dat
 #pragma once
 
 #include <cstdint>
@@ -45,6 +45,7 @@ struct CommandLine {
     std::string paper = "letter";        // --paper letter|a4 (PDF)
     std::string dataFile;                // FILE.dat
     int suggest = 0;                     // --suggest N: print up to N fills of the empty answers
+    bool clues = false;                  // --clues: --fill drafts the new answers' questions
     // The word list's folder for --suggest and --fill; empty: the one qbrx.ini names.
     std::string dictionaryFolder;
     std::vector<std::string> qtArguments;  // single-dash options left for Qt (GUI only)

@@ -1,7 +1,7 @@
 #include "cluedraft.h"
 
 #include <algorithm>
-#include <array>
+#include <iterator>
 
 namespace qbrx {
 
@@ -10,23 +10,23 @@ namespace {
 constexpr std::string_view kEllipsis = "...";
 
 // Endings that make an inflection or a derived word of a stem.
-constexpr std::array<std::string_view, 52> kSuffixes = {
+constexpr std::string_view kSuffixes[] = {
     "s",     "es",    "ed",   "d",     "ing",   "ings", "er",    "ers",  "est",   "ly",   "ness", "ful",  "fully",
     "less",  "able",  "ably", "ible",  "ment",  "ments", "y",    "ish",  "ism",   "ist",  "ists", "ity",  "ities",
     "ies",   "ied",   "ier",  "iest",  "ily",   "iness", "ion",  "ions", "ation", "al",   "ally", "ive",  "ward",
     "wards", "like",  "hood", "ship",  "dom",   "ance",  "ence", "ery",  "ry",    "ize",  "ise",  "en",   "ous"};
 // Prefixes that make a word of a stem (unhappy, outrun).
-constexpr std::array<std::string_view, 26> kPrefixes = {
+constexpr std::string_view kPrefixes[] = {
     "un",   "re",    "dis",   "over", "under", "out",  "pre",  "non",  "mis",   "in",  "im",    "sub",  "super",
     "inter", "co",   "de",    "anti", "counter", "fore", "mid", "self", "semi", "trans", "up", "down", "back"};
 // Inflectional endings and what replaces them, to find a word's stem.
 struct Ending {
     std::string_view ending, replacement;
 };
-constexpr std::array<Ending, 18> kEndings = {{{"ies", "y"}, {"ied", "y"}, {"ier", "y"},   {"iest", "y"}, {"ily", "y"},
+constexpr Ending kEndings[] = {{"ies", "y"}, {"ied", "y"}, {"ier", "y"},   {"iest", "y"}, {"ily", "y"},
                                               {"iness", "y"}, {"es", ""}, {"s", ""},      {"ed", ""},    {"ed", "e"},
                                               {"ing", ""},  {"ing", "e"}, {"er", ""},     {"er", "e"},   {"est", ""},
-                                              {"est", "e"}, {"ly", ""},   {"ness", ""}}};
+                                              {"est", "e"}, {"ly", ""},   {"ness", ""}};
 
 bool isVowel(char c) { return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u'; }
 
@@ -50,13 +50,28 @@ std::vector<std::string> letterWords(std::string_view text) {
 }
 
 template <std::size_t N>
-bool listed(const std::array<std::string_view, N>& list, std::string_view s) {
-    return std::find(list.begin(), list.end(), s) != list.end();
+bool listed(const std::string_view (&list)[N], std::string_view s) {
+    return std::find(std::begin(list), std::end(list), s) != std::end(list);
 }
+
+// A stem of an answer with the forms it takes before an ending: itself,
+// with its last consonant doubled, without a final e, with a final y turned
+// to i.
+struct Stem {
+    std::string text;
+    std::vector<std::string> variants;
+
+    explicit Stem(std::string stem) : text(std::move(stem)), variants{text} {
+        const char last = text.back();
+        if (!isVowel(last) && last != 'y' && last != 'w' && last != 'x') variants.push_back(text + last);
+        if (last == 'e' && text.size() > 2) variants.push_back(text.substr(0, text.size() - 1));
+        if (last == 'y' && text.size() > 2) variants.push_back(text.substr(0, text.size() - 1) + "i");
+    }
+};
 
 // The stems the answer stands for: the answer's letters run together, each
 // word of three letters or more in it, and the base forms of all of them.
-std::vector<std::string> answerStems(std::string_view answer, const Definitions& definitions) {
+std::vector<Stem> answerStems(std::string_view answer, const Definitions& definitions) {
     const std::vector<std::string> words = letterWords(answer);
     std::vector<std::string> stems;
     std::string joined;
@@ -70,7 +85,7 @@ std::vector<std::string> answerStems(std::string_view answer, const Definitions&
             if (w.size() >= 3) add(w);
     for (std::size_t i = 0, n = stems.size(); i < n; ++i)
         for (std::string_view base : definitions.bases(stems[i])) add(base);
-    return stems;
+    return std::vector<Stem>(stems.begin(), stems.end());
 }
 
 // The word and the stems its inflection may come from.
@@ -90,22 +105,15 @@ std::vector<std::string> wordStems(const std::string& word, const Definitions& d
     return stems;
 }
 
-// The forms a stem takes before an ending: itself, with its last consonant
-// doubled, without a final e, with a final y turned to i.
-std::vector<std::string> stemVariants(const std::string& stem) {
-    std::vector<std::string> variants{stem};
-    const char last = stem.back();
-    if (!isVowel(last) && last != 'y' && last != 'w' && last != 'x') variants.push_back(stem + last);
-    if (last == 'e' && stem.size() > 2) variants.push_back(stem.substr(0, stem.size() - 1));
-    if (last == 'y' && stem.size() > 2) variants.push_back(stem.substr(0, stem.size() - 1) + "i");
-    return variants;
-}
-
 // True when `word` (a stem of a text's word) is `stem`, a derived word of
 // it or a compound with it.
-bool formOf(const std::string& word, const std::string& stem, const Definitions& definitions) {
+bool formOf(const std::string& word, const Stem& s, const Definitions& definitions) {
+    const std::string& stem = s.text;
     if (word == stem) return true;
-    for (const std::string& v : stemVariants(stem)) {
+    // Every test below needs the stem at the word's start or end, or a long stem.
+    if (word.size() < stem.size() || (word.front() != stem.front() && word.back() != stem.back() && stem.size() < 5))
+        return false;
+    for (const std::string& v : s.variants) {
         if (word.size() <= v.size() || word.compare(0, v.size(), v) != 0) continue;
         const std::string_view rest = std::string_view(word).substr(v.size());
         if (listed(kSuffixes, rest) || (v == stem && rest.size() >= 3 && definitions.holds(rest))) return true;
@@ -118,14 +126,14 @@ bool formOf(const std::string& word, const std::string& stem, const Definitions&
     return stem.size() >= 5 && word.find(stem) != std::string::npos;
 }
 
-bool mentionsStems(const std::vector<std::string>& words, const std::vector<std::string>& stems,
+bool mentionsStems(const std::vector<std::string>& words, const std::vector<Stem>& stems,
                    const Definitions& definitions) {
     for (std::size_t i = 0; i < words.size(); ++i) {
         std::vector<std::string> candidates = wordStems(words[i], definitions);
         // Two words that make the answer together (ice cream).
         if (i + 1 < words.size()) candidates.push_back(words[i] + words[i + 1]);
         for (const std::string& c : candidates)
-            for (const std::string& stem : stems)
+            for (const Stem& stem : stems)
                 if (formOf(c, stem, definitions)) return true;
     }
     return false;
@@ -217,16 +225,38 @@ std::vector<std::string> draftClues(const Definitions& definitions, std::string_
     std::string key;
     for (const std::string& w : letterWords(answer)) key += w;
     if (key.empty()) return drafts;
-    std::vector<std::string> stems = answerStems(answer, definitions);
+    std::vector<Stem> stems = answerStems(answer, definitions);
     for (const std::string& other : otherAnswers)
         if (letterWords(other) != letterWords("no answer"))
-            for (std::string& stem : answerStems(other, definitions)) stems.push_back(std::move(stem));
+            for (Stem& stem : answerStems(other, definitions)) stems.push_back(std::move(stem));
     for (const Sense& sense : definitions.senses(key)) {
         std::string clue = tidyClue(sense.gloss);
         if (clue.empty() || std::find(drafts.begin(), drafts.end(), clue) != drafts.end()) continue;
         if (!mentionsStems(letterWords(clue), stems, definitions)) drafts.push_back(std::move(clue));
     }
     return drafts;
+}
+
+std::vector<std::string> draftForEach(const Definitions& definitions, const std::vector<std::string>& words,
+                                      const std::vector<std::string>& writtenAnswers) {
+    std::vector<std::string> drafts;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        std::vector<std::string> others = writtenAnswers;
+        for (std::size_t k = 0; k < words.size(); ++k)
+            if (k != i) others.push_back(words[k]);
+        const std::vector<std::string> clues = words[i].empty() ? std::vector<std::string>() : draftClues(definitions, words[i], others);
+        drafts.push_back(clues.empty() ? std::string() : clues.front());
+    }
+    return drafts;
+}
+
+std::string describeSenses(const Definitions& definitions, std::string_view word, std::size_t count) {
+    std::string text;
+    const std::vector<Sense> senses = definitions.senses(word);
+    for (std::size_t i = 0; i < senses.size() && i < count; ++i)
+        text += (i > 0 ? "\n" : "") + std::string(partOfSpeechName(senses[i].partOfSpeech)) + ": " +
+                std::string(senses[i].gloss);
+    return text;
 }
 
 std::optional<DraftChoice> nextDraft(const std::vector<std::string>& drafts, std::string_view question) {

@@ -35,6 +35,17 @@ bool givesAway(std::string_view text, std::string_view answer, const Definitions
 std::vector<std::string> draftClues(const Definitions& definitions, std::string_view answer,
                                     const std::vector<std::string>& otherAnswers);
 
+// The first `count` senses of `word` (lower case), one a line, each with
+// its part of speech: "noun: a hotel providing overnight lodging". "" when
+// the word has none.
+std::string describeSenses(const Definitions& definitions, std::string_view word, std::size_t count);
+
+// A draft for each of `words`, the answers a fill writes at once: the first
+// clue that gives away neither the word, nor another of `words`, nor any
+// of `writtenAnswers`; "" for a word without one.
+std::vector<std::string> draftForEach(const Definitions& definitions, const std::vector<std::string>& words,
+                                      const std::vector<std::string>& writtenAnswers);
+
 struct DraftChoice {
     std::string text;
     // The question box holds a question of the author's own, which the

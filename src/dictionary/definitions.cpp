@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "dictionary.h"
 
@@ -11,15 +12,15 @@ namespace qbrx {
 
 namespace {
 
-// The next line of `text` from `pos` (CR LF, LF or a lone CR ends it).
+// The next line of `text` from `pos` (ended by LF or CR LF).
 bool nextLine(std::string_view text, std::size_t& pos, std::string_view& line) {
     if (pos >= text.size()) return false;
-    std::size_t end = text.find_first_of("\r\n", pos);
-    if (end == std::string_view::npos) end = text.size();
+    const char* start = text.data() + pos;
+    const void* lf = std::memchr(start, '\n', text.size() - pos);
+    const std::size_t end = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - text.data()) : text.size();
     line = text.substr(pos, end - pos);
-    pos = end;
-    if (pos < text.size() && text[pos] == '\r') ++pos;
-    if (pos < text.size() && text[pos] == '\n') ++pos;
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    pos = end + 1;
     return true;
 }
 
@@ -44,9 +45,15 @@ const char* partOfSpeechName(char partOfSpeech) {
 }
 
 void Definitions::load(const std::string& folder) {
-    std::ifstream in(Dictionary::filePath(folder, "definitions.dic"), std::ios::binary);
+    const std::string path = Dictionary::filePath(folder, "definitions.dic");
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
     std::string contents;
-    if (in) contents.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (std::ifstream in(path, std::ios::binary); in && !error) {
+        contents.resize(static_cast<std::size_t>(size));
+        in.read(contents.data(), static_cast<std::streamsize>(size));
+        contents.resize(static_cast<std::size_t>(in.gcount()));
+    }
     read(std::move(contents));
 }
 

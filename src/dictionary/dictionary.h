@@ -74,6 +74,9 @@ public:
     std::int32_t wordCount() const { return wordCount_; }
     // Words actually held (the last occupied position).
     std::int32_t loadedWords() const { return loaded_; }
+    // The folder loadWordList last read from ("" when none); the word
+    // list's other files lie beside it.
+    const std::string& folder() const { return folder_; }
 
     // "folder" + "/" + name: the folder as given, with or without its
     // trailing separator (a doubled separator is accepted by the system).
@@ -89,6 +92,7 @@ private:
     std::int32_t wordCount_ = 0;
     std::array<std::array<std::int32_t, 27>, 27> startIndex_{};
     std::vector<std::uint8_t> levels_;     // levels_[k-1]: level of word k
+    std::string folder_;
 };
 
 // Everything read from the dictionary folder: the start index, the word

@@ -1,5 +1,6 @@
 #include "frmsuggest.h"
 
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "cluedraft.h"
 #include "dictionary.h"
 #include "mainform.h"
 #include "text.h"
@@ -34,6 +36,11 @@ QString screenText(const std::string& cp1252) { return QString::fromStdString(cp
 std::string acceptedForm(const FillTarget& target, std::string word) {
     if (!word.empty() && target.first >= 'A' && target.first <= 'Z') word[0] = static_cast<char>(upperChar(word[0]));
     return word;
+}
+
+// A suggested word's first definition, for its tooltip.
+QString definitionTip(Mainform& form, const std::string& word) {
+    return screenText(describeSenses(form.definitions(), word, 1));
 }
 
 QString answersText(int n) { return n == 1 ? QStringLiteral("1 answer") : QStringLiteral("%1 answers").arg(n); }
@@ -70,6 +77,10 @@ frmSuggest::frmSuggest(Mainform& form, const Dictionary& dictionary, QWidget* pa
     prgSearch->setObjectName(QStringLiteral("prgSearch"));
     prgSearch->setAccessibleName(QStringLiteral("Search"));
     prgSearch->setTextVisible(false);
+    chkDraftClues = new QCheckBox(QStringLiteral("Draft clues"), this);
+    chkDraftClues->setObjectName(QStringLiteral("chkDraftClues"));
+    chkDraftClues->setToolTip(QStringLiteral("Write a clue drafted from each word's definitions as its question"));
+    chkDraftClues->setChecked(true);
     cmdStop = button("cmdStop", QStringLiteral("Stop"));
     cmdUse = button("cmdUse", QStringLiteral("Use Answers"));
     cmdClose = button("cmdClose", QStringLiteral("Close"));
@@ -84,6 +95,7 @@ frmSuggest::frmSuggest(Mainform& form, const Dictionary& dictionary, QWidget* pa
     lists->addWidget(lstSlots, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(prgSearch, 1);
+    buttons->addWidget(chkDraftClues);
     buttons->addWidget(cmdStop);
     buttons->addWidget(cmdUse);
     buttons->addWidget(cmdClose);
@@ -170,6 +182,12 @@ void frmSuggest::listNewFills() {
             row += (k > 0 ? "  " : "") + acceptedForm(plan_.targets[k], fills[i].words[k]);
         if (fills[i].gaps > 0) row += "   (" + std::to_string(fills[i].gaps) + (fills[i].gaps == 1 ? " gap)" : " gaps)");
         lstFills->addItem(screenText(row));
+        QString tip;
+        for (const std::string& word : fills[i].words) {
+            const QString definition = definitionTip(form_, word);
+            if (!definition.isEmpty()) tip += (tip.isEmpty() ? QString() : QStringLiteral("\n")) + screenText(word) + QStringLiteral(" (") + definition + QStringLiteral(")");
+        }
+        lstFills->item(lstFills->count() - 1)->setToolTip(tip);
         if (lstFills->count() == 1) lstFills->setCurrentRow(0);
     }
 }
@@ -184,6 +202,7 @@ void frmSuggest::showFill(int row) {
             screenText(questionLetter[static_cast<std::size_t>(t.slot)] + ". " + acceptedForm(t, fill.words[k])), lstSlots);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Checked);
+        item->setToolTip(definitionTip(form_, fill.words[k]));
     }
 }
 
@@ -236,7 +255,10 @@ void frmSuggest::useAnswers() {
     for (int k = 0; k < lstSlots->count() && static_cast<std::size_t>(k) < words.size(); ++k)
         if (lstSlots->item(k)->checkState() != Qt::Checked) words[static_cast<std::size_t>(k)].clear();
     const FillPlan plan = plan_;
-    form_.perform([&plan, &words](Editor& e) { acceptFill(e, plan, words); });
+    const std::vector<std::string> questions = chkDraftClues->isChecked()
+                                                   ? draftForEach(form_.definitions(), words, plan.written)
+                                                   : std::vector<std::string>();
+    form_.perform([&plan, &words, &questions](Editor& e) { acceptFill(e, plan, words, questions); });
     accept();
 }
 

@@ -13,6 +13,7 @@
 #include "answerfill.h"
 #include "puzzlefill.h"
 
+class QCheckBox;
 class QLabel;
 class QListWidget;
 class QProgressBar;
@@ -46,6 +47,7 @@ public:
     QListWidget* lstFills;    // one row per set found
     QListWidget* lstSlots;    // the selected set, one ticked row per slot
     QProgressBar* prgSearch;
+    QCheckBox* chkDraftClues; // Use Answers drafts the new questions from the definitions
     QPushButton* cmdStop;
     QPushButton* cmdUse;
     QPushButton* cmdClose;

@@ -46,7 +46,8 @@ TEST(CommandLine, ParsesModesOptionsAndMistakes) {
     EXPECT_TRUE(parseCommandLine(Args{"--pdf", "out.pdf", "--paper", "a4", "puzzle.dat"}).warnings.empty());
     for (const Args& wrong : {Args{"--pdf", "out.pdf"}, Args{"--pdf"}, Args{"--seed", "x", "a.dat"},
                               Args{"--seed", "-1"}, Args{"--colour", "a.dat"}, Args{"--pdf", "o.pdf", "a.dat", "b.dat"},
-                              Args{"--suggest", "0", "a.dat"}, Args{"--suggest", "3"}})
+                              Args{"--suggest", "0", "a.dat"}, Args{"--suggest", "3"},
+                              Args{"--suggest", "3", "--clues", "a.dat"}})
         EXPECT_EQ(parseCommandLine(wrong).mode, CommandLine::Mode::Error) << ::testing::PrintToString(wrong);
 }
 
@@ -231,6 +232,18 @@ TEST_F(Suggest, PrintsEveryFillAndWritesTheFirstIntoTheFile) {
     ASSERT_EQ(readDataFile(ed, filled), ReadStatus::Ok);
     EXPECT_EQ(lower(ed.doc.answer[1]), out.str().substr(0, out.str().find(' ')));
     EXPECT_TRUE(ed.doc.lettersLeft.empty());
+}
+
+// --clues: the new answers' questions are drafted from the definitions
+// beside the word list; a word without one gets the program's question.
+TEST_F(Suggest, CluesDraftTheNewQuestions) {
+    writeWordList("3\r\nbat\r\ntea\r\n");
+    writeBytes(dir / "definitions.dic", "1\r\nn a hot drink made from dried leaves (in Britain)\r\nbat\t\t\r\ntea\t\t1\r\n");
+    const std::string filled = path("filled.dat");
+    ASSERT_EQ(run({"--suggest", "1", "--fill", filled, "--clues", puzzle}), 0) << err.str();
+    ASSERT_EQ(readDataFile(ed, filled), ReadStatus::Ok);
+    EXPECT_EQ(ed.doc.question[1], "A hot drink made from dried leaves");
+    EXPECT_EQ(ed.doc.question[2], "Question for [Bat]");
 }
 
 TEST_F(Suggest, WithoutAnExactFillSaysSoAndOffersTheFewestGaps) {

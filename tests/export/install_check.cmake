@@ -10,6 +10,7 @@ endif()
 
 foreach(f bin/quotabrix bin/qbrx.ini share/quotabrix/words.dic share/quotabrix/count.dic
           share/quotabrix/level.dic share/quotabrix/COPYING.scowl share/quotabrix/COPYING.blocklist
+          share/quotabrix/definitions.dic share/quotabrix/COPYING.wordnet
           share/applications/quotabrix.desktop
           share/icons/hicolor/scalable/apps/quotabrix.svg)
   if(NOT EXISTS "${PREFIX}/${f}")

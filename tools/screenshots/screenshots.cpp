@@ -1,6 +1,7 @@
 // Takes the pictures of the main window and the grid window for the
 // documentation: a puzzle in progress, opened from an example file; with a
-// word list folder too, the picture of Qbrx > Suggest Answers... as well.
+// word list folder too, the pictures of Qbrx > Suggest Answers... (with a
+// word's definition shown), and of Draft Clue, as well.
 //   xvfb-run -a ui_screenshots OUTDIR EXAMPLE.dat [DATADIR]
 // With --screen, the whole screen instead, as the author sees it with the
 // grid window over the main window (the screen size is the X server's), and
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QToolTip>
 
 #include <cstdio>
 #include <cstring>
@@ -90,6 +92,50 @@ bool suggestAnswersPicture(const QString& outDir, const char* dataDir) {
     return dialog->grab().save(outDir + QStringLiteral("/suggestanswers.png"));
 }
 
+// Suggest Answers with the first word's definition showing, as the mouse
+// over it shows it (the tooltip is a window of its own, so the screen is
+// taken).
+bool suggestDefinitionsPicture(const QString& outDir, const char* dataDir) {
+    Window w(1854);
+    w.dictionary.loadCountIndex(dataDir);
+    w.dictionary.loadWordList(dataDir);
+    w.dictionary.loadLevels(dataDir);
+    w.form.txtQuote->setPlainText(QStringLiteral("Hope is the thing with feathers that perches in the soul."));
+    w.form.cmdRegister->click();
+    w.prompter.inputs.push_back(std::string("DICKINSON"));
+    w.form.mnuCrosticSetup->trigger();
+    w.form.mnuSuggest->trigger();
+    auto* dialog = w.form.findChild<qbrx::frmSuggest*>();
+    if (dialog == nullptr) return false;
+    QElapsedTimer clock;
+    clock.start();
+    while (dialog->lstFills->count() < 12 && dialog->searching() && clock.elapsed() < 20000)
+        QApplication::processEvents();
+    dialog->stopSearch();
+    dialog->lstFills->setCurrentRow(0);
+    dialog->move(20, 20);
+    QTest::qWait(200);
+    QListWidgetItem* item = dialog->lstSlots->item(1);
+    const QRect rect = dialog->lstSlots->visualItemRect(item);
+    QToolTip::showText(dialog->lstSlots->viewport()->mapToGlobal(rect.center()), item->toolTip(), dialog->lstSlots);
+    QTest::qWait(400);
+    const QRect frame = dialog->frameGeometry();
+    return dialog->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
+        .save(outDir + QStringLiteral("/suggestdefinitions.png"));
+}
+
+// The main window with a clue drafted for a new answer.
+bool draftCluePicture(const QString& outDir, const char* example, const char* dataDir) {
+    Window w(1845);
+    loadDictionary(w.dictionary, dataDir);
+    w.form.openFile(example);
+    w.form.lstQuestion->setCurrentRow(w.form.editor().doc.questionCount);
+    w.form.txtAnswer->setText(QStringLiteral("robot"));
+    w.form.cmdDraftClue->click();
+    for (int i = 0; i < 10; ++i) QApplication::processEvents();
+    return w.form.grab().save(outDir + QStringLiteral("/draftclue.png"));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -121,5 +167,7 @@ int main(int argc, char** argv) {
     bool ok = w.form.grab().save(out + QStringLiteral("/mainwindow.png"));
     ok = w.form.gridWindow()->grab().save(out + QStringLiteral("/gridwindow.png")) && ok;
     if (argc > 3) ok = suggestAnswersPicture(out, argv[3]) && ok;
+    if (argc > 3) ok = suggestDefinitionsPicture(out, argv[3]) && ok;
+    if (argc > 3) ok = draftCluePicture(out, argv[first + 1], argv[3]) && ok;
     return ok ? 0 : 1;
 }
