@@ -89,38 +89,21 @@ bool suggestAnswersPicture(const QString& outDir, const char* dataDir) {
     dialog->lstFills->setCurrentRow(0);
     dialog->lstSlots->item(3)->setCheckState(Qt::Unchecked);
     for (int i = 0; i < 10; ++i) QApplication::processEvents();
-    return dialog->grab().save(outDir + QStringLiteral("/suggestanswers.png"));
-}
+    if (!dialog->grab().save(outDir + QStringLiteral("/suggestanswers.png"))) return false;
 
-// Suggest Answers with the first word's definition showing, as the mouse
-// over it shows it (the tooltip is a window of its own, so the screen is
-// taken).
-bool suggestDefinitionsPicture(const QString& outDir, const char* dataDir) {
-    Window w(1854);
-    w.dictionary.loadCountIndex(dataDir);
-    w.dictionary.loadWordList(dataDir);
-    w.dictionary.loadLevels(dataDir);
-    w.form.txtQuote->setPlainText(QStringLiteral("Hope is the thing with feathers that perches in the soul."));
-    w.form.cmdRegister->click();
-    w.prompter.inputs.push_back(std::string("DICKINSON"));
-    w.form.mnuCrosticSetup->trigger();
-    w.form.mnuSuggest->trigger();
-    auto* dialog = w.form.findChild<qbrx::frmSuggest*>();
-    if (dialog == nullptr) return false;
-    QElapsedTimer clock;
-    clock.start();
-    while (dialog->lstFills->count() < 12 && dialog->searching() && clock.elapsed() < 20000)
-        QApplication::processEvents();
-    dialog->stopSearch();
-    dialog->lstFills->setCurrentRow(0);
+    // The same with a word's definition showing, as the mouse over it shows
+    // it (the tooltip is a window of its own, so the screen is taken).
     dialog->move(20, 20);
     QTest::qWait(200);
-    QListWidgetItem* item = dialog->lstSlots->item(1);
-    const QRect rect = dialog->lstSlots->visualItemRect(item);
-    QToolTip::showText(dialog->lstSlots->viewport()->mapToGlobal(rect.center()), item->toolTip(), dialog->lstSlots);
+    QListWidgetItem* row = dialog->lstFills->item(0);
+    const QPoint at = dialog->lstFills->viewport()->mapToGlobal(dialog->lstFills->visualItemRect(row).topLeft());
+    QToolTip::showText(at + QPoint(60, 8), row->toolTip(), dialog->lstFills);
     QTest::qWait(400);
-    const QRect frame = dialog->frameGeometry();
-    return dialog->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
+    QRect frame = dialog->frameGeometry();
+    for (const QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->inherits("QTipLabel")) frame = frame.united(w->frameGeometry());
+    return dialog->screen()
+        ->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
         .save(outDir + QStringLiteral("/suggestdefinitions.png"));
 }
 
@@ -167,7 +150,6 @@ int main(int argc, char** argv) {
     bool ok = w.form.grab().save(out + QStringLiteral("/mainwindow.png"));
     ok = w.form.gridWindow()->grab().save(out + QStringLiteral("/gridwindow.png")) && ok;
     if (argc > 3) ok = suggestAnswersPicture(out, argv[3]) && ok;
-    if (argc > 3) ok = suggestDefinitionsPicture(out, argv[3]) && ok;
     if (argc > 3) ok = draftCluePicture(out, argv[first + 1], argv[3]) && ok;
     return ok ? 0 : 1;
 }
