@@ -484,7 +484,6 @@ void MakeHelp()
         DOT "Copy:  Ctrl-C",
         DOT "Paste:  Ctrl-V",
         DOT "Header:  Ctrl-H",
-        DOT "Draft Clue:  Ctrl-L",
         DOT "Help: F1",
     });
 }

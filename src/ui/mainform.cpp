@@ -427,6 +427,8 @@ QWidget* Mainform::buildQuestionArea() {
     cmdDictionary->setMinimumWidth(90);
     cmdDraftClue = namedButton(area, "cmdDraftClue", QStringLiteral("Draft Clue"), uiFont("Times New Roman", 9));
     cmdDraftClue->setToolTip(QStringLiteral("Draft the question from the answer's definitions (Ctrl+L); again for the next one"));
+    // Outside the Tab order; Ctrl+L reaches it from the keyboard.
+    cmdDraftClue->setFocusPolicy(Qt::NoFocus);
 
     auto* boxes = new QGridLayout;
     boxes->setVerticalSpacing(8);
