@@ -37,7 +37,8 @@ void Mainform::draftClue() {
 }
 
 std::string Mainform::describeWord(const std::string& word) {
-    return describeSenses(definitions(), word, 3);
+    // With no word selected the definitions are not read yet.
+    return word.empty() ? std::string() : describeSenses(definitions(), word, 3);
 }
 
 }  // namespace qbrx
