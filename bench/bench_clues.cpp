@@ -80,7 +80,7 @@ void BM_Coverage(benchmark::State& state) {
     state.counters["drafted"] = drafted;
     state.counters["drafted_pct"] = words > 0 ? 100.0 * drafted / words : 0;
     std::string label;
-    for (std::size_t i = 0; i < missing.size() && i < 12; ++i) label += (i > 0 ? " " : "") + missing[i];
+    for (std::size_t i = 0; i < missing.size() && i < 60; ++i) label += (i > 0 ? " " : "") + missing[i];
     state.SetLabel("without a draft: " + label);
 }
 

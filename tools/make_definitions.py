@@ -75,7 +75,7 @@ TOPIC_ROOTS = {
 # "sex" names the topic only in its sense of sexual activity.
 TOPIC_SENSES = {("sex", "n"): {1}}
 SEX_AND_DRUG_WORDS = set("""
-sex sexual sexually sexuality intercourse coitus copulation copulate copulating genital genitals genitalia
+sexual sexually sexuality intercourse coitus copulation copulate copulating genital genitals genitalia
 penis vagina vaginal vulva testicle testicles scrotum erection orgasm erotic erotically sensual sensuality
 masturbation masturbate semen ejaculate ejaculation prostitute prostitutes prostitution brothel whore harlot
 pornography pornographic lust lustful lewd seduce seduction rape raped raping rapist incest adultery
@@ -131,14 +131,15 @@ class WordNet:
 
     def bases(self, word, p):
         """WordNet's base forms of `word` as part of speech `p`: the word
-        itself when it is a lemma, the exception list's forms, and, for a
-        word that is no lemma of its own, the forms the regular endings give
-        (also with a doubled final consonant undone: running, run)."""
+        itself when it is a lemma, the exception list's forms, and the forms
+        the regular endings give (also with a doubled final consonant undone:
+        running, run); a verb of its own takes no regular ending off (weed
+        is not wee + d)."""
         found = []
         if word in self.index[p]:
             found.append(word)
         candidates = list(self.exceptions[p].get(word, []))
-        for ending, replacement in ENDINGS[p] if not found else []:
+        for ending, replacement in ENDINGS[p] if not (found and p == "v") else []:
             if word.endswith(ending) and len(word) > len(ending):
                 stem = word[:-len(ending)] + replacement
                 candidates.append(stem)
