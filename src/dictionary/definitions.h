@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -34,7 +35,7 @@ public:
 
     // Words with a line in the file, in the file's order.
     std::size_t wordCount() const { return entries_.size(); }
-    std::string_view word(std::size_t i) const { return entries_[i].word; }
+    std::string_view word(std::size_t i) const { return wordOf(entries_[i]); }
 
     // The senses of `word` (lower case), commonest first; none for a word
     // the file does not hold.
@@ -45,15 +46,30 @@ public:
     bool holds(std::string_view word) const { return find(word) != nullptr; }
 
 private:
+    // A line of the file, kept small: a definitions file has a line for
+    // each of 90,000 words. Its word starts at `at`; its bases and its
+    // gloss numbers follow, each after a tab.
     struct Entry {
-        std::string_view word;
-        std::string_view bases;   // comma-separated
-        std::string_view senses;  // blank-separated gloss numbers
+        std::uint32_t at = 0;
+        std::uint8_t wordLength = 0;
+        std::uint8_t basesLength = 0;   // comma-separated
+        std::uint16_t sensesLength = 0; // blank-separated gloss numbers
     };
+    struct Gloss {
+        std::uint32_t at = 0;
+        std::uint16_t length = 0;
+        char partOfSpeech = 0;
+    };
+    void parse();
+    std::string_view text(std::size_t at, std::size_t length) const {
+        return length == 0 ? std::string_view() : std::string_view(contents_.get() + at, length);
+    }
+    std::string_view wordOf(const Entry& e) const { return text(e.at, e.wordLength); }
     const Entry* find(std::string_view word) const;
 
-    std::string contents_;
-    std::vector<Sense> glosses_;
+    std::unique_ptr<char[]> contents_;
+    std::size_t size_ = 0;
+    std::vector<Gloss> glosses_;
     std::vector<Entry> entries_;   // sorted as words.dic is
     bool sorted_ = true;           // false: a damaged file, looked through
 };
