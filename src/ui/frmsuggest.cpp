@@ -43,6 +43,15 @@ QString definitionTip(Mainform& form, const std::string& word) {
     return screenText(describeSenses(form.definitions(), word, 1));
 }
 
+// A set's words, each with its first definition, one a line.
+QString fillTip(Mainform& form, const std::vector<std::string>& words) {
+    QStringList lines;
+    for (const std::string& word : words)
+        if (const QString definition = definitionTip(form, word); !definition.isEmpty())
+            lines << QStringLiteral("%1 (%2)").arg(screenText(word), definition);
+    return lines.join(QLatin1Char('\n'));
+}
+
 QString answersText(int n) { return n == 1 ? QStringLiteral("1 answer") : QStringLiteral("%1 answers").arg(n); }
 
 }  // namespace
@@ -182,12 +191,7 @@ void frmSuggest::listNewFills() {
             row += (k > 0 ? "  " : "") + acceptedForm(plan_.targets[k], fills[i].words[k]);
         if (fills[i].gaps > 0) row += "   (" + std::to_string(fills[i].gaps) + (fills[i].gaps == 1 ? " gap)" : " gaps)");
         lstFills->addItem(screenText(row));
-        QString tip;
-        for (const std::string& word : fills[i].words) {
-            const QString definition = definitionTip(form_, word);
-            if (!definition.isEmpty()) tip += (tip.isEmpty() ? QString() : QStringLiteral("\n")) + screenText(word) + QStringLiteral(" (") + definition + QStringLiteral(")");
-        }
-        lstFills->item(lstFills->count() - 1)->setToolTip(tip);
+        lstFills->item(lstFills->count() - 1)->setToolTip(fillTip(form_, fills[i].words));
         if (lstFills->count() == 1) lstFills->setCurrentRow(0);
     }
 }
