@@ -14,6 +14,7 @@
 #include "programstyle.h"
 #include "qtprompter.h"
 #include "random.h"
+#include "recoverywatch.h"
 #include "shownprobe.h"
 #include "startup.h"
 #include "uifonts.h"
@@ -65,6 +66,8 @@ int main(int argc, char** argv) {
     QApplication app(qtArgc, qtArgv.data());
     QApplication::setStyle(new qbrx::ProgramStyle);
     QApplication::setApplicationName(QStringLiteral("Quotabrix"));
+    // The desktop entry's name, by which Wayland desktops match the window to it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quotabrix.Quotabrix"));
 
     qbrx::QtPrompter prompter;
     qbrx::SeededRandom random = cl.seed ? qbrx::SeededRandom(*cl.seed) : qbrx::SeededRandom::fromClock();
@@ -75,6 +78,9 @@ int main(int argc, char** argv) {
     if (!qbrx::startProgram(form, dictionary, prompter, where, std::move(preload))) return 0;
     qbrx::ShownProbe::watch(form);
     form.show();
-    if (!cl.dataFile.empty()) form.openFile(cl.dataFile);
+    // Unsaved work of a copy that ended comes first; recovered, it takes
+    // the place of the file named on the command line.
+    qbrx::RecoveryWatch recovery(form);
+    if (!recovery.offer() && !cl.dataFile.empty()) form.openFile(cl.dataFile);
     return app.exec();
 }

@@ -6,7 +6,8 @@
 # WordNet for tools/make_definitions.py.
 set -e
 PKGS="cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev libfontconfig-dev libgtest-dev libgmock-dev libbenchmark-dev
-      fonts-liberation fonts-dejavu-core xvfb xauth poppler-utils clang libclang-rt-14-dev python3"
+      fonts-liberation fonts-dejavu-core xvfb xauth poppler-utils xdotool clang libclang-rt-14-dev python3
+      appstream desktop-file-utils lintian dpkg-dev"
 [ "$1" = "generator" ] && PKGS="$PKGS scowl npm wordnet-base"
 missing=""
 for p in $PKGS; do

@@ -25,7 +25,7 @@ constexpr std::chrono::seconds kExactTime{10};
 
 bool suggestFills(Editor& editor, const CommandLine& cl, std::ostream& out, std::ostream& err) {
     std::string folder = cl.dictionaryFolder;
-    if (folder.empty()) folder = readPreferences(PreferenceLocations::forProgram()).value_or("");
+    if (folder.empty()) folder = knownDictionaryFolder(PreferenceLocations::forProgram()).value_or("");
     Dictionary dictionary;
     if (!folder.empty()) loadDictionary(dictionary, folder);
     if (dictionary.loadedWords() == 0) {

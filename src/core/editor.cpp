@@ -73,6 +73,7 @@ Editor::Editor(Prompter& prompter, RandomSource& random) : prompter_(prompter), 
 // ---------------------------------------------------------------- start-up
 
 void Editor::startUp() {
+    history.replaced();
     doc.quoteRegistered = false;
     view.quoteBox = kQuotePrompt;
     view.quoteSelection = TextSelection{0, 256};
@@ -93,6 +94,7 @@ void Editor::startUp() {
 // ----------------------------------------------------- registration, stock
 
 void Editor::registerButton() {
+    history.name("Register");
     doc.quoteRegistered = true;
     cutQuote(view.quoteBox);
     registerQuotation(doc.currentQuestion);
@@ -108,6 +110,7 @@ void Editor::registerButton() {
 }
 
 void Editor::quoteEnter() {
+    history.name("Register");
     cutQuote(view.quoteBox);
     registerQuotation(doc.currentQuestion);
 }
@@ -229,6 +232,7 @@ void Editor::acceptAnswer(int& slot) {
     }
     // A slot beyond the empty one is the empty one.
     q = std::min(q, doc.questionCount + 1);
+    history.name("Accept Question " + questionLetter[q]);
 
     doc.docChanged = true;
     std::string a = view.answerBox;
@@ -406,6 +410,7 @@ void Editor::insertQuestion() {
         return;
     }
     if (doc.questionCount != 0 && cq >= 1 && cq <= doc.questionCount + 1) {
+        history.name("Insert Question " + questionLetter[cq]);
         doc.questionCount += 1;
         for (int j = doc.questionCount; j >= cq + 1; --j) {
             doc.question[j] = doc.question[j - 1];
@@ -450,6 +455,7 @@ void Editor::deleteButton() {
 void Editor::deleteFromPopup() {
     int i = view.selectedRow + 1;
     if (view.selectedRow < 0 || i > doc.questionCount) return;
+    history.name("Delete Question " + questionLetter[i]);
     const int last = doc.questionCount;
     for (int j = i; j <= last - 1; ++j) {
         doc.answer[j] = doc.answer[j + 1];
@@ -476,6 +482,7 @@ void Editor::moveQuestion(int direction) {
     const int j = i + direction;
     if (doc.questionCount != 0 && !emptyRow && i >= 1 && i <= doc.questionCount && j >= 1 &&
         j <= doc.questionCount) {
+        history.name("Move Question " + questionLetter[i] + (direction < 0 ? " Up" : " Down"));
         std::swap(doc.question[i], doc.question[j]);
         std::swap(doc.answer[i], doc.answer[j]);
         doc.docChanged = true;
@@ -587,6 +594,7 @@ void Editor::setupCrostic() {
     // The setup registers the quotation box: before a quotation is
     // registered (or after New) that is the prompt text or nothing.
     if (!view.controlsEnabled) return;
+    history.name("Crostic Setup");
     if (doc.questionCount != 0) {
         MessageRequest m;
         m.text =
@@ -704,6 +712,7 @@ void Editor::crosticLabelClick(int n) {
 }
 
 void Editor::crosticOptionClick(bool on) {
+    history.name(on ? "Crostic On" : "Crostic Off");
     view.crosticOn = on;
     if (view.controlsEnabled) view.focus = Focus::Question;
 }
@@ -715,6 +724,7 @@ void Editor::EnableControls() { view.controlsEnabled = true; }
 void Editor::DisableControls() { view.controlsEnabled = false; }
 
 void Editor::resetDocument() {
+    history.replaced();
     resetDocumentValues(doc);
     geometry = GridGeometry{};
     if (onReset) onReset();

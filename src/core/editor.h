@@ -10,6 +10,7 @@
 
 #include "document.h"
 #include "gridgeometry.h"
+#include "history.h"
 #include "mainview.h"
 #include "prompter.h"
 #include "random.h"
@@ -44,6 +45,9 @@ public:
     GridGeometry geometry;
     // Width of the quotation box in twips; the grid window is sized from it.
     int quoteBoxWidth = 9600;
+
+    // Undo and Redo of every change to the puzzle (off until switched on).
+    History history;
 
     // Called by resetDocument so that other subsystems (the word search)
     // can zero their working values.

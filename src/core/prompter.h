@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace qbrx {
 
@@ -34,6 +35,13 @@ class Prompter {
 public:
     virtual ~Prompter() = default;
     virtual Reply message(const MessageRequest& request) = 0;
+    // A message whose buttons carry these captions instead of the standard
+    // ones, in the order of the button set ("Recover", "Discard", "Later"
+    // for Yes, No and Cancel). A script answers it as a message.
+    virtual Reply choose(const MessageRequest& request, const std::vector<std::string>& captions) {
+        (void)captions;
+        return message(request);
+    }
     // nullopt when cancelled. Returns the typed text otherwise.
     virtual std::optional<std::string> input(const std::string& prompt, const std::string& title,
                                              const std::string& defaultText) = 0;

@@ -30,7 +30,18 @@ fs::path userConfigFolder() {
     return fs::path(home && *home ? home : ".") / ".config" / "quotabrix";
 }
 
-PreferenceLocations PreferenceLocations::forProgram() { return {qbrx::programFolder(), qbrx::userConfigFolder()}; }
+fs::path installedDataFolder(const fs::path& programFolder) {
+    // QBRX_DATA_FROM_BINDIR: the install's data folder relative to its
+    // program folder, set by the build from the install layout.
+    const fs::path folder = (programFolder / QBRX_DATA_FROM_BINDIR).lexically_normal();
+    std::error_code ec;
+    return fs::is_directory(folder, ec) ? folder : fs::path();
+}
+
+PreferenceLocations PreferenceLocations::forProgram() {
+    const fs::path program = qbrx::programFolder();
+    return {program, qbrx::userConfigFolder(), installedDataFolder(program)};
+}
 
 std::string firstItem(std::string_view content) {
     std::size_t i = 0;
@@ -89,6 +100,15 @@ std::string trimmedFolder(std::string folder) {
     return folder;
 }
 
+// The installed word list, when the program has one and it holds words.dic.
+std::optional<std::string> installedDictionary(const PreferenceLocations& where) {
+    if (where.dataFolder.empty()) return std::nullopt;
+    std::string folder = where.dataFolder.string();
+    if (folder.back() != '/') folder += '/';
+    if (!holdsDictionary(folder)) return std::nullopt;
+    return folder;
+}
+
 // The user points at words.dic; its folder is written into qbrx.ini.
 std::string locateDictionary(Prompter& prompter, const PreferenceLocations& where) {
     prompter.tell(kLocateDictionaryMessage);
@@ -103,6 +123,11 @@ std::string locateDictionary(Prompter& prompter, const PreferenceLocations& wher
 
 }  // namespace
 
+std::optional<std::string> knownDictionaryFolder(const PreferenceLocations& where) {
+    if (auto folder = readPreferences(where)) return folder;
+    return installedDictionary(where);
+}
+
 std::string dictionaryMissingMessage(const std::string& folder) {
     return "The dictionary (words.dic) is not in the folder that qbrx.ini names:\r" + utf8ToCp1252(folder) +
            "\rClick OK to locate words.dic, or Cancel to go on without the dictionary.";
@@ -112,7 +137,7 @@ std::optional<fs::path> writePreferences(const PreferenceLocations& where, const
     // A folder with a comma in its name is quoted, or reading would cut it there.
     const bool quote = dictionaryFolder.find(',') != std::string::npos;
     const std::string text = (quote ? "\"" + dictionaryFolder + "\"" : dictionaryFolder) + "\r\n";
-    if (!where.programFolder.empty()) {
+    if (!where.programFolder.empty() && where.dataFolder.empty()) {
         const fs::path file = where.programFolder / kPreferenceFileName;
         if (writeFile(file, text)) return file;
     }
@@ -134,6 +159,7 @@ PreferencesResult loadPreferences(Prompter& prompter, const PreferenceLocations&
         if (prompter.message(missing) != Reply::Ok) return {false, *folder};
         return {false, locateDictionary(prompter, where)};
     }
+    if (auto installed = installedDictionary(where)) return {false, *installed};
 
     if (prompter.message({kMissingPreferencesMessage, std::nullopt, Buttons::OkCancel, Icon::None, 0}) != Reply::Ok)
         return {true, {}};

@@ -1,7 +1,9 @@
 // The preferences file "qbrx.ini": its first item names the dictionary
-// folder (the folder of words.dic and count.dic). It lives in the program's
-// folder; when that folder cannot be written, in the user's configuration
-// folder instead.
+// folder (the folder of words.dic and count.dic). A program run from its
+// build folder keeps it in the program's folder (or, when that folder cannot
+// be written, in the user's configuration folder); an installed program
+// keeps it in the user's configuration folder only, and needs none while its
+// own word list (share/quotabrix beside its bin folder) is in place.
 #pragma once
 
 #include <filesystem>
@@ -27,8 +29,12 @@ std::string dictionaryMissingMessage(const std::string& folder);
 struct PreferenceLocations {
     std::filesystem::path programFolder;  // the folder of the program file
     std::filesystem::path configFolder;   // $XDG_CONFIG_HOME/quotabrix or ~/.config/quotabrix
+    // An installed program's word list; empty for a program that is not
+    // installed. A program that has one never writes its program folder.
+    std::filesystem::path dataFolder = {};
 
-    // The running program's folder and the user's configuration folder.
+    // The running program's folder, the user's configuration folder and,
+    // for an installed program, its word list.
     static PreferenceLocations forProgram();
 };
 
@@ -36,6 +42,10 @@ struct PreferenceLocations {
 std::filesystem::path programFolder();
 // $XDG_CONFIG_HOME/quotabrix, or ~/.config/quotabrix.
 std::filesystem::path userConfigFolder();
+// The installed word list of a program in `programFolder`: the data folder
+// at the place the install step puts it relative to the program
+// (../share/quotabrix from bin/); empty when there is no such folder.
+std::filesystem::path installedDataFolder(const std::filesystem::path& programFolder);
 
 // The first item of a preferences file: leading spaces skipped; the item ends
 // at a comma or the end of the line; an item that starts with a double
@@ -55,18 +65,24 @@ struct PreferencesResult {
 // when a file is there but cannot be read.
 std::optional<std::string> readPreferences(const PreferenceLocations& where);
 
+// The dictionary folder known without asking anything: the one qbrx.ini
+// names, or else the installed word list when it holds words.dic (with a
+// trailing "/", as a located folder has). Nothing when neither.
+std::optional<std::string> knownDictionaryFolder(const PreferenceLocations& where);
+
 // Writes qbrx.ini (the folder, CR LF) into the program folder, or into the
-// configuration folder when the program folder cannot be written. Returns
-// the file written, nothing when neither could be.
+// configuration folder when the program folder cannot be written or the
+// program is installed (it has a data folder). Returns the file written,
+// nothing when neither could be.
 std::optional<std::filesystem::path> writePreferences(const PreferenceLocations& where,
                                                       const std::string& dictionaryFolder);
 
-// The start-up's preferences step: reads the file, or, when there is none,
-// asks the user to locate words.dic and creates it. Cancel in the first
-// question sets endProgram. When the folder read holds no words.dic (with
-// or without trailing spaces), says so and
-// offers to locate words.dic again; Cancel there goes on with the folder
-// as read.
+// The start-up's preferences step: reads the file; when there is none, takes
+// the installed word list, or, without one, asks the user to locate
+// words.dic and creates the file. Cancel in the first question sets
+// endProgram. When the folder read holds no words.dic (with or without
+// trailing spaces), says so and offers to locate words.dic again; Cancel
+// there goes on with the folder as read.
 PreferencesResult loadPreferences(Prompter& prompter, const PreferenceLocations& where);
 
 }  // namespace qbrx

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 
 #include <algorithm>
@@ -71,6 +72,26 @@ void editUndo(QWidget* target) {
     } else if (auto* plain = qobject_cast<QPlainTextEdit*>(target)) {
         plain->undo();
     }
+}
+
+void editRedo(QWidget* target) {
+    if (auto* line = qobject_cast<QLineEdit*>(target)) {
+        line->redo();
+    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(target)) {
+        plain->redo();
+    }
+}
+
+bool editCanUndo(QWidget* target) {
+    if (auto* line = qobject_cast<QLineEdit*>(target)) return line->isUndoAvailable();
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(target)) return plain->document()->isUndoAvailable();
+    return false;
+}
+
+bool editCanRedo(QWidget* target) {
+    if (auto* line = qobject_cast<QLineEdit*>(target)) return line->isRedoAvailable();
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(target)) return plain->document()->isRedoAvailable();
+    return false;
 }
 
 void editClear(QWidget* target) {

@@ -14,6 +14,10 @@ namespace qbrx {
 // characters. Both do nothing on a control that is no text box.
 // Undo takes back the box's last typing or edit command.
 void editUndo(QWidget* target);
+void editRedo(QWidget* target);
+// Whether the box has typing of its own to undo or redo.
+bool editCanUndo(QWidget* target);
+bool editCanRedo(QWidget* target);
 void editCut(QWidget* target);
 void editCopy(QWidget* target);
 void editPaste(QWidget* target);

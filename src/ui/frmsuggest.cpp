@@ -262,7 +262,10 @@ void frmSuggest::useAnswers() {
     const std::vector<std::string> questions = chkDraftClues->isChecked()
                                                    ? draftForEach(form_.definitions(), words, plan.written)
                                                    : std::vector<std::string>();
-    form_.perform([&plan, &words, &questions](Editor& e) { acceptFill(e, plan, words, questions); });
+    form_.perform([&plan, &words, &questions](Editor& e) {
+        e.history.name("Use Answers");
+        acceptFill(e, plan, words, questions);
+    });
     accept();
 }
 

@@ -22,10 +22,12 @@ const char* const kAdvice =
     "Reinstalling does not touch your puzzle files (.dat), but copy them to a safe place first "
     "all the same. If the dictionary is still missing afterwards, delete the preferences file "
     "qbrx.ini. Quotabrix looks for it first in the program's own folder (beside the quotabrix "
-    "program; an installed copy keeps one there, such as /usr/local/bin/qbrx.ini) and then in "
-    "~/.config/quotabrix/ (in $XDG_CONFIG_HOME/quotabrix/ when that is set); delete it from "
-    "both. At the next start Quotabrix asks you where words.dic is and writes a new qbrx.ini, "
-    "in the program's folder, or in ~/.config/quotabrix/ when it cannot write there.";
+    "program) and then in ~/.config/quotabrix/ (in $XDG_CONFIG_HOME/quotabrix/ when that is "
+    "set); delete it from both. At the next start an installed copy takes the word list "
+    "installed with it (such as /usr/share/quotabrix/). When there is none, Quotabrix asks you "
+    "where words.dic is and writes a new qbrx.ini: into ~/.config/quotabrix/ for an installed "
+    "copy; beside the program for one started from its build folder, or into "
+    "~/.config/quotabrix/ when it cannot write there.";
 
 }  // namespace
 

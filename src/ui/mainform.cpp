@@ -177,6 +177,7 @@ Mainform::Mainform(Prompter& prompter, RandomSource& random, const Dictionary& d
     setFont(uiFont("Times New Roman", 10.5));
 
     wordSearch_ = std::make_unique<WordSearch>(dictionary, editor_.doc, prompter);
+    editor_.history.enabled = true;
     editor_.onReset = [this] { wordSearch_->resetCounters(); };
     commands_ = std::make_unique<DocumentCommands>(editor_);
     commands_->formats.others.push_back(ipuzFileFormat());  // File > Open and Save As read and write ipuz too
@@ -654,6 +655,7 @@ void Mainform::buildMenus() {
 
     mnuEdit = menu("mnuEdit", QStringLiteral("&Edit"));
     mnuUndo = item(mnuEdit, "mnuUndo", QStringLiteral("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mnuRedo = item(mnuEdit, "mnuRedo", QStringLiteral("Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     mnuEdit->addSeparator();
     mnuCut = item(mnuEdit, "mnuCut", QStringLiteral("Cut"), QKeySequence(Qt::CTRL | Qt::Key_X));
     mnuCopy = item(mnuEdit, "mnuCopy", QStringLiteral("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
@@ -662,7 +664,8 @@ void Mainform::buildMenus() {
     mnuSelectAll = item(mnuEdit, "mnuSelectAll", QStringLiteral("Select All"));
     // The edit commands work on the text box that has the focus in any
     // window of the program.
-    for (QAction* a : {mnuUndo, mnuCut, mnuCopy, mnuPaste}) a->setShortcutContext(Qt::ApplicationShortcut);
+    for (QAction* a : {mnuUndo, mnuRedo, mnuCut, mnuCopy, mnuPaste}) a->setShortcutContext(Qt::ApplicationShortcut);
+    connect(mnuEdit, &QMenu::aboutToShow, this, &Mainform::nameUndoItems);
 
     mnuQbrx = menu("mnuQbrx", QStringLiteral("&Qbrx"));
     mnuHeader = item(mnuQbrx, "mnuHeader", QStringLiteral("Header"), QKeySequence(Qt::CTRL | Qt::Key_H));
@@ -749,7 +752,8 @@ void Mainform::connectControls() {
     });
 
     // Edit menu: on the focused text box of any window of the program.
-    connect(mnuUndo, &QAction::triggered, this, [] { editUndo(QApplication::focusWidget()); });
+    connect(mnuUndo, &QAction::triggered, this, [this] { undoOrRedo(false); });
+    connect(mnuRedo, &QAction::triggered, this, [this] { undoOrRedo(true); });
     connect(mnuCut, &QAction::triggered, this, [] { editCut(QApplication::focusWidget()); });
     connect(mnuCopy, &QAction::triggered, this, [] { editCopy(QApplication::focusWidget()); });
     connect(mnuPaste, &QAction::triggered, this, [] { editPaste(QApplication::focusWidget()); });
@@ -784,7 +788,8 @@ frmOptions* Mainform::optionsDialog() {
         // clears it, New, Open and Quit ask before dropping it.
         connect(options_, &frmOptions::headerChanged, this, [this] {
             editor_.doc.docChanged = true;
-            setWindowTitle(QString::fromStdString(commands_->windowTitle()));
+            editor_.history.name("Header");
+            perform([](Editor&) {});
         });
     }
     return options_;
@@ -800,11 +805,19 @@ void Mainform::perform(const std::function<void(Editor&)>& operation) {
     copyBoxesToView();
     editor_.view.clearRequests();
     const HeaderValues header = editor_.doc.header;
+    // An operation that asks a question lets focus changes run operations
+    // of their own before it is done: the whole is one step.
+    const bool nested = operating_;
+    if (!nested) editor_.history.commit(editor_);
+    operating_ = true;
     operation(editor_);
+    operating_ = nested;
+    if (!nested) editor_.history.commit(editor_);
     // New, Open and Revert replace the header; an open header dialog shows
     // the new values, so that its Okay cannot write the old ones back.
     if (options_ && editor_.doc.header != header) options_->fill();
     mirrorView();
+    if (afterPerform) afterPerform();
     if (commands_->quitRequested) quit();
 }
 
@@ -892,6 +905,7 @@ void Mainform::mirrorView() {
 
     const QString title = QString::fromStdString(commands_->windowTitle());
     if (windowTitle() != title) setWindowTitle(title);
+    nameUndoItems();
 
     mirroring_ = wasMirroring;
 
@@ -1162,6 +1176,28 @@ QPrinter& Mainform::printer() {
 void Mainform::print(bool keyMode) {
     // Printing reports nothing: a page that cannot be laid out is not printed.
     printCommand(editor_.prompter(), editor_.doc, editor_.view.crosticOn, keyMode, printer());
+}
+
+void Mainform::undoOrRedo(bool redo) {
+    QWidget* box = QApplication::focusWidget();
+    if (redo ? editCanRedo(box) : editCanUndo(box)) {
+        redo ? editRedo(box) : editUndo(box);
+        nameUndoItems();
+        return;
+    }
+    perform([redo](Editor& e) { redo ? e.history.redo(e) : e.history.undo(e); });
+}
+
+void Mainform::nameUndoItems() {
+    QWidget* box = QApplication::focusWidget();
+    const History& history = editor_.history;
+    auto name = [](const char* verb, bool typing, const std::string& step) {
+        if (typing) return QStringLiteral("%1 Typing").arg(QLatin1String(verb));
+        if (step.empty()) return QLatin1String(verb) + QString();
+        return QStringLiteral("%1 %2").arg(QLatin1String(verb), screenText(step));
+    };
+    mnuUndo->setText(name("Undo", editCanUndo(box), history.undoName()));
+    mnuRedo->setText(name("Redo", editCanRedo(box), history.redoName()));
 }
 
 void Mainform::openFile(const std::string& path) {

@@ -107,6 +107,8 @@ public:
     std::function<void()> onHelpTopics;
     std::function<void()> onHavingTrouble;
     std::function<void()> onAboutQuotabrix;
+    // Runs after every operation (recovery writing watches the puzzle here).
+    std::function<void()> afterPerform;
 
     // --- Controls, named as the program names them.
     QLabel* lblEditquote;
@@ -177,6 +179,7 @@ public:
     QAction* mnuExport;  // File > Export...: PDF, ipuz or JPZ
     QAction* mnuQuit;
     QAction* mnuUndo;
+    QAction* mnuRedo;
     QAction* mnuCut;
     QAction* mnuCopy;
     QAction* mnuPaste;
@@ -234,6 +237,10 @@ private:
     void replayKey(QWidget* box, QKeyEvent* key, int replacement);
     void applyEnabling();
     void print(bool keyMode);
+    // Edit > Undo and Redo: the focused box's typing first, then the puzzle's
+    // history; and the two items' names.
+    void undoOrRedo(bool redo);
+    void nameUndoItems();
 
     Editor editor_;
     const Dictionary& dictionary_;
@@ -251,6 +258,7 @@ private:
     QWidget* encodedPanel_ = nullptr;
 
     bool mirroring_ = false;        // widget signals from the mirror are not the user's
+    bool operating_ = false;        // an operation of perform is running
     bool replayingKey_ = false;     // a replaced key is on its way to its box
     bool inQuestionFocus_ = false;  // the question box's focus handling is running
     QObject* clickedIntoBox_ = nullptr;  // question or answer box focused by a click not yet released

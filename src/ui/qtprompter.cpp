@@ -1,5 +1,6 @@
 #include "qtprompter.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -50,7 +51,7 @@ QString messageText(const std::string& cp1252) {
     return text;
 }
 
-Reply QtPrompter::message(const MessageRequest& request) {
+Reply QtPrompter::choose(const MessageRequest& request, const std::vector<std::string>& captions) {
     QMessageBox box(parent_);
     box.setWindowTitle(titleOf(request.title));
     box.setText(messageText(request.text));
@@ -73,6 +74,8 @@ Reply QtPrompter::message(const MessageRequest& request) {
     QMessageBox::StandardButtons set;
     for (const auto& b : buttons) set |= b.first;
     box.setStandardButtons(set);
+    for (std::size_t i = 0; i < captions.size() && i < buttons.size(); ++i)
+        box.button(buttons[i].first)->setText(fromCp1252(captions[i]));
     const std::size_t def = request.defaultButton >= 0 ? static_cast<std::size_t>(request.defaultButton) : 0;
     box.setDefaultButton(buttons[def < buttons.size() ? def : 0].first);
     const auto pressed = static_cast<QMessageBox::StandardButton>(box.exec());

@@ -37,7 +37,8 @@ public:
     }
     void setPrinterSource(std::function<QPrinter*()> source) { printerSource_ = std::move(source); }
 
-    Reply message(const MessageRequest& request) override;
+    Reply message(const MessageRequest& request) override { return choose(request, {}); }
+    Reply choose(const MessageRequest& request, const std::vector<std::string>& captions) override;
     std::optional<std::string> input(const std::string& prompt, const std::string& title,
                                      const std::string& defaultText) override;
     void beep() override;

@@ -13,7 +13,7 @@
 namespace qbrx {
 
 std::unique_ptr<BackgroundLoad> startLoadingDictionary(Dictionary& dictionary, const PreferenceLocations& where) {
-    std::optional<std::string> folder = readPreferences(where);
+    std::optional<std::string> folder = knownDictionaryFolder(where);
     if (!folder) return nullptr;
     return std::make_unique<BackgroundLoad>(dictionary, std::move(*folder));
 }

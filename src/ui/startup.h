@@ -15,9 +15,10 @@ class Mainform;
 class Prompter;
 
 // Starts loading `dictionary`, on a thread of its own, from the folder that
-// qbrx.ini at `where` names, so that the word list is read while Qt starts
-// and the main window is built. Asks nothing: without a qbrx.ini there is
-// nothing to load yet, and the start-up's preferences step asks.
+// qbrx.ini at `where` names (or the installed word list), so that the word
+// list is read while Qt starts and the main window is built. Asks nothing:
+// without either there is nothing to load yet, and the start-up's
+// preferences step asks.
 std::unique_ptr<BackgroundLoad> startLoadingDictionary(Dictionary& dictionary, const PreferenceLocations& where);
 
 // Runs the start-up for `form`, reading qbrx.ini at `where` (the program

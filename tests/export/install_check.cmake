@@ -8,23 +8,19 @@ if(NOT rc EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${rc}")
 endif()
 
-foreach(f bin/quotabrix bin/qbrx.ini share/quotabrix/words.dic share/quotabrix/count.dic
+foreach(f bin/quotabrix share/quotabrix/words.dic share/quotabrix/count.dic
           share/quotabrix/level.dic share/quotabrix/COPYING.scowl share/quotabrix/COPYING.blocklist
           share/quotabrix/definitions.dic share/quotabrix/COPYING.wordnet
-          share/applications/quotabrix.desktop
-          share/icons/hicolor/scalable/apps/quotabrix.svg)
+          share/applications/org.quotabrix.Quotabrix.desktop
+          share/metainfo/org.quotabrix.Quotabrix.metainfo.xml
+          share/icons/hicolor/scalable/apps/quotabrix.svg share/man/man1/quotabrix.1.gz)
   if(NOT EXISTS "${PREFIX}/${f}")
     message(FATAL_ERROR "not installed: ${f}")
   endif()
 endforeach()
-
-# The preferences file beside the program names the installed word list.
-# (Compared in hexadecimal: file(READ) as text would drop the CR.)
-file(READ "${PREFIX}/bin/qbrx.ini" ini HEX)
-string(HEX "${PREFIX}/share/quotabrix/\r\n" expected)
-if(NOT ini STREQUAL expected)
-  file(READ "${PREFIX}/bin/qbrx.ini" text)
-  message(FATAL_ERROR "qbrx.ini holds '${text}', not ${PREFIX}/share/quotabrix/ and CR LF")
+# Only programs belong in bin/: the preferences are the user's.
+if(EXISTS "${PREFIX}/bin/qbrx.ini")
+  message(FATAL_ERROR "qbrx.ini installed beside the program")
 endif()
 
 set(out "${PREFIX}/out")
@@ -49,4 +45,23 @@ if(EXPORTS)
   if(NOT ipuz MATCHES "\"answer\": \"LINCOLN\"" OR NOT jpz MATCHES "answer=\"ICE-CREAM\"")
     message(FATAL_ERROR "the ipuz or JPZ export lacks the puzzle's answers")
   endif()
+endif()
+
+# With no qbrx.ini anywhere, the installed program suggests answers from the
+# word list installed with it, and writes no preferences file for that.
+set(home "${PREFIX}/home")
+file(MAKE_DIRECTORY "${home}")
+file(WRITE "${out}/lessismore.dat"
+     "Less is more.\r\nT\r\nC\r\n\r\n0\r\n0\r\n0\r\n 2 \r\n"
+     " 1Q. Opposite of more\r\n 1A. less\r\n 2Q. Opposite of less\r\n 2A. \r\n")
+execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=XDG_CONFIG_HOME HOME=${home}
+                        "${PREFIX}/bin/quotabrix" --suggest 1 --seed 1 "${out}/lessismore.dat"
+                WORKING_DIRECTORY "${out}" RESULT_VARIABLE rc OUTPUT_VARIABLE suggested
+                ERROR_VARIABLE suggested TIMEOUT 60)
+if(NOT rc EQUAL 0 OR NOT suggested MATCHES "^[a-z]+\n$")
+  message(FATAL_ERROR "the installed quotabrix --suggest returned ${rc}: ${suggested}")
+endif()
+file(GLOB_RECURSE written "${home}/*")
+if(written)
+  message(FATAL_ERROR "the installed program wrote ${written}")
 endif()
