@@ -15,7 +15,7 @@
 #include "answerfill.h"
 #include "benchpuzzles.h"
 #include "cluedraft.h"
-#include "datafile.h"
+#include "documentcommands.h"
 #include "definitions.h"
 #include "dictionary.h"
 #include "editor.h"
@@ -89,7 +89,7 @@ void BM_DraftFifty(benchmark::State& state) {
     qbrx::SeededRandom random{7};
     qbrx::Editor ed{prompter, random};
     ed.startUp();
-    if (qbrx::readDataFile(ed, QBRX_EXAMPLES_DIR "/fifty.dat") != qbrx::ReadStatus::Ok) {
+    if (qbrx::openPuzzle(ed, QBRX_EXAMPLES_DIR "/fifty.dat").result.status != qbrx::FileStatus::Ok) {
         state.SkipWithError("examples/fifty.dat cannot be read");
         return;
     }

@@ -11,9 +11,8 @@
 #include <memory>
 #include <sstream>
 
-#include "datafile.h"
 #include "editor.h"
-#include "ipuzread.h"
+#include "formats.h"
 #include "random.h"
 #include "scriptedprompter.h"
 #include "text.h"
@@ -76,10 +75,6 @@ std::unique_ptr<QGuiApplication> ensureGuiApplication() {
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-bool isIpuzName(const std::string& path) {
-    return path.size() >= 5 && lower(path.substr(path.size() - 5)) == ".ipuz";
-}
-
 int runBatch(const CommandLine& cl, std::ostream& out, std::ostream& err) {
     const std::string& path = cl.dataFile;
     std::error_code ec;
@@ -99,55 +94,44 @@ int runBatch(const CommandLine& cl, std::ostream& out, std::ostream& err) {
     std::unique_ptr<QGuiApplication> app;
     if (needsGui) app = ensureGuiApplication();
 
-    // An empty script answers every question with its default button and
-    // records what was asked, so that a damaged file (a beep, or
-    // "PROBLEM!!!") can be reported on the terminal.
+    // An empty script answers every question with its default button; what
+    // went wrong is told by the reader's result, on the terminal.
     ScriptedPrompter prompter;
     SeededRandom random = cl.seed ? SeededRandom(*cl.seed) : SeededRandom::fromClock();
     Editor editor(prompter, random);
     editor.startUp();
-    std::string reason;
-    ReadStatus read = ReadStatus::Ok;
-    if (isIpuzName(path)) {
-        // An ipuz file is refused whole or read whole; renumbered letters are worth a warning.
-        const IpuzOpenStatus opened = openIpuzFile(editor, path);
-        const std::string said = prompter.messages.empty() ? std::string() : cp1252ToUtf8(prompter.messages.back().text);
-        if (opened == IpuzOpenStatus::Refused) {
-            err << cl.program << ": cannot open " << path << ": " << said.substr(said.find('\r') + 1) << "\n";
+    const PuzzleRead read = readPuzzleFile(path);
+    const FileResult& result = read.result;
+    const bool ipuz = formatOfName(path) == Format::Ipuz;
+    switch (result.status) {
+        case FileStatus::Ok: break;
+        case FileStatus::NotFound:
+            err << cl.program << ": cannot open " << path << ": no such file\n";
             return 1;
-        }
-        if (opened == IpuzOpenStatus::Renumbered)
-            err << cl.program << ": warning: " << path << ": the letter numbers in the file do not fit its answers; they were drawn afresh\n";
-        prompter.messages.clear();
-        if (opened == IpuzOpenStatus::NotFound) read = ReadStatus::NotFound;
-    } else {
-        read = readDataFile(editor, path, &reason);
+        case FileStatus::Unreadable:
+        case FileStatus::NotPuzzle:
+        case FileStatus::NotWritten:
+            // An ipuz file is refused whole, with the reader's reason.
+            if (ipuz)
+                err << cl.program << ": cannot open " << path << ": " << cp1252ToUtf8(result.reason) << ".\n";
+            else if (result.status == FileStatus::Unreadable)
+                err << cl.program << ": " << path << " cannot be read: " << result.reason << "; nothing was written\n";
+            else
+                err << cl.program << ": " << path << " does not look like a puzzle data file; nothing was written\n";
+            return 1;
+        case FileStatus::Mismatch:
+            err << cl.program << ": " << path
+                << " is damaged: a question and its answer carry different numbers; nothing was written\n";
+            return 1;
+        case FileStatus::Damaged:
+            err << cl.program << ": " << path
+                << " is damaged or is not a puzzle data file (it ends too early or a line is malformed); "
+                   "nothing was written\n";
+            return 1;
     }
-    bool mismatch = read == ReadStatus::Mismatch;
-    for (const MessageRequest& m : prompter.messages) mismatch = mismatch || m.text == kPairMismatchMessage;
-    if (read == ReadStatus::NotFound) {
-        err << cl.program << ": cannot open " << path << ": no such file\n";
-        return 1;
-    }
-    if (read == ReadStatus::Unreadable) {
-        err << cl.program << ": " << path << " cannot be read: " << reason << "; nothing was written\n";
-        return 1;
-    }
-    if (read == ReadStatus::NotDataFile) {
-        err << cl.program << ": " << path << " does not look like a puzzle data file; nothing was written\n";
-        return 1;
-    }
-    if (mismatch) {
-        err << cl.program << ": " << path
-            << " is damaged: a question and its answer carry different numbers; nothing was written\n";
-        return 1;
-    }
-    if (read == ReadStatus::Damaged || prompter.beeps > 0) {
-        err << cl.program << ": " << path
-            << " is damaged or is not a puzzle data file (it ends too early or a line is malformed); "
-               "nothing was written\n";
-        return 1;
-    }
+    if (editor.loadPuzzle(*read.puzzle) == Editor::Numbering::Redrawn)
+        err << cl.program << ": warning: " << path
+            << ": the letter numbers in the file do not fit its answers; they were drawn afresh\n";
     if (editor.doc.quotation.empty())
         err << cl.program << ": warning: " << path << " holds no quotation; the page has no grid\n";
 
@@ -172,10 +156,11 @@ int runBatch(const CommandLine& cl, std::ostream& out, std::ostream& err) {
 
 }  // namespace
 
-// A puzzle read without a crostic line holds one space per question (the
-// crostic row's filler): that counts as no crostic.
+// The file's own Crostic setting when it keeps one. Otherwise a puzzle
+// read without a crostic line holds one space per question (the crostic
+// row's filler): that counts as no crostic.
 bool batchCrosticOn(const Document& doc, const CommandLine& cl) {
-    return !cl.noCrostic && doc.crostic.find_first_not_of(' ') != std::string::npos;
+    return !cl.noCrostic && doc.crosticOn.value_or(doc.crostic.find_first_not_of(' ') != std::string::npos);
 }
 
 CommandLine parseCommandLine(int argc, char** argv) {

@@ -1,27 +1,18 @@
 // The output files the command line can write. Each row is one option.
 #include "commandline.h"
-#include "datafile.h"
-#include "documentformats.h"
 #include "export.h"
-#include "ipuzformat.h"
+#include "formats.h"
 #include "printing.h"
 
 namespace qbrx {
 
 namespace {
 
-// Writes what `format` makes; a document without a quotation is reported
-// like a file that cannot be written.
-template <typename Format>
-bool writeExport(const std::string& path, Format format, std::string& error) {
-    try {
-        const ExportResult r = writeExportFile(path, format());
-        error = r.reason;
-        return r.ok;
-    } catch (const ExportError& e) {
-        error = e.what();
-        return false;
-    }
+// Says why a file could not be written; a document without a quotation is
+// reported like a file that cannot be written.
+bool written(const FileResult& result, std::string& error) {
+    error = result.reason;
+    return result.ok();
 }
 
 }  // namespace
@@ -35,20 +26,16 @@ const std::vector<OutputKind>& outputKinds() {
          }},
         {"--ipuz", "OUT.ipuz", "write the puzzle as an ipuz file (acrostic) for solving programs", false,
          [](const Document& doc, const CommandLine&, const std::string& path, std::string& error) {
-             return writeExport(path, [&doc] { return formatIpuz(doc); }, error);
+             return written(writeExport(doc, Format::Ipuz, path), error);
          }},
         {"--jpz", "OUT.jpz", "write the puzzle as a JPZ file (crossword-applet XML) for solving programs", false,
          [](const Document& doc, const CommandLine&, const std::string& path, std::string& error) {
-             return writeExport(path, [&doc] { return formatJpz(doc); }, error);
+             return written(writeExport(doc, Format::Jpz, path), error);
          }},
         {"--fill", "OUT.dat", "write the puzzle with the first suggested answers accepted (see --suggest)", false,
          [](const Document& doc, const CommandLine&, const std::string& path, std::string& error) {
              // By the name's extension, as Save As writes: ipuz for .ipuz, else the data file.
-             DocumentFormats formats;
-             formats.others.push_back(ipuzFileFormat());
-             const WriteResult r = formats.write(doc, path);
-             error = r.reason;
-             return r.ok;
+             return written(writePuzzleFile(doc, path), error);
          }},
     };
     return kinds;

@@ -57,6 +57,7 @@ void resetDocumentValues(Document& doc) {
     doc.currentQuestion = 1;
     doc.header.title.clear();
     doc.header.createdBy.clear();
+    doc.header.quotationBy.clear();
     doc.header.instructions.clear();
 }
 

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace qbrx {
@@ -53,6 +54,7 @@ void admitAnswer(std::string& answer);
 struct HeaderValues {
     std::string title;                 // puzzle title
     std::string createdBy;             // printed after "Created by "
+    std::string quotationBy;           // the quotation's author and work, on the key only
     bool titleGiven = false;           // once on, never switched off
     bool createdByGiven = false;       // likewise
     bool nameLine = false;             // Name-line option
@@ -89,6 +91,13 @@ struct Document {
     std::array<std::int16_t, 53> crosticPos{};    // per slot: position of its letter
     std::array<std::int16_t, 51> crosticQuestion{};  // per position: slot at or before
     std::array<std::int16_t, 51> slotCrosticPos{};   // per slot: position (Setup/Register)
+
+    // The Crostic option as the author last set it (the window shows it);
+    // none for a puzzle opened from a file that does not keep it.
+    std::optional<bool> crosticOn;
+    // The letter numbers drawn when a file that kept none was opened: until
+    // they change, saving writes the file as it was.
+    std::optional<std::array<std::array<std::int16_t, kAnswerCells + 1>, 51>> numbersDrawnOnOpen;
 
     // Bookkeeping.
     bool docChanged = false;

@@ -4,6 +4,8 @@
 #include <string>
 #include <utility>
 
+#include "gridcells.h"
+
 #include "numeric.h"
 #include "text.h"
 
@@ -80,6 +82,7 @@ void Editor::startUp() {
     view.focus = Focus::Quote;
     doc.currentQuestion = 0;
     doc.docChanged = false;
+    doc.crosticOn = view.crosticOn;
     view.fileMenusEnabled = false;
     view.controlsEnabled = false;
     doc.header.nameBlank = kNameBlank;
@@ -661,6 +664,7 @@ void Editor::setupCrostic() {
     selectListRow(0);
     doc.currentQuestion = 1;
     view.crosticOn = true;
+    doc.crosticOn = true;
 }
 
 void Editor::mapCrostic() {
@@ -714,6 +718,7 @@ void Editor::crosticLabelClick(int n) {
 void Editor::crosticOptionClick(bool on) {
     history.name(on ? "Crostic On" : "Crostic Off");
     view.crosticOn = on;
+    doc.crosticOn = on;
     if (view.controlsEnabled) view.focus = Focus::Question;
 }
 
@@ -754,55 +759,39 @@ void Editor::drawQuoteGrid() {
     pic.ops.push_back(boxOp(0, 0, pic.width - 10, pic.height - 12, kBlack, kGridBackground));
 
     const int gx = static_cast<int>(roundHalfEven((quoteBoxWidth - g.columns * cell) / 2.0));
-    int n = 0;
-    int m = 0;
-    int b = g.leadingBlanks;
-    for (int r = 1; r <= g.rows; ++r) {
-        for (int c = 1; c <= g.columns; ++c) {
-            Rgb fill = kWhite;
-            const int x = (c - 1) * cell + gx;
-            const int y = (r - 1) * cell + 200;
-            std::string number, label, shown;
+    // The window shows the puzzle: free letters, and taken ones as number and label.
+    for (const GridCell& gc : gridCells(doc, g)) {
+        Rgb fill = kWhite;
+        const int x = gc.column * cell + gx;
+        const int y = gc.row * cell + 200;
+        std::string number, label, shown;
 
-            ++n;
-            const bool inside = n <= static_cast<int>(doc.letterPool.size());
-            unsigned char ch = inside ? static_cast<unsigned char>(doc.letterPool[n - 1]) : 32;
-            if (b > 0) {
-                --b;
-                ch = 32;
-                --n;
-            }
-            if (ch >= 65 && ch <= 90) {
-                ++m;
-                number = std::to_string(m);
-                shown = std::string(1, static_cast<char>(ch));
-            } else if (ch > 90) {
-                ++m;
-                number = std::to_string(m);
-                // Only a taken letter carries its owner's label; an accented
-                // letter or a curly quote is above 90 while still free, and
-                // its owner is whoever took it before the last registration.
-                const int owner = doc.positionOwner[n];
-                if (ch == static_cast<unsigned char>(kUsedMark) && owner >= 0 && owner <= 52)
-                    label = questionLetter[owner];
-            } else if (ch >= 33) {
-                shown = std::string(1, static_cast<char>(ch));
-            } else {
-                fill = kLightGrey;
-                pic.ops.push_back(boxOp(x, y, x + cell, y + cell, kLightGrey, kLightGrey));
-            }
-            pic.ops.push_back(boxOp(x, y, x + cell + 12, y + cell + 12, kBlack, fill));
-            if (!number.empty())
-                pic.ops.push_back(textOp(x + 32, y + g.numberOffset - 60, number, g.numberFont, kRed));
-            if (!label.empty()) {
-                const int w = g.labelSlotWidth * (label.size() == 2 ? 2 : 1);
-                pic.ops.push_back(
-                    textOp(x + cell - w + 20, y + g.numberOffset - 60, label, g.numberFont, kBlue));
-            }
-            if (!shown.empty())
-                pic.ops.push_back(textOp(x + g.letterXOffset, y + cell - g.letterOffset - 290, shown,
-                                         g.letterFont, kBlack));
+        const unsigned char ch = gc.stockCode();
+        if (ch >= 65 && ch <= 90) {
+            number = std::to_string(gc.number);
+            shown = std::string(1, static_cast<char>(ch));
+        } else if (ch > 90) {
+            number = std::to_string(gc.number);
+            // Only a taken letter carries its owner's label; an accented
+            // letter or a curly quote is above 90 while still free.
+            label = gc.ownerLabel;
+        } else if (ch >= 33) {
+            shown = std::string(1, static_cast<char>(ch));
+        } else {
+            fill = kLightGrey;
+            pic.ops.push_back(boxOp(x, y, x + cell, y + cell, kLightGrey, kLightGrey));
         }
+        pic.ops.push_back(boxOp(x, y, x + cell + 12, y + cell + 12, kBlack, fill));
+        if (!number.empty())
+            pic.ops.push_back(textOp(x + 32, y + g.numberOffset - 60, number, g.numberFont, kRed));
+        if (!label.empty()) {
+            const int w = g.labelSlotWidth * (label.size() == 2 ? 2 : 1);
+            pic.ops.push_back(
+                textOp(x + cell - w + 20, y + g.numberOffset - 60, label, g.numberFont, kBlue));
+        }
+        if (!shown.empty())
+            pic.ops.push_back(textOp(x + g.letterXOffset, y + cell - g.letterOffset - 290, shown,
+                                     g.letterFont, kBlack));
     }
     showGridWindow();
 }

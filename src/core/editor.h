@@ -13,6 +13,7 @@
 #include "history.h"
 #include "mainview.h"
 #include "prompter.h"
+#include "puzzle.h"
 #include "random.h"
 
 namespace qbrx {
@@ -60,6 +61,19 @@ public:
     // --- Start-up: prompt in the quotation box, selected; currentQuestion 0;
     // docChanged off; the row for slot 1 added and selected.
     void startUp();
+
+    // --- Opening a puzzle (loadpuzzle.cpp).
+    enum class Numbering {
+        Drawn,    // the puzzle kept no numbers: drawn at random
+        Kept,     // the puzzle's own numbers
+        Redrawn,  // the puzzle's numbers did not fit: drawn afresh (said so)
+    };
+    // Puts a puzzle read from a file into a freshly reset document and
+    // window, as File > Open does, and rebuilds everything derived from its
+    // texts. With `rebuild` false (a data file damaged in its pairs) the
+    // texts read are kept but nothing is rebuilt: the window shows the reset
+    // state. Opening leaves docChanged as it was.
+    Numbering loadPuzzle(const Puzzle& puzzle, bool rebuild = true);
 
     // --- Registration and letter stock.
     void registerButton();                 // the Register button, in full

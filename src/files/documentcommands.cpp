@@ -2,6 +2,10 @@
 
 #include <filesystem>
 
+#include "datafile.h"
+#include "formats.h"
+#include "ipuzread.h"
+#include "safewrite.h"
 #include "text.h"
 
 namespace qbrx {
@@ -22,7 +26,32 @@ std::string withDataExtension(const std::string& name) {
     return fs::path(name).extension().empty() ? name + kDataExtension : name;
 }
 
+// The message of a file that is refused, in its format's words.
+std::string refusedMessage(const std::string& path, const FileResult& result) {
+    if (formatOfName(path) == Format::Ipuz) return ipuzRefusedMessage(path, result.reason);
+    if (result.status == FileStatus::NotPuzzle) return notDataFileMessage(path);
+    return unreadableMessage(path, result.reason);
+}
+
 }  // namespace
+
+OpenedPuzzle openPuzzle(Editor& editor, const std::string& path) { return takePuzzle(editor, readPuzzleFile(path), path); }
+
+OpenedPuzzle takePuzzle(Editor& editor, const PuzzleRead& read, const std::string& path) {
+    const FileStatus status = read.result.status;
+    Prompter& prompter = editor.prompter();
+    if (!read.puzzle) {
+        if (status == FileStatus::NotFound)
+            prompter.tell(std::string(kFileMissingMessage) + "\r" + utf8ToCp1252(path));
+        else
+            prompter.message({refusedMessage(path, read.result), std::nullopt, Buttons::Ok, Icon::Exclamation, 0});
+        return {read.result, false};
+    }
+    if (status == FileStatus::Damaged) prompter.beep();
+    if (status == FileStatus::Mismatch) prompter.tell(kPairMismatchMessage);
+    editor.loadPuzzle(*read.puzzle, status != FileStatus::Mismatch);
+    return {read.result, true};
+}
 
 DocumentCommands::DocumentCommands(Editor& editor) : fileDialog(editor.prompter()), editor_(editor) {}
 
@@ -99,7 +128,7 @@ bool DocumentCommands::Writefile() { return saveAsOutcome() == SaveOutcome::Save
 bool DocumentCommands::JustSave() { return justSaveOutcome() == SaveOutcome::Saved; }
 
 DocumentCommands::SaveOutcome DocumentCommands::saveAsOutcome() {
-    const auto name = fileDialog.save(formats.saveFilter(), kSaveFilterIndex);
+    const auto name = fileDialog.save(documentSaveFilter(), kSaveFilterIndex);
     if (!name) return SaveOutcome::Cancelled;
     const std::string file = withDataExtension(*name);
     fileDialog.setFileName(file);
@@ -122,8 +151,8 @@ DocumentCommands::SaveOutcome DocumentCommands::justSaveOutcome() {
 }
 
 bool DocumentCommands::writeTo(const std::string& path) {
-    const WriteResult result = formats.write(editor_.doc, path);
-    if (!result.ok) {
+    const FileResult result = writePuzzleFile(editor_.doc, path);
+    if (!result.ok()) {
         editor_.prompter().message(
             {saveFailedMessage(path, result.reason), std::nullopt, Buttons::Ok, Icon::Exclamation, 0});
         return false;
@@ -137,7 +166,7 @@ bool DocumentCommands::writeTo(const std::string& path) {
     return true;
 }
 
-std::optional<ReadStatus> DocumentCommands::openDoc() {
+std::optional<FileStatus> DocumentCommands::openDoc() {
     // However the read ends, a later Open shows the dialog again.
     struct ClearRevert {
         bool& flag;
@@ -150,7 +179,7 @@ std::optional<ReadStatus> DocumentCommands::openDoc() {
     if (revertPending) {
         file = fileDialog.fileName();
     } else {
-        const auto name = fileDialog.open(formats.openFilter(), kOpenFilterIndex);
+        const auto name = fileDialog.open(documentOpenFilter(), kOpenFilterIndex);
         if (!name) return std::nullopt;
         if (!namesFile(*name)) {
             editor_.prompter().tell(std::string(kFileMissingMessage) + "\r" + utf8ToCp1252(*name));
@@ -164,7 +193,7 @@ std::optional<ReadStatus> DocumentCommands::openDoc() {
     return readFile(file, previousFile, before);
 }
 
-std::optional<ReadStatus> DocumentCommands::openFile(const std::string& path) {
+std::optional<FileStatus> DocumentCommands::openFile(const std::string& path) {
     if (!namesFile(path)) {
         editor_.prompter().tell(std::string(kFileMissingMessage) + "\r" + utf8ToCp1252(path));
         return std::nullopt;
@@ -176,16 +205,17 @@ std::optional<ReadStatus> DocumentCommands::openFile(const std::string& path) {
     return readFile(path, previousFile, before);
 }
 
-std::optional<ReadStatus> DocumentCommands::readFile(const std::string& file, const std::string& previousFile,
+std::optional<FileStatus> DocumentCommands::readFile(const std::string& file, const std::string& previousFile,
                                                      const std::string& previousDialogName) {
-    const std::optional<ReadStatus> status = formats.read(editor_, file);
-    if (!status || *status == ReadStatus::Unreadable || *status == ReadStatus::NotDataFile) {
+    const OpenedPuzzle opened = openPuzzle(editor_, file);
+    const FileStatus status = opened.result.status;
+    if (!opened.loaded) {
         // Nothing was read: the file never becomes the one Save writes to.
         dataFileName = previousFile;
         fileDialog.setFileName(previousDialogName);
         return status;
     }
-    readDamaged_ = *status == ReadStatus::Damaged || *status == ReadStatus::Mismatch;
+    readDamaged_ = status == FileStatus::Damaged || status == FileStatus::Mismatch;
     // The puzzle is the file's now: changes made before were saved or given
     // up at the question, so the title shows no mark and Quit and New ask
     // nothing until the next change.

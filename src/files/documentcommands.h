@@ -7,9 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "datafile.h"
-#include "documentformats.h"
 #include "editor.h"
+#include "fileresult.h"
 #include "filedialog.h"
 
 namespace qbrx {
@@ -19,6 +18,20 @@ inline constexpr const char* kRevertQuestion = "Are you sure you want to revert 
 inline constexpr const char* kPreserveQuestion = "Preserve Quote for New document?";
 // The extension Save As gives a name typed without one.
 inline constexpr const char* kDataExtension = ".dat";
+
+// Opens a puzzle file into the editor by the name's format, as File > Open
+// does after its dialog: reads it, puts what it holds into the document
+// (Editor::loadPuzzle) and tells the user through the editor's prompter
+// what went wrong: "File does not exist." for a file that is gone and
+// gives nothing, a beep for a damaged data file, "PROBLEM!!!" for a pair
+// whose numbers differ, a message naming the file for one refused.
+struct OpenedPuzzle {
+    FileResult result;
+    bool loaded = false;  // the document holds what the file gave
+};
+OpenedPuzzle openPuzzle(Editor& editor, const std::string& path);
+// The same for what a reader already returned from the file at `path`.
+OpenedPuzzle takePuzzle(Editor& editor, const PuzzleRead& read, const std::string& path);
 
 class DocumentCommands {
 public:
@@ -34,8 +47,6 @@ public:
 
     // The shared open/save dialog (remembers the last name it returned).
     FileDialog fileDialog;
-    // What Open reads and Save writes, by the file name's extension.
-    DocumentFormats formats;
 
     // Menu commands.
     void newDocument();  // New
@@ -52,7 +63,7 @@ public:
 
     // Opens a file by name without the dialog (the file named on the
     // command line), as Open does after its dialog.
-    std::optional<ReadStatus> openFile(const std::string& path);
+    std::optional<FileStatus> openFile(const std::string& path);
 
     // The main window's title: the program's name, the file's name and a
     // mark for unsaved changes ("Quotabrix – walden.dat *"). UTF-8.
@@ -65,7 +76,7 @@ public:
     // Open and Revert: chooses the file, resets the document, reads it and
     // rebuilds. Returns the read status, or nothing when no file was read
     // (dialog cancelled, or the chosen name names no file).
-    std::optional<ReadStatus> openDoc();
+    std::optional<FileStatus> openDoc();
 
 private:
     // How a save asked for by another command ended: only NotSaved stops
@@ -76,7 +87,7 @@ private:
     bool writeTo(const std::string& path);
     // Reads `file` (the one place a data file is read); a file that cannot
     // be read puts the file name and the dialog's name back as they were.
-    std::optional<ReadStatus> readFile(const std::string& file, const std::string& previousFile,
+    std::optional<FileStatus> readFile(const std::string& file, const std::string& previousFile,
                                        const std::string& previousDialogName);
     Editor& editor_;
     // The file at dataFileName was read damaged: Save asks before replacing it.

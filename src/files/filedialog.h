@@ -10,11 +10,6 @@
 
 namespace qbrx {
 
-inline constexpr const char* kSaveFilter = "Data Files (*.dat)|*.dat|All Files (*.*)|*.*";
-inline constexpr int kSaveFilterIndex = 1;
-inline constexpr const char* kOpenFilter = "All Files (*.*)|*.*|Data Files (*.dat)|*.dat";
-inline constexpr int kOpenFilterIndex = 2;
-
 class FileDialog {
 public:
     explicit FileDialog(Prompter& prompter) : prompter_(prompter) {}

@@ -10,11 +10,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <thread>
 
-#include "random.h"
-#include "scriptedprompter.h"
 
 namespace qbrx {
 
@@ -101,16 +98,10 @@ RecoveryRead readRecovery(Editor& editor, const std::string& path, std::string* 
     std::string bytes;
     Parsed parsed;
     if (!readWhole(path, bytes) || !parse(bytes, parsed)) return RecoveryRead::Foreign;
-    {
-        // Tried first where nothing is lost when it fails.
-        ScriptedPrompter quiet;
-        SeededRandom draws(1);
-        Editor scratch(quiet, draws);
-        std::istringstream in(parsed.dat);
-        if (readDataStream(scratch, in) != ReadStatus::Ok) return RecoveryRead::Damaged;
-    }
-    std::istringstream in(parsed.dat);
-    readDataStream(editor, in);
+    // The reader says what the file holds before anything changes.
+    const PuzzleRead read = readDataBytes(parsed.dat);
+    if (!read.result.ok() || !read.puzzle) return RecoveryRead::Damaged;
+    editor.loadPuzzle(*read.puzzle);
     editor.view.crosticOn = parsed.crosticOn;
     editor.doc.docChanged = true;
     if (puzzlePath) *puzzlePath = parsed.puzzlePath;
@@ -138,7 +129,7 @@ RecoverySession::~RecoverySession() {
     }
 }
 
-WriteResult RecoverySession::write(const Editor& editor, const std::string& puzzlePath) {
+FileResult RecoverySession::write(const Editor& editor, const std::string& puzzlePath) {
     std::error_code ec;
     fs::create_directories(folder_, ec);
     return writeFileSafely(path_, formatRecovery(editor, puzzlePath));

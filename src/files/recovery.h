@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "datafile.h"
+#include "safewrite.h"
 #include "editor.h"
 
 namespace qbrx {
@@ -57,7 +58,7 @@ public:
     const std::string& path() const { return path_; }
 
     // Writes the puzzle to this copy's recovery file.
-    WriteResult write(const Editor& editor, const std::string& puzzlePath);
+    FileResult write(const Editor& editor, const std::string& puzzlePath);
     // Removes this copy's recovery file (saved, or given up).
     void discard();
 

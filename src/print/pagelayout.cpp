@@ -5,6 +5,7 @@
 #include <cmath>
 #include <exception>
 
+#include "gridcells.h"
 #include "numeric.h"
 #include "text.h"
 
@@ -74,6 +75,7 @@ bool PagePrinter::printDoc() {
         PrintHeader();
         PrintGrid();
         PrintMiniInstructions();
+        if (keyMode) PrintQuotationBy();
         PrintQuestions();
         if (crosticOn) PrintCrostic();
         for (int p = 2; p <= pageCount; ++p) {
@@ -336,70 +338,46 @@ void PagePrinter::PrintGrid() {
     const std::int16_t cell = i16(geometry.cellSize * 1.2);
     geometry.cellSize = cell;
     const std::int16_t x0 = i16((page_.pageWidth - geometry.columns * static_cast<double>(cell)) / 2.0 / 2.0);
-    const std::string& pool = doc_.letterPool;
-    const std::string& quote = doc_.quotation;
-
-    // The label of the answer that took position n; none for a free one.
-    auto ownerLabel = [&](int n) -> std::string {
-        if (n < 1 || n > len(pool) || n >= static_cast<int>(doc_.positionOwner.size())) return {};
-        if (pool[static_cast<std::size_t>(n - 1)] != '_') return {};
-        const int owner = doc_.positionOwner[static_cast<std::size_t>(n)];
-        return owner >= 0 && owner < static_cast<int>(questionLetter.size()) ? questionLetter[static_cast<std::size_t>(owner)]
-                                                                             : std::string();
-    };
-
-    int n = 0;  // position in the quotation
-    int m = 0;  // letter number
-    int b = geometry.leadingBlanks;
-    for (int r = 1; r <= geometry.rows; ++r) {
-        for (int c = 1; c <= geometry.columns; ++c) {
-            const std::int16_t x = i16((c - 1) * cell + x0);
-            const std::int16_t y = i16((r - 1) * cell + headerBottom);
-            std::string number, label;
-            ++n;
-            std::string s = charAt(pool, n);
-            int ch = s.empty() ? 32 : static_cast<unsigned char>(s[0]);
-            if (keyMode) {
-                s = charAt(quote, n);
-                ch = s.empty() ? 32 : upperChar(static_cast<unsigned char>(s[0]));
-                label = ownerLabel(n);
-            }
-            if (b > 0) {
-                --b;
-                ch = 32;
-                label.clear();
-                --n;
-            }
-            bool black = false;
-            if (ch > 90) {
-                ++m;
-                number = std::to_string(m);
-                s.clear();
-                label = ownerLabel(n);
-            } else if (ch >= 65) {
-                ++m;
-                number = std::to_string(m);
-            } else if (ch < 33) {
-                s.clear();
-                s_.filledBox(x, y, x + cell, y + cell);
-                black = true;
-            }
-            if (!black) s_.box(x, y, x + cell, y + cell);
-
-            s_.setFontSize(geometry.numberFont - 1);
-            const std::int16_t numberY = i16(y + geometry.numberOffset - 40);
-            printAtXY(i16(x + 16), numberY, number);
-            if (!label.empty()) {
-                const float w = s_.textWidth(label.size() == 1 ? std::string("W")
-                                             : label.size() == 2 ? std::string("WW")
-                                                                 : label);
-                const float wl = s_.textWidth(label);
-                printAtXY(i16(x + cell - static_cast<double>(w) + roundHalfEven((w - wl) / 2.0) - 30), numberY, label);
-            }
-            s_.setFontSize(geometry.letterFont);
-            const float ws = s_.textWidth(s);
-            printAtXY(i16(x + (cell - static_cast<double>(ws)) / 2.0), i16(y + cell - geometry.letterOffset - 340), s);
+    for (const GridCell& gc : gridCells(doc_, geometry)) {
+        const std::int16_t x = i16(gc.column * cell + x0);
+        const std::int16_t y = i16(gc.row * cell + headerBottom);
+        std::string number, label;
+        // The puzzle shows the stock's letters; the key every letter of
+        // the quotation, with its owner's label.
+        std::string s = gc.stock;
+        int ch = gc.stockCode();
+        if (keyMode) {
+            s = gc.character;
+            ch = s.empty() ? 32 : upperChar(static_cast<unsigned char>(s[0]));
+            label = gc.ownerLabel;
         }
+        bool black = false;
+        if (ch > 90) {
+            number = std::to_string(gc.number);
+            s.clear();
+            label = gc.ownerLabel;
+        } else if (ch >= 65) {
+            number = std::to_string(gc.number);
+        } else if (ch < 33) {
+            s.clear();
+            s_.filledBox(x, y, x + cell, y + cell);
+            black = true;
+        }
+        if (!black) s_.box(x, y, x + cell, y + cell);
+
+        s_.setFontSize(geometry.numberFont - 1);
+        const std::int16_t numberY = i16(y + geometry.numberOffset - 40);
+        printAtXY(i16(x + 16), numberY, number);
+        if (!label.empty()) {
+            const float w = s_.textWidth(label.size() == 1 ? std::string("W")
+                                         : label.size() == 2 ? std::string("WW")
+                                                             : label);
+            const float wl = s_.textWidth(label);
+            printAtXY(i16(x + cell - static_cast<double>(w) + roundHalfEven((w - wl) / 2.0) - 30), numberY, label);
+        }
+        s_.setFontSize(geometry.letterFont);
+        const float ws = s_.textWidth(s);
+        printAtXY(i16(x + (cell - static_cast<double>(ws)) / 2.0), i16(y + cell - geometry.letterOffset - 340), s);
     }
     gridHeight = i16(geometry.rows * static_cast<double>(cell) + 100);
 }
@@ -418,6 +396,25 @@ void PagePrinter::PrintMiniInstructions() {
         }
     }
     miniInstructionsHeight = i16(static_cast<double>(s_.textHeight(text)) + 250.0);
+}
+
+// The quotation's author and work, under the grid's right end on the key
+// only: on the puzzle it would give the crostic away.
+void PagePrinter::PrintQuotationBy() {
+    const std::string& by = doc_.header.quotationBy;
+    if (by.empty()) return;
+    s_.setFontName("Times New Roman");
+    s_.setFontItalic(true);
+    const std::string text = "\x97 " + by;  // an em dash in Windows-1252
+    const Fitted fitted = fitText(text, headerRight() / 2.0, 9, 7);
+    s_.setFontSize(fitted.size);
+    const double line = s_.textHeight("C");
+    for (std::size_t i = 0; i < fitted.lines.size(); ++i) {
+        const float w = s_.textWidth(fitted.lines[i]);
+        printAt(i16(headerRight() - w), i16(headerBottom + gridHeight - 25 + line * static_cast<double>(i)),
+                fitted.lines[i], fitted.size);
+    }
+    s_.setFontItalic(false);
 }
 
 // --- Questions and answer blanks --------------------------------------------

@@ -68,6 +68,7 @@ public:
     void getXcoords(const std::string& title, const std::string& second, const std::string& third);
     void PrintGrid();
     void PrintMiniInstructions();
+    void PrintQuotationBy();
     void PrintQuestions();
     void PrintCrostic();
     // The header of a continuation page: the title with "(continued)" and

@@ -51,6 +51,12 @@ frmOptions::frmOptions(HeaderValues& header, QWidget* parent) : QDialog(parent),
     txtCreatedby = line("txtCreatedby");
     txtPuzzleTitle->setAccessibleName(QStringLiteral("Puzzle Title"));
     txtCreatedby->setAccessibleName(QStringLiteral("Created by"));
+    // The quotation's author and work: printed on the key only, since on the
+    // puzzle it would give the crostic away.
+    lblQuotationBy = label("lblQuotationBy", QStringLiteral("Quotation by:"));
+    txtQuotationBy = line("txtQuotationBy");
+    txtQuotationBy->setAccessibleName(QStringLiteral("Quotation by"));
+    txtQuotationBy->setPlaceholderText(QStringLiteral("e.g. Henry David Thoreau, Walden"));
     lblInstructions = label("lblInstructions", QStringLiteral("Click items below you wish to appear on puzzle"));
     chkName = check("chkName", QStringLiteral("Name _________________________________"));
     chkPeriod = check("chkPeriod", QStringLiteral("Period   _______  Date ___________________"));
@@ -67,6 +73,8 @@ frmOptions::frmOptions(HeaderValues& header, QWidget* parent) : QDialog(parent),
     texts->addWidget(txtPuzzleTitle, 0, 1);
     texts->addWidget(lblCreatedby, 1, 0);
     texts->addWidget(txtCreatedby, 1, 1);
+    texts->addWidget(lblQuotationBy, 2, 0);
+    texts->addWidget(txtQuotationBy, 2, 1);
     txtPuzzleTitle->setMinimumWidth(260);
 
     auto* buttons = new QHBoxLayout;
@@ -103,6 +111,7 @@ void frmOptions::fill() {
     if (header_.miniInstructions) chkInstructions->setChecked(true);
     txtCreatedby->clear();
     txtCreatedby->setText(screenText(header_.createdBy));
+    txtQuotationBy->setText(screenText(header_.quotationBy));
 }
 
 void frmOptions::store() {
@@ -111,6 +120,7 @@ void frmOptions::store() {
     if (!header_.title.empty()) header_.titleGiven = true;
     header_.createdBy = documentText(txtCreatedby->text());
     if (!header_.createdBy.empty()) header_.createdByGiven = true;
+    header_.quotationBy = documentText(txtQuotationBy->text());
     header_.nameLine = chkName->isChecked();
     header_.periodDateLine = chkPeriod->isChecked();
     header_.miniInstructions = chkInstructions->isChecked();

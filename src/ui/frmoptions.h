@@ -31,6 +31,8 @@ public:
     QLineEdit* txtPuzzleTitle;
     QLabel* lblCreatedby;
     QLineEdit* txtCreatedby;
+    QLabel* lblQuotationBy;
+    QLineEdit* txtQuotationBy;
     QLabel* lblInstructions;
     QCheckBox* chkName;
     QCheckBox* chkPeriod;

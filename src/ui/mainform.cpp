@@ -36,7 +36,6 @@
 #include "frmsuggest.h"
 #include "frmtrouble.h"
 #include "gridgeometry.h"
-#include "ipuzformat.h"
 #include "printing.h"
 #include "printpreview.h"
 #include "quoteshow.h"
@@ -180,7 +179,6 @@ Mainform::Mainform(Prompter& prompter, RandomSource& random, const Dictionary& d
     editor_.history.enabled = true;
     editor_.onReset = [this] { wordSearch_->resetCounters(); };
     commands_ = std::make_unique<DocumentCommands>(editor_);
-    commands_->formats.others.push_back(ipuzFileFormat());  // File > Open and Save As read and write ipuz too
 
     buildMenus();  // first: the controls leave room under the menu bar for the grid window
     buildControls();

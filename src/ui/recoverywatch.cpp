@@ -45,8 +45,8 @@ void RecoveryWatch::writeNow() {
     timer_.stop();
     if (stopped_) return;
     const Editor& editor = form_.editor();
-    const WriteResult result = session_.write(editor, form_.documentCommands().dataFileName);
-    if (result.ok) {
+    const FileResult result = session_.write(editor, form_.documentCommands().dataFileName);
+    if (result.ok()) {
         hasFile_ = true;
         written_ = editor.history.revision();
         return;

@@ -195,6 +195,19 @@ TEST_F(Batch, CancelInThePrintDialogPrintsNothing) {
     EXPECT_TRUE(fs::exists(path("printed.pdf")));
 }
 
+// "Quotation by" is printed on the key only: on the puzzle it would give the
+// crostic away. It comes with the data file, as the Crostic setting does.
+TEST_F(Batch, QuotationByIsOnTheKeyAndCrosticOffIsKept) {
+    write("walden.dat", readBytes(QBRX_SOURCE_DIR "/examples/walden.dat") +
+                            "[Quotabrix]\r\nCrosticOn=0\r\nQuotationBy=Henry David Thoreau, Walden\r\n");
+    ASSERT_EQ(run({"--pdf", path("out.pdf"), "--seed", "1", path("walden.dat")}), 0) << err;
+    const std::vector<PdfPage> pages = readPdf(path("out.pdf"));
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_FALSE(has(pages[0], "David"));
+    EXPECT_TRUE(has(pages[1], "David"));
+    EXPECT_FALSE(has(pages[1], "spell"));  // the crostic block's instruction
+}
+
 class Suggest : public FilesTest {
 protected:
     std::string puzzle = path("puzzle.dat");
@@ -206,7 +219,7 @@ protected:
         registerQuote("Tea bat.");
         prompter.inputs.push_back("TB");
         ed.setupCrostic();
-        ASSERT_TRUE(writeDataFile(ed.doc, puzzle).ok);
+        ASSERT_TRUE(writeDataFile(ed.doc, puzzle).ok());
     }
     // As the file holds it: the count line, then a word a line.
     void writeWordList(const std::string& text) const { writeBytes(dir / "words.dic", text); }
@@ -229,7 +242,7 @@ TEST_F(Suggest, PrintsEveryFillAndWritesTheFirstIntoTheFile) {
     EXPECT_EQ(lines, (std::set<std::string>{"tea bat", "ta beat"}));
 
     // The first fill printed, whole.
-    ASSERT_EQ(readDataFile(ed, filled), ReadStatus::Ok);
+    ASSERT_EQ(openPuzzle(ed, filled).result.status, FileStatus::Ok);
     EXPECT_EQ(lower(ed.doc.answer[1]), out.str().substr(0, out.str().find(' ')));
     EXPECT_TRUE(ed.doc.lettersLeft.empty());
 }
@@ -241,7 +254,7 @@ TEST_F(Suggest, CluesDraftTheNewQuestions) {
     writeBytes(dir / "definitions.dic", "1\r\nn a hot drink made from dried leaves (in Britain)\r\nbat\t\t\r\ntea\t\t1\r\n");
     const std::string filled = path("filled.dat");
     ASSERT_EQ(run({"--suggest", "1", "--fill", filled, "--clues", puzzle}), 0) << err.str();
-    ASSERT_EQ(readDataFile(ed, filled), ReadStatus::Ok);
+    ASSERT_EQ(openPuzzle(ed, filled).result.status, FileStatus::Ok);
     EXPECT_EQ(ed.doc.question[1], "A hot drink made from dried leaves");
     EXPECT_EQ(ed.doc.question[2], "Question for [Bat]");
 }

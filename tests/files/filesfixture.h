@@ -11,10 +11,10 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
 
 #include "../core/editorfixture.h"
 #include "datafile.h"
+#include "documentcommands.h"
 
 namespace qbrx::test {
 
@@ -71,10 +71,9 @@ protected:
         return path(name);
     }
     long entries() const { return std::distance(fs::directory_iterator(dir), fs::directory_iterator()); }
-    ReadStatus read(const std::string& bytes) {
-        std::istringstream in(bytes);
-        return readDataStream(ed, in);
-    }
+    // Opens a file, or data-file bytes, into the editor as File > Open does.
+    FileStatus open(const std::string& file) { return openPuzzle(ed, file).result.status; }
+    FileStatus read(const std::string& bytes) { return takePuzzle(ed, readDataBytes(bytes), "").result.status; }
 };
 
 }  // namespace qbrx::test

@@ -20,14 +20,14 @@ using DataFileTest = FilesTest;
 
 TEST_F(DataFileTest, ExampleFileReadsAndWritesBackByteForByte) {
     writeBytes(path("week3.dat"), example);
-    EXPECT_EQ(readDataFile(ed, path("week3.dat")), ReadStatus::Ok);
+    EXPECT_EQ(open(path("week3.dat")), FileStatus::Ok);
     EXPECT_EQ(ed.doc.letterPool, "____ IS ____.");
     EXPECT_TRUE(ed.doc.quoteRegistered);
     EXPECT_TRUE(ed.doc.header.nameLine);
     EXPECT_FALSE(ed.doc.docChanged);
     EXPECT_EQ(prompter.beeps, 0);
     EXPECT_TRUE(prompter.messages.empty());
-    ASSERT_TRUE(writeDataFile(ed.doc, path("week3.dat")).ok);
+    ASSERT_TRUE(writeDataFile(ed.doc, path("week3.dat")).ok());
     EXPECT_EQ(readBytes(path("week3.dat")), example);
 
     // Pair 10 on: two digits, no space. A pasted line break is written as a space.
@@ -40,7 +40,7 @@ TEST_F(DataFileTest, ExampleFileReadsAndWritesBackByteForByte) {
 
 TEST_F(DataFileTest, MismatchedPairNumbersStopWithoutRebuild) {
     EXPECT_EQ(read(dataFile("Abc def", " 2 ", {" 1Q. one", " 1A. ab", " 2Q. two", " 3A. cd"})),
-              ReadStatus::Mismatch);
+              FileStatus::Mismatch);
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{"PROBLEM!!!"});
     EXPECT_EQ(ed.doc.answer[1], "ab");
     EXPECT_EQ(ed.doc.question[2], "");
@@ -51,7 +51,7 @@ TEST_F(DataFileTest, MismatchedPairNumbersStopWithoutRebuild) {
 
 TEST_F(DataFileTest, PairsTakeFileOrderAndTextsAreCutToTheDocumentsBounds) {
     EXPECT_EQ(read(dataFile("Sea and sky", " 2 ", {" 5Q. first", " 5A. sea", " 2Q. second", " 2A. sky"})),
-              ReadStatus::Ok);
+              FileStatus::Ok);
     EXPECT_EQ(ed.doc.question[1], "first");
     EXPECT_EQ(ed.doc.answer[1], "sea");
     EXPECT_EQ(ed.doc.question[2], "second");
@@ -61,7 +61,7 @@ TEST_F(DataFileTest, PairsTakeFileOrderAndTextsAreCutToTheDocumentsBounds) {
     for (int i = 10; i < 70; ++i)
         pairs.insert(pairs.end(), {std::to_string(i) + "Q. q" + std::to_string(i),
                                    std::to_string(i) + "A. " + std::string(30, 'a')});
-    EXPECT_EQ(read(dataFile(std::string(300, 'x'), " 60 ", pairs)), ReadStatus::Ok);
+    EXPECT_EQ(read(dataFile(std::string(300, 'x'), " 60 ", pairs)), FileStatus::Ok);
     EXPECT_EQ(ed.doc.questionCount, 50);
     EXPECT_EQ(ed.doc.question[50], "q59");
     EXPECT_EQ(ed.doc.answer[50], std::string(26, 'a'));
@@ -69,16 +69,57 @@ TEST_F(DataFileTest, PairsTakeFileOrderAndTextsAreCutToTheDocumentsBounds) {
 
     // A quotation over 253 characters is written cut to 253.
     registerQuote(std::string(200, 'a') + " " + std::string(54, 'b'));
-    ASSERT_TRUE(writeDataFile(ed.doc, path("long.dat")).ok);
-    readDataFile(ed, path("long.dat"));
+    ASSERT_TRUE(writeDataFile(ed.doc, path("long.dat")).ok());
+    open(path("long.dat"));
     EXPECT_EQ(ed.doc.quotation, std::string(200, 'a') + " " + std::string(52, 'b'));
 }
 
 TEST_F(DataFileTest, LineFeedOnlyFileReads) {
     std::string lineFeeds = example;
     std::erase(lineFeeds, '\r');
-    EXPECT_EQ(read(lineFeeds), ReadStatus::Ok);
+    EXPECT_EQ(read(lineFeeds), FileStatus::Ok);
     EXPECT_EQ(formatDataFile(ed.doc), example);
+}
+
+// What the lines cannot hold follows the last pair: the Crostic setting,
+// the quotation's author and the letter numbers, which another editor,
+// drawing other numbers, takes back as they were.
+TEST_F(DataFileTest, TheSectionAfterThePairsKeepsNumbersCrosticAndAuthor) {
+    registerQuote("Less is more.");
+    accept("Opposite of more", "less");
+    accept("Opposite of less", "more");
+    ed.crosticOptionClick(true);
+    ed.doc.header.quotationBy = "Mies van der Rohe";
+    const std::string bytes = formatDataFile(ed.doc);
+    const std::string pairsEnd = " 2A. more\r\n";
+    EXPECT_EQ(bytes.find("[Quotabrix]\r\n"), bytes.find(pairsEnd) + pairsEnd.size());
+
+    ScriptedPrompter otherPrompter;
+    SeededRandom otherRandom(7);
+    Editor other(otherPrompter, otherRandom);
+    other.startUp();
+    const PuzzleRead read = readDataBytes(bytes);
+    ASSERT_TRUE(read.puzzle);
+    EXPECT_EQ(other.loadPuzzle(*read.puzzle), Editor::Numbering::Kept);
+    EXPECT_EQ(other.doc.answerLetterNo[1], ed.doc.answerLetterNo[1]);
+    EXPECT_EQ(other.doc.answerLetterNo[2], ed.doc.answerLetterNo[2]);
+    EXPECT_EQ(other.doc.letterPool, ed.doc.letterPool);
+    EXPECT_TRUE(other.view.crosticOn);
+    EXPECT_EQ(other.doc.header.quotationBy, "Mies van der Rohe");
+    EXPECT_TRUE(otherPrompter.messages.empty());
+    EXPECT_EQ(formatDataFile(other.doc), bytes);
+}
+
+TEST_F(DataFileTest, NumbersThatNoLongerFitAreDrawnAfresh) {
+    // Both answers claim letter 1 (the L): the second is drawn afresh.
+    const std::string edited = example + "[Quotabrix]\r\nNumbers1=1 2 3 4\r\nNumbers2=1 8 9 10\r\n";
+    EXPECT_EQ(read(edited), FileStatus::Ok);
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{kNumbersRedrawnMessage});
+    EXPECT_EQ(ed.doc.letterPool, "____ IS ____.");
+    // A section that gives no numbers for a slot draws them all, silently.
+    prompter.messages.clear();
+    EXPECT_EQ(read(example + "[Quotabrix]\r\nNumbers1=1 2 3 4\r\n"), FileStatus::Ok);
+    EXPECT_TRUE(prompter.messages.empty());
 }
 
 class PreferencesTest : public FilesTest {

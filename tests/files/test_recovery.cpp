@@ -32,7 +32,7 @@ TEST_F(RecoveryTest, TwoRunningCopiesNeverTakeEachOthersFiles) {
     if (other == 0) {
         // The other copy: writes its puzzle, says so, and runs on.
         RecoverySession session(folder.string());
-        const bool written = session.write(ed, "").ok;
+        const bool written = session.write(ed, "").ok();
         const char done = written ? 'y' : 'n';
         if (::write(ready[1], &done, 1) != 1) ::_exit(1);
         ::pause();
@@ -43,7 +43,7 @@ TEST_F(RecoveryTest, TwoRunningCopiesNeverTakeEachOthersFiles) {
     ASSERT_EQ(done, 'y');
 
     RecoverySession mine(folder.string());
-    ASSERT_TRUE(mine.write(ed, "").ok);
+    ASSERT_TRUE(mine.write(ed, "").ok());
     EXPECT_TRUE(mine.leftBehind().empty());
 
     ::kill(other, SIGKILL);
@@ -63,7 +63,7 @@ TEST_F(RecoveryTest, AFileOlderThanItsPuzzlesFileIsNotOffered) {
     const fs::path puzzle = folder / "walden.dat";
     {
         RecoverySession ended(folder.string());
-        ASSERT_TRUE(ended.write(ed, puzzle.string()).ok);
+        ASSERT_TRUE(ended.write(ed, puzzle.string()).ok());
         fs::copy_file(ended.path(), folder / "puzzle-1-1.recovery");
     }
     writeBytes(puzzle, "saved later");

@@ -163,7 +163,7 @@ TEST_F(SaveTest, FullDiskFailsTheSaveAndKeepsTheOldFile) {
     // A file with a second name is written in place, once its room is found.
     fs::create_hard_link(file, disk / "second.dat");
     ed.doc.question[1] = std::string(6000, 'q');
-    EXPECT_FALSE(writeDataFile(ed.doc, file).ok);
+    EXPECT_FALSE(writeDataFile(ed.doc, file).ok());
     EXPECT_EQ(readBytes(file), "old");
 }
 
@@ -171,7 +171,7 @@ TEST_F(SaveTest, SavingKeepsPermissionsGroupAndHardLinks) {
     const std::string alone = oldFile("alone.dat", fs::perms(0640));
     const group* other = ::getgrnam("nogroup");
     const bool regroup = runningAsRoot() && other && ::chown(alone.c_str(), 0, other->gr_gid) == 0;
-    ASSERT_TRUE(writeDataFile(ed.doc, alone).ok);
+    ASSERT_TRUE(writeDataFile(ed.doc, alone).ok());
     EXPECT_EQ(fs::status(alone).permissions(), fs::perms(0640));
     struct stat info{};
     ::stat(alone.c_str(), &info);
@@ -179,14 +179,14 @@ TEST_F(SaveTest, SavingKeepsPermissionsGroupAndHardLinks) {
         EXPECT_EQ(info.st_gid, other->gr_gid);
     }
     fs::create_hard_link(oldFile("linked.dat"), path("other-name.dat"));
-    ASSERT_TRUE(writeDataFile(ed.doc, path("linked.dat")).ok);
+    ASSERT_TRUE(writeDataFile(ed.doc, path("linked.dat")).ok());
     EXPECT_EQ(readBytes(path("other-name.dat")), formatDataFile(ed.doc));
 }
 
 TEST_F(SaveTest, WritableFileInAFolderTheUserCannotWriteIsSavedInPlace) {
     const std::string file = oldFile("walden.dat", fs::perms(0666));
     fs::permissions(dir, fs::perms(0555));
-    const int failed = runAsOrdinaryUser([&] { return writeDataFile(ed.doc, file).ok ? 0 : 1; });
+    const int failed = runAsOrdinaryUser([&] { return writeDataFile(ed.doc, file).ok() ? 0 : 1; });
     if (failed < 0) GTEST_SKIP() << "cannot act as an ordinary user here";
     EXPECT_EQ(failed, 0);
     EXPECT_EQ(readBytes(file), formatDataFile(ed.doc));
@@ -197,7 +197,7 @@ TEST_F(SaveTest, AnInterruptedSavesTemporaryFileIsRemovedByTheNextSave) {
     writeBytes(path(".walden.dat.999999999.3.tmp"), "half a puzzle");
     const std::string running = path(".walden.dat." + std::to_string(::getppid()) + ".1.tmp");
     writeBytes(running, "another program saving now");
-    ASSERT_TRUE(writeDataFile(ed.doc, path("walden.dat")).ok);
+    ASSERT_TRUE(writeDataFile(ed.doc, path("walden.dat")).ok());
     EXPECT_FALSE(fs::exists(path(".walden.dat.999999999.3.tmp")));
     EXPECT_TRUE(fs::exists(running));
 }
@@ -237,7 +237,7 @@ TEST_F(HostileFileTest, NamedPipeIsRefusedAtOnceAndNeverBecomesTheSaveTarget) {
     prompter.files = {path("pipe.dat")};
     prompter.replies = {Reply::No};
     ::alarm(10);  // a read that waits for a writer ends the test here
-    EXPECT_EQ(commands.openDoc(), ReadStatus::Unreadable);
+    EXPECT_EQ(commands.openDoc(), FileStatus::Unreadable);
     ::alarm(0);
     EXPECT_EQ(prompter.texts().back(),
               "Cannot read " + path("pipe.dat") + ":\rit is not a regular file\rNothing was opened.");
@@ -249,9 +249,9 @@ TEST_F(HostileFileTest, NamedPipeIsRefusedAtOnceAndNeverBecomesTheSaveTarget) {
 TEST_F(HostileFileTest, AFileTheUserMayNotReadIsRefused) {
     writeBytes(path("secret.dat"), "Less is more.\r\nT\r\n\r\n\r\n0\r\n0\r\n0\r\n 0 \r\n");
     fs::permissions(path("secret.dat"), fs::perms::none);
-    const int status = runAsOrdinaryUser([&] { return static_cast<int>(readDataFile(ed, path("secret.dat"))); });
+    const int status = runAsOrdinaryUser([&] { return static_cast<int>(open(path("secret.dat"))); });
     if (status < 0) GTEST_SKIP() << "cannot act as an ordinary user here";
-    EXPECT_EQ(status, static_cast<int>(ReadStatus::Unreadable));
+    EXPECT_EQ(status, static_cast<int>(FileStatus::Unreadable));
 }
 
 TEST_F(HostileFileTest, OneEndlessLineIsRefusedWithinBoundedMemory) {
@@ -264,7 +264,7 @@ TEST_F(HostileFileTest, OneEndlessLineIsRefusedWithinBoundedMemory) {
     const int grownMiB = runInChild(false, [&] {
         rusage before{}, after{};
         ::getrusage(RUSAGE_SELF, &before);
-        if (readDataFile(ed, path("huge.dat")) != ReadStatus::NotDataFile) return 254;
+        if (open(path("huge.dat")) != FileStatus::NotPuzzle) return 254;
         ::getrusage(RUSAGE_SELF, &after);
         return static_cast<int>(std::min(253L, (after.ru_maxrss - before.ru_maxrss) / 1024));
     });
@@ -276,16 +276,16 @@ TEST_F(HostileFileTest, BinaryBytesDoNotLookLikeAPuzzle) {
     std::string garbage;
     for (int i = 0; i < 3000; ++i) garbage += static_cast<char>((i * 73 + 11) % 256);
     writeBytes(path("garbage.dat"), garbage);
-    EXPECT_EQ(readDataFile(ed, path("garbage.dat")), ReadStatus::NotDataFile);
+    EXPECT_EQ(open(path("garbage.dat")), FileStatus::NotPuzzle);
     EXPECT_EQ(prompter.texts().back(),
               "The file " + path("garbage.dat") + " does not look like a puzzle data file.\rNothing was opened.");
     EXPECT_EQ(ed.doc.quotation, "Less is more.");
     // What follows the puzzle's lines (an old end-of-file mark) is not looked at.
-    EXPECT_EQ(read("Q\r\n\r\n\r\n\r\n0\r\n0\r\n0\r\n 0 \r\n\x1A" + garbage), ReadStatus::Ok);
+    EXPECT_EQ(read("Q\r\n\r\n\r\n\r\n0\r\n0\r\n0\r\n 0 \r\n\x1A" + garbage), FileStatus::Ok);
 }
 
 TEST_F(HostileFileTest, Utf8TextIsReadAsUtf8AndWindowsTextAsItIs) {
-    EXPECT_EQ(read("\xEF\xBB\xBFNo\xC3\xABl\r\nCaf\xC3\xA9\r\n\r\n\r\n0\r\n0\r\n0\r\n 0 \r\n"), ReadStatus::Ok);
+    EXPECT_EQ(read("\xEF\xBB\xBFNo\xC3\xABl\r\nCaf\xC3\xA9\r\n\r\n\r\n0\r\n0\r\n0\r\n 0 \r\n"), FileStatus::Ok);
     EXPECT_EQ(ed.doc.quotation, "No\xEBl");
     EXPECT_EQ(ed.doc.header.title, "Caf\xE9");
     read("Caf\xE9\r\nNo\xEBl \xAB\r\n\r\n\r\n0\r\n0\r\n0\r\n 0 \r\n");
@@ -296,7 +296,7 @@ TEST_F(HostileFileTest, WhatSaveWritesReadsBackWhole) {
     ed.doc.questionCount = 1;
     ed.doc.question[1] = std::string(32767, 'q');  // a full question box
     ed.doc.answer[1] = "X-" + std::string(24, 'a');  // an answer with its crostic prefix
-    EXPECT_EQ(read(formatDataFile(ed.doc)), ReadStatus::Ok);
+    EXPECT_EQ(read(formatDataFile(ed.doc)), FileStatus::Ok);
     EXPECT_EQ(ed.doc.question[1], std::string(32767, 'q'));
     EXPECT_EQ(ed.doc.answer[1], "X-" + std::string(24, 'a'));
 }

@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     qbrx::Editor editor{prompter, random};
     editor.startUp();
     for (int read = 0; read < 2; ++read) {
-        qbrx::readDataFile(editor, path);
+        const qbrx::PuzzleRead read = qbrx::readDataFile(path);
+        if (read.puzzle) editor.loadPuzzle(*read.puzzle, read.result.status != qbrx::FileStatus::Mismatch);
         fuzz::checkBounds(editor);
     }
     return 0;

@@ -20,8 +20,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     qbrx::Editor editor{prompter, random};
     editor.startUp();
     const std::string quotationBefore = editor.doc.quotation;
-    const qbrx::IpuzOpenStatus status = qbrx::openIpuzFile(editor, path);
-    if (status == qbrx::IpuzOpenStatus::Refused) fuzz::require(editor.doc.quotation == quotationBefore);
+    const qbrx::PuzzleRead read = qbrx::readIpuzFile(path);
+    if (read.puzzle) editor.loadPuzzle(*read.puzzle);
+    else fuzz::require(editor.doc.quotation == quotationBefore);
     fuzz::checkBounds(editor);
     return 0;
 }

@@ -3,7 +3,6 @@
 // open too; damaged ones are refused and change nothing.
 #include "../files/filesfixture.h"
 #include "documentcommands.h"
-#include "ipuzformat.h"
 #include "ipuzread.h"
 
 namespace qbrx::test {
@@ -52,15 +51,13 @@ TEST_F(IpuzOpenTest, SavedFileReopensWithTheSameNumbersAndTexts) {
     ed.doc.crostic = "LS~M";
     ASSERT_TRUE(ed.hasGap(3));  // no E left for Mies-Mies
     DocumentCommands commands(ed);
-    commands.formats.others.push_back(ipuzFileFormat());
     prompter.files = {path("week.ipuz"), path("week.ipuz")};
     ASSERT_TRUE(commands.saveAs());
 
     OtherEditor other{99};
     DocumentCommands otherCommands(other.ed);
-    otherCommands.formats.others.push_back(ipuzFileFormat());
     other.prompter.files = {path("week.ipuz"), path("broken.ipuz")};
-    ASSERT_EQ(otherCommands.openDoc(), ReadStatus::Ok);
+    ASSERT_EQ(otherCommands.openDoc(), FileStatus::Ok);
     EXPECT_TRUE(other.prompter.messages.empty());
     const Document& doc = other.ed.doc;
     EXPECT_EQ(doc.quotation, ed.doc.quotation);
@@ -79,7 +76,7 @@ TEST_F(IpuzOpenTest, SavedFileReopensWithTheSameNumbersAndTexts) {
     EXPECT_TRUE(doc.quoteRegistered);
 
     write("broken.ipuz", "{");
-    EXPECT_EQ(otherCommands.openDoc(), std::nullopt);
+    EXPECT_EQ(otherCommands.openDoc(), FileStatus::NotPuzzle);
     EXPECT_EQ(otherCommands.dataFileName, path("week.ipuz"));
     EXPECT_EQ(otherCommands.fileDialog.fileName(), path("week.ipuz"));
     EXPECT_EQ(doc.answer[2], "seeS");
@@ -97,7 +94,7 @@ TEST_F(IpuzOpenTest, OtherProgramsAcrosticOpens) {
   "clues": {"Clues": [{"label": "A", "clue": "<i>Single</i> &lt;thing&gt;", "cells": [[4, 1], [1, 1], [1, 2]]},
                       {"label": "B", "clue": "Upon", "cells": [[2, 1], [5, 1]]}],
             "Quote": [{"clue": "Quote", "cells": [[1, 1], [2, 1], [4, 1], [5, 1], [1, 2]]}]}})");
-    ASSERT_EQ(openIpuzFile(ed, file), IpuzOpenStatus::Ok) << (prompter.messages.empty() ? "" : prompter.messages[0].text);
+    ASSERT_EQ(open(file), FileStatus::Ok) << (prompter.messages.empty() ? "" : prompter.messages[0].text);
     const Document& doc = ed.doc;
     EXPECT_EQ(doc.quotation, "NO ONE!");
     EXPECT_EQ(doc.header.title, "Small & odd");
@@ -129,7 +126,7 @@ TEST_F(IpuzOpenTest, DamagedOrForeignFilesAreRefusedAndChangeNothing) {
     for (const auto& [what, bytes] : files) {
         SCOPED_TRACE(what);
         prompter.messages.clear();
-        EXPECT_EQ(openIpuzFile(ed, write("damaged.ipuz", bytes)), IpuzOpenStatus::Refused);
+        EXPECT_FALSE(openPuzzle(ed, write("damaged.ipuz", bytes)).loaded);
         ASSERT_EQ(prompter.messages.size(), 1u);
         EXPECT_EQ(prompter.messages[0].text.rfind("Quotabrix cannot open " + path("damaged.ipuz") + ":\r", 0), 0u);
         EXPECT_EQ(ed.doc.quotation, before.quotation);

@@ -68,6 +68,7 @@ struct ExportPuzzle {
     std::string title;   // empty when the header prints no title
     std::string author;  // the created-by text, empty when not printed
     std::string quotation;     // as typed (case kept)
+    std::string quotationBy;   // the quotation's author and work, empty when not given
     std::string instructions;  // the one-line instructions under the grid
     std::string crostic;       // as typed, "~" cut-off mark included
     bool nameLine = false;     // the three header options
@@ -80,6 +81,10 @@ struct ExportPuzzle {
 
     const ExportCell& at(int column, int row) const { return cells[static_cast<std::size_t>(row * width + column)]; }
 };
+
+// What a solving program shows when the puzzle is solved: the quotation
+// and, when given, its author ("... — Henry David Thoreau, Walden").
+std::string completionMessage(const ExportPuzzle& puzzle);
 
 // The grid is the printed one (computeGridGeometry of the quotation length):
 // cell i in reading order holds quotation character i - leadingBlanks.

@@ -1,31 +1,16 @@
 // Exporting the puzzle for other solving programs: ipuz (JSON) and JPZ
 // (crossword-applet XML), written from the current encoding. PDF is written
-// by the print layer; this header only names it among the formats.
+// by the print layer.
 #pragma once
 
-#include <optional>
 #include <string>
-#include <string_view>
 
 #include "document.h"
 #include "exportpuzzle.h"
+#include "fileresult.h"
+#include "formats.h"
 
 namespace qbrx {
-
-enum class ExportFormat { Pdf, Ipuz, Jpz };
-
-// The save dialog's filter list; entry 1 is PDF, 2 ipuz, 3 JPZ.
-inline constexpr const char* kExportFilter = "PDF (*.pdf)|*.pdf|ipuz (*.ipuz)|*.ipuz|JPZ (*.jpz)|*.jpz";
-
-// The format a file name asks for by its extension (any case).
-std::optional<ExportFormat> exportFormatForName(std::string_view fileName);
-// The format of a 1-based filter entry (PDF for anything out of range).
-ExportFormat exportFormatForFilter(int filterIndex);
-// The extension of a format, with its dot.
-const char* exportExtension(ExportFormat format);
-// The file name with the format's extension added when it has none of the
-// three export extensions.
-std::string withExportExtension(const std::string& fileName, ExportFormat format);
 
 // The file contents, UTF-8. Both throw ExportError without a quotation.
 //
@@ -55,15 +40,12 @@ std::string formatIpuz(const Document& doc);
 std::string formatJpz(const ExportPuzzle& puzzle);
 std::string formatJpz(const Document& doc);
 
-struct ExportResult {
-    bool ok = true;
-    std::string reason;  // system text (UTF-8) when !ok
-};
-
-// Writes bytes to path (UTF-8 system path) as Save writes a puzzle
-// (writeFileSafely): a failed export never leaves a damaged file, and a
-// read-only file is refused.
-ExportResult writeExportFile(const std::string& path, const std::string& bytes);
+// Writes the puzzle in `format` (ipuz or JPZ; PDF is the print layer's) to
+// path (UTF-8 system path) as Save writes a puzzle (writeFileSafely): a
+// failed export never leaves a damaged file, and a read-only file is
+// refused. Without a quotation nothing is written (NotWritten, with
+// kNothingToExportMessage as the reason).
+FileResult writeExport(const Document& doc, Format format, const std::string& path);
 
 // The message shown when an export cannot be written.
 std::string exportFailedMessage(const std::string& path, const std::string& reason);

@@ -25,8 +25,8 @@ private slots:
         QCOMPARE(file.indexOf(form.mnuExport), file.indexOf(form.mnuPrintkey) + 1);
         QVERIFY(!form.mnuExport->isEnabled());  // nothing registered yet
         // File > Open and Save As offer ipuz beside the data file.
-        QVERIFY(form.documentCommands().formats.openFilter().find("ipuz Files (*.ipuz)|*.ipuz") != std::string::npos);
-        QVERIFY(form.documentCommands().formats.saveFilter().find("ipuz Files (*.ipuz)|*.ipuz") != std::string::npos);
+        QVERIFY(documentOpenFilter().find("ipuz Files (*.ipuz)|*.ipuz") != std::string::npos);
+        QVERIFY(documentSaveFilter().find("ipuz Files (*.ipuz)|*.ipuz") != std::string::npos);
         form.txtQuote->setPlainText(QStringLiteral("Less is more."));
         QTest::mouseClick(form.cmdRegister, Qt::LeftButton);
         QVERIFY(form.mnuExport->isEnabled());

@@ -389,13 +389,14 @@ bool isQuoteClue(const Json& clue) {
 
 }  // namespace
 
-std::variant<IpuzAcrostic, std::string> parseIpuzAcrostic(std::string_view bytes) {
-    if (bytes.size() > kMaxIpuzBytes) return std::string("it is too large to be a puzzle");
+PuzzleRead parseIpuzAcrostic(std::string_view bytes) {
+    auto refused = [](std::string reason) { return PuzzleRead{FileResult::failed(FileStatus::NotPuzzle, std::move(reason)), {}}; };
+    if (bytes.size() > kMaxIpuzBytes) return refused("it is too large to be a puzzle");
     Json root;
     try {
         root = JsonParser(bytes).parseDocument();
     } catch (const JsonError&) {
-        return std::string("it is damaged (it is not valid JSON)");
+        return refused("it is damaged (it is not valid JSON)");
     }
     try {
         if (!root.isObject()) throw Refusal{"it is not an ipuz puzzle"};
@@ -467,13 +468,15 @@ std::variant<IpuzAcrostic, std::string> parseIpuzAcrostic(std::string_view bytes
         if (!chosen) throw Refusal{"the cells of its clues lie outside the grid or on cells without a letter"};
         const long base = *chosen;
 
-        IpuzAcrostic out;
+        Puzzle out;
+        out.numbersKept = true;
         out.quotation = grid.quotation;
         // Quotabrix's own file keeps the quotation as typed (case and all).
         if (const auto typed = ownText(root, "org.quotabrix.quotation"); typed && upper(*typed) == upper(grid.quotation))
             out.quotation = *typed;
         out.title = plainText(root.get("title"));
-        out.author = plainText(root.get("author"));
+        out.createdBy = plainText(root.get("author"));
+        out.quotationBy = ownText(root, "org.quotabrix.quotationBy").value_or("");
         const Json* header = root.get("org.quotabrix.header");
         out.nameLine = ownFlag(header, "name");
         out.periodDateLine = ownFlag(header, "periodDate");
@@ -488,7 +491,7 @@ std::variant<IpuzAcrostic, std::string> parseIpuzAcrostic(std::string_view bytes
                 cellLetters.push_back(upperChar(cell.character));
                 cellNumbers.push_back(cell.number);
             }
-            IpuzAcrostic::Slot slot;
+            PuzzlePair slot;
             slot.question = ownText(clue, "org.quotabrix.question").value_or(plainText(clue.get("clue")));
             std::string answer = answerOf(clue);
             if (answer.empty()) answer.assign(cellLetters.begin(), cellLetters.end());
@@ -523,12 +526,13 @@ std::variant<IpuzAcrostic, std::string> parseIpuzAcrostic(std::string_view bytes
         if (const auto crostic = ownText(root, "org.quotabrix.crostic")) {
             out.crostic = crostic->substr(0, kMaxCrostic);
         } else {
-            for (const IpuzAcrostic::Slot& slot : out.pairs)
+            for (const PuzzlePair& slot : out.pairs)
                 if (out.crostic.size() < static_cast<std::size_t>(kMaxCrostic)) out.crostic += slot.answer[0];
         }
-        return out;
+        out.questionCount = static_cast<int>(out.pairs.size());
+        return {FileResult{}, std::move(out)};
     } catch (const Refusal& r) {
-        return r.reason;
+        return refused(r.reason);
     }
 }
 
@@ -536,16 +540,13 @@ std::string ipuzRefusedMessage(const std::string& path, const std::string& reaso
     return "Quotabrix cannot open " + utf8ToCp1252(path) + ":\r" + reason + ".";
 }
 
-IpuzOpenStatus openIpuzFile(Editor& editor, const std::string& path) {
+PuzzleRead readIpuzFile(const std::string& path) {
     namespace fs = std::filesystem;
     std::error_code ec;
     const fs::path file(path);
-    auto refuse = [&](const std::string& reason) {
-        editor.prompter().message({ipuzRefusedMessage(path, reason), std::nullopt, Buttons::Ok, Icon::Exclamation, 0});
-        return IpuzOpenStatus::Refused;
-    };
+    auto refuse = [](std::string reason) { return PuzzleRead{FileResult::failed(FileStatus::Unreadable, std::move(reason)), {}}; };
     const fs::file_status status = fs::status(file, ec);
-    if (!fs::exists(status)) return IpuzOpenStatus::NotFound;
+    if (!fs::exists(status)) return {FileResult::failed(FileStatus::NotFound), {}};
     // A folder, a pipe or a device is there but is refused, as the data file's reader refuses it.
     if (fs::is_directory(status)) return refuse("it is a folder");
     if (!fs::is_regular_file(status)) return refuse("it is not a regular file");
@@ -555,52 +556,7 @@ IpuzOpenStatus openIpuzFile(Editor& editor, const std::string& path) {
     std::ifstream in(file, std::ios::binary);
     std::string bytes(static_cast<std::size_t>(size), '\0');
     if (!in.read(bytes.data(), static_cast<std::streamsize>(size))) return refuse("it cannot be read");
-
-    auto parsed = parseIpuzAcrostic(bytes);
-    if (const std::string* reason = std::get_if<std::string>(&parsed)) return refuse(*reason);
-    const IpuzAcrostic& puzzle = std::get<IpuzAcrostic>(parsed);
-
-    // As a data file is read: reset, fill the texts, rebuild. Opening leaves
-    // docChanged as it was.
-    Document& doc = editor.doc;
-    MainView& view = editor.view;
-    const bool changed = doc.docChanged;
-    view.listRows.clear();
-    view.selectedRow = -1;
-    editor.resetDocument();
-    view.gridLogoVisible = false;
-
-    doc.quotation = puzzle.quotation;
-    editor.countLetters();
-    HeaderValues& header = doc.header;
-    header.title = puzzle.title;
-    if (!header.title.empty()) header.titleGiven = true;
-    header.createdBy = puzzle.author;
-    if (!header.createdBy.empty()) header.createdByGiven = true;
-    doc.crostic = puzzle.crostic;
-    if (puzzle.nameLine) header.nameLine = true;
-    if (puzzle.periodDateLine) header.periodDateLine = true;
-    if (puzzle.miniInstructions) header.miniInstructions = true;
-    header.instructions = kMiniInstructions;
-    doc.questionCount = static_cast<int>(puzzle.pairs.size());
-    std::vector<std::vector<int>> numbers;
-    for (std::size_t k = 0; k < puzzle.pairs.size(); ++k) {
-        doc.question[k + 1] = puzzle.pairs[k].question;
-        doc.answer[k + 1] = puzzle.pairs[k].answer;
-        numbers.push_back(puzzle.pairs[k].numbers);
-    }
-
-    view.quoteBox = doc.quotation;
-    editor.fillQuestionList();
-    editor.selectListRow(0);
-    view.questionSelection = TextSelection{0, 255};
-    const bool kept = editor.registerWithNumbers(numbers);
-    editor.mapCrosticSlots();
-    editor.showLettersLeft();
-    view.quoteTabStop = false;
-    doc.quoteRegistered = true;
-    doc.docChanged = changed;
-    return kept ? IpuzOpenStatus::Ok : IpuzOpenStatus::Renumbered;
+    return parseIpuzAcrostic(bytes);
 }
 
 }  // namespace qbrx

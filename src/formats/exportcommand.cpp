@@ -4,19 +4,6 @@
 
 namespace qbrx {
 
-namespace {
-
-int filterIndexFor(ExportFormat format) {
-    switch (format) {
-        case ExportFormat::Pdf: return 1;
-        case ExportFormat::Ipuz: return 2;
-        case ExportFormat::Jpz: return 3;
-    }
-    return 1;
-}
-
-}  // namespace
-
 bool ExportCommand::run(Prompter& prompter, const Document& doc, const PdfWriter& writePdf) {
     auto complain = [&prompter](const std::string& text) {
         prompter.message({text, std::string(kExportTitle), Buttons::Ok, Icon::Exclamation, 0});
@@ -25,21 +12,21 @@ bool ExportCommand::run(Prompter& prompter, const Document& doc, const PdfWriter
         complain(kNothingToExportMessage);
         return false;
     }
-    const ExportFormat previous = exportFormatForName(lastName).value_or(ExportFormat::Pdf);
-    const std::optional<std::string> chosen = prompter.saveFile({kExportFilter, filterIndexFor(previous), lastName, kExportTitle});
+    const Format previous = exportFormatOfName(lastName).value_or(Format::Pdf);
+    const std::optional<std::string> chosen =
+        prompter.saveFile({kExportFilter, exportFilterIndex(previous), lastName, kExportTitle});
     if (!chosen || chosen->empty()) return false;
 
-    const ExportFormat format = exportFormatForName(*chosen).value_or(ExportFormat::Pdf);
+    const Format format = exportFormatOfName(*chosen).value_or(Format::Pdf);
     const std::string path = withExportExtension(*chosen, format);
     std::string error;
     bool ok = false;
-    if (format == ExportFormat::Pdf) {
+    if (format == Format::Pdf) {
         ok = writePdf && writePdf(path, error);
         if (!writePdf) error = "PDF output is not available.";
     } else {
-        const ExportResult written =
-            writeExportFile(path, format == ExportFormat::Ipuz ? formatIpuz(doc) : formatJpz(doc));
-        ok = written.ok;
+        const FileResult written = writeExport(doc, format, path);
+        ok = written.ok();
         error = written.reason;
     }
     if (!ok) {

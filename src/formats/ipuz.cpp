@@ -112,12 +112,16 @@ std::string formatIpuz(const ExportPuzzle& p) {
     if (!p.title.empty()) out += "  \"title\": " + jsonText(p.title) + ",\n";
     if (!p.author.empty()) out += "  \"author\": " + jsonText(p.author) + ",\n";
     if (!p.instructions.empty()) out += "  \"intro\": " + jsonText(p.instructions) + ",\n";
-    if (const std::string shown = crosticShown(p.crostic); !shown.empty())
-        out += "  \"explanation\": " + jsonText(shown) + ",\n";
+    // Shown once the puzzle is solved: the crostic, and the quotation with
+    // its author when the author is given.
+    std::string explanation = crosticShown(p.crostic);
+    if (!p.quotationBy.empty()) explanation += (explanation.empty() ? "" : "\n") + completionMessage(p);
+    if (!explanation.empty()) out += "  \"explanation\": " + jsonText(explanation) + ",\n";
     // What only Quotabrix reads back: the texts as typed and the header
     // options, so that a puzzle opened from this file is the one saved.
     out += "  \"org.quotabrix.quotation\": " + jsonString(p.quotation) + ",\n";
     out += "  \"org.quotabrix.crostic\": " + jsonString(p.crostic) + ",\n";
+    if (!p.quotationBy.empty()) out += "  \"org.quotabrix.quotationBy\": " + jsonString(p.quotationBy) + ",\n";
     out += std::string("  \"org.quotabrix.header\": {\"name\": ") + (p.nameLine ? "true" : "false") +
            ", \"periodDate\": " + (p.periodDateLine ? "true" : "false") +
            ", \"miniInstructions\": " + (p.miniInstructions ? "true" : "false") + "},\n";

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "gridcells.h"
 #include "gridgeometry.h"
 #include "text.h"
 
@@ -39,6 +40,10 @@ std::string ExportClue::solverText() const {
     return clue + (clue.empty() ? "(" : " (") + shown + ")";
 }
 
+std::string completionMessage(const ExportPuzzle& puzzle) {
+    return puzzle.quotationBy.empty() ? puzzle.quotation : puzzle.quotation + " \u2014 " + puzzle.quotationBy;
+}
+
 ExportPuzzle buildExportPuzzle(const Document& doc) {
     const int length = static_cast<int>(doc.quotation.size()) < doc.quoteLength
                            ? static_cast<int>(doc.quotation.size())
@@ -49,6 +54,7 @@ ExportPuzzle buildExportPuzzle(const Document& doc) {
     if (doc.header.titleGiven) out.title = cp1252ToUtf8(doc.header.title);
     if (doc.header.createdByGiven) out.author = cp1252ToUtf8(doc.header.createdBy);
     out.quotation = cp1252ToUtf8(doc.quotation.substr(0, static_cast<std::size_t>(length)));
+    out.quotationBy = cp1252ToUtf8(doc.header.quotationBy);
     out.instructions = cp1252ToUtf8(doc.header.instructions);
     out.crostic = cp1252ToUtf8(doc.crostic);
     out.nameLine = doc.header.nameLine;
@@ -64,21 +70,18 @@ ExportPuzzle buildExportPuzzle(const Document& doc) {
     std::array<int, 256> cellOfNumber;
     cellOfNumber.fill(-1);
 
-    for (int i = 0; i < g.rows * g.columns; ++i) {
+    for (const GridCell& gc : gridCells(doc, g)) {
+        const int i = gc.row * g.columns + gc.column;
         ExportCell& cell = out.cells[static_cast<std::size_t>(i)];
-        const int p = i - g.leadingBlanks + 1;
-        if (p < 1 || p > length) continue;
-        const auto c = static_cast<unsigned char>(doc.quotation[static_cast<std::size_t>(p - 1)]);
-        cell.position = p;
+        if (gc.outside() || gc.position > length) continue;
+        const auto c = static_cast<unsigned char>(gc.character[0]);
+        cell.position = gc.position;
         if (isNumberedLetter(c)) {
             cell.kind = CellKind::Letter;
-            cell.number = doc.positionLetterNo[static_cast<std::size_t>(p)];
+            cell.number = gc.number;
             cell.text = utf8Char(upperChar(c));
-            const bool taken = static_cast<std::size_t>(p) <= doc.letterPool.size() &&
-                               doc.letterPool[static_cast<std::size_t>(p - 1)] == '_';
-            const int owner = taken ? doc.positionOwner[static_cast<std::size_t>(p)] : 0;
-            cell.given = !taken;
-            if (owner >= 1 && owner < static_cast<int>(questionLetter.size())) cell.owner = questionLetter[static_cast<std::size_t>(owner)];
+            cell.given = gc.stock != "_";  // a letter no answer takes is printed, so given
+            cell.owner = gc.ownerLabel;
             if (cell.number > 0 && cell.number < 256) cellOfNumber[static_cast<std::size_t>(cell.number)] = i;
         } else if (isBlankCharacter(c)) {
             cell.kind = CellKind::Space;

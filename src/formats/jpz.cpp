@@ -52,6 +52,10 @@ std::string cellElement(const ExportCell& cell, int column, int row) {
 std::string formatJpz(const ExportPuzzle& p) {
     std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
     out += "<crossword-compiler-applet xmlns=\"http://crossword.info/xml/crossword-compiler-applet\">\n";
+    // Shown by a solving program once every letter is right.
+    out += "  <applet-settings>\n";
+    out += "    <completion only-if-correct=\"true\">" + xmlText(completionMessage(p)) + "</completion>\n";
+    out += "  </applet-settings>\n";
     out += "  <rectangular-puzzle xmlns=\"http://crossword.info/xml/rectangular-puzzle\" "
            "alphabet=\"ABCDEFGHIJKLMNOPQRSTUVWXYZ\">\n";
     out += "    <metadata>\n";
