@@ -60,8 +60,7 @@ const qbrx::Document& onePagePuzzle() {
 int pagesOf(const qbrx::Document& doc, QPrinter& printer) {
     const qbrx::PageValues page = qbrx::printerPageValues(printer);
     qbrx::QtPrintSurface surface(printer, page.pageWidth, page.pageHeight);
-    qbrx::PagePrinter layout(doc, surface, page);
-    layout.crosticOn = true;
+    qbrx::PagePrinter layout(doc, surface, page, {false, true});
     return layout.printDoc() ? surface.pageCount() : 0;
 }
 
@@ -83,7 +82,7 @@ void printPuzzle(benchmark::State& state, const qbrx::Document& doc, int pages) 
     for (auto _ : state) {
         QPrinter printer(QPrinter::HighResolution);
         letterPdf(printer);
-        if (!qbrx::printPage(doc, true, false, printer)) state.SkipWithError("page abandoned");
+        if (!qbrx::printPage(doc, {false, true}, printer)) state.SkipWithError("page abandoned");
     }
     std::remove(path.c_str());
 }
@@ -98,7 +97,7 @@ void BM_WritePdfPuzzleAndKey(benchmark::State& state) {
     const qbrx::Document& doc = fullPuzzle();
     const std::string path = tempPdf();
     for (auto _ : state)
-        if (!qbrx::writePdf(doc, true, path)) state.SkipWithError("pages abandoned");
+        if (!qbrx::writePdf(doc, {false, true}, path, nullptr, qbrx::Paper::Letter)) state.SkipWithError("pages abandoned");
     std::remove(path.c_str());
 }
 BENCHMARK(BM_WritePdfPuzzleAndKey)->Unit(benchmark::kMillisecond);

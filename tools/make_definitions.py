@@ -29,7 +29,8 @@ Which senses are left out:
 - senses whose gloss uses a word the dictionary's block lists name (the
   npm packages naughty-words and cuss, pinned in make_dictionary.py).
 
-data/COPYING.wordnet carries WordNet's licence.
+data/COPYING.wordnet, which make_dictionary.py writes, carries WordNet's
+licence.
 
 Usage: tools/make_definitions.py [--wordnet DIR] [--naughty-words FILE] [--cuss FILE] [--out DIR]
 """
@@ -252,7 +253,6 @@ def main():
     root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--wordnet", default="/usr/share/wordnet")
-    parser.add_argument("--wordnet-copyright", default="/usr/share/doc/wordnet-base/copyright")
     parser.add_argument("--scowl", default="/usr/share/dict/scowl")
     parser.add_argument("--naughty-words", help="the naughty-words package file, instead of fetching it")
     parser.add_argument("--cuss", help="the cuss package file, instead of fetching it")
@@ -298,17 +298,6 @@ def main():
     with open(os.path.join(args.out, "definitions.dic"), "wb") as f:
         f.write("".join(line + "\r\n" for line in [str(len(glosses))] + glosses + lines).encode("cp1252"))
 
-    with open(args.wordnet_copyright, "rb") as f:
-        copyright_text = f.read().decode("utf-8")
-    licence = re.search(r"License: WordNet3\.0\n(.*?)\n\n", copyright_text, re.S)
-    licence_text = "\n".join(l[1:] if l.startswith(" ") else l for l in licence.group(1).splitlines())
-    licence_text = "\n".join("" if l == "." else l for l in licence_text.splitlines())
-    with open(os.path.join(args.out, "COPYING.wordnet"), "wb") as f:
-        f.write(("definitions.dic is built by tools/make_definitions.py from WordNet 3.0 (Debian\n"
-                 "package wordnet-base): the glosses of the words of words.dic and of their base\n"
-                 "forms, without the example sentences, leaving out senses marked as slang,\n"
-                 "vulgar, offensive or disparaging and senses about sex or drugs.\n\n"
-                 "WordNet licence:\n\n" + licence_text + "\n").encode("utf-8"))
     print("%d of %d words defined, %d glosses, written to %s" % (defined, len(words), len(glosses), args.out))
 
 

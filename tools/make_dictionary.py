@@ -29,11 +29,29 @@ Which words are in:
 - Size-70 words are dropped by a fixed hash until the list holds TARGET
   words, so no stretch of the alphabet loses more than another.
 
-data/blocklist.txt keeps the block lists' entries used, for the tests;
-data/COPYING.blocklist and data/COPYING.scowl say where both lists come
-from and under which licences.
+base.dic: one number per line, for each word of words.dic in its order:
+0 when the word is a base word, else the line number in words.dic (counting
+the count line as 1, like count.dic) of the word it is an inflection of
+(plural, past, -ing, comparative). The relation is WordNet's (Debian
+package "wordnet-base"): its exception lists and its detachment rules, with
+the base a WordNet lemma of the part of speech; a word that is a WordNet
+lemma itself (building, glasses) is a base word.
 
-Usage: tools/make_dictionary.py [--scowl DIR] [--naughty-words FILE] [--cuss FILE] [--out DIR]
+unfit.dic: one number per line, for each word of words.dic in its order:
+0 for a word fit for a class handout, else why it is not: 1 a block list
+names it (every entry, every rating), 2 WordNet marks one of its main
+senses as obscene, a slur or disparaging, 3 its main sense is a topic a
+school keeps off a handout (alcohol, drugs, tobacco, sex, diseases, bodily
+waste; WordNet's hypernyms), 4 data/offlimits.txt names it. An inflection
+of an unfit word is unfit. data/offlimits.txt, kept by hand, lists words
+the data misses, each with its reason, and words the data blocks wrongly
+("keep").
+
+data/blocklist.txt keeps the block lists' entries used, for the tests;
+data/COPYING.blocklist, data/COPYING.scowl and data/COPYING.wordnet say
+where the lists come from and under which licences.
+
+Usage: tools/make_dictionary.py [--scowl DIR] [--wordnet DIR] [--naughty-words FILE] [--cuss FILE] [--out DIR]
 Without a package file the pinned package is fetched with `npm pack`; each
 is checked against its recorded checksum.
 """
@@ -317,6 +335,176 @@ def cuss_words(data, size_of):
     return sorted(words), licence
 
 
+# WordNet's detachment rules (with -ier and -iest for adjectives in -y): ending of the inflected form, ending of the base.
+DETACH = {
+    "n": (("s", ""), ("ses", "s"), ("xes", "x"), ("zes", "z"), ("ches", "ch"), ("shes", "sh"),
+          ("men", "man"), ("ies", "y")),
+    "v": (("s", ""), ("ies", "y"), ("es", "e"), ("es", ""), ("ed", "e"), ("ed", ""), ("ing", "e"),
+          ("ing", "")),
+    "a": (("er", ""), ("est", ""), ("er", "e"), ("est", "e"), ("ier", "y"), ("iest", "y")),
+}
+WORDNET_FILES = {"n": "noun", "v": "verb", "a": "adj", "r": "adv"}
+# Usage domains that make a sense unfit, and the topics (the first lemma of
+# a synset, with its lexicographer file) whose hyponyms are unfit.
+UNFIT_USAGE = {"obscenity", "vulgarism", "ethnic_slur", "disparagement"}
+UNFIT_TOPICS = {("alcohol", 13), ("drug_of_abuse", 6), ("narcotic", 6), ("tobacco", 6),
+                ("sexual_activity", 4), ("genitalia", 8), ("sex_organ", 8), ("disease", 26),
+                ("body_waste", 27), ("excretion", 4), ("contraceptive", 6), ("prostitute", 18),
+                ("bigot", 18)}
+UNFIT_BLOCK_LIST, UNFIT_USAGE_DOMAIN, UNFIT_TOPIC, UNFIT_OWN_LIST = 1, 2, 3, 4
+
+
+class WordNet:
+    """WordNet's index (lemmas and their senses by part of speech, with how
+    often the senses were seen tagged), synsets (lexicographer file,
+    hypernyms, usage domains) and exception lists."""
+
+    def __init__(self, folder):
+        self.senses = {}      # lemma -> {pos: [synset offsets]}
+        self.tagged = {}      # lemma -> {pos: tagged sense count}
+        self.synsets = {}     # (pos, offset) -> (lexfile, first lemma, [(symbol, pos, offset)])
+        self.exceptions = {}  # pos -> {inflected: [bases]}
+        for pos, name in WORDNET_FILES.items():
+            for line in read_list(os.path.join(folder, "index." + name)):
+                if line.startswith(" "):
+                    continue
+                parts = line.split()
+                count = int(parts[2])
+                self.senses.setdefault(parts[0], {})[pos] = parts[len(parts) - count:]
+                self.tagged.setdefault(parts[0], {})[pos] = int(parts[len(parts) - count - 1])
+            for line in read_list(os.path.join(folder, "data." + name)):
+                if line.startswith(" "):
+                    continue
+                parts = line.split(" | ")[0].split()
+                n = int(parts[3], 16)
+                i = 4 + 2 * n
+                pointers = []
+                for k in range(int(parts[i])):
+                    symbol, offset, ppos = parts[i + 1 + 4 * k:i + 4 + 4 * k]
+                    pointers.append((symbol, "a" if ppos == "s" else ppos, offset))
+                self.synsets[(pos, parts[0])] = (int(parts[1]), parts[4].lower(), pointers)
+            exc = os.path.join(folder, name + ".exc")
+            table = self.exceptions.setdefault(pos, {})
+            for line in read_list(exc):
+                parts = line.split()
+                if len(parts) >= 2:
+                    table.setdefault(parts[0], []).extend(parts[1:])
+        self.hypernyms_of = {}
+
+    def is_lemma(self, word):
+        return word in self.senses
+
+    def bases(self, word):
+        """The lemmas `word` is an inflection of, by the exception lists and
+        the detachment rules, in WordNet's order."""
+        found = []
+        for pos in ("n", "v", "a"):
+            candidates = list(self.exceptions.get(pos, {}).get(word, ()))
+            candidates += [word[:len(word) - len(end)] + base for end, base in DETACH[pos] if word.endswith(end)]
+            for c in candidates:
+                if c != word and pos in self.senses.get(c, {}) and c not in found:
+                    found.append(c)
+        return found
+
+    def hypernyms(self, key):
+        if key not in self.hypernyms_of:
+            out, todo = {key}, [key]
+            while todo:
+                for symbol, pos, offset in self.synsets[todo.pop()][2]:
+                    up = (pos, offset)
+                    if symbol in ("@", "@i") and up not in out:
+                        out.add(up)
+                        todo.append(up)
+            self.hypernyms_of[key] = out
+        return self.hypernyms_of[key]
+
+    def unfit(self, word):
+        """Why WordNet makes `word` unfit for a class, 0 when it does not:
+        a usage domain on one of its first two senses (or on any, for a word
+        of two senses or fewer), or a topic above the first sense of the
+        word's main part of speech (the one with the most tagged senses)."""
+        senses = self.senses.get(word)
+        if not senses:
+            return 0
+        for pos, offsets in sorted(senses.items()):
+            for i, offset in enumerate(offsets):
+                for symbol, dpos, doffset in self.synsets[(pos, offset)][2]:
+                    if (symbol == ";u" and (i < 2 or len(offsets) <= 2)
+                            and self.synsets[(dpos, doffset)][1] in UNFIT_USAGE):
+                        return UNFIT_USAGE_DOMAIN
+        tagged = self.tagged[word]
+        main = max(sorted(senses), key=lambda pos: (tagged[pos], pos == "n"))
+        if main == "n":
+            for key in self.hypernyms(("n", senses["n"][0])):
+                lexfile, lemma, _ = self.synsets[key]
+                if (lemma, lexfile) in UNFIT_TOPICS:
+                    return UNFIT_TOPIC
+        return 0
+
+
+def base_words(words, levels, wordnet):
+    """For each word, the index in `words` of the word it is an inflection
+    of, or None for a base word. Of several bases the commonest is taken."""
+    position = {w: i for i, w in enumerate(words)}
+    result = []
+    for w in words:
+        if wordnet.is_lemma(w):
+            result.append(None)
+            continue
+        listed = [position[b] for b in wordnet.bases(w) if b in position]
+        result.append(min(listed, key=lambda i: (levels[i], len(words[i]))) if listed else None)
+    return result
+
+
+def read_offlimits(path):
+    """data/offlimits.txt: "word reason..." per line; a reason starting with
+    "keep" lets a word the data blocks through."""
+    blocked, kept = set(), set()
+    for line in read_list(path):
+        line = line.strip()
+        if not line or line.startswith("#"):
+            continue
+        word, reason = (line.split(None, 1) + [""])[:2]
+        if not reason:
+            sys.exit("%s: %s has no reason" % (path, word))
+        (kept if reason.startswith("keep") else blocked).add(word)
+    return blocked, kept
+
+
+def unfit_words(words, bases, block_entries, wordnet, offlimits):
+    """The unfit.dic code of each word."""
+    blocked, kept = offlimits
+    entries = set(block_entries)
+    codes = []
+    for w in words:
+        if w in kept:
+            codes.append(0)
+        elif w in entries:
+            codes.append(UNFIT_BLOCK_LIST)
+        elif w in blocked:
+            codes.append(UNFIT_OWN_LIST)
+        else:
+            codes.append(wordnet.unfit(w))
+    # An inflection takes its base word's code.
+    for i, b in enumerate(bases):
+        if b is not None and codes[i] == 0 and words[i] not in kept:
+            codes[i] = codes[b]
+    return codes
+
+
+def all_cuss_words(data):
+    """Every entry of cuss, whatever its rating."""
+    listed = package_texts(data, ["package/index.js"])[0]
+    words = set()
+    for line in listed.splitlines():
+        m = re.match(r"^\s*'?([^':]+)'?: (\d),?$", line)
+        if m:
+            word = as_word(m.group(1))
+            if word:
+                words.add(word)
+    return sorted(words)
+
+
 def write_lines(path, lines):
     with open(path, "wb") as f:
         f.write("".join(line + "\r\n" for line in lines).encode("ascii"))
@@ -332,6 +520,8 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--scowl", default="/usr/share/dict/scowl")
     parser.add_argument("--scowl-copyright", default="/usr/share/doc/scowl/copyright")
+    parser.add_argument("--wordnet", default="/usr/share/wordnet")
+    parser.add_argument("--wordnet-copyright", default="/usr/share/doc/wordnet-base/copyright")
     parser.add_argument("--naughty-words", help="the naughty-words package file, instead of fetching it")
     parser.add_argument("--cuss", help="the cuss package file, instead of fetching it")
     parser.add_argument("--out", default=os.path.join(root, "data"))
@@ -345,7 +535,9 @@ def main():
 
     with tempfile.TemporaryDirectory() as work_dir:
         naughty, naughty_licence = naughty_words(package_file(NAUGHTY_WORDS, args.naughty_words, work_dir))
-        cuss, cuss_licence = cuss_words(package_file(CUSS, args.cuss, work_dir), size_of)
+        cuss_data = package_file(CUSS, args.cuss, work_dir)
+        cuss, cuss_licence = cuss_words(cuss_data, size_of)
+        every_cuss = all_cuss_words(cuss_data)
     entries = sorted(set(naughty) | set(cuss))
     scowl_size = dict(size_of)
     for word in blocked_words(size_of, entries):
@@ -356,6 +548,12 @@ def main():
     write_lines(os.path.join(args.out, "words.dic"), [str(len(words) + 1)] + words)
     write_lines(os.path.join(args.out, "count.dic"), [str(v) for v in count_index(words)])
     write_lines(os.path.join(args.out, "level.dic"), [str(size_of[w]) for w in words])
+    wordnet = WordNet(args.wordnet)
+    bases = base_words(words, [size_of[w] for w in words], wordnet)
+    write_lines(os.path.join(args.out, "base.dic"), ["0" if b is None else str(b + 2) for b in bases])
+    offlimits = read_offlimits(os.path.join(args.out, "offlimits.txt"))
+    write_lines(os.path.join(args.out, "unfit.dic"),
+                [str(c) for c in unfit_words(words, bases, set(naughty) | set(every_cuss), wordnet, offlimits)])
     # Each entry with its SCOWL size (0: not in the lists): a form of an
     # entry at a smaller size is an ordinary word and stays.
     write_lines(os.path.join(args.out, "blocklist.txt"),
@@ -372,6 +570,14 @@ def main():
                "(Spell Checker Oriented Word Lists, Debian package scowl), the american,\n"
                "british and shared lists of lower-case words up to size 70, keeping only\n"
                "words made of the letters a-z. SCOWL copyright and licence:\n\n" + scowl_copyright)
+    with open(args.wordnet_copyright, "rb") as f:
+        wordnet_copyright = f.read().decode("utf-8")
+    write_text(os.path.join(args.out, "COPYING.wordnet"),
+               "base.dic and unfit.dic are built by tools/make_dictionary.py with the help of\n"
+               "WordNet 3.0 (Debian package wordnet-base): its exception lists and\n"
+               "detachment rules give each word's base word, its usage domains and\n"
+               "hypernyms the words unfit for a class. WordNet copyright and licence:\n\n"
+               + wordnet_copyright)
     write_text(os.path.join(args.out, "COPYING.blocklist"),
                "Words named by two block lists, with their inflections and compounds, are\n"
                "left out of words.dic (see tools/make_dictionary.py). blocklist.txt holds\n"

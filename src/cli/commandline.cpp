@@ -13,6 +13,7 @@
 
 #include "editor.h"
 #include "formats.h"
+#include "questioncheck.h"
 #include "random.h"
 #include "scriptedprompter.h"
 #include "text.h"
@@ -141,6 +142,10 @@ int runBatch(const CommandLine& cl, std::ostream& out, std::ostream& err) {
                                        [](const OutputRequest& r) { return r.option == "--fill"; });
     if (cl.suggest > 0 || fillAsked) filled = suggestFills(editor, cl, out, err);
     if (!filled) status = 1;
+    const UnwrittenQuestions unwritten = findUnwrittenQuestions(editor.doc);
+    if (!cl.outputs.empty() && !unwritten.none())
+        err << cl.program << ": warning: " << path << ": some questions are not written yet; they go out as they are: "
+            << cp1252ToUtf8(unwrittenQuestionsList(unwritten, "; ")) << "\n";
     for (const OutputRequest& request : cl.outputs) {
         const OutputKind* kind = findOutputKind(request.option);
         if (kind == nullptr) continue;  // parseCommandLine only accepts known kinds
@@ -226,6 +231,17 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const std::st
             value = arg.substr(eq + 1);
             hasValue = true;
         }
+        if (isFillOption(name)) {
+            if (fillOptionTakesValue(name) && !hasValue) {
+                if (i + 1 >= args.size()) {
+                    fail("option '" + name + "' needs a value");
+                    continue;
+                }
+                value = args[++i];
+            }
+            if (const std::string wrong = setFillOption(cl.fill, name, value); !wrong.empty()) fail(wrong);
+            continue;
+        }
         const OutputKind* kind = findOutputKind(name);
         const bool count = name == "--suggest";
         if (name != "--seed" && name != "--paper" && !count && kind == nullptr) {
@@ -303,7 +319,8 @@ std::string helpText(const std::string& program) {
     for (const OutputKind& kind : outputKinds())
         out << "       " << program << " " << kind.option << " " << kind.argument
             << " [--seed N] [--no-crostic]" << (kind.needsGui ? " [--paper letter|a4]" : "") << " FILE.dat\n";
-    out << "       " << program << " --suggest N [--fill OUT.dat [--clues]] [--seed N] FILE.dat\n";
+    out << "       " << program << " --suggest N [--fill OUT.dat [--clues]] [--seed N] [--familiar-only] [--min-length N]\n"
+        << "                 [--max-length N] [--exclude FILE] [--include WORD,WORD] FILE.dat\n";
     out << "\n"
            "Builds acrostic quotation puzzles. Without an output option the program\n"
            "opens its window, with FILE.dat in it when one is given. With an output\n"
@@ -319,10 +336,15 @@ std::string helpText(const std::string& program) {
     };
     for (const OutputKind& kind : outputKinds()) row(kind.option + " " + kind.argument, kind.help);
     row("--suggest N", "print up to N sets of answers for the empty slots that use up the letters left");
+    row("--familiar-only", "suggest only familiar words");
+    row("--min-length N", "the shortest answer to suggest (3 when not given)");
+    row("--max-length N", "the longest answer to suggest (12 when not given)");
+    row("--exclude FILE", "never suggest the words of FILE, one a line");
+    row("--include WORD,WORD", "use these words when they fit the letters left");
     row("--clues", "with --fill, draft the new answers' questions from the word list's definitions");
     row("--seed N", "fix the random draw of the answers' letter numbers");
     row("--no-crostic", "leave the crostic block off the printed page");
-    row("--paper letter|a4", "paper size of the PDF (Letter when not given)");
+    row("--paper letter|a4", "paper size of the PDF (when not given, the locale's: Letter in the US and Canada, A4 elsewhere)");
     row("-h, --help", "show this help and exit");
     row("-V, --version", "show the program's version and exit");
     out << "\n"

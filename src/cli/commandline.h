@@ -5,7 +5,7 @@
 //
 //   quotabrix [--seed N] [FILE.dat]
 //   quotabrix --pdf OUT.pdf [--seed N] [--no-crostic] [--paper letter|a4] FILE.dat
-//   quotabrix --suggest N [--fill OUT.dat [--clues]] [--seed N] FILE.dat
+//   quotabrix --suggest N [--fill OUT.dat [--clues]] [--seed N] [fill options] FILE.dat
 #pragma once
 
 #include <cstdint>
@@ -29,6 +29,15 @@ struct OutputRequest {
     std::string path;    // UTF-8 system path
 };
 
+// How --suggest and --fill choose their words.
+struct FillOptions {
+    bool familiarOnly = false;           // --familiar-only
+    int minLength = 3;                   // --min-length N
+    int maxLength = 12;                  // --max-length N
+    std::string excludeFile;             // --exclude FILE: words never to suggest, one a line
+    std::vector<std::string> include;    // --include WORD,WORD: words to use when they fit
+};
+
 struct CommandLine {
     enum class Mode {
         Gui,      // start the window (with dataFile, if any)
@@ -42,12 +51,13 @@ struct CommandLine {
     std::vector<OutputRequest> outputs;  // in the order given
     std::optional<std::uint64_t> seed;   // --seed N
     bool noCrostic = false;              // --no-crostic
-    std::string paper = "letter";        // --paper letter|a4 (PDF)
+    std::string paper;                   // --paper letter|a4 (PDF); empty: the locale's
     std::string dataFile;                // FILE.dat
     int suggest = 0;                     // --suggest N: print up to N fills of the empty answers
     bool clues = false;                  // --clues: --fill drafts the new answers' questions
     // The word list's folder for --suggest and --fill; empty: the one qbrx.ini names.
     std::string dictionaryFolder;
+    FillOptions fill;
     std::vector<std::string> qtArguments;  // single-dash options left for Qt (GUI only)
     std::string error;
     std::vector<std::string> warnings;     // options that have no effect here; the run goes on
@@ -88,6 +98,13 @@ int runCommandLine(const CommandLine& cl, std::ostream& out, std::ostream& err);
 // order) and, when --fill is asked for, accepts the first into the puzzle.
 // Returns false, having said why on `err`, when no fill was found.
 bool suggestFills(Editor& editor, const CommandLine& cl, std::ostream& out, std::ostream& err);
+
+// The options of --suggest and --fill. isFillOption: `name` is one of them;
+// fillOptionTakesValue: it needs a value; setFillOption sets it from
+// `value` and returns what is wrong with it ("" when nothing is).
+bool isFillOption(const std::string& name);
+bool fillOptionTakesValue(const std::string& name);
+std::string setFillOption(FillOptions& options, const std::string& name, const std::string& value);
 
 // Whether the printed page carries the crostic block in a batch run: the
 // crostic is not empty and --no-crostic was not given.

@@ -21,8 +21,8 @@ const std::vector<OutputKind>& outputKinds() {
     static const std::vector<OutputKind> kinds = {
         {"--pdf", "OUT.pdf", "write the puzzle's pages and then its key's as a PDF file", true,
          [](const Document& doc, const CommandLine& cl, const std::string& path, std::string& error) {
-             return writePdf(doc, batchCrosticOn(doc, cl), path, &error,
-                             cl.paper == "a4" ? Paper::A4 : Paper::Letter);
+             return writePdf(doc, {false, batchCrosticOn(doc, cl)}, path, &error,
+                             cl.paper.empty() ? localePaper() : cl.paper == "a4" ? Paper::A4 : Paper::Letter);
          }},
         {"--ipuz", "OUT.ipuz", "write the puzzle as an ipuz file (acrostic) for solving programs", false,
          [](const Document& doc, const CommandLine&, const std::string& path, std::string& error) {

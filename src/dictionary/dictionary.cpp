@@ -63,6 +63,7 @@ void loadDictionary(Dictionary& dictionary, const std::string& folder) {
     dictionary.loadCountIndex(folder);
     dictionary.loadWordList(folder);
     dictionary.loadLevels(folder);
+    dictionary.loadWordNotes(folder);
 }
 
 std::string Dictionary::filePath(const std::string& folder, const char* name) {
@@ -104,6 +105,55 @@ void Dictionary::readLevels(std::string_view contents) {
         if (p < end && *p == '\r') ++p;
         if (p < end && *p == '\n') ++p;
     }
+}
+
+std::int32_t Dictionary::find(std::string_view word) const {
+    std::int32_t lo = 1, hi = loaded_;
+    while (lo <= hi) {
+        const std::int32_t mid = lo + (hi - lo) / 2;
+        const std::string_view w = wordList(mid);
+        if (w == word) return mid;
+        if (w < word) lo = mid + 1;
+        else hi = mid - 1;
+    }
+    return 0;
+}
+
+void Dictionary::loadWordNotes(const std::string& folder) {
+    std::string bases, unfit;
+    if (!readFile(filePath(folder, "base.dic"), bases)) bases.clear();
+    if (!readFile(filePath(folder, "unfit.dic"), unfit)) unfit.clear();
+    readWordNotes(bases, unfit);
+}
+
+namespace {
+
+// The numbers of a file of one whole number a line; a line without one
+// counts 0.
+template <typename T>
+std::vector<T> numberLines(std::string_view contents) {
+    std::vector<T> values;
+    values.reserve(contents.size() / 3 + 1);
+    const char* p = contents.data();
+    const char* const end = p + contents.size();
+    while (p < end) {
+        std::int64_t n = 0;
+        for (; p < end && *p >= '0' && *p <= '9'; ++p) n = std::min<std::int64_t>(n * 10 + (*p - '0'), kWordCapacity);
+        while (p < end && *p != '\r' && *p != '\n') ++p;
+        values.push_back(static_cast<T>(n));
+        if (p < end && *p == '\r') ++p;
+        if (p < end && *p == '\n') ++p;
+    }
+    return values;
+}
+
+}  // namespace
+
+void Dictionary::readWordNotes(std::string_view bases, std::string_view unfit) {
+    // base.dic counts lines from the count's line; bases_ holds positions.
+    bases_ = numberLines<std::int32_t>(bases);
+    for (std::int32_t& b : bases_) b = b > 1 ? b - 1 : 0;
+    unfit_ = numberLines<std::uint8_t>(unfit);
 }
 
 void Dictionary::readCountIndex(std::string_view contents) {

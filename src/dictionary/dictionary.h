@@ -43,10 +43,19 @@ public:
     // the same order. A missing file leaves the dictionary without levels.
     void loadLevels(const std::string& folder);
 
+    // Reads "base.dic" and "unfit.dic" from `folder`: one number per line
+    // for each word of "words.dic", in its order. base.dic: 0 for a base
+    // word, else the line of "words.dic" (the count's line is 1) of the word
+    // it is an inflection of. unfit.dic: 0 for a word fit for a class
+    // handout, else the reason it is not (1..4). Missing files, or files of
+    // another word list, leave every word a fit base word.
+    void loadWordNotes(const std::string& folder);
+
     // The same loaders working on file contents already in memory.
     void readCountIndex(std::string_view contents);
     void readWordList(std::string_view contents);
     void readLevels(std::string_view contents);
+    void readWordNotes(std::string_view bases, std::string_view unfit);
 
     // True when levels were read for exactly the words held: a level file
     // that belongs to another word list (more or fewer lines) is not used.
@@ -58,6 +67,24 @@ public:
         if (k < 1 || k > loaded_ || !hasLevels()) return 0;
         return levels_[static_cast<std::size_t>(k - 1)];
     }
+
+    // Position of the word that word k is an inflection of (a plural, a
+    // past, an -ing form, a comparative); k itself for a base word.
+    std::int32_t baseWord(std::int32_t k) const {
+        if (k < 1 || k > loaded_ || bases_.size() != static_cast<std::size_t>(loaded_)) return k;
+        const std::int32_t b = bases_[static_cast<std::size_t>(k - 1)];
+        return b >= 1 && b <= loaded_ ? b : k;
+    }
+    // True when word k is one a class handout must not carry (swearing,
+    // slurs, sex, drugs, alcohol, diseases and the like).
+    bool unfit(std::int32_t k) const {
+        return k >= 1 && k <= loaded_ && unfit_.size() == static_cast<std::size_t>(loaded_) &&
+               unfit_[static_cast<std::size_t>(k - 1)] != 0;
+    }
+
+    // The position of `word` (lower case), 0 when the list does not hold it.
+    // The list is sorted by byte order.
+    std::int32_t find(std::string_view word) const;
 
     // The word at position k; "" for 0, for positions after the last word
     // and for positions outside 0..91,531.
@@ -92,11 +119,13 @@ private:
     std::int32_t wordCount_ = 0;
     std::array<std::array<std::int32_t, 27>, 27> startIndex_{};
     std::vector<std::uint8_t> levels_;     // levels_[k-1]: level of word k
+    std::vector<std::int32_t> bases_;      // bases_[k-1]: base of word k (0: itself)
+    std::vector<std::uint8_t> unfit_;      // unfit_[k-1]: why word k is unfit (0: fit)
     std::string folder_;
 };
 
 // Everything read from the dictionary folder: the start index, the word
-// list and the word levels.
+// list, the word levels and the word notes.
 void loadDictionary(Dictionary& dictionary, const std::string& folder);
 
 }  // namespace qbrx

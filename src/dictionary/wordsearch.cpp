@@ -55,7 +55,7 @@ bool WordSearch::fitsLetterStock(std::string_view word, std::string_view answer)
 bool WordSearch::familiarOk(std::int32_t p) const {
     if (!familiarOnly || !dict_.hasLevels()) return true;
     const int level = dict_.level(p);
-    return level != 0 && level <= kFamiliarLevel;
+    return level != 0 && level <= kFamiliarLevel && !dict_.unfit(p);
 }
 
 // --- Search procedures -----------------------------------------------------

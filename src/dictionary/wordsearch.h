@@ -80,6 +80,9 @@ public:
     // True when the dictionary knows its words' levels, so that Familiar
     // words can be offered.
     bool familiarAvailable() const { return dict_.hasLevels(); }
+    // True when the list holds `word` as one unfit for a class handout: it
+    // is listed when typed, marked, but never among the Familiar words.
+    bool unfitWord(const std::string& word) const { return dict_.unfit(dict_.find(word)); }
     void clickWord(int index);  // click on a list word (or any selection)
     // A key pressed in txtDict. Returns true when the key is consumed (all
     // of them, except Page Down when it starts a Next 10).

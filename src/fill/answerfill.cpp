@@ -4,6 +4,8 @@
 #include <climits>
 #include <cmath>
 
+#include "text.h"
+
 namespace qbrx {
 
 namespace {
@@ -35,7 +37,16 @@ std::string sortedKey(const std::array<std::uint8_t, 26>& counts) {
 
 }  // namespace
 
-FillLexicon::FillLexicon(const std::vector<std::string_view>& words, const std::vector<int>& levels) {
+bool betterFill(const Fill& a, const Fill& b) {
+    if (a.gaps != b.gaps) return a.gaps < b.gaps;
+    if (a.rare != b.rare) return a.rare < b.rare;
+    if (a.rarest != b.rarest) return a.rarest < b.rarest;
+    return a.inflected < b.inflected;
+}
+
+FillLexicon::FillLexicon(const std::vector<std::string_view>& words, const std::vector<int>& levels,
+                         const std::vector<std::int32_t>& bases, const std::vector<bool>& unfit) {
+    std::vector<std::int32_t> idOfWord(words.size(), -1);
     entries_.reserve(words.size());
     anagrams_.reserve(words.size());
     index_.reserve(words.size());
@@ -48,7 +59,8 @@ FillLexicon::FillLexicon(const std::vector<std::string_view>& words, const std::
         Entry e;
         e.text = std::string(w);
         const int level = i < levels.size() ? levels[i] : 0;
-        e.rank = level > 0 ? std::min(level, 80) : 80;
+        e.rank = level > 0 ? std::min(level, kRarestRank) : kRarestRank;
+        e.unfit = i < unfit.size() && unfit[i];
         e.length = static_cast<std::uint8_t>(w.size());
         e.first = static_cast<std::uint8_t>(w[0] - 'a');
         for (char c : w) {
@@ -56,10 +68,22 @@ FillLexicon::FillLexicon(const std::vector<std::string_view>& words, const std::
             e.mask |= 1u << (c - 'a');
         }
         const auto id = static_cast<std::int32_t>(entries_.size());
+        idOfWord[i] = id;
+        e.stem = id;
         longest_ = std::max(longest_, static_cast<int>(e.length));
         anagrams_[sortedKey(e.counts)].push_back(id);
         entries_.push_back(std::move(e));
         index_.emplace(entries_.back().text, id);
+    }
+    // A word's stem is its base word's entry, when the lexicon holds that.
+    for (std::size_t i = 0; i < words.size() && i < bases.size(); ++i) {
+        const std::int32_t b = bases[i];
+        if (idOfWord[i] < 0 || b < 0 || static_cast<std::size_t>(b) >= words.size() || b == static_cast<std::int32_t>(i) ||
+            idOfWord[static_cast<std::size_t>(b)] < 0)
+            continue;
+        Entry& e = entries_[static_cast<std::size_t>(idOfWord[i])];
+        e.stem = idOfWord[static_cast<std::size_t>(b)];
+        e.inflected = true;
     }
     double total = 0;
     for (const Entry& e : entries_)
@@ -84,6 +108,7 @@ AnswerFiller::AnswerFiller(const FillLexicon& lexicon, FillRequest request)
     const std::size_t n = lex_.entries().size();
     banned_.assign(n, 0);
     usage_.assign(n, 0);
+    stemUsed_.assign(n, 0);
     for (int l = 0; l < 26; ++l) {
         counts_[l] = std::max(0, request_.letters[l]);
         totalLetters_ += counts_[l];
@@ -95,25 +120,53 @@ AnswerFiller::AnswerFiller(const FillLexicon& lexicon, FillRequest request)
     }
     lettersLeft_ = totalLetters_;
     slotsLeft_ = static_cast<int>(slotClass_.size());
-    for (const std::string& word : request_.exclude) {
-        std::string lower;
-        for (char c : word) lower += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-        const std::int32_t id = lex_.find(lower);
-        if (id >= 0) banned_[id] = 1;
-    }
-    // The words that could ever take part: right first letter, not excluded,
-    // within the letters (gaps are allowed for later, so only the first
-    // letter and the length are checked here).
-    const int longest = totalLetters_ - kFillMinWord * (slotsLeft_ - 1);
+    request_.minLength = std::max(request_.minLength, kFillMinWord);
+    request_.maxLength = std::min(request_.maxLength, kFillMaxWord);
+    auto idOf = [this](const std::string& word) { return lex_.find(lower(word)); };
+    for (const std::string& word : request_.exclude)
+        if (const std::int32_t id = idOf(word); id >= 0) banned_[id] = 1;
+    for (const std::string& word : request_.written)
+        if (const std::int32_t id = idOf(word); id >= 0) {
+            banned_[id] = 1;
+            stemUsed_[lex_.entries()[id].stem] = 1;
+        }
+    // The words that could ever take part: right first letter and length,
+    // familiar enough, fit for a class, not excluded (gaps are allowed for
+    // later, so the letters are not checked here).
+    const int longest =
+        std::min(request_.maxLength, totalLetters_ - request_.minLength * (slotsLeft_ - 1));
     for (std::size_t i = 0; i < n; ++i) {
         const FillLexicon::Entry& e = lex_.entries()[i];
-        if (banned_[i] || e.length > longest) continue;
+        if (banned_[i] || e.unfit || e.length > longest || e.length < request_.minLength ||
+            e.rank > request_.maxRank)
+            continue;
         if (need_[e.first] == 0 && need_[kAnyLetter] == 0) continue;
         allCands_.push_back(static_cast<std::int32_t>(i));
     }
-    if (slotsLeft_ == 0 || totalLetters_ < kFillMinWord * slotsLeft_ ||
-        totalLetters_ > lex_.longest() * slotsLeft_)
+    // The words the author wants in go first, each into the first slot it
+    // can start, when it fits the letters left.
+    for (const std::string& word : request_.include) {
+        const std::int32_t id = idOf(word);
+        if (id < 0 || !usable(id)) continue;
+        const FillLexicon::Entry& e = lex_.entries()[id];
+        if (e.length < request_.minLength || e.length > request_.maxLength || !fits(e) ||
+            (need_[e.first] == 0 && need_[kAnyLetter] == 0) || slotsLeft_ == 0)
+            continue;
+        apply(id, need_[e.first] > 0 ? e.first : kAnyLetter);
+        for (int l = 0; l < 26; ++l) includedCounts_[l] += e.counts[l];
+        included_.push_back(e.text);
+    }
+    if (request_.gaps) nextPhase();
+    const int shortestAll = std::max(request_.minLength, kFillMinWord);
+    if (slotClass_.empty() || lettersLeft_ < shortestAll * slotsLeft_ ||
+        lettersLeft_ > std::min(lex_.longest(), request_.maxLength) * slotsLeft_) {
         finished_ = true;
+        exhausted_ = !request_.gaps;
+    }
+}
+
+bool AnswerFiller::usable(std::int32_t w) const {
+    return banned_[w] == 0 && stemUsed_[lex_.entries()[w].stem] == 0 && !lex_.entries()[w].unfit;
 }
 
 bool AnswerFiller::fits(const FillLexicon::Entry& e) const {
@@ -131,6 +184,7 @@ void AnswerFiller::apply(std::int32_t w, int cls) {
     --slotsLeft_;
     --need_[cls];
     ++banned_[w];
+    ++stemUsed_[e.stem];
     chosen_.emplace_back(w, cls);
 }
 
@@ -141,6 +195,7 @@ void AnswerFiller::undo(std::int32_t w, int cls) {
     ++slotsLeft_;
     ++need_[cls];
     --banned_[w];
+    --stemUsed_[e.stem];
     chosen_.pop_back();
 }
 
@@ -167,6 +222,7 @@ void AnswerFiller::orderOptions(std::vector<std::int32_t>& options) {
         double s = (e.rank - 10) / 10.0;                 // familiar words first
         s += 0.6 * std::abs(e.length - target);          // lengths that leave a fair share
         if (e.length % 2 != 0) s += 1.0;                 // even lengths preferred
+        if (e.inflected) s += 3.0;                       // base words before their inflections
         s += 2.0 * usage_[w];                            // words of earlier fills later
         s += kBalanceWeight * (imbalance(&e.counts, e.length) - before);
         s += noise(rng_);
@@ -182,9 +238,10 @@ AnswerFiller::Expand AnswerFiller::expand(const std::vector<std::int32_t>& paren
     if (slotsLeft_ == 0) return lettersLeft_ == 0 ? Expand::Solution : Expand::Dead;
 
     Frame child;
-    const int longest = lettersLeft_ - kFillMinWord * (slotsLeft_ - 1);
-    const int shortest = lettersLeft_ - lex_.longest() * (slotsLeft_ - 1);
-    if (longest < kFillMinWord) return Expand::Dead;
+    const int longest = std::min(request_.maxLength, lettersLeft_ - request_.minLength * (slotsLeft_ - 1));
+    const int shortest = std::max(request_.minLength,
+                                  lettersLeft_ - std::min(lex_.longest(), request_.maxLength) * (slotsLeft_ - 1));
+    if (longest < shortest) return Expand::Dead;
 
     if (slotsLeft_ == 1) {
         // The last word is an anagram of the letters left.
@@ -194,7 +251,8 @@ AnswerFiller::Expand AnswerFiller::expand(const std::vector<std::int32_t>& paren
         if (words == nullptr) return Expand::Dead;
         for (std::int32_t w : *words) {
             const FillLexicon::Entry& e = lex_.entries()[w];
-            if (banned_[w] == 0 && (need_[e.first] > 0 || need_[kAnyLetter] > 0)) child.options.push_back(w);
+            if (usable(w) && e.rank <= request_.maxRank && (need_[e.first] > 0 || need_[kAnyLetter] > 0))
+                child.options.push_back(w);
         }
         if (child.options.empty()) return Expand::Dead;
         orderOptions(child.options);
@@ -205,7 +263,7 @@ AnswerFiller::Expand AnswerFiller::expand(const std::vector<std::int32_t>& paren
     std::array<int, 26> letterUse{};
     std::array<int, 27> classUse{};
     for (std::int32_t w : parentCands) {
-        if (banned_[w] != 0) continue;
+        if (!usable(w)) continue;
         const FillLexicon::Entry& e = lex_.entries()[w];
         if (e.length > longest || e.length < shortest) continue;
         if (need_[e.first] == 0 && need_[kAnyLetter] == 0) continue;
@@ -255,7 +313,13 @@ void AnswerFiller::recordSolution() {
     std::array<std::size_t, 27> taken{};
     Fill fill;
     fill.gaps = gapAllowance_;
-    for (int cls : slotClass_) fill.words.push_back(lex_.entries()[byClass[cls][taken[cls]++]].text);
+    for (int cls : slotClass_) {
+        const FillLexicon::Entry& e = lex_.entries()[byClass[cls][taken[cls]++]];
+        fill.words.push_back(e.text);
+        fill.rarest = std::max(fill.rarest, e.rank);
+        fill.rare += e.rank > kFamiliarRank ? 1 : 0;
+        fill.inflected += e.inflected ? 1 : 0;
+    }
     fills_.push_back(std::move(fill));
     for (std::int32_t w : key) ++usage_[w];
     phaseFound_ = true;
@@ -278,8 +342,12 @@ void AnswerFiller::unwindAll() {
 }
 
 void AnswerFiller::nextPhase() {
-    // Exact fills are done (all found, or none within the budget); fills with
-    // more gaps are looked for only while none with fewer was found.
+    // An exact search is done once it has gone through everything; fills
+    // with more gaps are looked for only while none with fewer was found.
+    if (!request_.gaps) {
+        finished_ = exhausted_ = true;
+        return;
+    }
     if (phaseFound_ || gapAllowance_ >= request_.maxGaps) {
         finished_ = true;
         return;
@@ -304,7 +372,7 @@ void AnswerFiller::nextPhase() {
     std::array<int, 26> uses{};
     for (std::int32_t w : allCands_)
         for (std::uint32_t m = lex_.entries()[w].mask; m != 0; m &= m - 1) ++uses[__builtin_ctz(m)];
-    for (int l = 0; l < 26; ++l) counts_[l] = std::max(0, request_.letters[l]);
+    for (int l = 0; l < 26; ++l) counts_[l] = std::max(0, request_.letters[l]) - includedCounts_[l];
     std::array<bool, 26> dropped{};
     int added = 0;
     for (int l = 0; l < 26 && added < gapAllowance_; ++l)
@@ -341,15 +409,16 @@ void AnswerFiller::startRestart() {
         restartLimit_ = 0;
         if (finished_) return;
     }
-    const long budget = gapAllowance_ == 0 ? request_.exactBudget : request_.exactBudget / (2 * kGapChoices);
-    if (!phaseFound_ && (phaseNodes_ >= budget || (gapAllowance_ == 0 && gapsWanted_))) {
+    if (request_.gaps && !phaseFound_ && phaseNodes_ >= request_.gapChoiceBudget) {
         nextPhase();
         if (finished_) return;
     }
     restartCut_ = false;
     restartNodes_ = 0;
     restartLimit_ = kRestartBase * luby(++restartIndex_);
-    if (expand(allCands_) != Expand::Pushed) restartCut_ = false;  // nothing to search: ran through
+    const Expand root = expand(allCands_);
+    if (root == Expand::Solution) recordSolution();  // the included words fill every slot
+    if (root != Expand::Pushed) restartCut_ = false;  // nothing to search: ran through
 }
 
 bool AnswerFiller::run(long steps) {
@@ -371,7 +440,7 @@ bool AnswerFiller::run(long steps) {
             continue;
         }
         const std::int32_t w = f.options[f.next++];
-        if (banned_[w] != 0) continue;
+        if (!usable(w)) continue;
         const FillLexicon::Entry& e = lex_.entries()[w];
         const int cls = need_[e.first] > 0 ? e.first : kAnyLetter;
         apply(w, cls);

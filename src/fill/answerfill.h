@@ -11,10 +11,14 @@
 // fresh random order drawn from the seed, keep it from sinking into one
 // hopeless corner; the same seed gives the same fills in the same order.
 //
-// When no exact fill turns up, the search looks for fills of the same total
-// length that need supplied letters (gaps), fewest gaps first: with g gaps,
-// g of the hardest letters are left out and g letters that many words want
-// are supplied in their place.
+// Without restarts cut short, the search goes through every possibility:
+// when a restart runs to its end, every exact fill within the request's
+// words has been seen, so "none found" is then a proof.
+//
+// A filler in gap mode looks for fills of the same total length that need
+// supplied letters (gaps), fewest gaps first: with g gaps, g of the hardest
+// letters are left out and g letters that many words want are supplied in
+// their place.
 #pragma once
 
 #include <array>
@@ -31,20 +35,29 @@ namespace qbrx {
 inline constexpr int kFillMinWord = 2;   // an answer needs a letter after its first
 inline constexpr int kFillMaxWord = 24;  // the longest answer Accept keeps whole
 inline constexpr int kAnyLetter = 26;    // class of a slot without a first letter
+inline constexpr int kFamiliarRank = 35; // words up to this rank are the familiar ones
+inline constexpr int kRarestRank = 80;   // the rank of a word of unknown familiarity
 
 // The words a fill may use, prepared once: only words of 2..24 letters a-z
 // are kept (what Accept takes whole and encodes completely).
 class FillLexicon {
 public:
     // levels[i] is the familiarity of words[i]: 10 (most familiar) .. 70,
-    // 0 when unknown. `levels` may be empty (no levels known).
-    FillLexicon(const std::vector<std::string_view>& words, const std::vector<int>& levels);
+    // 0 when unknown. bases[i] is the index in `words` of the word words[i]
+    // is an inflection of, or i (or -1) for a base word. unfit[i] is true
+    // for a word a class handout must not carry. Each of them may be empty
+    // (nothing known).
+    FillLexicon(const std::vector<std::string_view>& words, const std::vector<int>& levels,
+                const std::vector<std::int32_t>& bases = {}, const std::vector<bool>& unfit = {});
 
     struct Entry {
         std::string text;
         int rank = 0;                  // familiarity, 10..80 (unknown counts as 80)
         std::uint8_t length = 0;
         std::uint8_t first = 0;        // 0..25
+        bool inflected = false;        // an inflection of another word of the lexicon
+        bool unfit = false;            // never suggested
+        std::int32_t stem = 0;         // entry id of its base word (its own id for a base word)
         std::uint32_t mask = 0;        // bit l: the word holds letter l
         std::array<std::uint8_t, 26> counts{};
     };
@@ -71,20 +84,38 @@ struct FillRequest {
     // One entry per slot to fill, in slot order: the letter 'a'..'z' its
     // answer must start with, or 0 for any letter.
     std::string firstLetters;
-    // Words the fill must not use (the answers already written).
+    // The answers already written: the fill uses none of them, nor any word
+    // that shares its stem.
+    std::vector<std::string> written;
+    // Words the fill must not use (the author's "Never suggest" list).
     std::vector<std::string> exclude;
+    // Words the fill uses, in the first slots they can start, when they fit
+    // the letters left.
+    std::vector<std::string> include;
     std::uint64_t seed = 1;
-    // Search nodes spent on exact fills before the search also looks for
-    // fills with gaps, when it has found none by then.
-    long exactBudget = 1'500'000;
-    // Fills with gaps are looked for up to this many gaps.
+    int minLength = kFillMinWord;
+    int maxLength = kFillMaxWord;
+    // Only words up to this rank take part (kFamiliarRank: familiar only).
+    int maxRank = kRarestRank;
+    // Look for fills with gaps instead of exact ones.
+    bool gaps = false;
+    // In gap mode: search nodes spent on each choice of letters, and the
+    // most gaps looked for.
+    long gapChoiceBudget = 60'000;
     int maxGaps = 12;
 };
 
 struct Fill {
     std::vector<std::string> words;  // one per slot, in the request's slot order
     int gaps = 0;                    // letters the stock cannot supply
+    int rarest = 0;                  // rank of its rarest word
+    int rare = 0;                    // words rarer than the familiar ones
+    int inflected = 0;               // inflections of another listed word
 };
+// True when fill `a` is the better one: fewer gaps, then fewer words rarer
+// than the familiar ones, then its rarest word more common, then fewer
+// inflected words.
+bool betterFill(const Fill& a, const Fill& b);
 
 class AnswerFiller {
 public:
@@ -96,18 +127,15 @@ public:
     // over (every fill found, stopped, or nothing can fit).
     bool run(long steps);
     void stop() { finished_ = true; }
-    // Asks for fills with gaps as soon as the current restart ends, when no
-    // exact fill has been found by then (a window that has waited long
-    // enough).
-    void lookForGapsNow() { gapsWanted_ = true; }
     bool finished() const { return finished_; }
+    // True when the search has gone through every possibility (it was not
+    // stopped): no fill besides those found exists.
+    bool exhausted() const { return exhausted_; }
 
     // Every fill found so far, in the order found.
     const std::vector<Fill>& fills() const { return fills_; }
-    // True once the search looks for fills with gaps: none that uses
-    // exactly the letters left was found within the exact search's budget,
-    // or none exists.
-    bool lookingForGaps() const { return gapAllowance_ > 0; }
+    // The included words the fill uses (those that fit).
+    const std::vector<std::string>& included() const { return included_; }
     long nodes() const { return nodes_; }
     int lettersLeft() const { return totalLetters_; }
     int slotCount() const { return static_cast<int>(slotClass_.size()); }
@@ -128,6 +156,7 @@ private:
     void popFrame();
     Expand expand(const std::vector<std::int32_t>& parentCands);
     bool fits(const FillLexicon::Entry& e) const;
+    bool usable(std::int32_t w) const;
     void apply(std::int32_t w, int cls);
     void undo(std::int32_t w, int cls);
     void orderOptions(std::vector<std::int32_t>& options);
@@ -147,6 +176,9 @@ private:
     int gapAllowance_ = 0;               // gaps of the fills looked for now
     int gapChoice_ = 0;                  // which choice of letters for them
     std::vector<std::uint8_t> banned_;   // per entry: excluded, used, or tried as a sibling
+    std::vector<std::uint8_t> stemUsed_; // per entry id of a base word: a word of its stem is in
+    std::array<int, 26> includedCounts_{};  // letters of the included words
+    std::vector<std::string> included_;
     std::vector<int> usage_;             // per entry: fills it appears in
     std::vector<std::pair<std::int32_t, int>> chosen_;  // word, class
 
@@ -162,7 +194,7 @@ private:
     long restartLimit_ = 0;
     int restartIndex_ = 0;
     bool phaseFound_ = false;
-    bool gapsWanted_ = false;
+    bool exhausted_ = false;
 };
 
 }  // namespace qbrx

@@ -1,6 +1,7 @@
 #include "puzzlefill.h"
 
 #include <algorithm>
+#include <fstream>
 
 #include "text.h"
 
@@ -90,25 +91,124 @@ FillRequest fillRequest(const FillPlan& plan, std::uint64_t seed) {
     FillRequest r;
     r.letters = plan.letters;
     for (const FillTarget& t : plan.targets) r.firstLetters += t.first == 0 ? '\0' : static_cast<char>(lowerChar(t.first));
-    r.exclude = plan.written;
+    r.written = plan.written;
     r.seed = seed;
     return r;
+}
+
+FillRequest fillRequest(const FillPlan& plan, std::uint64_t seed, const FillChoices& choices) {
+    FillRequest r = fillRequest(plan, seed);
+    if (choices.familiarOnly) r.maxRank = kFamiliarRank;
+    r.minLength = choices.minLength;
+    r.maxLength = choices.maxLength;
+    r.exclude = choices.never;
+    r.include = choices.include;
+    return r;
+}
+
+namespace {
+
+std::string countOf(int n, char letter) {
+    return std::to_string(n) + " " + std::string(1, static_cast<char>(upperChar(letter))) + (n == 1 ? "" : "s");
+}
+
+// How far `counts` strays from the mix of letters the words are made of.
+double imbalance(const std::array<int, 26>& counts, const FillLexicon& lexicon) {
+    int total = 0;
+    for (int n : counts) total += n;
+    double d = 0;
+    for (int l = 0; l < 26; ++l) {
+        const double expected = lexicon.frequency()[l] * total;
+        d += (counts[l] - expected) * (counts[l] - expected) / (expected + 1.0);
+    }
+    return d;
+}
+
+}  // namespace
+
+std::vector<std::string> fillAdvice(const Document& doc, const FillPlan& plan, const FillRequest& request,
+                                    const FillLexicon& lexicon) {
+    std::vector<std::string> advice;
+    int total = 0;
+    for (int n : plan.letters) total += n;
+    if (total == 0 || plan.targets.empty()) return advice;
+
+    // Letters far above their share of the words' letters, and the vowels.
+    std::vector<std::string> hard;
+    for (int l = 0; l < 26; ++l) {
+        const double expected = lexicon.frequency()[l] * total;
+        if (plan.letters[l] >= 2 && plan.letters[l] > 2 * expected + 1) hard.push_back(countOf(plan.letters[l], 'a' + l));
+    }
+    std::vector<std::string> vowels;
+    int vowelCount = 0;
+    for (char v : std::string("aeiou")) {
+        const int n = plan.letters[v - 'a'];
+        vowelCount += n;
+        if (n > 0) vowels.push_back(countOf(n, v));
+    }
+    std::string sentence;
+    if (!hard.empty()) {
+        sentence = "The letters left hold ";
+        for (std::size_t i = 0; i < hard.size(); ++i)
+            sentence += (i == 0 ? "" : i + 1 == hard.size() ? " and " : ", ") + hard[i];
+    }
+    if (vowelCount * 100 < 30 * total) {
+        sentence += sentence.empty() ? "The letters left hold " : ", and ";
+        if (vowelCount == 0)
+            sentence += "no vowel";
+        else {
+            sentence += "only " + std::to_string(vowelCount) + (vowelCount == 1 ? " vowel (" : " vowels (");
+            for (std::size_t i = 0; i < vowels.size(); ++i) sentence += (i == 0 ? "" : ", ") + vowels[i];
+            sentence += ")";
+        }
+        sentence += " in " + std::to_string(total) + " letters";
+    }
+    if (!sentence.empty()) advice.push_back(sentence + ": they are hard to place.");
+
+    if (request.maxRank <= kFamiliarRank) advice.push_back("Allow rarer words than the familiar ones.");
+    const int slots = static_cast<int>(plan.targets.size());
+    if (total > (request.maxLength - 2) * slots)
+        advice.push_back("Add answers, or allow longer ones: the letters left make " + std::to_string(total / slots) +
+                         " letters an answer.");
+    else if (total < (request.minLength + 1) * slots)
+        advice.push_back("Fill fewer answers, or allow shorter ones.");
+
+    // The written answer whose letters, given back, even out the letters left most.
+    int bestSlot = 0;
+    double best = imbalance(plan.letters, lexicon);
+    for (int q = 1; q <= doc.questionCount; ++q) {
+        const std::string a = lower(trimmed(doc.answer[q]));
+        if (answerCountsAsEmpty(a)) continue;
+        std::array<int, 26> back = plan.letters;
+        for (char c : a)
+            if (letterIndex(c) >= 0) ++back[letterIndex(c)];
+        if (const double d = imbalance(back, lexicon); d < best) best = d, bestSlot = q;
+    }
+    if (bestSlot > 0)
+        advice.push_back("Change answer " + questionLetter[static_cast<std::size_t>(bestSlot)] + " (" +
+                         trimmed(doc.answer[bestSlot]) + "): its letters would even out the letters left.");
+    return advice;
 }
 
 FillLexicon fillLexicon(const Dictionary& dictionary) {
     std::vector<std::string_view> words;
     std::vector<int> levels;
+    std::vector<std::int32_t> bases;
+    std::vector<bool> unfit;
     words.reserve(dictionary.loadedWords());
     for (std::int32_t k = 1; k <= dictionary.loadedWords(); ++k) {
         words.push_back(dictionary.wordList(k));
         levels.push_back(dictionary.level(k));
+        bases.push_back(dictionary.baseWord(k) - 1);
+        unfit.push_back(dictionary.unfit(k));
     }
-    return FillLexicon(words, levels);
+    return FillLexicon(words, levels, bases, unfit);
 }
 
 int acceptFill(Editor& editor, const FillPlan& plan, const std::vector<std::string>& words,
                const std::vector<std::string>& questions) {
     int written = 0;
+    const std::string crostic = editor.doc.crostic;
     for (std::size_t i = 0; i < plan.targets.size() && i < words.size(); ++i) {
         if (words[i].empty()) continue;
         const FillTarget& t = plan.targets[i];
@@ -123,10 +223,34 @@ int acceptFill(Editor& editor, const FillPlan& plan, const std::vector<std::stri
         editor.view.questionBox = isProgramQuestion(question) ? std::string() : question;
         if (editor.view.questionBox.empty() && i < questions.size()) editor.view.questionBox = questions[i];
         editor.view.answerBox = word;
+        const bool newSlot = slot > doc.questionCount;
         editor.acceptButton();
+        if (newSlot && doc.crostic != crostic) {
+            // Accept gave the new slot its first letter in the crostic.
+            doc.crostic = crostic;
+            editor.mapCrostic();
+        }
         ++written;
     }
     return written;
+}
+
+bool readWordsFile(const std::string& path, std::vector<std::string>& words) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::string line;
+    while (std::getline(in, line)) {
+        const std::size_t begin = line.find_first_not_of(" \t\r");
+        if (begin == std::string::npos) continue;
+        words.push_back(lower(line.substr(begin, line.find_last_not_of(" \t\r") + 1 - begin)));
+    }
+    return true;
+}
+
+bool writeWordsFile(const std::string& path, const std::vector<std::string>& words) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    for (const std::string& w : words) out << w << "\n";
+    return static_cast<bool>(out);
 }
 
 }  // namespace qbrx

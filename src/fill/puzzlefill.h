@@ -44,6 +44,22 @@ int suggestedNewSlots(const Document& doc);
 
 FillRequest fillRequest(const FillPlan& plan, std::uint64_t seed);
 
+// What the author chose for the words of a fill.
+struct FillChoices {
+    bool familiarOnly = false;
+    int minLength = 3;
+    int maxLength = 12;
+    std::vector<std::string> never;    // "Never suggest"
+    std::vector<std::string> include;  // "Must include"
+};
+FillRequest fillRequest(const FillPlan& plan, std::uint64_t seed, const FillChoices& choices);
+
+// What to try when no exact fill turns up, one sentence a line: the letters
+// that are hard to place, rarer words, other lengths, and the written
+// answer whose letters would most even out the letters left.
+std::vector<std::string> fillAdvice(const Document& doc, const FillPlan& plan, const FillRequest& request,
+                                    const FillLexicon& lexicon);
+
 // The dictionary's words with their familiarity, ready for the search.
 FillLexicon fillLexicon(const Dictionary& dictionary);
 
@@ -52,8 +68,16 @@ FillLexicon fillLexicon(const Dictionary& dictionary);
 // crostic letter. A question the author wrote stays; an empty question or
 // the program's own "Question for [...]" becomes questions[i] when that is
 // given and not empty, else "Question for [word]".
-// Returns the number of answers written.
+// New slots leave the crostic phrase as it was: it changes only when the
+// author changes it. Returns the number of answers written.
 int acceptFill(Editor& editor, const FillPlan& plan, const std::vector<std::string>& words,
                const std::vector<std::string>& questions = {});
+
+// A file of words, one a line (the "Never suggest" list, --exclude):
+// lower-cased, blank lines and surrounding spaces left out. False when the
+// file cannot be read.
+bool readWordsFile(const std::string& path, std::vector<std::string>& words);
+// Writes `words` one a line; false when the file cannot be written.
+bool writeWordsFile(const std::string& path, const std::vector<std::string>& words);
 
 }  // namespace qbrx

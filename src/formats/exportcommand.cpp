@@ -1,6 +1,7 @@
 #include "exportcommand.h"
 
 #include "export.h"
+#include "questioncheck.h"
 
 namespace qbrx {
 
@@ -12,6 +13,7 @@ bool ExportCommand::run(Prompter& prompter, const Document& doc, const PdfWriter
         complain(kNothingToExportMessage);
         return false;
     }
+    if (!confirmUnwrittenQuestions(prompter, doc, kExportTitle)) return false;
     const Format previous = exportFormatOfName(lastName).value_or(Format::Pdf);
     const std::optional<std::string> chosen =
         prompter.saveFile({kExportFilter, exportFilterIndex(previous), lastName, kExportTitle});

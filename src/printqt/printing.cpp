@@ -1,6 +1,7 @@
 #include "printing.h"
 
 #include <QFileInfo>
+#include <QLocale>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -10,6 +11,7 @@
 #include <exception>
 
 #include "qtprintsurface.h"
+#include "questioncheck.h"
 
 namespace qbrx {
 
@@ -19,10 +21,8 @@ constexpr double kTwipsPerPoint = 20.0;
 
 // Lays out one page on a surface measuring against `printer`. True when the
 // page was completed.
-bool layOut(const Document& doc, bool crosticOn, bool keyMode, const PageValues& page, QtPrintSurface& surface) {
-    PagePrinter printer(doc, surface, page);
-    printer.keyMode = keyMode;
-    printer.crosticOn = crosticOn;
+bool layOut(const Document& doc, const PrintOptions& options, const PageValues& page, QtPrintSurface& surface) {
+    PagePrinter printer(doc, surface, page, options);
     return printer.printDoc() && surface.ended();
 }
 
@@ -39,6 +39,19 @@ void paintPages(std::initializer_list<const QtPrintSurface*> surfaces, QPrinter&
 
 }  // namespace
 
+Paper localePaper() {
+    const QLocale::Territory territory = QLocale().territory();
+    return territory == QLocale::UnitedStates || territory == QLocale::Canada ? Paper::Letter : Paper::A4;
+}
+
+Paper printerPaper(const QPrinter& printer) {
+    return printer.pageLayout().pageSize().id() == QPageSize::A4 ? Paper::A4 : Paper::Letter;
+}
+
+void setPrinterPaper(QPrinter& printer, Paper paper) {
+    printer.setPageSize(QPageSize(paper == Paper::A4 ? QPageSize::A4 : QPageSize::Letter));
+}
+
 void preparePrinter(QPrinter& printer) {
     printer.setFullPage(false);
     printer.setPageOrientation(QPageLayout::Portrait);
@@ -49,17 +62,17 @@ PageValues printerPageValues(QPrinter& printer) {
     return PageValues::fromPageSize(area.width() * kTwipsPerPoint, area.height() * kTwipsPerPoint);
 }
 
-bool printPage(const Document& doc, bool crosticOn, bool keyMode, const PageValues& page, QPrinter& printer) {
+bool printPage(const Document& doc, const PrintOptions& options, const PageValues& page, QPrinter& printer) {
     printer.setFullPage(false);
     QtPrintSurface surface(printer, page.pageWidth, page.pageHeight);
-    if (!layOut(doc, crosticOn, keyMode, page, surface)) return false;
+    if (!layOut(doc, options, page, surface)) return false;
     QPainter painter;
     if (!painter.begin(&printer)) return false;
     paintPages({&surface}, printer, painter);
     return painter.end();
 }
 
-bool printPage(const Document& doc, bool crosticOn, bool keyMode, QPrinter& printer) {
+bool printPage(const Document& doc, const PrintOptions& options, QPrinter& printer) {
     printer.setFullPage(false);
     PageValues page;
     try {
@@ -67,10 +80,10 @@ bool printPage(const Document& doc, bool crosticOn, bool keyMode, QPrinter& prin
     } catch (const std::exception&) {
         return false;
     }
-    return printPage(doc, crosticOn, keyMode, page, printer);
+    return printPage(doc, options, page, printer);
 }
 
-bool paintPuzzleAndKey(const Document& doc, bool crosticOn, QPrinter& printer, QPainter& painter) {
+bool paintPuzzleAndKey(const Document& doc, const PrintOptions& options, QPrinter& printer, QPainter& painter) {
     PageValues page;
     try {
         page = printerPageValues(printer);
@@ -79,16 +92,27 @@ bool paintPuzzleAndKey(const Document& doc, bool crosticOn, QPrinter& printer, Q
     }
     QtPrintSurface puzzle(printer, page.pageWidth, page.pageHeight);
     QtPrintSurface key(printer, page.pageWidth, page.pageHeight);
-    if (!layOut(doc, crosticOn, false, page, puzzle) || !layOut(doc, crosticOn, true, page, key))
+    if (!layOut(doc, {false, options.crostic}, page, puzzle) || !layOut(doc, {true, options.crostic}, page, key))
         return false;
     paintPages({&puzzle, &key}, printer, painter);
     return true;
 }
 
-bool printCommand(Prompter& prompter, const Document& doc, bool crosticOn, bool keyMode, QPrinter& printer) {
+bool printCommand(Prompter& prompter, const Document& doc, const PrintOptions& options, QPrinter& printer) {
+    if (!options.key && !confirmUnwrittenQuestions(prompter, doc, "Print")) return false;
     if (!prompter.printDialog()) return false;
     printer.setPageOrientation(QPageLayout::Portrait);
-    return printPage(doc, crosticOn, keyMode, printer);
+    return printPage(doc, options, printer);
+}
+
+bool printPuzzleAndKeyCommand(Prompter& prompter, const Document& doc, const PrintOptions& options,
+                              QPrinter& printer) {
+    if (!prompter.printDialog()) return false;
+    preparePrinter(printer);
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    const bool painted = paintPuzzleAndKey(doc, options, printer, painter);
+    return painter.end() && painted;
 }
 
 void printSetupCommand(Prompter& prompter) {
@@ -99,7 +123,8 @@ void printSetupCommand(Prompter& prompter) {
     }
 }
 
-bool writePdf(const Document& doc, bool crosticOn, const std::string& path, std::string* error, Paper paper) {
+bool writePdf(const Document& doc, const PrintOptions& options, const std::string& path, std::string* error,
+              Paper paper) {
     auto fail = [&](const std::string& why) {
         if (error) *error = why;
         return false;
@@ -107,7 +132,7 @@ bool writePdf(const Document& doc, bool crosticOn, const std::string& path, std:
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(path));
-    printer.setPageSize(QPageSize(paper == Paper::A4 ? QPageSize::A4 : QPageSize::Letter));
+    setPrinterPaper(printer, paper);
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Point);  // a quarter inch
     printer.setFullPage(false);
@@ -123,8 +148,8 @@ bool writePdf(const Document& doc, bool crosticOn, const std::string& path, std:
     }
     QtPrintSurface puzzle(printer, page.pageWidth, page.pageHeight);
     QtPrintSurface key(printer, page.pageWidth, page.pageHeight);
-    if (!layOut(doc, crosticOn, false, page, puzzle)) return fail("the puzzle page cannot be laid out");
-    if (!layOut(doc, crosticOn, true, page, key)) return fail("the key page cannot be laid out");
+    if (!layOut(doc, {false, options.crostic}, page, puzzle)) return fail("the puzzle page cannot be laid out");
+    if (!layOut(doc, {true, options.crostic}, page, key)) return fail("the key page cannot be laid out");
     QPainter painter;
     if (!painter.begin(&printer)) return fail("cannot write " + path);
     paintPages({&puzzle, &key}, printer, painter);

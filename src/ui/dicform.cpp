@@ -235,6 +235,17 @@ void dicForm::top() { run(&WordSearch::top); }
 void dicForm::bottom() { run(&WordSearch::bottom); }
 void dicForm::clear() { run(&WordSearch::clear); }
 
+// A word unfit for a class is listed as the dictionary holds it, but
+// greyed, with the reason as its tooltip.
+void dicForm::markUnfit(QListWidgetItem* item, const std::string& word) const
+{
+    if (item == nullptr || !search_.unfitWord(word))
+        return;
+    item->setForeground(palette().brush(QPalette::Disabled, QPalette::Text));
+    item->setToolTip(QStringLiteral("Not for a class handout: Suggest Answers and Familiar words leave it out"));
+    item->setData(Qt::AccessibleDescriptionRole, QStringLiteral("not for class"));
+}
+
 void dicForm::mirror()
 {
     mirroring_ = true;
@@ -248,8 +259,10 @@ void dicForm::mirror()
         lstDict->clear();
         shown = 0;
     }
-    for (int i = shown; i < int(words.size()); ++i)
+    for (int i = shown; i < int(words.size()); ++i) {
         lstDict->addItem(fromCp1252(words[i]));
+        markUnfit(lstDict->item(i), words[i]);
+    }
 
     const int selected = search_.selectedIndex;
     if (selected >= 0 && selected < lstDict->count()) {

@@ -14,6 +14,7 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 class QRadioButton;
 
@@ -67,6 +68,7 @@ private:
     void takeEditText();
     // Shows the search's edit text, list, selection and requests.
     void mirror();
+    void markUnfit(QListWidgetItem* item, const std::string& word) const;
     void run(void (WordSearch::*command)());
     void listRowChanged(int row);
     void sendWord(bool advance);

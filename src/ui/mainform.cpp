@@ -38,6 +38,7 @@
 #include "gridgeometry.h"
 #include "printing.h"
 #include "printpreview.h"
+#include "questioncheck.h"
 #include "quoteshow.h"
 #include "text.h"
 #include "uifonts.h"
@@ -736,16 +737,20 @@ void Mainform::connectControls() {
         printSetupCommand(editor_.prompter());
     });
     connect(mnuPrintPreview, &QAction::triggered, this,
-            [this] { showPrintPreview(printer(), editor_.doc, editor_.view.crosticOn, this); });
+            [this] {
+                if (!confirmUnwrittenQuestions(editor_.prompter(), editor_.doc, "Print Preview")) return;
+                PrintPreview* preview = showPrintPreview(printer(), editor_.doc, printOptions(false), this);
+                connect(preview, &PrintPreview::printRequested, this, [this, preview] {
+                    printPuzzleAndKeyCommand(editor_.prompter(), preview->document(), preview->options(), printer());
+                });
+            });
     connect(mnuPrint, &QAction::triggered, this, [this] { print(false); });
     connect(mnuPrintkey, &QAction::triggered, this, [this] { print(true); });
     connect(mnuExport, &QAction::triggered, this, [this] {
-        // The PDF is on A4 when the printer that Print uses has A4 paper.
-        const Paper paper = printerSetUp() && printer_->pageLayout().pageSize().id() == QPageSize::A4
-                                ? Paper::A4
-                                : Paper::Letter;
+        // The PDF is on the paper of the printer that Print uses.
+        const Paper paper = printerSetUp() ? printerPaper(*printer_) : localePaper();
         exportCommand_.run(editor_.prompter(), editor_.doc, [this, paper](const std::string& path, std::string& error) {
-            return writePdf(editor_.doc, editor_.view.crosticOn, path, &error, paper);
+            return writePdf(editor_.doc, printOptions(false), path, &error, paper);
         });
     });
 
@@ -1166,14 +1171,17 @@ void Mainform::openSuggestAnswers() {
 QPrinter& Mainform::printer() {
     if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        setPrinterPaper(*printer_, localePaper());  // until Print Setup chooses another
         preparePrinter(*printer_);
     }
     return *printer_;
 }
 
+PrintOptions Mainform::printOptions(bool key) const { return {key, editor_.view.crosticOn}; }
+
 void Mainform::print(bool keyMode) {
     // Printing reports nothing: a page that cannot be laid out is not printed.
-    printCommand(editor_.prompter(), editor_.doc, editor_.view.crosticOn, keyMode, printer());
+    printCommand(editor_.prompter(), editor_.doc, printOptions(keyMode), printer());
 }
 
 void Mainform::undoOrRedo(bool redo) {

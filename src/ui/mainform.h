@@ -22,6 +22,7 @@
 #include "document.h"
 #include "editor.h"
 #include "exportcommand.h"
+#include "pageplan.h"
 #include "wordsearch.h"
 
 class QAction;
@@ -237,6 +238,8 @@ private:
     void replayKey(QWidget* box, QKeyEvent* key, int replacement);
     void applyEnabling();
     void print(bool keyMode);
+    // The puzzle (the key with `key`), with the crostic block as the crostic option says.
+    PrintOptions printOptions(bool key) const;
     // Edit > Undo and Redo: the focused box's typing first, then the puzzle's
     // history; and the two items' names.
     void undoOrRedo(bool redo);

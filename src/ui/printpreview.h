@@ -7,8 +7,10 @@
 #include <QDialog>
 
 #include "document.h"
+#include "pageplan.h"
 
 class QLabel;
+class QPushButton;
 class QPrinter;
 class QPrintPreviewWidget;
 
@@ -19,23 +21,37 @@ class PrintPreview : public QDialog {
 public:
     // Lays out on `printer` (its paper and printable area); the printer must
     // outlive the window.
-    PrintPreview(QPrinter& printer, const Document& doc, bool crosticOn, QWidget* parent = nullptr);
+    PrintPreview(QPrinter& printer, const Document& doc, const PrintOptions& options, QWidget* parent = nullptr);
 
     QPrintPreviewWidget* view() const { return view_; }
+    QPushButton* printButton() const { return print_; }
+    // What is shown: the document as it was when the window opened.
+    const Document& document() const { return doc_; }
+    const PrintOptions& options() const { return options_; }
     // Pages shown: the puzzle's and the key's together (0 when the page
     // cannot be laid out).
     int pageCount() const;
 
+signals:
+    // The Print button: print the pages shown.
+    void printRequested();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void showPageNumber();
+    // Sized and placed inside the available area of the screen it opens on.
+    void fitScreen();
 
     Document doc_;
-    bool crosticOn_;
+    PrintOptions options_;
     QPrintPreviewWidget* view_;
     QLabel* pageLabel_;
+    QPushButton* print_;
 };
 
 // Opens the preview, deleted when closed.
-PrintPreview* showPrintPreview(QPrinter& printer, const Document& doc, bool crosticOn, QWidget* parent);
+PrintPreview* showPrintPreview(QPrinter& printer, const Document& doc, const PrintOptions& options, QWidget* parent);
 
 }  // namespace qbrx

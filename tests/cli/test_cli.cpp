@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <QLocale>
 #include <QPrinter>
 
 #include <cstdio>
@@ -176,8 +177,29 @@ TEST_F(Batch, LetterAndA4WithQuarterInchMargins) {
         }
         EXPECT_TRUE(has(pages[1], "(continued)"));
         EXPECT_TRUE(has(pages[3], "(continued)"));
+        EXPECT_FALSE(has(pages[1], "Answer Key"));
+        EXPECT_TRUE(has(pages[2], "Answer Key"));
+        EXPECT_TRUE(has(pages[3], "Answer Key"));
         EXPECT_TRUE(has(pages[1], "XX."));  // the last question
     }
+}
+
+// Without --paper the PDF is on the locale's paper; a question still
+// reading as Suggest Answers left it is named on standard error, and the
+// file is written all the same.
+TEST_F(Batch, LocalePaperAndUnwrittenQuestions) {
+    write("jazz.dat", "Jazz fizz\r\n\r\n\r\n\r\n0\r\n0\r\n0\r\n 2 \r\n"
+                      " 1Q. Swing tunes\r\n 1A. jazz\r\n 2Q. Question for [fizz]\r\n 2A. fizz\r\n");
+    for (const auto& [locale, width] : {std::pair{"en_CA", 612.0}, std::pair{"fr_FR", 595.28}}) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
+        ASSERT_EQ(run({"--pdf", path("out.pdf"), path("jazz.dat")}), 0) << err;
+        const std::vector<PdfPage> pages = readPdf(path("out.pdf"));
+        ASSERT_FALSE(pages.empty());
+        EXPECT_NEAR(pages[0].width, width, 0.5);
+        EXPECT_NE(err.find("warning: " + path("jazz.dat") + ": some questions are not written yet"), std::string::npos);
+        EXPECT_NE(err.find("Still \"Question for [...]\": B"), std::string::npos) << err;
+    }
+    QLocale::setDefault(QLocale::c());
 }
 
 TEST_F(Batch, CancelInThePrintDialogPrintsNothing) {
@@ -187,11 +209,11 @@ TEST_F(Batch, CancelInThePrintDialogPrintsNothing) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(path("printed.pdf")));
-    EXPECT_FALSE(printCommand(prompter, doc, false, false, printer));
+    EXPECT_FALSE(printCommand(prompter, doc, PrintOptions{}, printer));
     EXPECT_EQ(prompter.printDialogs, 1);
     EXPECT_FALSE(fs::exists(path("printed.pdf")));
     prompter.printAccepted = true;
-    EXPECT_TRUE(printCommand(prompter, doc, false, true, printer));
+    EXPECT_TRUE(printCommand(prompter, doc, PrintOptions{true, false}, printer));
     EXPECT_TRUE(fs::exists(path("printed.pdf")));
 }
 
@@ -235,7 +257,7 @@ protected:
 TEST_F(Suggest, PrintsEveryFillAndWritesTheFirstIntoTheFile) {
     writeWordList("6\r\nta\r\ntab\r\nbat\r\nbeat\r\ntea\r\n");
     const std::string filled = path("filled.dat");
-    ASSERT_EQ(run({"--suggest", "5", "--fill", filled, "--seed", "4", puzzle}), 0) << err.str();
+    ASSERT_EQ(run({"--suggest", "5", "--fill", filled, "--seed", "4", "--min-length", "2", puzzle}), 0) << err.str();
     std::set<std::string> lines;
     std::istringstream in(out.str());
     for (std::string line; std::getline(in, line);) lines.insert(line);
@@ -267,9 +289,60 @@ TEST_F(Suggest, WithoutAnExactFillSaysSoAndOffersTheFewestGaps) {
     writeWordList("3\r\ntab\r\nbet\r\n");
     ASSERT_EQ(run({"--suggest", "2", puzzle}), 0) << err.str();
     EXPECT_EQ(out.str(), "tab bet\n");
-    EXPECT_NE(err.str().find("no set of answers uses exactly the letters left; this one leaves 1 gap"),
+    EXPECT_NE(err.str().find("no set of 2 answers uses exactly the 6 letters left (the search went through every "
+                             "possibility); this one leaves 1 gap"),
               std::string::npos)
         << err.str();
+    EXPECT_NE(err.str().find("  Fill fewer answers, or allow shorter ones.\n"), std::string::npos) << err.str();
+}
+
+TEST_F(Suggest, TakesTheFillOptions) {
+    CommandLine cl = parseCommandLine(Args{"--suggest", "1", "--familiar-only", "--min-length=4", "--max-length", "9",
+                                           "--exclude", "never.txt", "--include", "Tea,bat", "a.dat"});
+    ASSERT_EQ(cl.mode, CommandLine::Mode::Batch) << cl.error;
+    EXPECT_TRUE(cl.fill.familiarOnly);
+    EXPECT_EQ(cl.fill.minLength, 4);
+    EXPECT_EQ(cl.fill.maxLength, 9);
+    EXPECT_EQ(cl.fill.excludeFile, "never.txt");
+    EXPECT_EQ(cl.fill.include, (Args{"tea", "bat"}));
+    for (const Args& wrong : {Args{"--suggest", "1", "--min-length", "1", "a.dat"},
+                              Args{"--suggest", "1", "--max-length", "x", "a.dat"},
+                              Args{"--suggest", "1", "--include", ",", "a.dat"}, Args{"--suggest", "1", "--exclude"}})
+        EXPECT_EQ(parseCommandLine(wrong).mode, CommandLine::Mode::Error) << ::testing::PrintToString(wrong);
+
+    // Levels 10 (ta, tab, bat, tea) and 70 (beat).
+    writeWordList("6\r\nta\r\ntab\r\nbat\r\nbeat\r\ntea\r\n");
+    writeBytes(dir / "level.dic", "10\r\n10\r\n10\r\n70\r\n10\r\n");
+    ASSERT_EQ(run({"--suggest", "5", "--min-length", "2", "--familiar-only", puzzle}), 0) << err.str();
+    EXPECT_EQ(out.str(), "tea bat\n");
+    writeBytes(dir / "never.txt", "Bat\n");
+    ASSERT_EQ(run({"--suggest", "5", "--min-length", "2", "--exclude", path("never.txt"), puzzle}), 0) << err.str();
+    EXPECT_EQ(out.str(), "ta beat\n");
+    ASSERT_EQ(run({"--suggest", "5", "--min-length", "2", "--include", "beat", puzzle}), 0) << err.str();
+    EXPECT_EQ(out.str(), "ta beat\n");
+    // Without --min-length, two-letter words are out.
+    ASSERT_EQ(run({"--suggest", "5", puzzle}), 0) << err.str();
+    EXPECT_EQ(out.str(), "tea bat\n");
+}
+
+// A puzzle without a crostic, two answers written: the answers --fill adds
+// put no letters into a crostic.
+TEST_F(Suggest, FillWritesNoCrosticWhereThereIsNone) {
+    ed.resetDocument();
+    registerQuote("Tea bat stare.");
+    for (const char* answer : {"tea", "bat"}) {
+        ed.view.questionBox = "Question";
+        ed.view.answerBox = answer;
+        ed.acceptButton();
+    }
+    ed.doc.crostic.clear();  // as a puzzle saved without one
+    ASSERT_TRUE(writeDataFile(ed.doc, puzzle).ok());
+    writeWordList("2\r\nstare\r\n");
+    const std::string filled = path("filled.dat");
+    ASSERT_EQ(run({"--suggest", "1", "--fill", filled, puzzle}), 0) << err.str();
+    ASSERT_EQ(openPuzzle(ed, filled).result.status, FileStatus::Ok);
+    EXPECT_EQ(ed.doc.answer[3], "stare");
+    EXPECT_EQ(ed.doc.crostic.find_first_not_of(' '), std::string::npos) << ed.doc.crostic;
 }
 
 }  // namespace

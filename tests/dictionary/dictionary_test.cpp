@@ -191,6 +191,16 @@ TEST_F(WordSearchTest, FamiliarWordsSkipRareWords) {
     search.limited();
     EXPECT_EQ(fresh("te", "t"), (Words{"tea"}));
 
+    // A word unfit for a class is never a familiar one, but is found when typed.
+    std::string unfit;
+    for (const auto& w : kWords) unfit += std::string(w == "jam" ? "1" : "0") + "\r\n";
+    dict.readWordNotes("", unfit);
+    search.allWords();
+    EXPECT_EQ(fresh("j"), (Words{"jab", "jail", "jar", "jet", "job", "joy"}));
+    EXPECT_TRUE(search.unfitWord("jam"));
+    search.familiarWords(false);
+    EXPECT_EQ(fresh("jam").front(), "jam");
+
     dict.readLevels("");
     EXPECT_FALSE(search.familiarAvailable());
     EXPECT_EQ(fresh("te", "t"), (Words{"tea", "teat"}));
@@ -209,6 +219,7 @@ protected:
             Dictionary d;
             d.loadWordList(QBRX_DATA_DIR);
             d.loadLevels(QBRX_DATA_DIR);
+            d.loadWordNotes(QBRX_DATA_DIR);
             return d;
         }();
         return loaded;
@@ -310,6 +321,44 @@ TEST_F(BundledList, LevelsFollowTheWordOrder) {
                                                  {"photosynthesis", 35}, {"puzzle", 20}, {"quotation", 20},
                                                  {"teacher", 10},   {"zygote", 50},   {"zymurgy", 60}};
     for (const auto& [word, level] : known) EXPECT_EQ(levelOf(word), level) << word;
+}
+
+// base.dic ties inflections to their base words; unfit.dic keeps off a
+// class handout what the block lists, WordNet and data/offlimits.txt name,
+// the inflections of such words too.
+TEST_F(BundledList, KnowsBaseWordsAndWordsUnfitForAClass) {
+    auto baseOf = [](const std::string& word) { return std::string(dict().wordList(dict().baseWord(dict().find(word)))); };
+    const std::pair<const char*, const char*> inflected[] = {
+        {"saluted", "salute"}, {"invoiced", "invoice"}, {"retools", "retool"}, {"lavishes", "lavish"},
+        {"abandons", "abandon"}, {"robots", "robot"}, {"lightest", "light"}, {"lives", "life"},
+        {"itchiest", "itchy"}, {"building", "building"}, {"glasses", "glasses"}, {"cat", "cat"}};
+    for (const auto& [word, base] : inflected) EXPECT_EQ(baseOf(word), base) << word;
+
+    const char* unfit[] = {"damn", "crap", "arse", "hell", "condom", "stripper", "cocaine", "racist", "ghetto",
+                           "whisky", "hangover", "diarrhea", "hemorrhoids", "atheists", "bawd", "goosed", "voodoo",
+                           "opiates", "voodooed"};
+    for (const char* word : unfit) {
+        ASSERT_NE(dict().find(word), 0) << word;
+        EXPECT_TRUE(dict().unfit(dict().find(word))) << word;
+    }
+    for (const char* word : {"goose", "teacher", "puzzle", "hugging", "cold", "add", "sweat"})
+        EXPECT_FALSE(dict().unfit(dict().find(word))) << word;
+}
+
+// Word notes of another list, or none, leave every word a fit base word.
+TEST(DictionaryLoad, WordNotesFollowTheList) {
+    Dictionary d;
+    d.readWordList("4\r\nbat\r\nbats\r\nbeer\r\n");
+    d.readWordNotes("0\r\n2\r\n0\r\n", "0\r\n0\r\n3\r\n");
+    EXPECT_EQ(d.find("bats"), 2);
+    EXPECT_EQ(d.find("bad"), 0);
+    EXPECT_EQ(d.baseWord(2), 1);
+    EXPECT_EQ(d.baseWord(1), 1);
+    EXPECT_TRUE(d.unfit(3));
+    EXPECT_FALSE(d.unfit(2));
+    d.readWordNotes("0\r\n2\r\n", "0\r\n3\r\n");
+    EXPECT_EQ(d.baseWord(2), 2);
+    EXPECT_FALSE(d.unfit(2));
 }
 
 // Start-up reads the bundled list on a thread of its own; what it holds then

@@ -9,8 +9,9 @@ if(NOT rc EQUAL 0)
 endif()
 
 foreach(f bin/quotabrix share/quotabrix/words.dic share/quotabrix/count.dic
-          share/quotabrix/level.dic share/quotabrix/COPYING.scowl share/quotabrix/COPYING.blocklist
-          share/quotabrix/definitions.dic share/quotabrix/COPYING.wordnet
+          share/quotabrix/level.dic share/quotabrix/base.dic share/quotabrix/unfit.dic
+          share/quotabrix/COPYING.scowl share/quotabrix/COPYING.blocklist share/quotabrix/COPYING.wordnet
+          share/quotabrix/definitions.dic
           share/applications/org.quotabrix.Quotabrix.desktop
           share/metainfo/org.quotabrix.Quotabrix.metainfo.xml
           share/icons/hicolor/scalable/apps/quotabrix.svg share/man/man1/quotabrix.1.gz)

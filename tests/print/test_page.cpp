@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <fstream>
 #include <optional>
@@ -122,11 +123,8 @@ protected:
     }
     bool print(bool key = false, bool crostic = false) {
         surface = RecordingSurface(page.pageWidth, page.pageHeight);
-        printer.emplace(doc, surface, page);
-        printer->keyMode = key;
-        printer->crosticOn = crostic;
+        printer.emplace(doc, surface, page, PrintOptions{key, crostic});
         const bool done = printer->printDoc();
-        EXPECT_FALSE(printer->keyMode);  // always off after a print
         EXPECT_EQ(surface.ended, done);  // the job is ended once printed
         return done;
     }
@@ -156,11 +154,12 @@ TEST_F(Page, GridBandsGiveRowsColumnsLeadingBlanksAndPrintedCell) {
         SCOPED_TRACE(b.length);
         setQuote(std::string(static_cast<std::size_t>(b.length), 'A'));
         ASSERT_TRUE(print());
-        EXPECT_EQ(printer->geometry.rows, b.rows);
-        EXPECT_EQ(printer->geometry.columns, b.columns);
-        EXPECT_EQ(printer->geometry.leadingBlanks, b.leading);
-        EXPECT_EQ(printer->geometry.cellSize, b.cell);
-        EXPECT_EQ(printer->questionSize, b.questionSize);
+        const GridGeometry& geometry = printer->plan().grid.geometry;
+        EXPECT_EQ(geometry.rows, b.rows);
+        EXPECT_EQ(geometry.columns, b.columns);
+        EXPECT_EQ(geometry.leadingBlanks, b.leading);
+        EXPECT_EQ(geometry.cellSize, b.cell);
+        EXPECT_EQ(printer->plan().questions.size, b.questionSize);
         // Cells in drawing order: leading blanks and the cells past the end
         // are black, the letters outlined.
         std::vector<Drawn> cells;
@@ -222,7 +221,7 @@ TEST_F(Page, HeaderShapesAndTheirBottom) {
         std::tie(doc.header.titleGiven, doc.header.nameLine, doc.header.periodDateLine, doc.header.createdByGiven) =
             std::tie(shape.title, shape.name, shape.period, shape.createdBy);
         ASSERT_TRUE(print());
-        EXPECT_EQ(printer->headerBottom, shape.bottom);
+        EXPECT_EQ(printer->plan().headerBottom, shape.bottom);
         EXPECT_EQ(surface.of(Drawn::Box).at(0).y1, shape.bottom);
     }
     EXPECT_EQ(textsIn(0, 0, 12240, 1150).size(), 4u);
@@ -240,7 +239,7 @@ TEST_F(Page, QuestionColumnsBreakAfterHalfTheHeight) {
     for (int q = 1; q <= 5; ++q) addQuestion("Q" + std::to_string(q), "cat");
     ASSERT_TRUE(print());
     // Five questions of one line (240) and 540 of gaps: break after 3.
-    EXPECT_EQ(printer->columnBreak, 3);
+    EXPECT_EQ(printer->plan().questions.columnBreak, 3);
     EXPECT_TRUE(drawnAt(kMiniInstructions, 3140, 250 + 714 - 25));
     EXPECT_TRUE(drawnAt(" D. ", 5820 + 80, 1454));
     EXPECT_TRUE(drawnAt("Q1", 640, 1844));
@@ -251,7 +250,7 @@ TEST_F(Page, QuestionColumnsBreakAfterHalfTheHeight) {
     // A first question of four lines moves the break forward.
     doc.question[1] = kLongWords + " " + kLongWords + " " + kLongWords + " " + kLongWords;
     ASSERT_TRUE(print());
-    EXPECT_EQ(printer->columnBreak, 2);
+    EXPECT_EQ(printer->plan().questions.columnBreak, 2);
 }
 
 TEST_F(Page, QuestionShrinkStepsAndExtraSpacing) {
@@ -272,8 +271,8 @@ TEST_F(Page, QuestionShrinkStepsAndExtraSpacing) {
         page = PageValues::fromPageSize(12240, s.available + 760 + 1394);  // the questions start at 1394
         ASSERT_TRUE(print());
         EXPECT_EQ(labelY(1), 1394 + s.gapA - 300);
-        EXPECT_EQ(printer->gapB, s.gapB);
-        EXPECT_EQ(printer->extraSpacing, s.e);
+        EXPECT_EQ(printer->plan().questions.gapB, s.gapB);
+        EXPECT_EQ(printer->plan().questions.extraSpacing, s.e);
         EXPECT_EQ(labelY(2) - labelY(1), 20 * s.size + s.gapA + s.gapB + 50 + s.e);
         EXPECT_EQ(surface.texts("Q").at(0).size, s.size);
     }
@@ -320,6 +319,23 @@ TEST_F(Page, CrosticBlock) {
     ASSERT_TRUE(print(false, true));
     EXPECT_EQ(textsIn(0, 13600, 12240, 13700), (V{" ", "3"}));
     EXPECT_EQ(textsIn(0, 13900, 12240, 13950), (V{"A", "B", "C"}));
+}
+
+// A long crostic's labels share one size: "WW" (question 49) sets them all.
+TEST_F(Page, CrosticLabelsShareOneSize) {
+    setQuote("Q");
+    doc.crostic = std::string(50, 'A');
+    ASSERT_TRUE(print(true, true));
+    const std::vector<Drawn> widest = surface.texts("WW");
+    ASSERT_EQ(widest.size(), 1u);
+    for (const char* label : {"A", "Z", "AA", "XX"})
+        for (const Drawn& d : surface.texts(label))
+            if (!d.italic) {
+                EXPECT_EQ(d.size, widest[0].size) << label;
+            }
+    EXPECT_TRUE(drawnAt(kAnswerKeyMark, 10800 - 1200, 0));  // bold 12 points, on the key only
+    ASSERT_TRUE(print(false, true));
+    EXPECT_TRUE(surface.texts(kAnswerKeyMark).empty());
 }
 
 // Liberation Sans and Serif, each regular, bold, italic, bold italic, as
@@ -448,11 +464,10 @@ int check(const Document& doc, const Paper& paper) {
     for (bool key : {false, true}) {
         SCOPED_TRACE(key ? "key" : "puzzle");
         MetricSurface s(paper.width, paper.height);
-        PagePrinter printer(doc, s, PageValues::fromPageSize(paper.width, paper.height));
-        printer.keyMode = key;
-        printer.crosticOn = !doc.crostic.empty();
+        const bool crostic = !doc.crostic.empty();
+        PagePrinter printer(doc, s, PageValues::fromPageSize(paper.width, paper.height), PrintOptions{key, crostic});
         EXPECT_TRUE(printer.printDoc());
-        pages = printer.pageCount;
+        pages = printer.plan().questions.pageCount;
 
         std::vector<Drawn> texts = s.of(Drawn::Text);
         std::sort(texts.begin(), texts.end(),
@@ -466,9 +481,10 @@ int check(const Document& doc, const Paper& paper) {
                 EXPECT_FALSE(b->x1 < a->x2 && a->x1 < b->x2) << where(*a) << " runs into " << where(*b);
         }
         // The whole grid on the first page; every question once.
-        const int cell = printer.geometry.cellSize;
+        const GridGeometry& geometry = printer.plan().grid.geometry;
+        const int cell = geometry.cellSize;
         auto isCell = [&](const Drawn& d) { return boxed(d) && d.x2 - d.x1 == cell && d.y2 - d.y1 == cell; };
-        const long cells = printer.geometry.rows * printer.geometry.columns;
+        const long cells = geometry.rows * geometry.columns;
         auto onPage1 = [&](const Drawn& d) { return isCell(d) && d.page == 1; };
         EXPECT_EQ(std::count_if(s.drawn.begin(), s.drawn.end(), isCell), cells);
         EXPECT_EQ(std::count_if(s.drawn.begin(), s.drawn.end(), onPage1), cells);
@@ -476,7 +492,7 @@ int check(const Document& doc, const Paper& paper) {
             EXPECT_EQ(s.of(Drawn::Text, listPrefix[q].c_str()).size(), 1u) << "question " << q;
 
         // The crostic's blanks and texts inside its frame.
-        if (!printer.crosticOn) continue;
+        if (!crostic) continue;
         const Drawn frame =
             *std::find_if(s.drawn.rbegin(), s.drawn.rend(), [&](const Drawn& d) { return boxed(d) && !isCell(d); });
         for (const Drawn& d : s.drawn)
@@ -502,6 +518,52 @@ TEST(PageStress, EveryQuotationLengthWithEveryQuestionCount) {
             SCOPED_TRACE(crostic);
             check(puzzle(120, 50, crostic), paper);
         }
+    }
+}
+
+// A title of any length keeps clear of the blanks beside it, on Letter and A4.
+TEST(PageTitle, ClearsTheBlanksAtEveryLength) {
+    for (const Paper& paper : {kLetter, kA4})
+        for (const bool name : {true, false})
+            for (std::size_t length = 1; length <= 100; ++length) {
+                SCOPED_TRACE(::testing::Message() << paper.width << (name ? " Name, " : " Period, ") << length);
+                Document doc = puzzle(1, 0, "");
+                doc.header.title = repeat(length, "Acrostic of the Week ");
+                doc.header.nameLine = name;
+                MetricSurface s(paper.width, paper.height);
+                PagePrinter printer(doc, s, PageValues::fromPageSize(paper.width, paper.height), PrintOptions{});
+                ASSERT_TRUE(printer.printDoc());
+                const Drawn blank = s.texts(name ? kNameBlank : kPeriodBlank).at(0);
+                for (const Drawn& d : s.of(Drawn::Text))
+                    if (d.bold) {
+                        EXPECT_LE(d.x2 + 100, blank.x1) << where(d);
+                    }
+            }
+}
+
+// In every band with three-digit numbers, each label of the fifty questions
+// keeps a clear gap after the number and stays inside its cell.
+TEST(PageGrid, OwnerLabelsKeepClearOfTheNumbers) {
+    for (const int length : {120, 161, 200, 255}) {
+        SCOPED_TRACE(length);
+        Document doc = puzzle(length, 0, "");
+        doc.quotation = doc.letterPool = std::string(static_cast<std::size_t>(length), '_');
+        for (int p = 1; p <= length; ++p) doc.positionOwner[p] = (p - 1) % kMaxSlots + 1;
+        MetricSurface s(kLetter.width, kLetter.height);
+        PagePrinter printer(doc, s, PageValues::fromPageSize(kLetter.width, kLetter.height), PrintOptions{});
+        ASSERT_TRUE(printer.printDoc());
+        const int cell = printer.plan().grid.geometry.cellSize;
+        const std::vector<Drawn> texts = s.of(Drawn::Text);
+        int pairs = 0;
+        for (std::size_t i = 0; i + 1 < texts.size(); ++i) {
+            const Drawn &number = texts[i], &label = texts[i + 1];
+            if (number.text.size() < 3 || !std::isdigit(static_cast<unsigned char>(number.text[0]))) continue;
+            if (!std::isupper(static_cast<unsigned char>(label.text[0]))) continue;
+            ++pairs;
+            EXPECT_GE(label.x1 - number.x2, 36) << where(number) << " and " << where(label);
+            EXPECT_LE(label.x2, number.x1 - 16 + cell - 6) << where(label);
+        }
+        EXPECT_GT(pairs, 0);
     }
 }
 

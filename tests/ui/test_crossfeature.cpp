@@ -130,7 +130,7 @@ private slots:
         }
         for (auto [questions, pages] : {std::pair{10, 2}, std::pair{50, 4}}) {
             doc.questionCount = questions;
-            PrintPreview preview(printer, doc, false);
+            PrintPreview preview(printer, doc, PrintOptions{});
             preview.view()->updatePreview();
             QCOMPARE(preview.pageCount(), pages);
         }

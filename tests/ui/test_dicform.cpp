@@ -104,6 +104,20 @@ private slots:
         QCOMPARE(list("j", true)->lstDict->count(), 9);
     }
 
+    // A word unfit for a class is still listed when typed, greyed, with the
+    // reason as its tooltip; the words around it are not marked.
+    void unfitWordsAreListedMarked() {
+        std::string unfit;
+        for (const auto& w : kWords) unfit += std::string(w == "jot" ? "1" : "0") + "\r\n";
+        dictionary.readWordNotes("", unfit);
+        dicForm* form = list("jet", true);
+        QCOMPARE(form->lstDict->item(1)->text(), QString("jot"));
+        QVERIFY(form->lstDict->item(1)->toolTip().startsWith("Not for a class handout"));
+        QVERIFY(form->lstDict->item(0)->toolTip().isEmpty());
+        QCOMPARE(form->lstDict->item(1)->foreground().color(), form->palette().color(QPalette::Disabled, QPalette::Text));
+        dictionary.readWordNotes("", "");
+    }
+
     void keysInTheEditBoxMoveThroughTheList() {
         dicForm* form = list("jet", true);
         QCOMPARE(rows(form->lstDict), QStringList({"jet", "jot", "joy", "jump", "just"}));

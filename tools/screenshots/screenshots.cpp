@@ -50,9 +50,7 @@ struct Window {
 // search found for the rest.
 bool suggestAnswersPicture(const QString& outDir, const char* dataDir) {
     Window w(1854);
-    w.dictionary.loadCountIndex(dataDir);
-    w.dictionary.loadWordList(dataDir);
-    w.dictionary.loadLevels(dataDir);
+    qbrx::loadDictionary(w.dictionary, dataDir);
     w.form.txtQuote->setPlainText(QStringLiteral(
         "I went to the woods because I wished to live deliberately, to front only the essential facts of life, "
         "and see if I could not learn what it had to teach, and not, when I came to die, discover that I had not "

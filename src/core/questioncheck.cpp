@@ -1,0 +1,56 @@
+#include "questioncheck.h"
+
+#include <algorithm>
+
+namespace qbrx {
+
+namespace {
+
+std::string withoutOuterSpaces(const std::string& s) {
+    const std::size_t first = s.find_first_not_of(' ');
+    return first == std::string::npos ? std::string() : s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+bool isPlaceholder(const std::string& question) {
+    const std::string prefix = "Question for [";
+    return question.size() > prefix.size() && question.compare(0, prefix.size(), prefix) == 0 &&
+           question.back() == ']';
+}
+
+std::string labels(const std::vector<int>& slots) {
+    std::string out;
+    for (const int q : slots) out += (out.empty() ? "" : ", ") + questionLetter[static_cast<std::size_t>(q)];
+    return out;
+}
+
+}  // namespace
+
+UnwrittenQuestions findUnwrittenQuestions(const Document& doc) {
+    UnwrittenQuestions found;
+    for (int q = 1; q <= std::min(doc.questionCount, kMaxSlots); ++q) {
+        const std::string question = withoutOuterSpaces(doc.question[static_cast<std::size_t>(q)]);
+        if (question.empty())
+            found.empty.push_back(q);
+        else if (isPlaceholder(question))
+            found.placeholder.push_back(q);
+    }
+    return found;
+}
+
+std::string unwrittenQuestionsList(const UnwrittenQuestions& found, const std::string& separator) {
+    std::string out;
+    if (!found.empty.empty()) out = "Empty: " + labels(found.empty);
+    if (!found.placeholder.empty())
+        out += (out.empty() ? "" : separator) + "Still \"Question for [...]\": " + labels(found.placeholder);
+    return out;
+}
+
+bool confirmUnwrittenQuestions(Prompter& prompter, const Document& doc, const std::string& title) {
+    const UnwrittenQuestions found = findUnwrittenQuestions(doc);
+    if (found.none()) return true;
+    const std::string text = "Some questions are not written yet; they will go out as they are.\n\n" +
+                             unwrittenQuestionsList(found, "\n") + "\n\nGo on anyway?";
+    return prompter.message({text, title, Buttons::OkCancel, Icon::Exclamation, 0}) == Reply::Ok;
+}
+
+}  // namespace qbrx
