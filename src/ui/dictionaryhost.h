@@ -22,6 +22,9 @@ public:
     // Sets both advance markers (the main window's and the Dictionary
     // button's) to "Advance".
     virtual void setAdvanceMarkers() = 0;
+    // The definitions of a word of the list, one line each, for showing
+    // beside it; "" when there are none.
+    virtual std::string describeWord(const std::string& /*word*/) { return {}; }
 };
 
 }  // namespace qbrx

@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "cluedraft.h"
 #include "dictionary.h"
 #include "mainform.h"
 #include "preferences.h"
@@ -58,6 +59,20 @@ QString familiarityName(int rank) {
 std::string acceptedForm(const FillTarget& target, std::string word) {
     if (!word.empty() && target.first >= 'A' && target.first <= 'Z') word[0] = static_cast<char>(upperChar(word[0]));
     return word;
+}
+
+// A suggested word's first definition, for its tooltip.
+QString definitionTip(Mainform& form, const std::string& word) {
+    return screenText(describeSenses(form.definitions(), word, 1));
+}
+
+// A set's words, each with its first definition, one a line.
+QString fillTip(Mainform& form, const std::vector<std::string>& words) {
+    QStringList lines;
+    for (const std::string& word : words)
+        if (const QString definition = definitionTip(form, word); !definition.isEmpty())
+            lines << QStringLiteral("%1 (%2)").arg(screenText(word), definition);
+    return lines.join(QLatin1Char('\n'));
 }
 
 // A fill's score: the share of its words that are familiar, in per cent.
@@ -164,6 +179,10 @@ frmSuggest::frmSuggest(Mainform& form, const Dictionary& dictionary, QWidget* pa
     prgSearch->setObjectName(QStringLiteral("prgSearch"));
     prgSearch->setAccessibleName(QStringLiteral("Search"));
     prgSearch->setTextVisible(false);
+    chkDraftClues = new QCheckBox(QStringLiteral("Draft clues"), this);
+    chkDraftClues->setObjectName(QStringLiteral("chkDraftClues"));
+    chkDraftClues->setToolTip(QStringLiteral("Write a clue drafted from each word's definitions as its question"));
+    chkDraftClues->setChecked(true);
     cmdNever = button("cmdNever", QStringLiteral("&Never Suggest..."));
     cmdStop = button("cmdStop", QStringLiteral("Stop"));
     cmdUse = button("cmdUse", QStringLiteral("Use Answers"));
@@ -189,6 +208,7 @@ frmSuggest::frmSuggest(Mainform& form, const Dictionary& dictionary, QWidget* pa
     lists->addWidget(lstSlots, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(prgSearch, 1);
+    buttons->addWidget(chkDraftClues);
     buttons->addWidget(cmdStop);
     buttons->addWidget(cmdUse);
     buttons->addWidget(cmdClose);
@@ -329,7 +349,8 @@ void frmSuggest::listFills() {
         item->setToolTip(QStringLiteral("%1 of %2 words familiar, %3 inflected forms")
                              .arg(static_cast<int>(fill.words.size()) - fill.rare)
                              .arg(fill.words.size())
-                             .arg(fill.inflected));
+                             .arg(fill.inflected) +
+                         QStringLiteral("\n") + fillTip(form_, fill.words));
         if (!selected.empty() && fill.words == selected) select = static_cast<int>(i);
     }
     lstFills->setCurrentRow(select);
@@ -345,7 +366,9 @@ void frmSuggest::showFill(int row) {
         auto* item = new QListWidgetItem(
             screenText(questionLetter[static_cast<std::size_t>(t.slot)] + ". ") + markedWord(t, fill.words[k]), lstSlots);
         item->setData(Qt::UserRole, screenText(fill.words[k]));
-        item->setToolTip(familiarityName(levelOf(fill.words[k])));
+        const QString definition = definitionTip(form_, fill.words[k]);
+        item->setToolTip(familiarityName(levelOf(fill.words[k])) +
+                         (definition.isEmpty() ? QString() : QStringLiteral("\n") + definition));
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Checked);
     }
@@ -449,9 +472,12 @@ void frmSuggest::useAnswers() {
     for (int k = 0; k < lstSlots->count() && static_cast<std::size_t>(k) < words.size(); ++k)
         if (lstSlots->item(k)->checkState() != Qt::Checked) words[static_cast<std::size_t>(k)].clear();
     const FillPlan plan = plan_;
-    form_.perform([&plan, &words](Editor& e) {
+    const std::vector<std::string> questions = chkDraftClues->isChecked()
+                                                   ? draftForEach(form_.definitions(), words, plan.written)
+                                                   : std::vector<std::string>();
+    form_.perform([&plan, &words, &questions](Editor& e) {
         e.history.name("Use Answers");
-        acceptFill(e, plan, words);
+        acceptFill(e, plan, words, questions);
     });
     accept();
 }
