@@ -1,6 +1,6 @@
 # make run   - install what is missing, build, start Quotabrix
 # make test  - install what is missing, build, run every test
-# make dictionary - rebuild data/ (word list, index, levels) from its packages
+# make dictionary - rebuild data/ (word list, index, levels, definitions) from its packages
 BUILD ?= build
 FUZZ_BUILD ?= build-fuzz
 JOBS ?= $(shell nproc)
@@ -42,6 +42,7 @@ package: build
 dictionary:
 	@./tools/install-deps.sh generator
 	./tools/make_dictionary.py
+	./tools/make_definitions.py
 
 clean:
 	rm -rf $(BUILD) $(FUZZ_BUILD)

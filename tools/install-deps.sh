@@ -2,7 +2,8 @@
 # Installs the Debian packages that building, running and testing need,
 # when any of them is missing. Needs root (or sudo).
 # With "generator" it also installs what tools/make_dictionary.py needs to
-# rebuild data/: the SCOWL word lists, WordNet, and npm to fetch the block lists.
+# rebuild data/: the SCOWL word lists, WordNet (also for tools/make_definitions.py),
+# and npm to fetch the block lists.
 set -e
 PKGS="cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev libfontconfig-dev libgtest-dev libgmock-dev libbenchmark-dev
       fonts-liberation fonts-dejavu-core xvfb xauth poppler-utils xdotool clang libclang-rt-14-dev python3

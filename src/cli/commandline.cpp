@@ -208,6 +208,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const std::st
             version = true;
             continue;
         }
+        if (arg == "--clues") {
+            cl.clues = true;
+            continue;
+        }
         if (arg == "--no-crostic") {
             cl.noCrostic = true;
             continue;
@@ -286,6 +290,9 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const std::st
         }
     }
 
+    if (cl.clues && std::none_of(cl.outputs.begin(), cl.outputs.end(), [](const OutputRequest& r) { return r.option == "--fill"; }))
+        fail("--clues drafts the questions of --fill OUT.dat, which is not given");
+
     // The window prints on the printer's paper, with the crostic as its own
     // option sets it.
     if (!help && !version && cl.error.empty() && cl.outputs.empty() && cl.suggest == 0) {
@@ -318,7 +325,7 @@ std::string helpText(const std::string& program) {
         out << "       " << program << " " << kind.option << " " << kind.argument
             << " [--seed N] [--no-crostic]" << (kind.needsGui ? " [--paper letter|a4]" : "")
             << (kind.option == "--html" ? " [--no-reveal]" : "") << " FILE.dat\n";
-    out << "       " << program << " --suggest N [--fill OUT.dat] [--seed N] [--familiar-only] [--min-length N]\n"
+    out << "       " << program << " --suggest N [--fill OUT.dat [--clues]] [--seed N] [--familiar-only] [--min-length N]\n"
         << "                 [--max-length N] [--exclude FILE] [--include WORD,WORD] FILE.dat\n";
     out << "\n"
            "Builds acrostic quotation puzzles. Without an output option the program\n"
@@ -340,6 +347,7 @@ std::string helpText(const std::string& program) {
     row("--max-length N", "the longest answer to suggest (12 when not given)");
     row("--exclude FILE", "never suggest the words of FILE, one a line");
     row("--include WORD,WORD", "use these words when they fit the letters left");
+    row("--clues", "with --fill, draft the new answers' questions from the word list's definitions");
     row("--seed N", "fix the random draw of the answers' letter numbers");
     row("--no-crostic", "leave the crostic block off the printed page");
     row("--no-reveal", "leave Reveal letter and Reveal word off the web page");

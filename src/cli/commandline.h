@@ -6,7 +6,7 @@
 //   quotabrix [--seed N] [FILE.dat]
 //   quotabrix --pdf OUT.pdf [--seed N] [--no-crostic] [--paper letter|a4] FILE.dat
 //   quotabrix --html OUT.html [--seed N] [--no-crostic] [--no-reveal] FILE.dat
-//   quotabrix --suggest N [--fill OUT.dat] [--seed N] [fill options] FILE.dat
+//   quotabrix --suggest N [--fill OUT.dat [--clues]] [--seed N] [fill options] FILE.dat
 #pragma once
 
 #include <cstdint>
@@ -56,6 +56,7 @@ struct CommandLine {
     std::string paper;                   // --paper letter|a4 (PDF); empty: the locale's
     std::string dataFile;                // FILE.dat
     int suggest = 0;                     // --suggest N: print up to N fills of the empty answers
+    bool clues = false;                  // --clues: --fill drafts the new answers' questions
     // The word list's folder for --suggest and --fill; empty: the one qbrx.ini names.
     std::string dictionaryFolder;
     FillOptions fill;

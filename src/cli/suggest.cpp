@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "answerfill.h"
+#include "cluedraft.h"
 #include "commandline.h"
 #include "dictionary.h"
 #include "editor.h"
@@ -128,7 +129,13 @@ bool suggestFills(Editor& editor, const CommandLine& cl, std::ostream& out, std:
     }
     for (const OutputRequest& r : cl.outputs)
         if (r.option == "--fill") {
-            acceptFill(editor, plan, fills.front().words);
+            std::vector<std::string> questions;
+            if (cl.clues) {
+                Definitions definitions;
+                definitions.load(folder);
+                questions = draftForEach(definitions, fills.front().words, plan.written);
+            }
+            acceptFill(editor, plan, fills.front().words, questions);
             break;
         }
     return true;

@@ -77,6 +77,7 @@ void Dictionary::loadCountIndex(const std::string& folder) {
 }
 
 void Dictionary::loadWordList(const std::string& folder) {
+    folder_ = folder;
     std::string contents;
     if (!readFile(filePath(folder, "words.dic"), contents)) contents.clear();
     takeWordList(std::move(contents));

@@ -106,6 +106,9 @@ public:
     std::int32_t wordCount() const { return wordCount_; }
     // Words actually held (the last occupied position).
     std::int32_t loadedWords() const { return loaded_; }
+    // The folder loadWordList last read from ("" when none); the word
+    // list's other files lie beside it.
+    const std::string& folder() const { return folder_; }
 
     // "folder" + "/" + name: the folder as given, with or without its
     // trailing separator (a doubled separator is accepted by the system).
@@ -123,6 +126,7 @@ private:
     std::vector<std::uint8_t> levels_;     // levels_[k-1]: level of word k
     std::vector<std::int32_t> bases_;      // bases_[k-1]: base of word k (0: itself)
     std::vector<std::uint8_t> unfit_;      // unfit_[k-1]: why word k is unfit (0: fit)
+    std::string folder_;
 };
 
 // Everything read from the dictionary folder: the start index, the word

@@ -211,7 +211,8 @@ std::string answerForm(const FillTarget& target, std::string word) {
     return word;
 }
 
-int acceptFill(Editor& editor, const FillPlan& plan, const std::vector<std::string>& words) {
+int acceptFill(Editor& editor, const FillPlan& plan, const std::vector<std::string>& words,
+               const std::vector<std::string>& questions) {
     int written = 0;
     const std::string crostic = editor.doc.crostic;
     for (std::size_t i = 0; i < plan.targets.size() && i < words.size(); ++i) {
@@ -225,6 +226,7 @@ int acceptFill(Editor& editor, const FillPlan& plan, const std::vector<std::stri
         editor.selectListRow(slot - 1);
         const std::string question = slot <= doc.questionCount ? doc.question[slot] : std::string();
         editor.view.questionBox = isProgramQuestion(question) ? std::string() : question;
+        if (editor.view.questionBox.empty() && i < questions.size()) editor.view.questionBox = questions[i];
         editor.view.answerBox = word;
         const bool newSlot = slot > doc.questionCount;
         editor.acceptButton();

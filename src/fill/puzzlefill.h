@@ -70,10 +70,12 @@ std::string answerForm(const FillTarget& target, std::string word);
 // Writes words[i] into plan.targets[i] through Accept (an empty word leaves
 // its slot alone). The word's first letter takes the case of the slot's
 // crostic letter. A question the author wrote stays; an empty question or
-// the program's own "Question for [...]" becomes "Question for [word]".
+// the program's own "Question for [...]" becomes questions[i] when that is
+// given and not empty, else "Question for [word]".
 // New slots leave the crostic phrase as it was: it changes only when the
 // author changes it. Returns the number of answers written.
-int acceptFill(Editor& editor, const FillPlan& plan, const std::vector<std::string>& words);
+int acceptFill(Editor& editor, const FillPlan& plan, const std::vector<std::string>& words,
+               const std::vector<std::string>& questions = {});
 
 // A file of words, one a line (the "Never suggest" list, --exclude):
 // lower-cased, blank lines and surrounding spaces left out. False when the

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -148,6 +149,14 @@ dicForm::dicForm(WordSearch& search, DictionaryHost& host, QWidget* parent)
     layout->addLayout(buttons, 0, 1, 2, 1);
     layout->addLayout(sending, 2, 0, 1, 2);
     layout->setColumnStretch(0, 1);
+    lblDefinition = new QLabel(this);
+    lblDefinition->setObjectName("lblDefinition");
+    lblDefinition->setAccessibleName("Definitions");
+    lblDefinition->setFont(sansSerif());
+    lblDefinition->setWordWrap(true);
+    lblDefinition->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblDefinition->setMinimumHeight(QFontMetrics(lblDefinition->font()).lineSpacing() * 5);
+    layout->addWidget(lblDefinition, 3, 0, 1, 2);
 
     setTabOrder(txtDict, cmdCheck);
     resize(330, 380);
@@ -269,6 +278,7 @@ void dicForm::mirror()
         // Caret at the start, the whole text selected.
         txtDict->setSelection(txtDict->text().size(), -txtDict->text().size());
     }
+    lblDefinition->setText(screenText(host_.describeWord(search_.selectedWord())));
     mirroring_ = false;
 }
 

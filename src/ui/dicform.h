@@ -11,6 +11,7 @@
 #include "wordsearch.h"
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
@@ -55,6 +56,7 @@ public:
     QPushButton* cmdClear;
     QPushButton* cmdAddAdvance;
     QPushButton* cmdAddEdit;
+    QLabel* lblDefinition;      // the selected word's part of speech and first senses
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

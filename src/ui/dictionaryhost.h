@@ -22,6 +22,9 @@ public:
     // Add & Advance: the main window accepts the entry when its question
     // box next gets the focus, then opens the dictionary again.
     virtual void setAdvanceMarkers() = 0;
+    // The definitions of a word of the list, one line each, for showing
+    // beside it; "" when there are none.
+    virtual std::string describeWord(const std::string& /*word*/) { return {}; }
 };
 
 }  // namespace qbrx

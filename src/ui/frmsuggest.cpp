@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "cluedraft.h"
 #include "dictionary.h"
 #include "mainform.h"
 #include "preferences.h"
@@ -49,6 +50,20 @@ QString familiarityName(int rank) {
     return rank <= kFamiliarRank ? QStringLiteral("familiar")
            : rank <= kLessCommonRank ? QStringLiteral("less common")
                                      : QStringLiteral("rare");
+}
+
+// A suggested word's first definition, for its tooltip.
+QString definitionTip(Mainform& form, const std::string& word) {
+    return screenText(describeSenses(form.definitions(), word, 1));
+}
+
+// A set's words, each with its first definition, one a line.
+QString fillTip(Mainform& form, const std::vector<std::string>& words) {
+    QStringList lines;
+    for (const std::string& word : words)
+        if (const QString definition = definitionTip(form, word); !definition.isEmpty())
+            lines << QStringLiteral("%1 (%2)").arg(screenText(word), definition);
+    return lines.join(QLatin1Char('\n'));
 }
 
 // A fill's score: the share of its words that are familiar, in per cent.
@@ -155,6 +170,10 @@ frmSuggest::frmSuggest(Mainform& form, const Dictionary& dictionary, QWidget* pa
     prgSearch->setObjectName(QStringLiteral("prgSearch"));
     prgSearch->setAccessibleName(QStringLiteral("Search"));
     prgSearch->setTextVisible(false);
+    chkDraftClues = new QCheckBox(QStringLiteral("Draft clues"), this);
+    chkDraftClues->setObjectName(QStringLiteral("chkDraftClues"));
+    chkDraftClues->setToolTip(QStringLiteral("Write a clue drafted from each word's definitions as its question"));
+    chkDraftClues->setChecked(true);
     cmdNever = button("cmdNever", QStringLiteral("&Never Suggest..."));
     cmdStop = button("cmdStop", QStringLiteral("Stop"));
     cmdUse = button("cmdUse", QStringLiteral("Use Answers"));
@@ -180,6 +199,7 @@ frmSuggest::frmSuggest(Mainform& form, const Dictionary& dictionary, QWidget* pa
     lists->addWidget(lstSlots, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(prgSearch, 1);
+    buttons->addWidget(chkDraftClues);
     buttons->addWidget(cmdStop);
     buttons->addWidget(cmdUse);
     buttons->addWidget(cmdClose);
@@ -320,7 +340,8 @@ void frmSuggest::listFills() {
         item->setToolTip(QStringLiteral("%1 of %2 words familiar, %3 inflected forms")
                              .arg(static_cast<int>(fill.words.size()) - fill.rare)
                              .arg(fill.words.size())
-                             .arg(fill.inflected));
+                             .arg(fill.inflected) +
+                         QStringLiteral("\n") + fillTip(form_, fill.words));
         if (!selected.empty() && fill.words == selected) select = static_cast<int>(i);
     }
     lstFills->setCurrentRow(select);
@@ -336,7 +357,9 @@ void frmSuggest::showFill(int row) {
         auto* item = new QListWidgetItem(
             screenText(questionLetter[static_cast<std::size_t>(t.slot)] + ". ") + markedWord(t, fill.words[k]), lstSlots);
         item->setData(Qt::UserRole, screenText(fill.words[k]));
-        item->setToolTip(familiarityName(levelOf(fill.words[k])));
+        const QString definition = definitionTip(form_, fill.words[k]);
+        item->setToolTip(familiarityName(levelOf(fill.words[k])) +
+                         (definition.isEmpty() ? QString() : QStringLiteral("\n") + definition));
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Checked);
     }
@@ -442,9 +465,12 @@ void frmSuggest::useAnswers() {
     for (int k = 0; k < lstSlots->count() && static_cast<std::size_t>(k) < words.size(); ++k)
         if (lstSlots->item(k)->checkState() != Qt::Checked) words[static_cast<std::size_t>(k)].clear();
     const FillPlan plan = plan_;
-    form_.perform([&plan, &words](Editor& e) {
+    const std::vector<std::string> questions = chkDraftClues->isChecked()
+                                                   ? draftForEach(form_.definitions(), words, plan.written)
+                                                   : std::vector<std::string>();
+    form_.perform([&plan, &words, &questions](Editor& e) {
         e.history.name("Use Answers");
-        acceptFill(e, plan, words);
+        acceptFill(e, plan, words, questions);
     });
     accept();
 }

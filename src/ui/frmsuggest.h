@@ -82,6 +82,7 @@ public:
     QListWidget* lstFills;    // one row per set found, best first
     QListWidget* lstSlots;    // the selected set, one ticked row per slot
     QProgressBar* prgSearch;
+    QCheckBox* chkDraftClues; // Use Answers drafts the new questions from the definitions
     QPushButton* cmdNever;
     QPushButton* cmdStop;
     QPushButton* cmdUse;

@@ -235,6 +235,17 @@ void MakeHelp()
         "that use up exactly the letters left, one word for each empty answer. Choose a set, "
         "untick any answer you want to write yourself, and click Use Answers; answers you wrote "
         "are never changed.",
+        "",
+        "Draft Clue (the button beside the Question box, or Ctrl-L) writes a question for the "
+        "answer from its dictionary definition; press it again for the word's next sense. It "
+        "asks before it replaces a question you typed. A draft never names the answer, a form "
+        "of it or another answer of the puzzle, and senses that are slang, offensive or about "
+        "sex or drugs are left out. The dictionary window shows the selected word's "
+        "definitions, and Suggest Answers shows each word's first one; with Draft clues ticked, "
+        "Use Answers writes drafts as the new questions.",
+        "",
+        "The definitions come from WordNet 3.0, Copyright 2006 by Princeton University, used "
+        "under the WordNet licence (definitions.dic and COPYING.wordnet beside the word list).",
     });
 
     topic(16, "Dictionary / Limited", {

@@ -436,11 +436,16 @@ QWidget* Mainform::buildQuestionArea() {
     cmdDictionary = namedButton(area, "cmdDictionary", QStringLiteral("Dictionary"), uiFont("Times New Roman", 9, true));
     cmdAccept->setMinimumWidth(90);
     cmdDictionary->setMinimumWidth(90);
+    cmdDraftClue = namedButton(area, "cmdDraftClue", QStringLiteral("Draft Clue"), uiFont("Times New Roman", 9));
+    cmdDraftClue->setToolTip(QStringLiteral("Draft the question from the answer's definitions (Ctrl+L); again for the next one"));
+    // Outside the Tab order; Ctrl+L reaches it from the keyboard.
+    cmdDraftClue->setFocusPolicy(Qt::NoFocus);
 
     auto* boxes = new QGridLayout;
     boxes->setVerticalSpacing(8);
     boxes->addWidget(lblQuestion, 0, 0);
     boxes->addWidget(txtQuestion, 0, 1);
+    boxes->addWidget(cmdDraftClue, 0, 2);
     boxes->addWidget(lblAnswer, 1, 0);
     boxes->addWidget(txtAnswer, 1, 1);
 
@@ -681,6 +686,7 @@ void Mainform::buildMenus() {
     mnuMoveDown = item(mnuQbrx, "mnuMoveDown", QStringLiteral("Move Down"), QKeySequence(Qt::CTRL | Qt::Key_F));
     mnuQbrx->addSeparator();
     mnuSuggest = item(mnuQbrx, "mnuSuggest", QStringLiteral("Suggest Answers..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
+    mnuDraftClue = item(mnuQbrx, "mnuDraftClue", QStringLiteral("Draft Clue"), QKeySequence(Qt::CTRL | Qt::Key_L));
 
     mnuWindows = menu("mnuWindows", QStringLiteral("&Windows"));
     mnuControls = item(mnuWindows, "mnuControls", QStringLiteral("Controls"));
@@ -777,6 +783,8 @@ void Mainform::connectControls() {
     connect(mnuMoveUp, &QAction::triggered, this, [this] { perform([](Editor& e) { e.moveQuestion(-1); }); });
     connect(mnuMoveDown, &QAction::triggered, this, [this] { perform([](Editor& e) { e.moveQuestion(1); }); });
     connect(mnuSuggest, &QAction::triggered, this, &Mainform::openSuggestAnswers);
+    connect(mnuDraftClue, &QAction::triggered, this, &Mainform::draftClue);
+    connect(cmdDraftClue, &QPushButton::clicked, this, &Mainform::draftClue);
 
     // Windows and Help menus.
     connect(mnuControls, &QAction::triggered, this, [this] {
@@ -949,13 +957,13 @@ void Mainform::applyEnabling() {
     for (QWidget* w : std::initializer_list<QWidget*>{
              lblQA, lblQuestionlist, lblQuestion, txtQuestion, lstQuestion, lblAnswer, txtAnswer, cmdAccept,
              lblEncoded, cmdMoveUp, cmdMoveDown, cmdQuote, cmdDictionary, cmdCrostic, optCrosticOn, optCrosticOff,
-             cmdDelete, cmdInsert, cmdJump, cmdGaps, cmdEmpty})
+             cmdDelete, cmdInsert, cmdJump, cmdGaps, cmdEmpty, cmdDraftClue})
         if (w->isEnabled() != on) w->setEnabled(on);
     const bool files = editor_.view.fileMenusEnabled;
     for (QAction* a : {mnuNew, mnuClose, mnuSave, mnuSaveAs, mnuRevert, mnuPrintPreview, mnuPrint, mnuPrintkey, mnuExport})
         if (a->isEnabled() != files) a->setEnabled(files);
     // Setup and Move work on a registered quotation, as their buttons do.
-    for (QAction* a : {mnuCrosticSetup, mnuMoveUp, mnuMoveDown})
+    for (QAction* a : {mnuCrosticSetup, mnuMoveUp, mnuMoveDown, mnuDraftClue})
         if (a->isEnabled() != on) a->setEnabled(on);
 }
 

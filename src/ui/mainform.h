@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "definitions.h"
 #include "dictionary.h"
 #include "dictionaryhost.h"
 #include "document.h"
@@ -70,6 +71,13 @@ public:
     QPrinter& printer();
     bool printerSetUp() const { return printer_ != nullptr; }
 
+    // The definitions beside the word list, read on first use.
+    const Definitions& definitions();
+    // Draft Clue: the question box gets a clue drafted from the answer
+    // box's word, or the next one when it holds a draft already; a question
+    // the author typed is replaced only when the author agrees.
+    void draftClue();
+
     // Opens a data file by name, as Open does after its dialog (the file
     // named on the command line).
     void openFile(const std::string& path);
@@ -83,6 +91,7 @@ public:
 
     // --- DictionaryHost.
     std::string answerBoxText() const override;
+    std::string describeWord(const std::string& word) override;
     void setAnswerBoxText(const std::string& text) override;
     void setQuestionBoxText(const std::string& text) override;
     void focusQuestionBox() override;
@@ -148,6 +157,7 @@ public:
     QLineEdit* txtAnswer;
     QPushButton* cmdAccept;
     QPushButton* cmdDictionary;
+    QPushButton* cmdDraftClue;  // Draft Clue, beside the question box
     QLabel* lblEncodedTitle;
     QLabel* lblEncoded;
     std::array<QLabel*, kNumberLabels> lblUnderCrostic{};
@@ -184,6 +194,7 @@ public:
     QAction* mnuMoveUp;
     QAction* mnuMoveDown;
     QAction* mnuSuggest;  // Qbrx > Suggest Answers...
+    QAction* mnuDraftClue;  // Qbrx > Draft Clue
     QAction* mnuControls;
     QAction* mnuQuoteGrid;
     QAction* mnuHelpTopics;
@@ -240,6 +251,7 @@ private:
     const Dictionary& dictionary_;
     std::unique_ptr<WordSearch> wordSearch_;
     std::unique_ptr<DocumentCommands> commands_;
+    std::unique_ptr<DefinitionsOnDemand> definitions_;
     std::unique_ptr<QPrinter> printer_;
     ExportCommand exportCommand_;  // keeps the last export name
     std::vector<QAction*> allActions_;                        // every menu item

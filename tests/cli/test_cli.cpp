@@ -54,7 +54,8 @@ TEST(CommandLine, ParsesModesOptionsAndMistakes) {
     EXPECT_EQ(cl.warnings[0].rfind("--no-reveal ", 0), 0u);
     for (const Args& wrong : {Args{"--pdf", "out.pdf"}, Args{"--pdf"}, Args{"--seed", "x", "a.dat"},
                               Args{"--seed", "-1"}, Args{"--colour", "a.dat"}, Args{"--pdf", "o.pdf", "a.dat", "b.dat"},
-                              Args{"--suggest", "0", "a.dat"}, Args{"--suggest", "3"}})
+                              Args{"--suggest", "0", "a.dat"}, Args{"--suggest", "3"},
+                              Args{"--suggest", "3", "--clues", "a.dat"}})
         EXPECT_EQ(parseCommandLine(wrong).mode, CommandLine::Mode::Error) << ::testing::PrintToString(wrong);
 }
 
@@ -275,6 +276,18 @@ TEST_F(Suggest, PrintsEveryFillAndWritesTheFirstIntoTheFile) {
     EXPECT_TRUE(ed.doc.lettersLeft.empty());
 }
 
+// --clues: the new answers' questions are drafted from the definitions
+// beside the word list; a word without one gets the program's question.
+TEST_F(Suggest, CluesDraftTheNewQuestions) {
+    writeWordList("3\r\nbat\r\ntea\r\n");
+    writeBytes(dir / "definitions.dic", "1\r\nn a hot drink made from dried leaves (in Britain)\r\nbat\t\t\r\ntea\t\t1\r\n");
+    const std::string filled = path("filled.dat");
+    ASSERT_EQ(run({"--suggest", "1", "--fill", filled, "--clues", puzzle}), 0) << err.str();
+    ASSERT_EQ(openPuzzle(ed, filled).result.status, FileStatus::Ok);
+    EXPECT_EQ(ed.doc.question[1], "A hot drink made from dried leaves");
+    EXPECT_EQ(ed.doc.question[2], "Question for [Bat]");
+}
+
 TEST_F(Suggest, WithoutAnExactFillSaysSoAndOffersTheFewestGaps) {
     EXPECT_EQ(run({"--suggest", "2", puzzle}), 1);
     EXPECT_NE(err.str().find("no word list"), std::string::npos) << err.str();
@@ -334,10 +347,7 @@ TEST_F(Suggest, FillWritesNoCrosticWhereThereIsNone) {
     writeWordList("2\r\nstare\r\n");
     const std::string filled = path("filled.dat");
     ASSERT_EQ(run({"--suggest", "1", "--fill", filled, puzzle}), 0) << err.str();
-    const PuzzleRead read = readDataFile(filled);
-    ASSERT_EQ(read.result.status, FileStatus::Ok);
-    ASSERT_TRUE(read.puzzle.has_value());
-    ed.loadPuzzle(*read.puzzle);
+    ASSERT_EQ(openPuzzle(ed, filled).result.status, FileStatus::Ok);
     EXPECT_EQ(ed.doc.answer[3], "stare");
     EXPECT_EQ(ed.doc.crostic.find_first_not_of(' '), std::string::npos) << ed.doc.crostic;
 }

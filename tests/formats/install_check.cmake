@@ -11,6 +11,7 @@ endif()
 foreach(f bin/quotabrix share/quotabrix/words.dic share/quotabrix/count.dic
           share/quotabrix/level.dic share/quotabrix/base.dic share/quotabrix/unfit.dic
           share/quotabrix/COPYING.scowl share/quotabrix/COPYING.blocklist share/quotabrix/COPYING.wordnet
+          share/quotabrix/definitions.dic
           share/applications/org.quotabrix.Quotabrix.desktop
           share/metainfo/org.quotabrix.Quotabrix.metainfo.xml
           share/icons/hicolor/scalable/apps/quotabrix.svg share/man/man1/quotabrix.1.gz)

@@ -1,6 +1,7 @@
 // Takes the pictures of the main window and the grid window for the
 // documentation: a puzzle in progress, opened from an example file; with a
-// word list folder too, the picture of Qbrx > Suggest Answers... as well.
+// word list folder too, the pictures of Qbrx > Suggest Answers... (with a
+// word's definition shown), and of Draft Clue, as well.
 //   xvfb-run -a ui_screenshots OUTDIR EXAMPLE.dat [DATADIR]
 // With --screen, the whole screen instead, as the author sees it with the
 // grid window over the main window (the screen size is the X server's), and
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QToolTip>
 
 #include <cstdio>
 #include <cstring>
@@ -87,7 +89,34 @@ bool suggestAnswersPicture(const QString& outDir, const char* dataDir) {
     dialog->lstFills->setCurrentRow(0);
     dialog->lstSlots->item(3)->setCheckState(Qt::Unchecked);
     for (int i = 0; i < 10; ++i) QApplication::processEvents();
-    return dialog->grab().save(outDir + QStringLiteral("/suggestanswers.png"));
+    if (!dialog->grab().save(outDir + QStringLiteral("/suggestanswers.png"))) return false;
+
+    // The same with a word's definition showing, as the mouse over it shows
+    // it (the tooltip is a window of its own, so the screen is taken).
+    dialog->move(20, 20);
+    QTest::qWait(200);
+    QListWidgetItem* row = dialog->lstFills->item(0);
+    const QPoint at = dialog->lstFills->viewport()->mapToGlobal(dialog->lstFills->visualItemRect(row).topLeft());
+    QToolTip::showText(at + QPoint(60, 8), row->toolTip(), dialog->lstFills);
+    QTest::qWait(400);
+    QRect frame = dialog->frameGeometry();
+    for (const QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->inherits("QTipLabel")) frame = frame.united(w->frameGeometry());
+    return dialog->screen()
+        ->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
+        .save(outDir + QStringLiteral("/suggestdefinitions.png"));
+}
+
+// The main window with a clue drafted for a new answer.
+bool draftCluePicture(const QString& outDir, const char* example, const char* dataDir) {
+    Window w(1845);
+    loadDictionary(w.dictionary, dataDir);
+    w.form.openFile(example);
+    w.form.lstQuestion->setCurrentRow(w.form.editor().doc.questionCount);
+    w.form.txtAnswer->setText(QStringLiteral("robot"));
+    w.form.cmdDraftClue->click();
+    for (int i = 0; i < 10; ++i) QApplication::processEvents();
+    return w.form.grab().save(outDir + QStringLiteral("/draftclue.png"));
 }
 
 // A dark desktop palette, as a dark theme gives it.
@@ -144,5 +173,6 @@ int main(int argc, char** argv) {
     bool ok = w.form.grab().save(out + QStringLiteral("/mainwindow.png"));
     ok = w.form.gridWindow()->grab().save(out + QStringLiteral("/gridwindow.png")) && ok;
     if (argc > 3) ok = suggestAnswersPicture(out, argv[3]) && ok;
+    if (argc > 3) ok = draftCluePicture(out, argv[first + 1], argv[3]) && ok;
     return ok ? 0 : 1;
 }
