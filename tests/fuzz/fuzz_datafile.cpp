@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     qbrx::ScriptedRandom random{{0.0, 0.37, 0.999, 0.5}};
     qbrx::Editor editor{prompter, random};
     editor.startUp();
-    for (int read = 0; read < 2; ++read) {
+    for (int pass = 0; pass < 2; ++pass) {
         const qbrx::PuzzleRead read = qbrx::readDataFile(path);
         if (read.puzzle) editor.loadPuzzle(*read.puzzle, read.result.status != qbrx::FileStatus::Mismatch);
         fuzz::checkBounds(editor);
