@@ -165,7 +165,8 @@ int runBatch(const CommandLine& cl, std::ostream& out, std::ostream& err) {
 // read without a crostic line holds one space per question (the crostic
 // row's filler): that counts as no crostic.
 bool batchCrosticOn(const Document& doc, const CommandLine& cl) {
-    return !cl.noCrostic && doc.crosticOn.value_or(doc.crostic.find_first_not_of(' ') != std::string::npos);
+    return !cl.noCrostic &&
+           (doc.crosticOnWritten ? doc.crosticOn : doc.crostic.find_first_not_of(' ') != std::string::npos);
 }
 
 CommandLine parseCommandLine(int argc, char** argv) {

@@ -95,9 +95,12 @@ struct Document {
     // theirs, and no answer, acceptance or deletion changes it unasked.
     bool crosticSetUp = false;
 
-    // The Crostic option as the author last set it (the window shows it);
-    // none for a puzzle opened from a file that does not keep it.
-    std::optional<bool> crosticOn;
+    // The Crostic option: the window shows it, Print and Export follow it.
+    bool crosticOn = false;
+    // Saving writes the option: the author set it (at start-up or since),
+    // or the file opened keeps it. A file that kept none opens with the
+    // option as it was and is saved without it, as it was.
+    bool crosticOnWritten = false;
     // The letter numbers drawn when a file that kept none was opened: until
     // they change, saving writes the file as it was.
     std::optional<std::array<std::array<std::int16_t, kAnswerCells + 1>, 51>> numbersDrawnOnOpen;

@@ -100,7 +100,7 @@ void Editor::startUp() {
     view.focus = Focus::Quote;
     doc.currentQuestion = 0;
     doc.docChanged = false;
-    doc.crosticOn = view.crosticOn;
+    doc.crosticOnWritten = true;
     view.fileMenusEnabled = false;
     view.controlsEnabled = false;
     doc.header.nameBlank = kNameBlank;
@@ -154,15 +154,18 @@ void Editor::registerQuotation(int& slot) {
     std::string text = view.quoteBox;
     cutQuote(text);
     cleanQuotation(text);
+    const bool kept = keepNumbers(text);
     doc.quotation = text;
     view.quoteBox = text;
     doc.quoteLength = static_cast<int>(text.size());
     numberLetters();
 
-    // Every letter is free again; the answers draw their letters afresh, in
-    // slot order, so earlier slots have first pick.
-    doc.letterPool = upper(doc.quotation);
-    for (int k = 1; k <= doc.questionCount; ++k) encodeAnswer(k);
+    // Otherwise every letter is free again; the answers draw their letters
+    // afresh, in slot order, so earlier slots have first pick.
+    if (!kept) {
+        doc.letterPool = upper(doc.quotation);
+        for (int k = 1; k <= doc.questionCount; ++k) encodeAnswer(k);
+    }
 
     geometry = computeGridGeometry(doc.quoteLength);
     drawQuoteGrid();
@@ -762,8 +765,8 @@ void Editor::setupCrostic() {
     // answer that the next Accept would write back.
     view.selectedRow = -1;
     advanceToEmptyAnswer(1);
-    view.crosticOn = true;
     doc.crosticOn = true;
+    doc.crosticOnWritten = true;
 }
 
 void Editor::mapCrostic() {
@@ -818,8 +821,8 @@ void Editor::crosticLabelClick(int n) {
 
 void Editor::crosticOptionClick(bool on) {
     history.name(on ? "Crostic On" : "Crostic Off");
-    view.crosticOn = on;
     doc.crosticOn = on;
+    doc.crosticOnWritten = true;
     if (view.controlsEnabled) view.focus = Focus::Question;
 }
 

@@ -171,6 +171,12 @@ private:
     // (keepCrosticLetter).
     void removeSlot(int i);
     void keepCrosticLetter(int i);
+    // Registering `text` when neither it nor any answer changed since the
+    // answers drew their letters: the answers keep their numbers (stock,
+    // marks and owners rebuilt from them), so a key printed before still
+    // matches. False, and nothing touched, when anything changed.
+    // (givennumbers.cpp)
+    bool keepNumbers(const std::string& text);
     void focusQuestionOrQuote();
     void showGridWindow();
     Prompter& prompter_;

@@ -53,7 +53,6 @@ public:
     void text(const std::string& s) { out_.lines.push_back(s); }
     void value(int v) { out_.lines.push_back(std::to_string(v)); }
     void flag(bool b) { out_.lines.emplace_back(b ? "1" : "0"); }
-    void setting(const std::optional<bool>& b) { out_.lines.emplace_back(!b ? "" : *b ? "1" : "0"); }
     template <std::size_t N>
     void numbers(const std::array<std::int16_t, N>& a) {
         for (std::size_t i = 0; i < N; i += kRun) out_.lines.push_back(packRun(&a[i], std::min(kRun, N - i)));
@@ -84,10 +83,6 @@ public:
     void text(std::string& s) { s = in_[next_++]; }
     void value(int& v) { v = std::stoi(in_[next_++]); }
     void flag(bool& b) { b = in_[next_++] == "1"; }
-    void setting(std::optional<bool>& b) {
-        const std::string& line = in_[next_++];
-        b = line.empty() ? std::nullopt : std::optional<bool>(line == "1");
-    }
     template <std::size_t N>
     void numbers(std::array<std::int16_t, N>& a) {
         for (std::size_t i = 0; i < N; i += kRun) unpackRun(in_[next_++], &a[i], std::min(kRun, N - i));
@@ -149,6 +144,7 @@ void visit(Ed& e, V& v) {
         v.numbers(d.answerLetterNo[s]);
     }
     v.text(d.crostic);
+    v.flag(d.crosticSetUp);
     v.numbers(d.crosticPos);
     v.numbers(d.crosticQuestion);
     v.numbers(d.slotCrosticPos);
@@ -159,8 +155,8 @@ void visit(Ed& e, V& v) {
         v.text(*t);
     for (auto* b : {&h.titleGiven, &h.createdByGiven, &h.nameLine, &h.periodDateLine, &h.miniInstructions})
         v.flag(*b);
-    v.flag(e.view.crosticOn);
-    v.setting(d.crosticOn);
+    v.flag(d.crosticOn);
+    v.flag(d.crosticOnWritten);
     v.endOfPuzzle();
 
     v.value(d.currentQuestion);

@@ -21,6 +21,7 @@ Editor::Numbering Editor::loadPuzzle(const Puzzle& puzzle, bool rebuild) {
     if (!header.createdBy.empty()) header.createdByGiven = true;
     header.quotationBy = puzzle.quotationBy;
     doc.crostic = puzzle.crostic;
+    doc.crosticSetUp = puzzle.crosticSetUp;
     // A file switches an option on; it never switches one off.
     if (puzzle.nameLine) header.nameLine = true;
     if (puzzle.periodDateLine) header.periodDateLine = true;
@@ -31,8 +32,8 @@ Editor::Numbering Editor::loadPuzzle(const Puzzle& puzzle, bool rebuild) {
         doc.question[k + 1] = puzzle.pairs[k].question;
         doc.answer[k + 1] = puzzle.pairs[k].answer;
     }
-    doc.crosticOn = puzzle.crosticOn;
-    if (puzzle.crosticOn) view.crosticOn = *puzzle.crosticOn;
+    doc.crosticOnWritten = puzzle.crosticOn.has_value();
+    if (puzzle.crosticOn) doc.crosticOn = *puzzle.crosticOn;
     doc.numbersDrawnOnOpen.reset();
 
     Numbering numbering = puzzle.numbersKept ? Numbering::Kept : Numbering::Drawn;

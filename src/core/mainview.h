@@ -86,7 +86,7 @@ struct MainView {
     std::string averageLength;
 
     std::array<CrosticLabelView, kCrosticLabels> crostic;
-    bool crosticOn = false;  // optCrosticOn selected (else optCrosticOff)
+    // (The Crostic option buttons show Document::crosticOn.)
 
     // Register button and the four register-again markers.
     std::string registerCaption = "Register";

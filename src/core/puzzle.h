@@ -38,6 +38,8 @@ struct Puzzle {
     bool numbersKept = false;
     // The Crostic option, when the file keeps it.
     std::optional<bool> crosticOn;
+    // The crostic was typed at Setup: the phrase is the author's.
+    bool crosticSetUp = false;
     // A damaged data file may end before its quotation or before its header
     // options: what it never reached stays as the reset left it (the
     // quotation that was there before; no instruction line).

@@ -90,7 +90,7 @@ std::string recoveryFolder() {
 }
 
 std::string formatRecovery(const Editor& editor, const std::string& puzzlePath) {
-    return std::string(kRecoveryMark) + "\r\n" + puzzlePath + "\r\n" + (editor.view.crosticOn ? "1" : "0") +
+    return std::string(kRecoveryMark) + "\r\n" + puzzlePath + "\r\n" + (editor.doc.crosticOn ? "1" : "0") +
            "\r\n" + formatDataFile(editor.doc);
 }
 
@@ -102,7 +102,7 @@ RecoveryRead readRecovery(Editor& editor, const std::string& path, std::string* 
     const PuzzleRead read = readDataBytes(parsed.dat);
     if (!read.result.ok() || !read.puzzle) return RecoveryRead::Damaged;
     editor.loadPuzzle(*read.puzzle);
-    editor.view.crosticOn = parsed.crosticOn;
+    editor.doc.crosticOn = parsed.crosticOn;
     editor.doc.docChanged = true;
     if (puzzlePath) *puzzlePath = parsed.puzzlePath;
     return RecoveryRead::Ok;

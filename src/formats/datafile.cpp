@@ -227,8 +227,8 @@ bool parseNumbers(const std::string& text, std::vector<int>& numbers) {
     return true;
 }
 
-// The program's section after the last pair: the Crostic setting, the
-// quotation's author and the letter numbers. A line it does not know is
+// The program's section after the last pair: the Crostic setting, whether
+// the crostic was set up, the quotation's author and the letter numbers. A line it does not know is
 // passed over; numbers that are missing for a slot or malformed are all
 // left out, and the answers draw theirs afresh.
 void readSection(FileLines& in, Puzzle& puzzle) {
@@ -241,6 +241,8 @@ void readSection(FileLines& in, Puzzle& puzzle) {
         const std::string value = line.substr(eq + 1);
         if (key == kSectionCrostic) {
             if (value == "1" || value == "0") puzzle.crosticOn = value == "1";
+        } else if (key == kSectionCrosticSetUp) {
+            puzzle.crosticSetUp = value == "1";
         } else if (key == kSectionQuotationBy) {
             puzzle.quotationBy = value;
         } else if (key.rfind(kSectionNumbers, 0) == 0) {
@@ -311,7 +313,8 @@ bool numbersWorthKeeping(const Document& doc) {
 
 std::string formatSection(const Document& doc, int count) {
     std::string out;
-    if (doc.crosticOn) out += std::string(kSectionCrostic) + "=" + (*doc.crosticOn ? "1" : "0") + kCrLf;
+    if (doc.crosticOnWritten) out += std::string(kSectionCrostic) + "=" + (doc.crosticOn ? "1" : "0") + kCrLf;
+    if (doc.crosticSetUp) out += std::string(kSectionCrosticSetUp) + "=1" + kCrLf;
     if (!doc.header.quotationBy.empty()) out += std::string(kSectionQuotationBy) + "=" + oneLine(doc.header.quotationBy) + kCrLf;
     if (numbersWorthKeeping(doc))
         for (int q = 1; q <= count; ++q) {

@@ -4,6 +4,7 @@
 //
 //   [Quotabrix]
 //   CrosticOn=1                       the Crostic option
+//   CrosticSetUp=1                    the crostic is the author's (Setup)
 //   QuotationBy=Henry David Thoreau   the quotation's author and work
 //   Numbers1=84 77 0 121              per answer character, the letter
 //   ...                               number it takes (0: none), slot 1..N
@@ -35,9 +36,10 @@ inline constexpr const char* kPairMismatchMessage = "PROBLEM!!!";
 // The section after the last pair.
 inline constexpr const char* kSectionMark = "[Quotabrix]";
 inline constexpr const char* kSectionCrostic = "CrosticOn";
+inline constexpr const char* kSectionCrosticSetUp = "CrosticSetUp";
 inline constexpr const char* kSectionQuotationBy = "QuotationBy";
 inline constexpr const char* kSectionNumbers = "Numbers";
-inline constexpr std::size_t kMaxSectionLines = 1 + 2 + kMaxSlots;
+inline constexpr std::size_t kMaxSectionLines = 1 + 3 + kMaxSlots;
 
 // The longest line the program writes: a pair's five-character prefix and
 // a question box filled to its 32,767 characters. A file with a longer line

@@ -761,7 +761,7 @@ void Mainform::connectControls() {
     connect(mnuExport, &QAction::triggered, this, [this] {
         // The PDF is on the paper of the printer that Print uses.
         const Paper paper = printerSetUp() ? printerPaper(*printer_) : localePaper();
-        exportCommand_.crosticOn = editor_.view.crosticOn;
+        exportCommand_.crosticOn = editor_.doc.crosticOn;
         exportCommand_.run(editor_.prompter(), editor_.doc, [this, paper](const std::string& path, std::string& error) {
             return writePdf(editor_.doc, printOptions(false), path, &error, paper);
         });
@@ -904,7 +904,7 @@ void Mainform::mirrorView() {
     {
         const QSignalBlocker on(optCrosticOn);
         const QSignalBlocker off(optCrosticOff);
-        (v.crosticOn ? optCrosticOn : optCrosticOff)->setChecked(true);
+        (editor_.doc.crosticOn ? optCrosticOn : optCrosticOff)->setChecked(true);
     }
 
     if (cmdRegister->text() != screenText(v.registerCaption)) cmdRegister->setText(screenText(v.registerCaption));
@@ -1192,7 +1192,7 @@ QPrinter& Mainform::printer() {
     return *printer_;
 }
 
-PrintOptions Mainform::printOptions(bool key) const { return {key, editor_.view.crosticOn}; }
+PrintOptions Mainform::printOptions(bool key) const { return {key, editor_.doc.crosticOn}; }
 
 void Mainform::print(bool keyMode) {
     // Printing reports nothing: a page that cannot be laid out is not printed.

@@ -1,3 +1,4 @@
+#include "datafile.h"
 #include "editorfixture.h"
 
 namespace qbrx::test {
@@ -140,6 +141,38 @@ TEST_F(TypedCrosticTest, DeleteAsksWhetherToKeepTheSlotForItsLetter) {
     ed.deleteFromPopup();
     EXPECT_EQ(ed.doc.crostic, "INCOLN");
     EXPECT_EQ(ed.doc.questionCount, 6);
+}
+
+// The phrase stays the author's after Save and Open, and Undo of Setup
+// gives it back to the answers.
+TEST_F(TypedCrosticTest, SaveAndOpenKeepThePhraseTheAuthors) {
+    accept("Hidden in the woods", "lair");
+    const PuzzleRead read = readDataBytes(formatDataFile(ed.doc));
+    ASSERT_TRUE(read.puzzle);
+    ed.loadPuzzle(*read.puzzle);
+
+    ed.selectListRow(1);
+    prompter.replies = {Reply::Ok};
+    accept("Fish eggs", "roe");
+    EXPECT_EQ(prompter.messages.at(0).text, crosticMismatchQuestion("roe", 'I'));
+    EXPECT_EQ(ed.doc.crostic, "LINCOLN");
+
+    ed.selectListRow(0);
+    prompter.replies = {Reply::Cancel};
+    ed.deleteFromPopup();
+    EXPECT_EQ(prompter.messages.at(1).text, keepCrosticSlotQuestion(1, 'L'));
+}
+
+TEST_F(EditorTest, UndoOfSetupGivesThePhraseBackToTheAnswers) {
+    ed.history.enabled = true;
+    registerQuote("Four score and seven years ago");
+    ed.history.commit(ed);
+    prompter.inputs = {"LINCOLN"};
+    ed.setupCrostic();
+    ed.history.commit(ed);
+    ed.history.undo(ed);
+    accept("Root spice", "ginger");
+    EXPECT_EQ(ed.doc.crostic, "g");
 }
 
 // Average Answer Length: the letters left with the crostic letters alone in

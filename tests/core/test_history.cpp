@@ -32,7 +32,7 @@ Seen see(const Editor& e) {
     for (int q = 1; q <= kMaxSlots; ++q)
         numbers.insert(numbers.end(), e.doc.answerLetterNo[q].begin(), e.doc.answerLetterNo[q].end());
     return {formatDataFile(e.doc), numbers,         e.doc.letterPool, e.view.selectedRow,
-            e.doc.currentQuestion, e.view.listRows, e.view.grid.ops,  e.view.crosticOn};
+            e.doc.currentQuestion, e.view.listRows, e.view.grid.ops,  e.doc.crosticOn};
 }
 
 void expectSame(const Seen& want, const Seen& got) {

@@ -50,6 +50,56 @@ TEST_F(EditorTest, EmptyQuotationIsRefusedAndEnterCutsTo255) {
     EXPECT_EQ(ed.view.quoteBox.size(), 255u);
 }
 
+// The letter numbers are what the printed puzzle and key carry: a
+// registration that changes neither the quotation nor an answer keeps them,
+// so a key printed later matches the puzzle already handed out.
+class RegisterAgainTest : public EditorTest {
+protected:
+    ScriptedRandom later{{0.5, 0.9, 0.3, 0.7}};
+    void SetUp() override {
+        EditorTest::SetUp();
+        registerQuote("Less is more, said the architect of glass towers.");
+        accept("Fewer", "less");
+        accept("Spoke", "said");
+        ed.setRandom(later);  // a fresh draw would now take other copies
+    }
+};
+
+TEST_F(RegisterAgainTest, NothingChangedKeepsEveryNumber) {
+    const Numbers less = numbers(1, 4);
+    const Numbers said = numbers(2, 4);
+    const std::string pool = ed.doc.letterPool;
+    ed.registerButton();
+    EXPECT_EQ(numbers(1, 4), less);
+    EXPECT_EQ(numbers(2, 4), said);
+    EXPECT_EQ(ed.doc.letterPool, pool);
+    EXPECT_EQ(later.drawn(), 0);
+    ed.quoteEnter();
+    EXPECT_EQ(numbers(1, 4), less);
+}
+
+TEST_F(RegisterAgainTest, AnEditedQuestionKeepsTheNumbersAndAnEditedAnswerDrawsAfresh) {
+    const Numbers less = numbers(1, 4);
+    ed.selectListRow(0);
+    accept("Not as much", "less");
+    EXPECT_EQ(numbers(1, 4), less);
+    EXPECT_EQ(ed.doc.answerMarks[1], "____");
+
+    ed.selectListRow(1);
+    accept("Spoke", "told");
+    EXPECT_EQ(later.drawn(), 8);  // every letter of both answers
+}
+
+TEST_F(RegisterAgainTest, AChangedQuotationOrAMoveDrawsAfresh) {
+    registerQuote("Less is more, said the architect of glass towers!");
+    EXPECT_EQ(later.drawn(), 8);
+
+    ed.selectListRow(0);
+    ed.moveQuestion(1);
+    ed.registerButton();
+    EXPECT_EQ(later.drawn(), 16);
+}
+
 // The text drawn at (x, y); an empty one when none is.
 DrawOp textAt(const GridPicture& pic, int x, int y) {
     for (const DrawOp& op : pic.ops)

@@ -104,7 +104,7 @@ TEST_F(DataFileTest, TheSectionAfterThePairsKeepsNumbersCrosticAndAuthor) {
     EXPECT_EQ(other.doc.answerLetterNo[1], ed.doc.answerLetterNo[1]);
     EXPECT_EQ(other.doc.answerLetterNo[2], ed.doc.answerLetterNo[2]);
     EXPECT_EQ(other.doc.letterPool, ed.doc.letterPool);
-    EXPECT_TRUE(other.view.crosticOn);
+    EXPECT_TRUE(other.doc.crosticOn);
     EXPECT_EQ(other.doc.header.quotationBy, "Mies van der Rohe");
     EXPECT_TRUE(otherPrompter.messages.empty());
     EXPECT_EQ(formatDataFile(other.doc), bytes);

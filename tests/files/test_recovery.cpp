@@ -75,7 +75,7 @@ TEST_F(RecoveryTest, AFileOlderThanItsPuzzlesFileIsNotOffered) {
 }
 
 TEST_F(RecoveryTest, ReadingKeepsTheCrosticOptionAndSetsTheChangedMark) {
-    ed.view.crosticOn = true;
+    ed.doc.crosticOn = true;
     writeBytes(folder.string() + ".recovery", formatRecovery(ed, "/home/t/walden.dat"));
     ScriptedPrompter quiet;
     SeededRandom draws(3);
@@ -85,7 +85,7 @@ TEST_F(RecoveryTest, ReadingKeepsTheCrosticOptionAndSetsTheChangedMark) {
     EXPECT_EQ(readRecovery(other, folder.string() + ".recovery", &puzzlePath), RecoveryRead::Ok);
     fs::remove(folder.string() + ".recovery");
     EXPECT_EQ(formatDataFile(other.doc), formatDataFile(ed.doc));
-    EXPECT_TRUE(other.view.crosticOn);
+    EXPECT_TRUE(other.doc.crosticOn);
     EXPECT_TRUE(other.doc.docChanged);
     EXPECT_EQ(puzzlePath, "/home/t/walden.dat");
 }

@@ -20,6 +20,11 @@ class UndoTest : public QObject, public MainformFixture {
         accept(QStringLiteral("Compared with"), QStringLiteral("than"));
     }
     bool marked() const { return form->windowTitle().endsWith(QStringLiteral(" *")); }
+    QString numbersShown() const {
+        QStringList out;
+        for (const QLabel* label : form->lblUnderCrostic) out << label->text();
+        return out.join(QLatin1Char(' '));
+    }
 
 private slots:
     void init() { QVERIFY(start()); }
@@ -41,6 +46,18 @@ private slots:
         QTest::keyClick(form->lstQuestion, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(form->lstQuestion->count(), 3);
         QCOMPARE(form->mnuPrintSetup->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Y));
+    }
+
+    // Register with nothing changed keeps the letter numbers: a key printed
+    // later matches the puzzle handed out.
+    void registerWithNothingChangedKeepsTheNumbers() {
+        buildPuzzle();
+        clickRow(0);
+        const QString numbers = numbersShown();
+        *random = ScriptedRandom({0.5, 0.9, 0.3, 0.7});  // a fresh draw would take other copies
+        QTest::mouseClick(form->cmdRegister, Qt::LeftButton);
+        clickRow(0);
+        QCOMPARE(numbersShown(), numbers);
     }
 
     void typingInTheFocusedBoxIsUndoneFirst() {
