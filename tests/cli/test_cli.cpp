@@ -332,26 +332,6 @@ TEST_F(Suggest, TakesTheFillOptions) {
     EXPECT_EQ(out.str(), "tea bat\n");
 }
 
-// A puzzle without a crostic, two answers written: the answers --fill adds
-// put no letters into a crostic.
-TEST_F(Suggest, FillWritesNoCrosticWhereThereIsNone) {
-    ed.resetDocument();
-    registerQuote("Tea bat stare.");
-    for (const char* answer : {"tea", "bat"}) {
-        ed.view.questionBox = "Question";
-        ed.view.answerBox = answer;
-        ed.acceptButton();
-    }
-    ed.doc.crostic.clear();  // as a puzzle saved without one
-    ASSERT_TRUE(writeDataFile(ed.doc, puzzle).ok());
-    writeWordList("2\r\nstare\r\n");
-    const std::string filled = path("filled.dat");
-    ASSERT_EQ(run({"--suggest", "1", "--fill", filled, puzzle}), 0) << err.str();
-    ASSERT_EQ(openPuzzle(ed, filled).result.status, FileStatus::Ok);
-    EXPECT_EQ(ed.doc.answer[3], "stare");
-    EXPECT_EQ(ed.doc.crostic.find_first_not_of(' '), std::string::npos) << ed.doc.crostic;
-}
-
 }  // namespace
 }  // namespace qbrx::test
 
