@@ -1,6 +1,8 @@
 // The grid model every drawing of the grid starts from: the cells row by
 // row, with the leading blanks, the letter numbers, and the labels of the
 // answers that took the letters.
+#include <algorithm>
+
 #include "editorfixture.h"
 #include "gridcells.h"
 
@@ -41,24 +43,31 @@ TEST_F(GridCellsTest, PunctuationAndSpacesAreNotNumbered) {
     EXPECT_EQ(all[7].number, 6);
 }
 
-// An answer's letters carry its label and the stock's "_"; the free ones
-// none, also after the answer that held them is deleted.
+// An answer's letters carry its label and the stock's "_"; free ones none,
+// also a free accented letter (its stock code is above 90) whose answer was
+// deleted: in the model and in the grid window's picture.
 TEST_F(GridCellsTest, OwnerLabelsFollowTheAnswers) {
-    registerQuote("Less is more");
-    accept("Fewer", "less");
-    accept("Poem", "ode");
+    const auto blueLabels = [this] {
+        const auto& ops = ed.view.grid.ops;
+        return std::count_if(ops.begin(), ops.end(), [](const DrawOp& op) { return op.color == kBlue; });
+    };
+    registerQuote("Caf\xe9 au lait");
+    accept("Drink", "caf\xe9");
+    accept("Milk, in French", "lait");
     std::vector<GridCell> all = cells();
-    EXPECT_EQ(all[0].ownerLabel, "A");
-    EXPECT_EQ(all[0].stock, "_");
-    EXPECT_EQ(all[9].ownerLabel, "B");
-    EXPECT_EQ(all[5].ownerLabel, "");
-    EXPECT_EQ(all[5].stock, "I");
+    EXPECT_EQ(all[3].ownerLabel, "A");
+    EXPECT_EQ(all[3].stock, "_");
+    EXPECT_EQ(all[8].ownerLabel, "B");
+    EXPECT_EQ(all[6].ownerLabel, "");
+    EXPECT_EQ(all[6].stock, "U");
+    EXPECT_EQ(blueLabels(), 8);
     ed.selectListRow(0);
     prompter.replies = {Reply::Ok};
     ed.deleteFromPopup();
     all = cells();
-    EXPECT_EQ(all[0].ownerLabel, "");
-    EXPECT_EQ(all[0].stock, "L");
+    EXPECT_EQ(all[3].ownerLabel, "");
+    EXPECT_EQ(all[3].stock, "\xc9");
+    EXPECT_EQ(blueLabels(), 4);
 }
 
 }  // namespace
