@@ -52,7 +52,8 @@ private slots:
     void cleanup() { form.reset(); }
 
     // The first sense that does not give the answer away, then the next on
-    // each press, round to the first; through the button and Ctrl+L.
+    // each press, through the button and Ctrl+L (round to the first, and the
+    // program's placeholder taken for no question, are ClueDraft's).
     void draftsAndCyclesThroughTheSenses() {
         startWithDefinitions();
         form->txtAnswer->setText(QStringLiteral("Run"));
@@ -61,8 +62,6 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), form->txtQuestion);
         QTest::keyClick(form->txtQuestion, Qt::Key_L, Qt::ControlModifier);
         QCOMPARE(question(), QStringLiteral("Direct or control"));
-        QTest::keyClick(form->txtQuestion, Qt::Key_L, Qt::ControlModifier);
-        QCOMPARE(question(), QStringLiteral("Move fast by using one's feet"));
         QVERIFY(prompter->messages.empty());
     }
 
@@ -79,10 +78,18 @@ private slots:
         form->cmdDraftClue->click();
         QCOMPARE(question(), QStringLiteral("A hot drink made from dried leaves"));
         QCOMPARE(prompter->messages.size(), std::size_t{2});
-        // The dictionary's placeholder is the program's own: no question.
-        form->txtQuestion->setText(QStringLiteral("Question for [tea]"));
+    }
+
+    // Undo right after a draft gives back the question that was in the box,
+    // instead of undoing the puzzle's last change.
+    void undoTakesBackADraft() {
+        startWithDefinitions();
+        form->txtAnswer->setText(QStringLiteral("tea"));
+        form->txtQuestion->setText(QStringLiteral("Brewed in a pot"));
+        prompter->replies.push_back(Reply::Yes);
         form->cmdDraftClue->click();
-        QCOMPARE(prompter->messages.size(), std::size_t{2});
+        form->mnuUndo->trigger();
+        QCOMPARE(question(), QStringLiteral("Brewed in a pot"));
     }
 
     // Another answer of the puzzle is not given away; with no sense left,
