@@ -161,6 +161,22 @@ class WebPage(unittest.TestCase):
         self.assertEqual(self.first_answer_box().get_attribute("value"), "K")
         self.assertEqual(self.box('#grid input[data-square="%s"]' % square).get_attribute("value"), "K")
 
+    def test_typing_before_the_first_frame_keeps_the_saved_letters(self):
+        # Saved letters come back after the first frame; a student who types
+        # before that (here the page gets no frames or timers) loses none.
+        self.box('#grid input[data-square="1"]').send_keys("k")
+        script = self.browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {
+            "source": "window.requestAnimationFrame = () => 0; window.setTimeout = () => 0;"})
+        try:
+            self.browser.refresh()
+            self.box('#grid input[data-square="2"]').send_keys("z")
+            self.assertEqual(self.box('#grid input[data-square="1"]').get_attribute("value"), "K")
+            saved = json.loads(self.js("return Object.values(localStorage)[0]"))
+            self.assertEqual(saved, {"1": "K", "2": "Z"})
+        finally:
+            self.browser.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
+                                         {"identifier": script["identifier"]})
+
     def test_typing_every_answer_solves_the_puzzle(self):
         # Each answer typed in one go from its first box: the cursor moves
         # on by itself, past the letters the puzzle gives.
@@ -196,6 +212,23 @@ class WebPage(unittest.TestCase):
         self.box("#clear").click()
         self.box("#clear-yes").click()
         self.assertEqual(answer.get_attribute("value"), "")
+
+    def test_clear_asks_a_plain_question_where_there_are_no_dialogs(self):
+        # As in Safari before 15.4, which has no <dialog>.
+        script = self.browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                              {"source": "delete HTMLDialogElement.prototype.showModal"})
+        try:
+            self.reload()
+            answer = self.first_answer_box()
+            answer.send_keys("m")
+            self.box("#clear").click()
+            question = self.browser.switch_to.alert
+            self.assertEqual(question.text, "Clear the puzzle?\n\nAll the letters you typed will be removed.")
+            question.accept()
+            self.assertEqual(answer.get_attribute("value"), "")
+        finally:
+            self.browser.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
+                                         {"identifier": script["identifier"]})
 
     def test_keyboard_moves_on_and_back(self):
         boxes = self.browser.find_elements(By.CSS_SELECTOR, "#clue-A input")

@@ -243,6 +243,7 @@
   function start() {
     if (started) return;
     started = true;
+    restore();
     buildMore();
   }
   requestAnimationFrame(() => setTimeout(start, 0));
@@ -261,6 +262,7 @@
     }
   }
   function save() {
+    restore();
     const letters = {};
     squares.forEach((sq) => {
       if (sq.given === null && sq.boxes.length && sq.boxes[0].value) letters[sq.n] = sq.boxes[0].value;
@@ -509,25 +511,46 @@
     });
   }
 
+  // Clear asks first: in its dialog, or where the browser has no dialogs
+  // (Safari before 15.4) with the same words in a plain question.
   const clearDialog = $('clear-dialog');
-  $('clear').addEventListener('click', () => clearDialog.showModal());
-  $('clear-no').addEventListener('click', () => clearDialog.close());
-  $('clear-yes').addEventListener('click', () => {
-    clearDialog.close();
+  function clearAll() {
     squares.forEach((sq) => setLetter(sq.n, ''));
     save();
     updateState(false);
     say('The puzzle is cleared.');
     const first = groups.find((g) => g.boxes.length);
     if (first) focusBox(first.boxes[0]);
+  }
+  $('clear').addEventListener('click', () => {
+    if (clearDialog.showModal) {
+      clearDialog.showModal();
+    } else if (window.confirm($('clear-heading').textContent + '\n\n' + clearDialog.querySelector('p').textContent)) {
+      clearAll();
+    }
+  });
+  $('clear-no').addEventListener('click', () => clearDialog.close());
+  $('clear-yes').addEventListener('click', () => {
+    clearDialog.close();
+    clearAll();
   });
   $('print').addEventListener('click', () => window.print());
   $('solved-close').addEventListener('click', () => $('solved-dialog').close());
 
-  // Letters saved before, then the state they give.
-  const saved = load();
-  Object.keys(saved).forEach((n) => {
-    if (typeof saved[n] === 'string') setLetter(Number(n), saved[n].substr(0, 2));
+  // Letters saved before, then the state they give. Opening the browser's
+  // storage can take a while, so they come back just after the page is
+  // first drawn, or on the student's first key or click if that is sooner.
+  let restored = false;
+  function restore() {
+    if (restored) return;
+    restored = true;
+    const saved = load();
+    Object.keys(saved).forEach((n) => {
+      if (typeof saved[n] === 'string') setLetter(Number(n), saved[n].substr(0, 2));
+    });
+    updateState(false);
+  }
+  ['keydown', 'beforeinput', 'input', 'mousedown', 'touchstart', 'click'].forEach((type) => {
+    document.addEventListener(type, restore, { capture: true, passive: true });
   });
-  updateState(false);
 })();
