@@ -85,6 +85,9 @@ try:
             browser.get("about:blank")
             browser.get("file://" + url)
             times[url].append(browser.execute_script("return window.__ready"))
+            # Let the page finish (the puzzle's page draws its questions
+            # after the grid) so that no work of it is left for the next.
+            browser.execute_script("return new Promise(done => setTimeout(done, 300))")
 finally:
     browser.quit()
 
