@@ -6,7 +6,8 @@
 # SPDX line is left alone, so running it again changes nothing. The line goes
 # after a "#!" line, a Python coding line and an HTML doctype. Files under a
 # data/ folder are test fixtures or word lists compared byte for byte, and
-# are left out.
+# are left out, as are the web page's own files (src/formats/web/page.*), which go
+# into every exported page as they are.
 #   tools/add-spdx.sh [FOLDER]      (the repository holding FOLDER, default .)
 set -e
 cd "${1:-.}"
@@ -18,7 +19,7 @@ git ls-files -z -- '*.cpp' '*.h' '*.js' '*.css' '*.html' '*.py' '*.sh' '*.cmake'
     id=$0
     for f; do
       case "$f" in
-        data/*|*/data/*) continue ;;
+        data/*|*/data/*|src/formats/web/page.*) continue ;;
       esac
       [ -f "$f" ] || continue
       head -n 5 "$f" | grep -qE "^(#|//|/\*|<!--) SPDX-License-Identifier:" && continue

@@ -32,8 +32,10 @@ void Mainform::draftClue() {
         editor_.prompter().message({kReplaceQuestionMessage, std::nullopt, Buttons::YesNo, Icon::Question, 1}) !=
             Reply::Yes)
         return;
-    txtQuestion->setText(screenText(choice->text));
+    // Replaced as an edit of the box, so that Undo gives the old text back.
     txtQuestion->setFocus(Qt::OtherFocusReason);
+    txtQuestion->selectAll();
+    txtQuestion->insert(screenText(choice->text));
 }
 
 std::string Mainform::describeWord(const std::string& word) {

@@ -85,6 +85,18 @@ private slots:
         QCOMPARE(prompter->messages.size(), std::size_t{2});
     }
 
+    // Undo right after a draft gives back the question that was in the box,
+    // instead of undoing the puzzle's last change.
+    void undoTakesBackADraft() {
+        startWithDefinitions();
+        form->txtAnswer->setText(QStringLiteral("tea"));
+        form->txtQuestion->setText(QStringLiteral("Brewed in a pot"));
+        prompter->replies.push_back(Reply::Yes);
+        form->cmdDraftClue->click();
+        form->mnuUndo->trigger();
+        QCOMPARE(question(), QStringLiteral("Brewed in a pot"));
+    }
+
     // Another answer of the puzzle is not given away; with no sense left,
     // a beep and nothing changes.
     void neverNamesAnotherAnswer() {
