@@ -7,7 +7,7 @@
 set -e
 PKGS="cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev libfontconfig-dev libgtest-dev libgmock-dev libbenchmark-dev
       fonts-liberation fonts-dejavu-core xvfb xauth poppler-utils xdotool clang libclang-rt-14-dev python3
-      appstream desktop-file-utils lintian dpkg-dev chromium chromium-driver python3-selenium"
+      appstream desktop-file-utils lintian dpkg-dev chromium chromium-driver python3-selenium firefox-esr"
 [ "$1" = "generator" ] && PKGS="$PKGS scowl wordnet-base npm"
 missing=""
 for p in $PKGS; do

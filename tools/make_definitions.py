@@ -43,11 +43,10 @@ import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import make_dictionary as dictionary  # noqa: E402  (the pinned block lists)
+import wordnet  # noqa: E402
 
 MOST_SENSES = 6
 POS = ("n", "v", "a", "r")
-POS_FILE = {"n": "noun", "v": "verb", "a": "adj", "r": "adv"}
-SS_TYPE_POS = {"1": "n", "2": "v", "3": "a", "4": "r", "5": "a"}
 
 # Morphology: the regular endings WordNet strips for each part of speech.
 ENDINGS = {
@@ -88,47 +87,18 @@ intoxicant intoxicating stoned addict addicts addiction junkie dope overdose smo
 WORD = re.compile(r"[a-z]+")
 
 
-def read_lines(path):
-    with open(path, "rb") as f:
-        return f.read().decode("latin-1").splitlines()
-
-
 class WordNet:
     def __init__(self, folder):
         self.index = {p: {} for p in POS}       # pos -> lemma -> [offsets]
         self.synsets = {p: {} for p in POS}     # pos -> offset -> (lemmas, pointers, gloss)
-        self.exceptions = {p: {} for p in POS}  # pos -> inflected -> [bases]
-        self.counts = {}                        # (lemma, pos, sense number) -> tag count
+        self.exceptions = {p: wordnet.exceptions(folder, p) for p in POS}  # pos -> inflected -> [bases]
+        self.counts = wordnet.tag_counts(folder)  # (lemma, pos, sense number) -> tag count
         for p in POS:
-            for line in read_lines(os.path.join(folder, "index." + POS_FILE[p])):
-                if line.startswith(" "):
-                    continue
-                f = line.split()
-                lemma, synset_cnt, p_cnt = f[0], int(f[2]), int(f[3])
-                self.index[p][lemma] = f[4 + p_cnt + 2:4 + p_cnt + 2 + synset_cnt]
-            for line in read_lines(os.path.join(folder, "data." + POS_FILE[p])):
-                if line.startswith(" "):
-                    continue
-                head, _, gloss = line.partition(" | ")
-                f = head.split()
-                w_cnt = int(f[3], 16)
-                lemmas = [re.sub(r"\(.*\)$", "", f[4 + 2 * i]).lower() for i in range(w_cnt)]
-                k = 4 + 2 * w_cnt
-                pointers = []
-                for i in range(int(f[k])):
-                    sym, off, pos = f[k + 1 + 4 * i:k + 4 + 4 * i]
-                    pointers.append((sym, off, "a" if pos == "s" else pos))
-                self.synsets[p][f[0]] = (lemmas, pointers, gloss.strip())
-            exc = os.path.join(folder, POS_FILE[p] + ".exc")
-            if os.path.exists(exc):
-                for line in read_lines(exc):
-                    f = line.split()
-                    if len(f) >= 2:
-                        self.exceptions[p].setdefault(f[0], []).extend(f[1:])
-        for line in read_lines(os.path.join(folder, "cntlist.rev")):
-            key, number, count = line.split()
-            lemma, _, rest = key.partition("%")
-            self.counts[(lemma, SS_TYPE_POS[rest[0]], int(number))] = int(count)
+            for lemma, _, offsets in wordnet.index_entries(folder, p):
+                self.index[p][lemma] = offsets
+            for offset, _, words, pointers, gloss in wordnet.synsets(folder, p):
+                lemmas = [re.sub(r"\(.*\)$", "", w).lower() for w in words]
+                self.synsets[p][offset] = (lemmas, pointers, gloss)
 
     def bases(self, word, p):
         """WordNet's base forms of `word` as part of speech `p`: the word
@@ -259,7 +229,7 @@ def main():
     parser.add_argument("--out", default=os.path.join(root, "data"))
     args = parser.parse_args()
 
-    words = [w.strip() for w in read_lines(os.path.join(args.out, "words.dic"))[1:] if w.strip()]
+    words = [w.strip() for w in wordnet.read_lines(os.path.join(args.out, "words.dic"))[1:] if w.strip()]
     wn = WordNet(args.wordnet)
 
     # The same block lists, from the same pinned packages, as the word list.

@@ -71,6 +71,8 @@ import tarfile
 import tempfile
 import zlib
 
+import wordnet
+
 TARGET = 90000            # words in the list (the program holds up to 91,531)
 SIZES = (10, 20, 35, 40, 50, 55, 60, 70)
 SPELLINGS = ("english", "american", "british")
@@ -343,7 +345,6 @@ DETACH = {
           ("ing", "")),
     "a": (("er", ""), ("est", ""), ("er", "e"), ("est", "e"), ("ier", "y"), ("iest", "y")),
 }
-WORDNET_FILES = {"n": "noun", "v": "verb", "a": "adj", "r": "adv"}
 # Usage domains that make a sense unfit, and the topics (the first lemma of
 # a synset, with its lexicographer file) whose hyponyms are unfit.
 UNFIT_USAGE = {"obscenity", "vulgarism", "ethnic_slur", "disparagement"}
@@ -364,31 +365,14 @@ class WordNet:
         self.tagged = {}      # lemma -> {pos: tagged sense count}
         self.synsets = {}     # (pos, offset) -> (lexfile, first lemma, [(symbol, pos, offset)])
         self.exceptions = {}  # pos -> {inflected: [bases]}
-        for pos, name in WORDNET_FILES.items():
-            for line in read_list(os.path.join(folder, "index." + name)):
-                if line.startswith(" "):
-                    continue
-                parts = line.split()
-                count = int(parts[2])
-                self.senses.setdefault(parts[0], {})[pos] = parts[len(parts) - count:]
-                self.tagged.setdefault(parts[0], {})[pos] = int(parts[len(parts) - count - 1])
-            for line in read_list(os.path.join(folder, "data." + name)):
-                if line.startswith(" "):
-                    continue
-                parts = line.split(" | ")[0].split()
-                n = int(parts[3], 16)
-                i = 4 + 2 * n
-                pointers = []
-                for k in range(int(parts[i])):
-                    symbol, offset, ppos = parts[i + 1 + 4 * k:i + 4 + 4 * k]
-                    pointers.append((symbol, "a" if ppos == "s" else ppos, offset))
-                self.synsets[(pos, parts[0])] = (int(parts[1]), parts[4].lower(), pointers)
-            exc = os.path.join(folder, name + ".exc")
-            table = self.exceptions.setdefault(pos, {})
-            for line in read_list(exc):
-                parts = line.split()
-                if len(parts) >= 2:
-                    table.setdefault(parts[0], []).extend(parts[1:])
+        for pos in wordnet.POS_FILES:
+            for lemma, tagged, offsets in wordnet.index_entries(folder, pos):
+                self.senses.setdefault(lemma, {})[pos] = offsets
+                self.tagged.setdefault(lemma, {})[pos] = tagged
+            for offset, lexfile, words, pointers, _ in wordnet.synsets(folder, pos):
+                self.synsets[(pos, offset)] = (lexfile, words[0].lower(),
+                                               [(symbol, ppos, poffset) for symbol, poffset, ppos in pointers])
+            self.exceptions[pos] = wordnet.exceptions(folder, pos)
         self.hypernyms_of = {}
 
     def is_lemma(self, word):

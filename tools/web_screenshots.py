@@ -12,6 +12,7 @@ import tempfile
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
+from selenium.webdriver.support.ui import WebDriverWait
 
 program, data, out = sys.argv[1:4]
 work = tempfile.mkdtemp()
@@ -37,6 +38,9 @@ def shoot(name, width, scale=1):
 
 try:
     browser.get("file://" + page)
+    # The questions are drawn just after the grid.
+    WebDriverWait(browser, 10).until(
+        lambda b: b.execute_script("return !document.getElementById('clues').hasAttribute('aria-busy')"))
     # A few letters in, one question in use.
     boxes = browser.find_elements(By.CSS_SELECTOR, "#clue-B input")
     boxes[0].send_keys("DEF")

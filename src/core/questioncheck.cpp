@@ -11,12 +11,6 @@ std::string withoutOuterSpaces(const std::string& s) {
     return first == std::string::npos ? std::string() : s.substr(first, s.find_last_not_of(' ') - first + 1);
 }
 
-bool isPlaceholder(const std::string& question) {
-    const std::string prefix = "Question for [";
-    return question.size() > prefix.size() && question.compare(0, prefix.size(), prefix) == 0 &&
-           question.back() == ']';
-}
-
 std::string labels(const std::vector<int>& slots) {
     std::string out;
     for (const int q : slots) out += (out.empty() ? "" : ", ") + questionLetter[static_cast<std::size_t>(q)];
@@ -25,13 +19,19 @@ std::string labels(const std::vector<int>& slots) {
 
 }  // namespace
 
+bool isPlaceholderQuestion(const std::string& question) {
+    const std::string trimmed = withoutOuterSpaces(question);
+    const std::string prefix = "Question for [";
+    return trimmed.size() > prefix.size() && trimmed.compare(0, prefix.size(), prefix) == 0 && trimmed.back() == ']';
+}
+
 UnwrittenQuestions findUnwrittenQuestions(const Document& doc) {
     UnwrittenQuestions found;
     for (int q = 1; q <= std::min(doc.questionCount, kMaxSlots); ++q) {
         const std::string question = withoutOuterSpaces(doc.question[static_cast<std::size_t>(q)]);
         if (question.empty())
             found.empty.push_back(q);
-        else if (isPlaceholder(question))
+        else if (isPlaceholderQuestion(question))
             found.placeholder.push_back(q);
     }
     return found;

@@ -20,6 +20,10 @@ struct UnwrittenQuestions {
 
 UnwrittenQuestions findUnwrittenQuestions(const Document& doc);
 
+// True when the question, outer spaces aside, is the program's own
+// "Question for [word]".
+bool isPlaceholderQuestion(const std::string& question);
+
 // The questions by their labels, e.g. `Empty: B, C` and
 // `Still "Question for [...]": D, AA`, joined by `separator`.
 std::string unwrittenQuestionsList(const UnwrittenQuestions& found, const std::string& separator);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <fstream>
 
+#include "questioncheck.h"
 #include "text.h"
 
 namespace qbrx {
@@ -32,8 +33,7 @@ char crosticLetter(const std::string& crostic, int slot) {
 }
 
 bool isProgramQuestion(const std::string& question) {
-    const std::string q = trimmed(question);
-    return q.empty() || (q.rfind("Question for [", 0) == 0 && q.back() == ']');
+    return trimmed(question).empty() || isPlaceholderQuestion(question);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "text.h"
+#include "textescape.h"
 
 namespace qbrx {
 
@@ -188,29 +189,20 @@ private:
             }
             if (i_ >= s_.size()) fail();
             const char e = s_[i_++];
-            switch (e) {
-                case '"': out += '"'; break;
-                case '\\': out += '\\'; break;
-                case '/': out += '/'; break;
-                case 'b': out += '\b'; break;
-                case 'f': out += '\f'; break;
-                case 'n': out += '\n'; break;
-                case 'r': out += '\r'; break;
-                case 't': out += '\t'; break;
-                case 'u': {
-                    unsigned cp = hex4();
-                    if (cp >= 0xD800 && cp < 0xDC00 && s_.substr(i_, 2) == "\\u") {
-                        i_ += 2;
-                        const unsigned low = hex4();
-                        cp = low >= 0xDC00 && low < 0xE000 ? 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00) : 0xFFFD;
-                    } else if (cp >= 0xD800 && cp < 0xE000) {
-                        cp = 0xFFFD;
-                    }
-                    appendUtf8(out, cp);
-                    break;
-                }
-                default: fail();
+            if (const char plain = jsonUnescaped(e); plain != 0) {
+                out += plain;
+                continue;
             }
+            if (e != 'u') fail();
+            unsigned cp = hex4();
+            if (cp >= 0xD800 && cp < 0xDC00 && s_.substr(i_, 2) == "\\u") {
+                i_ += 2;
+                const unsigned low = hex4();
+                cp = low >= 0xDC00 && low < 0xE000 ? 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00) : 0xFFFD;
+            } else if (cp >= 0xD800 && cp < 0xE000) {
+                cp = 0xFFFD;
+            }
+            appendUtf8(out, cp);
         }
     }
 

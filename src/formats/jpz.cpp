@@ -2,31 +2,11 @@
 // values go through xmlText, which escapes markup characters and drops the
 // control characters that XML 1.0 cannot hold.
 #include "export.h"
+#include "textescape.h"
 
 namespace qbrx {
 
 namespace {
-
-std::string xmlText(std::string_view s) {
-    std::string out;
-    for (const char ch : s) {
-        const auto c = static_cast<unsigned char>(ch);
-        switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            case '\'': out += "&apos;"; break;
-            case '\t': out += "&#9;"; break;
-            case '\n': out += "&#10;"; break;
-            case '\r': out += "&#13;"; break;
-            default:
-                if (c < 0x20) out += ' ';
-                else out += ch;
-        }
-    }
-    return out;
-}
 
 std::string attr(const char* name, std::string_view value) {
     return std::string(" ") + name + "=\"" + xmlText(value) + "\"";

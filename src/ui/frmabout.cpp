@@ -76,14 +76,7 @@ void frmAbout::keyPressEvent(QKeyEvent*)
 
 frmAbout* showAbout(QWidget* mainWindow)
 {
-    if (!openAbout) {
-        openAbout = new frmAbout(mainWindow);
-        centreOver(openAbout, mainWindow);
-    }
-    openAbout->show();
-    openAbout->raise();
-    openAbout->activateWindow();
-    return openAbout.data();
+    return showOnce(openAbout, mainWindow);
 }
 
 frmAbout* aboutWindow()

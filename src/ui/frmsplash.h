@@ -2,6 +2,7 @@
 // that it shares with the About window.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 class QFrame;
@@ -65,6 +66,21 @@ void hideSplash();
 
 // Centres a small information window over the main window's frame.
 void centreOver(QWidget* window, const QWidget* mainWindow);
+
+// Shows the one window of its kind (`open` holds it while it is loaded)
+// modelessly in front of `mainWindow`, creating it centred over the main
+// window when it is not loaded, and returns it.
+template <class Window>
+Window* showOnce(QPointer<Window>& open, QWidget* mainWindow) {
+    if (!open) {
+        open = new Window(mainWindow);
+        centreOver(open, mainWindow);
+    }
+    open->show();
+    open->raise();
+    open->activateWindow();
+    return open.data();
+}
 // The splash window while it is loaded, else nullptr.
 frmSplash* splashWindow();
 

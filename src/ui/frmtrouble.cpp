@@ -68,14 +68,7 @@ void frmTrouble::keyPressEvent(QKeyEvent*)
 
 frmTrouble* showTrouble(QWidget* mainWindow)
 {
-    if (!openTrouble) {
-        openTrouble = new frmTrouble(mainWindow);
-        centreOver(openTrouble, mainWindow);
-    }
-    openTrouble->show();
-    openTrouble->raise();
-    openTrouble->activateWindow();
-    return openTrouble.data();
+    return showOnce(openTrouble, mainWindow);
 }
 
 frmTrouble* troubleWindow()

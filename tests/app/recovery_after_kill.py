@@ -56,18 +56,13 @@ def recovery_files(state):
     return sorted(f for f in os.listdir(folder) if f.endswith(".recovery")) if os.path.isdir(folder) else []
 
 
-def recovery_holds(state, puzzle):
-    """Whether the one recovery file holds `puzzle` (after its own three lines)."""
+def recovered_puzzle(state):
+    """The puzzle the one recovery file holds (after its own three lines),
+    letter numbers and all; None unless there is exactly one."""
     files = recovery_files(state)
     if len(files) != 1:
-        return False
+        return None
     with open(os.path.join(state, "quotabrix", files[0]), "rb") as f:
-        return f.read().split(b"\r\n", 3)[-1].startswith(puzzle + b"[Quotabrix]\r\n")
-
-
-def recovered_puzzle(state):
-    """The puzzle the one recovery file holds, letter numbers and all."""
-    with open(os.path.join(state, "quotabrix", recovery_files(state)[0]), "rb") as f:
         return f.read().split(b"\r\n", 3)[-1]
 
 
@@ -95,7 +90,8 @@ def main():
             keys(main_window, "Tab")
             type_text(main_window, answer)
             keys(main_window, "Return")
-        assert wait_for(lambda: recovery_holds(state, EXPECTED), 2.0), "the last change not kept within two seconds"
+        kept_now = lambda: (recovered_puzzle(state) or b"").startswith(EXPECTED + b"[Quotabrix]\r\n")  # noqa: E731
+        assert wait_for(kept_now, 2.0), "the last change not kept within two seconds"
         assert xdo("getwindowname", main_window).endswith(" *")
     finally:
         first.send_signal(signal.SIGKILL)

@@ -120,15 +120,18 @@ TEST_F(Batch, HelpVersionAndMistakes) {
 }
 
 // Every letter of "Jazz fizz" is taken by the two answers, so that the
-// puzzle shows none of them and the key all.
+// puzzle shows none of them and the key all. "Quotation by" is printed on
+// the key only: on the puzzle it would give the crostic away. It comes with
+// the data file, as the Crostic setting does.
 TEST_F(Batch, PdfPuzzleThenKey) {
-    write("jazz.dat", "Jazz fizz\r\nMusic Night\r\n\r\nJF\r\n1\r\n0\r\n1\r\n 2 \r\n"
-                      " 1Q. Swing tunes\r\n 1A. jazz\r\n 2Q. Soda bubbles\r\n 2A. fizz\r\n");
+    const std::string jazz = "Jazz fizz\r\nMusic Night\r\n\r\nJF\r\n1\r\n0\r\n1\r\n 2 \r\n"
+                             " 1Q. Swing tunes\r\n 1A. jazz\r\n 2Q. Soda bubbles\r\n 2A. fizz\r\n";
+    write("jazz.dat", jazz);
     ASSERT_EQ(run({"--pdf", path("out.pdf"), "--seed", "3", path("jazz.dat")}), 0) << err;
     std::vector<PdfPage> pages = readPdf(path("out.pdf"));
     ASSERT_EQ(pages.size(), 2u) << "is pdftotext installed?";
     for (const PdfPage& page : pages)  // " 8 ": the last grid number
-        for (const char* text : {"Swing tunes", "Music Night", "Made with Quotabrix", " 8 "})
+        for (const char* text : {"Swing tunes", "Music Night", "Made with Quotabrix", "spell", " 8 "})
             EXPECT_TRUE(has(page, text)) << text;
     EXPECT_EQ(pages[0].text.find_first_of("zZJ"), std::string::npos);
     EXPECT_TRUE(has(pages[1], "z"));  // grid letters as typed
@@ -137,6 +140,14 @@ TEST_F(Batch, PdfPuzzleThenKey) {
     pages = readPdf(path("out.pdf"));
     ASSERT_FALSE(pages.empty());
     EXPECT_FALSE(has(pages[0], "Made with Quotabrix"));
+
+    write("jazz.dat", jazz + "[Quotabrix]\r\nCrosticOn=0\r\nQuotationBy=Duke Ellington, Newport\r\n");
+    ASSERT_EQ(run({"--pdf", path("out.pdf"), "--seed", "1", path("jazz.dat")}), 0) << err;
+    pages = readPdf(path("out.pdf"));
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_FALSE(has(pages[0], "Ellington"));
+    EXPECT_TRUE(has(pages[1], "Ellington"));
+    EXPECT_FALSE(has(pages[1], "spell"));  // the crostic block's instruction
 }
 
 // Files that hold no puzzle are refused by name and write nothing. A named
@@ -222,19 +233,6 @@ TEST_F(Batch, CancelInThePrintDialogPrintsNothing) {
     prompter.printAccepted = true;
     EXPECT_TRUE(printCommand(prompter, doc, PrintOptions{true, false}, printer));
     EXPECT_TRUE(fs::exists(path("printed.pdf")));
-}
-
-// "Quotation by" is printed on the key only: on the puzzle it would give the
-// crostic away. It comes with the data file, as the Crostic setting does.
-TEST_F(Batch, QuotationByIsOnTheKeyAndCrosticOffIsKept) {
-    write("walden.dat", readBytes(QBRX_SOURCE_DIR "/examples/walden.dat") +
-                            "[Quotabrix]\r\nCrosticOn=0\r\nQuotationBy=Henry David Thoreau, Walden\r\n");
-    ASSERT_EQ(run({"--pdf", path("out.pdf"), "--seed", "1", path("walden.dat")}), 0) << err;
-    const std::vector<PdfPage> pages = readPdf(path("out.pdf"));
-    ASSERT_EQ(pages.size(), 2u);
-    EXPECT_FALSE(has(pages[0], "David"));
-    EXPECT_TRUE(has(pages[1], "David"));
-    EXPECT_FALSE(has(pages[1], "spell"));  // the crostic block's instruction
 }
 
 class Suggest : public FilesTest {
@@ -330,26 +328,6 @@ TEST_F(Suggest, TakesTheFillOptions) {
     // Without --min-length, two-letter words are out.
     ASSERT_EQ(run({"--suggest", "5", puzzle}), 0) << err.str();
     EXPECT_EQ(out.str(), "tea bat\n");
-}
-
-// A puzzle without a crostic, two answers written: the answers --fill adds
-// put no letters into a crostic.
-TEST_F(Suggest, FillWritesNoCrosticWhereThereIsNone) {
-    ed.resetDocument();
-    registerQuote("Tea bat stare.");
-    for (const char* answer : {"tea", "bat"}) {
-        ed.view.questionBox = "Question";
-        ed.view.answerBox = answer;
-        ed.acceptButton();
-    }
-    ed.doc.crostic.clear();  // as a puzzle saved without one
-    ASSERT_TRUE(writeDataFile(ed.doc, puzzle).ok());
-    writeWordList("2\r\nstare\r\n");
-    const std::string filled = path("filled.dat");
-    ASSERT_EQ(run({"--suggest", "1", "--fill", filled, puzzle}), 0) << err.str();
-    ASSERT_EQ(openPuzzle(ed, filled).result.status, FileStatus::Ok);
-    EXPECT_EQ(ed.doc.answer[3], "stare");
-    EXPECT_EQ(ed.doc.crostic.find_first_not_of(' '), std::string::npos) << ed.doc.crostic;
 }
 
 }  // namespace

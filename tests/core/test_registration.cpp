@@ -1,4 +1,5 @@
 #include "editorfixture.h"
+#include "gridcells.h"
 
 namespace qbrx::test {
 namespace {
@@ -70,10 +71,12 @@ TEST_F(EditorTest, GridOfAnEightyFiveCharacterQuotation) {
 
     const int gx = (9600 - 17 * 512) / 2, numberY = 200 + 64 - 60, letterY = 200 + 512 - 96 - 290;
     const auto cellX = [&](int c) { return gx + (c - 1) * 512; };
+    // The numbers and labels are the grid model's.
+    const std::vector<GridCell> model = gridCells(ed.doc, computeGridGeometry(ed.doc.quoteLength));
     // Cell 1: the A taken by slot A shows its number and label, not the letter.
-    EXPECT_EQ(textAt(pic, cellX(1) + 32, numberY).text, "1");
+    EXPECT_EQ(textAt(pic, cellX(1) + 32, numberY).text, std::to_string(model[0].number));
     EXPECT_EQ(textAt(pic, cellX(1) + 32, numberY).color, kRed);
-    EXPECT_EQ(textAt(pic, cellX(1) + 512 - 150 + 20, numberY).text, "A");
+    EXPECT_EQ(textAt(pic, cellX(1) + 512 - 150 + 20, numberY).text, model[0].ownerLabel);
     EXPECT_EQ(textAt(pic, cellX(1) + 512 - 150 + 20, numberY).color, kBlue);
     EXPECT_EQ(textAt(pic, cellX(1) + 150, letterY).text, "");
     // Cell 3, the space, is grey without number; cell 4 a free letter; cell 5
@@ -81,7 +84,7 @@ TEST_F(EditorTest, GridOfAnEightyFiveCharacterQuotation) {
     EXPECT_TRUE(std::any_of(pic.ops.begin(), pic.ops.end(),
                             [&](const DrawOp& op) { return op.x1 == cellX(3) && op.fill == kLightGrey; }));
     EXPECT_EQ(textAt(pic, cellX(3) + 32, numberY).text, "");
-    EXPECT_EQ(textAt(pic, cellX(4) + 32, numberY).text, "3");
+    EXPECT_EQ(textAt(pic, cellX(4) + 32, numberY).text, std::to_string(model[3].number));
     EXPECT_EQ(textAt(pic, cellX(4) + 32, numberY).color, kRed);
     EXPECT_EQ(textAt(pic, cellX(4) + 150, letterY).text, "C");
     EXPECT_EQ(textAt(pic, cellX(5) + 32, numberY).text, "");

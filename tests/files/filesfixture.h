@@ -70,6 +70,12 @@ protected:
         fs::permissions(path(name), perms);
         return path(name);
     }
+    // A folder `name` in the test's folder holding a words.dic; its path, ending in "/".
+    std::string wordListFolder(const std::string& name) const {
+        fs::create_directories(dir / name);
+        writeBytes(dir / name / "words.dic", "a\r\n");
+        return (dir / name).string() + "/";
+    }
     long entries() const { return std::distance(fs::directory_iterator(dir), fs::directory_iterator()); }
     // Opens a file, or data-file bytes, into the editor as File > Open does.
     FileStatus open(const std::string& file) { return openPuzzle(ed, file).result.status; }

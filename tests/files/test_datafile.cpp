@@ -132,9 +132,7 @@ TEST_F(PreferencesTest, CreationAsksForTheWordsFileOrEndsOnCancel) {
     EXPECT_TRUE(loadPreferences(prompter, where).endProgram);
     EXPECT_TRUE(prompter.openRequests.empty());
 
-    const std::string elsewhere = (dir / "elsewhere").string() + "/";
-    fs::create_directories(elsewhere);
-    writeBytes(elsewhere + "words.dic", "a\r\n");
+    const std::string elsewhere = wordListFolder("elsewhere");
     prompter.files.push_back(elsewhere + "words.dic");
     EXPECT_EQ(loadPreferences(prompter, where).dictionaryFolder, elsewhere);
     EXPECT_EQ(readBytes(where.programFolder / "qbrx.ini"), elsewhere + "\r\n");
@@ -146,9 +144,7 @@ TEST_F(PreferencesTest, CreationAsksForTheWordsFileOrEndsOnCancel) {
 TEST_F(PreferencesTest, UnwritableProgramFolderFallsBackToTheConfigFolder) {
     where.programFolder = dir / "prog";
     writeBytes(where.programFolder, "not a folder");
-    const std::string dict = dir.string() + "/dict/";
-    fs::create_directories(dict);
-    writeBytes(dict + "words.dic", "a\r\n");
+    const std::string dict = wordListFolder("dict");
     prompter.files.push_back(dict + "words.dic");
     EXPECT_EQ(loadPreferences(prompter, where).dictionaryFolder, dict);
     EXPECT_EQ(readBytes(where.configFolder / "qbrx.ini"), dict + "\r\n");
@@ -177,9 +173,7 @@ TEST_F(PreferencesTest, AFolderWithoutTheWordListIsNeverWritten) {
 }
 
 TEST_F(PreferencesTest, AFolderWithoutTheDictionaryIsReportedAndLocatedAgain) {
-    const std::string dict = dir.string() + "/dict/";
-    fs::create_directories(dict);
-    writeBytes(dict + "words.dic", "a\r\n");
+    const std::string dict = wordListFolder("dict");
     writeBytes(dir / "qbrx.ini", "/moved/away/\r\n");
     prompter.files.push_back(dict + "words.dic");
     EXPECT_EQ(loadPreferences(prompter, where).dictionaryFolder, dict);

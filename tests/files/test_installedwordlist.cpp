@@ -35,9 +35,7 @@ TEST_F(InstalledWordListTest, TakenWithoutAQuestionWhenNoPreferencesFileIsThere)
 }
 
 TEST_F(InstalledWordListTest, WithoutItsWordsFileTheUserIsAskedAndTheConfigFolderWritten) {
-    const std::string dict = dir.string() + "/dict/";
-    fs::create_directories(dict);
-    writeBytes(dict + "words.dic", "a\r\n");
+    const std::string dict = wordListFolder("dict");
     prompter.files.push_back(dict + "words.dic");
     EXPECT_EQ(loadPreferences(prompter, where).dictionaryFolder, dict);
     EXPECT_EQ(prompter.texts().front(), kMissingPreferencesMessage);

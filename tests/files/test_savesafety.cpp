@@ -54,27 +54,20 @@ TEST_F(CommandsTest, NewAsksTwoQuestionsOnlyAfterAChange) {
     EXPECT_EQ(ed.view.quoteBox, "Less is more.");
     EXPECT_EQ(ed.doc.questionCount, 0);
 
+    // Cancel at Preserve Quote keeps the puzzle.
     makeDocument();
+    prompter.replies = {Reply::No, Reply::Cancel};
+    commands.newDocument();
+    EXPECT_EQ(prompter.messages.back().buttons, Buttons::YesNoCancel);
+    EXPECT_EQ(ed.doc.questionCount, 1);
+    EXPECT_TRUE(ed.doc.docChanged);
+
+    // A new puzzle counts no letters of the prompt.
     prompter.replies = {Reply::No, Reply::No};
     commands.newDocument();
     EXPECT_FALSE(ed.doc.docChanged);
     EXPECT_EQ(commands.dataFileName, "");
     EXPECT_TRUE(prompter.saveRequests.empty());
-}
-
-TEST_F(CommandsTest, CancelAtPreserveQuoteKeepsThePuzzle) {
-    makeDocument();
-    prompter.replies = {Reply::No, Reply::Cancel};
-    commands.newDocument();
-    EXPECT_EQ(prompter.messages.at(1).buttons, Buttons::YesNoCancel);
-    EXPECT_EQ(ed.doc.questionCount, 1);
-    EXPECT_TRUE(ed.doc.docChanged);
-}
-
-TEST_F(CommandsTest, ANewPuzzleCountsNoLettersOfThePrompt) {
-    makeDocument();
-    prompter.replies = {Reply::No, Reply::No};
-    commands.newDocument();
     EXPECT_EQ(ed.view.quoteBox, kQuotePrompt);
     EXPECT_EQ(ed.view.totalLetters, "");
 }

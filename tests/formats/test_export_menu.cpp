@@ -1,7 +1,8 @@
 // File > Export... in the main window, all of it in one place: where it
-// sits, its key, when it is usable, its dialog, that it writes the format
-// the chosen name asks for, on the paper Print uses, and that it keeps a
-// file it may not replace.
+// sits, its key, when it is usable, its dialog, the formats it offers and
+// the names that ask for them, that it writes the format the chosen name
+// asks for, on the paper Print uses, and that it keeps a file it may not
+// replace.
 #include <QPrinter>
 
 #include <filesystem>
@@ -45,6 +46,22 @@ private slots:
         QCOMPARE(test::fileContents(path("week.pdf")).substr(0, 5), std::string("%PDF-"));
         QCOMPARE(prompter->messages.size(), std::size_t{1});  // the write into a missing folder
         QVERIFY(prompter->messages[0].text.find(path("missing/week.jpz")) != std::string::npos);
+    }
+
+    // The formats, their entries in the dialog and the extensions that ask
+    // for them, in any case; a name without one is given the chosen format's.
+    void exportFormatsAndTheirNames() {
+        QCOMPARE(kExportFilter,
+                 std::string("PDF (*.pdf)|*.pdf|ipuz (*.ipuz)|*.ipuz|JPZ (*.jpz)|*.jpz|Web page (*.html)|*.html"));
+        QCOMPARE(exportFilterIndex(Format::Html), 4);
+        QVERIFY(exportFormatOfName("week.PDF") == Format::Pdf);
+        QVERIFY(exportFormatOfName("week.Ipuz") == Format::Ipuz);
+        QVERIFY(exportFormatOfName("week.jpz") == Format::Jpz);
+        QVERIFY(exportFormatOfName("week.HTML") == Format::Html);
+        QVERIFY(exportFormatOfName("week.htm") == Format::Html);
+        QVERIFY(!exportFormatOfName("week.dat"));
+        QCOMPARE(withExportExtension("week", Format::Html), std::string("week.html"));
+        QCOMPARE(withExportExtension("week.htm", Format::Html), std::string("week.htm"));
     }
 
     // Export writes the PDF on the paper that Print Setup chose.

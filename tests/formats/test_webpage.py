@@ -25,6 +25,7 @@ from selenium import webdriver  # noqa: E402
 from selenium.webdriver.chrome.service import Service  # noqa: E402
 from selenium.webdriver.common.by import By  # noqa: E402
 from selenium.webdriver.common.keys import Keys  # noqa: E402
+from selenium.webdriver.support.ui import WebDriverWait  # noqa: E402
 
 PROGRAM = sys.argv[1]
 EXAMPLES = sys.argv[2]
@@ -77,7 +78,20 @@ class WebPage(unittest.TestCase):
         if self.browser.current_url != self.page:
             self.browser.get(self.page)
         self.browser.execute_script("localStorage.clear()")
+        self.reload()
+
+    def built(self):
+        """Waits until the page has drawn all its questions (it draws the grid first)."""
+        WebDriverWait(self.browser, 10).until(
+            lambda b: b.execute_script("return !document.getElementById('clues').hasAttribute('aria-busy')"))
+
+    def reload(self):
         self.browser.refresh()
+        self.built()
+
+    def open(self, url):
+        self.browser.get(url)
+        self.built()
 
     def js(self, script, *args):
         return self.browser.execute_script(script, *args)
@@ -94,7 +108,7 @@ class WebPage(unittest.TestCase):
     def test_loads_offline_without_errors_or_requests(self):
         self.browser.get_log("browser")  # only a fresh load counts
         self.browser.get_log("performance")
-        self.browser.refresh()
+        self.reload()
         errors = [e for e in self.browser.get_log("browser") if e["level"] in ("SEVERE", "WARNING")]
         self.assertEqual(errors, [])
         requests = []
@@ -143,9 +157,25 @@ class WebPage(unittest.TestCase):
         answer = self.first_answer_box()
         square = answer.get_attribute("data-square")
         answer.send_keys("k")
-        self.browser.refresh()
+        self.reload()
         self.assertEqual(self.first_answer_box().get_attribute("value"), "K")
         self.assertEqual(self.box('#grid input[data-square="%s"]' % square).get_attribute("value"), "K")
+
+    def test_typing_before_the_first_frame_keeps_the_saved_letters(self):
+        # Saved letters come back after the first frame; a student who types
+        # before that (here the page gets no frames or timers) loses none.
+        self.box('#grid input[data-square="1"]').send_keys("k")
+        script = self.browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {
+            "source": "window.requestAnimationFrame = () => 0; window.setTimeout = () => 0;"})
+        try:
+            self.browser.refresh()
+            self.box('#grid input[data-square="2"]').send_keys("z")
+            self.assertEqual(self.box('#grid input[data-square="1"]').get_attribute("value"), "K")
+            saved = json.loads(self.js("return Object.values(localStorage)[0]"))
+            self.assertEqual(saved, {"1": "K", "2": "Z"})
+        finally:
+            self.browser.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
+                                         {"identifier": script["identifier"]})
 
     def test_typing_every_answer_solves_the_puzzle(self):
         # Each answer typed in one go from its first box: the cursor moves
@@ -169,7 +199,7 @@ class WebPage(unittest.TestCase):
         self.assertEqual(answer.get_attribute("value"), letter)
 
     def test_no_reveal_leaves_the_reveals_out(self):
-        self.browser.get(self.plain)
+        self.open(self.plain)
         self.assertEqual(self.browser.find_elements(By.CSS_SELECTOR, "#reveal-letter, #reveal-word"), [])
         self.assertTrue(self.box("#check").is_displayed())
 
@@ -182,6 +212,23 @@ class WebPage(unittest.TestCase):
         self.box("#clear").click()
         self.box("#clear-yes").click()
         self.assertEqual(answer.get_attribute("value"), "")
+
+    def test_clear_asks_a_plain_question_where_there_are_no_dialogs(self):
+        # As in Safari before 15.4, which has no <dialog>.
+        script = self.browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                              {"source": "delete HTMLDialogElement.prototype.showModal"})
+        try:
+            self.reload()
+            answer = self.first_answer_box()
+            answer.send_keys("m")
+            self.box("#clear").click()
+            question = self.browser.switch_to.alert
+            self.assertEqual(question.text, "Clear the puzzle?\n\nAll the letters you typed will be removed.")
+            question.accept()
+            self.assertEqual(answer.get_attribute("value"), "")
+        finally:
+            self.browser.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
+                                         {"identifier": script["identifier"]})
 
     def test_keyboard_moves_on_and_back(self):
         boxes = self.browser.find_elements(By.CSS_SELECTOR, "#clue-A input")
@@ -221,7 +268,7 @@ class WebPage(unittest.TestCase):
             with self.subTest(width=width):
                 self.browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
                     "width": width, "height": 800, "deviceScaleFactor": scale, "mobile": width < 400})
-                self.browser.refresh()
+                self.reload()
                 self.assertEqual(self.overlaps(), [])
                 self.assertLessEqual(self.js("return document.documentElement.scrollWidth"), width)
 

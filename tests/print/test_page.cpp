@@ -18,6 +18,7 @@
 #include <tuple>
 #include <vector>
 
+#include "gridcells.h"
 #include "pagelayout.h"
 #include "printsurface.h"
 #include "text.h"
@@ -160,15 +161,14 @@ TEST_F(Page, GridBandsGiveRowsColumnsLeadingBlanksAndPrintedCell) {
         EXPECT_EQ(geometry.leadingBlanks, b.leading);
         EXPECT_EQ(geometry.cellSize, b.cell);
         EXPECT_EQ(printer->plan().questions.size, b.questionSize);
-        // Cells in drawing order: leading blanks and the cells past the end
-        // are black, the letters outlined.
+        // Cells in drawing order: the grid model's blank cells (before and
+        // after the quotation) are black, the letters outlined.
         std::vector<Drawn> cells;
         for (const Drawn& d : surface.drawn) if (d.kind == Drawn::Box || d.kind == Drawn::Fill) cells.push_back(d);
-        ASSERT_EQ(cells.size(), static_cast<std::size_t>(b.rows * b.columns));
-        for (int i = 0; i < b.rows * b.columns; ++i) {
-            const bool black = i < b.leading || i >= b.leading + b.length;
-            EXPECT_EQ(cells[static_cast<std::size_t>(i)].kind, black ? Drawn::Fill : Drawn::Box) << "cell " << i;
-        }
+        const std::vector<GridCell> model = gridCells(doc, geometry);
+        ASSERT_EQ(cells.size(), model.size());
+        for (std::size_t i = 0; i < model.size(); ++i)
+            EXPECT_EQ(cells[i].kind, model[i].outside() ? Drawn::Fill : Drawn::Box) << "cell " << i;
         EXPECT_EQ(surface.texts(std::to_string(b.length)).size(), 1u);  // the last number
     }
 }
@@ -176,7 +176,8 @@ TEST_F(Page, GridBandsGiveRowsColumnsLeadingBlanksAndPrintedCell) {
 // "Less is more." on one row of 13 cells of 614 twips from x 1064 (1064.5
 // rounded to even), y 250. Positions 1 and 11 are taken by the answers of
 // slots 1 ("A") and 35 ("II"); position 2 is free but still names an
-// earlier owner. The key adds the letters as typed.
+// earlier owner. Each cell shows the grid model's number and label; the
+// key adds the letters as typed.
 TEST_F(Page, GridCellsOnPuzzleAndKey) {
     setQuote("Less is more.");
     doc.letterPool[0] = doc.letterPool[10] = '_';
@@ -185,11 +186,14 @@ TEST_F(Page, GridCellsOnPuzzleAndKey) {
     doc.positionOwner[2] = 4;
     auto cellX = [](int c) { return 1064. + (c - 1) * 614; };
     auto cell = [&](int c) { return textsIn(cellX(c), 250, cellX(c) + 614, 864); };
+    const std::vector<GridCell> model = gridCells(doc, computeGridGeometry(doc.quoteLength));
+    auto numbered = [&](int c) { return std::to_string(model[static_cast<std::size_t>(c - 1)].number); };
+    auto label = [&](int c) { return model[static_cast<std::size_t>(c - 1)].ownerLabel; };
     ASSERT_TRUE(print());
-    EXPECT_EQ(cell(1), (V{"1", "A"}));
-    EXPECT_EQ(cell(2), (V{"2", "E"}));  // free: letter, no label
-    EXPECT_EQ(cell(5), V{});            // space: black
-    EXPECT_EQ(cell(11), (V{"9", "II"}));
+    EXPECT_EQ(cell(1), (V{numbered(1), label(1)}));
+    EXPECT_EQ(cell(2), (V{numbered(2), "E"}));  // free: letter, no label
+    EXPECT_EQ(cell(5), V{});                    // space: black
+    EXPECT_EQ(cell(11), (V{numbered(11), label(11)}));
     EXPECT_EQ(cell(13), V{"."});        // punctuation: no number
     EXPECT_EQ(surface.of(Drawn::Fill).size(), 2u);
     // Numbers at (x + 16, y + 24); letters centred at y + 178; labels
@@ -198,8 +202,8 @@ TEST_F(Page, GridCellsOnPuzzleAndKey) {
     EXPECT_TRUE(drawnAt("E", cellX(2) + 217, 428));
     EXPECT_TRUE(drawnAt("A", cellX(1) + 614 - 105 + 18 - 30, 274));  // (105 - 70) / 2 = 17.5 -> 18
     ASSERT_TRUE(print(true));
-    EXPECT_EQ(cell(1), (V{"1", "A", "L"}));
-    EXPECT_EQ(cell(2), (V{"2", "e"}));
+    EXPECT_EQ(cell(1), (V{numbered(1), label(1), "L"}));
+    EXPECT_EQ(cell(2), (V{numbered(2), "e"}));
 }
 
 // Each header shape ends at its own height, where the grid starts. In the

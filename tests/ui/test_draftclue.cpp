@@ -52,7 +52,8 @@ private slots:
     void cleanup() { form.reset(); }
 
     // The first sense that does not give the answer away, then the next on
-    // each press, round to the first; through the button and Ctrl+L.
+    // each press, through the button and Ctrl+L (round to the first, and the
+    // program's placeholder taken for no question, are ClueDraft's).
     void draftsAndCyclesThroughTheSenses() {
         startWithDefinitions();
         form->txtAnswer->setText(QStringLiteral("Run"));
@@ -61,8 +62,6 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), form->txtQuestion);
         QTest::keyClick(form->txtQuestion, Qt::Key_L, Qt::ControlModifier);
         QCOMPARE(question(), QStringLiteral("Direct or control"));
-        QTest::keyClick(form->txtQuestion, Qt::Key_L, Qt::ControlModifier);
-        QCOMPARE(question(), QStringLiteral("Move fast by using one's feet"));
         QVERIFY(prompter->messages.empty());
     }
 
@@ -78,10 +77,6 @@ private slots:
         prompter->replies.push_back(Reply::Yes);
         form->cmdDraftClue->click();
         QCOMPARE(question(), QStringLiteral("A hot drink made from dried leaves"));
-        QCOMPARE(prompter->messages.size(), std::size_t{2});
-        // The dictionary's placeholder is the program's own: no question.
-        form->txtQuestion->setText(QStringLiteral("Question for [tea]"));
-        form->cmdDraftClue->click();
         QCOMPARE(prompter->messages.size(), std::size_t{2});
     }
 

@@ -3,7 +3,6 @@
 // window among the program's other windows: what the grid and dictionary
 // windows leave in view, accessible names, the help on the tab order, and a
 // start-up that leaves the printer alone.
-#include <algorithm>
 #include <filesystem>
 #include <initializer_list>
 
@@ -326,21 +325,6 @@ private slots:
         QTRY_COMPARE(QApplication::activeWindow(), dialog);
         QCOMPARE(dialog->txtPuzzleTitle->text(), u"Walden"_s);
         QCOMPARE(QApplication::focusWidget(), dialog->txtPuzzleTitle);
-    }
-
-    void gridLabelsGoWithTheLettersTheyTook() {
-        // A free accented letter keeps a code above 90 in the stock.
-        registerQuote(u"Caf\u00e9 au lait"_s);
-        accept(u"Drink"_s, u"caf\u00e9"_s);
-        const auto blueLabels = [this] {
-            const auto& ops = form->gridWindow()->picture().ops;
-            return std::count_if(ops.begin(), ops.end(), [](const DrawOp& op) { return op.color == kBlue; });
-        };
-        QCOMPARE(blueLabels(), 4);
-        clickRow(0);
-        prompter->replies = {Reply::Ok};
-        QTest::mouseClick(form->cmdDelete, Qt::LeftButton);
-        QCOMPARE(blueLabels(), 0);
     }
 
     void usedMarkInAnAnswerIsNoLetter() {

@@ -1,7 +1,8 @@
 // Print, Print Preview and Export from the window: the warning about
 // questions not written yet, the paper the window starts with, and the
 // preview on a small screen and a doubled one (two offscreen screens set up
-// in main() below).
+// in main() below), its pages named for a screen reader.
+#include <QAccessible>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 
@@ -58,8 +59,10 @@ private slots:
 
     // On each screen the preview, its Close button and its page are in the
     // available area; the counter follows the pages to the key's last, and
-    // Print asks for the print dialog.
+    // Print asks for the print dialog. The header dialog, another dialog of
+    // the window, is not taken for the preview.
     void previewFitsTheScreenAndCountsEveryPage() {
+        QVERIFY(form->optionsDialog());
         for (QScreen* screen : QGuiApplication::screens()) {
             const QRect area = screen->availableGeometry();
             QVERIFY2(area.height() < 900, "the screens are set up in main()");
@@ -70,6 +73,7 @@ private slots:
             QVERIFY(QTest::qWaitForWindowExposed(preview));
             QCOMPARE(preview->screen(), screen);
             QVERIFY(area.contains(preview->frameGeometry()));
+            QVERIFY(!QAccessible::queryAccessibleInterface(preview->view())->text(QAccessible::Name).isEmpty());
             auto* close = preview->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close);
             for (QWidget* part : {static_cast<QWidget*>(close), static_cast<QWidget*>(preview->view())})
                 QVERIFY(area.contains(QRect(part->mapToGlobal(QPoint(0, 0)), part->size())));

@@ -10,11 +10,14 @@
   const encoder = new TextEncoder();
   const storageKey = 'quotabrix:' + data.id;
 
-  function el(tag, className, text) {
-    const e = document.createElement(tag);
-    if (className) e.className = className;
-    if (text !== undefined) e.textContent = text;
-    return e;
+  // Text for HTML: the page is built as markup, one section at a time,
+  // which is much quicker than element by element.
+  const entities = { '&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;' };
+  function esc(text) {
+    return String(text).replace(/[&<>"]/g, (c) => entities[c]);
+  }
+  function tag(name, className, text) {
+    return '<' + name + (className ? ' class="' + className + '"' : '') + '>' + (text ? esc(text) : '') + '</' + name + '>';
   }
 
   function fnv(text) {
@@ -27,7 +30,7 @@
   }
 
   function letterHash(n, letter) {
-    return fnv(data.id + ':' + n + ':' + letter).toString(16).padStart(8, '0');
+    return ('0000000' + fnv(data.id + ':' + n + ':' + letter).toString(16)).slice(-8);
   }
 
   // Square N: its stored hash, the letter given on the puzzle (if any) and
@@ -41,39 +44,47 @@
   }
 
   // Boxes are moved through in groups: each grid word, each answer, the
-  // crostic line. Only a group's first box is a Tab stop.
+  // crostic line. Only a group's first box is a Tab stop. A section's
+  // markup lists its boxes in order, to be joined to their groups once
+  // the section is in the page.
   const groups = [];
-  function addBox(input, group, n, label) {
-    input.type = 'text';
-    input.dataset.square = n;
-    input.setAttribute('aria-label', label);
-    input.autocomplete = 'off';
-    input.spellcheck = false;
-    input.setAttribute('autocapitalize', 'characters');
-    input.setAttribute('autocorrect', 'off');
-    input.setAttribute('enterkeyhint', 'next');
-    const sq = square(n);
-    sq.boxes.push(input);
-    if (sq.given !== null) {
-      input.value = sq.given;
-      input.readOnly = true;
-      input.classList.add('given');
-      input.tabIndex = -1;
-    } else {
-      input.tabIndex = group.boxes.length === 0 ? 0 : -1;
-      input.qbGroup = group;
-      group.boxes.push(input);
-    }
-  }
-
   function newGroup(kind, clue) {
-    const g = { kind: kind, boxes: [], clue: clue };
+    const g = { kind: kind, boxes: [], clue: clue, written: 0 };
     groups.push(g);
     return g;
   }
+  function boxHtml(section, group, n, label) {
+    const sq = square(n);
+    let html = '<input type="text" data-square="' + n + '" aria-label="' + esc(label) +
+      '" autocomplete="off" spellcheck="false" autocapitalize="characters" autocorrect="off" enterkeyhint="next"';
+    if (sq.given !== null) {
+      html += ' class="given" readonly tabindex="-1" value="' + esc(sq.given) + '"';
+    } else {
+      html += ' tabindex="' + (group.written++ === 0 ? '0' : '-1') + '"';
+    }
+    section.push(group);
+    return html + '>';
+  }
+  // Adds a section's markup at the end of an element, and its boxes to
+  // their squares and groups. A box added after the student began shows
+  // what its square already holds.
+  function fill(element, html, section) {
+    element.insertAdjacentHTML('beforeend', html);
+    const inputs = element.getElementsByTagName('input');
+    const first = inputs.length - section.length;
+    section.forEach((group, i) => {
+      const input = inputs[first + i];
+      const sq = squares.get(Number(input.dataset.square));
+      if (sq.given === null) {
+        if (sq.boxes.length) input.value = sq.boxes[0].value;
+        input.qbGroup = group;
+        group.boxes.push(input);
+      }
+      sq.boxes.push(input);
+    });
+  }
 
   // Questions first, to know each square's question and letter.
-  const clueItems = [];
   data.clues.forEach((clue, q) => {
     let letter = 0;
     clue[2].forEach((item) => {
@@ -96,121 +107,151 @@
   if (data.intro) $('intro').textContent = data.intro;
   else $('intro').remove();
 
-  // The quotation grid: cells in reading order; a word's cells sit in one
-  // element so that a narrow screen wraps between words.
-  const grid = $('grid');
-  grid.style.setProperty('--cols', String(data.cols));
-  let word = null;
-  let wordGroup = null;
-  data.grid.forEach((item) => {
-    if (item === null || item === 0) {
-      word = null;
-      grid.append(el('div', item === null ? 'cell outside' : 'cell black'));
-      return;
-    }
-    if (!word) {
-      word = el('div', 'word');
-      grid.append(word);
-      wordGroup = newGroup('grid', null);
-    }
-    if (typeof item === 'string') {
-      word.append(el('div', 'cell other', item));
-      return;
-    }
-    const n = Array.isArray(item) ? item[0] : item;
-    const sq = square(n);
-    const cell = el('div', 'cell letter');
-    cell.append(el('span', n > 99 ? 'num three' : 'num', String(n)));
-    if (sq.owner) cell.append(el('span', sq.owner.label.length > 1 ? 'lab two' : 'lab', sq.owner.label));
-    const input = el('input');
-    addBox(input, wordGroup, n, sq.owner
-      ? 'Square ' + n + ', question ' + sq.owner.label + ', letter ' + sq.owner.letter
-      : 'Square ' + n + ', given letter');
-    cell.append(input);
-    word.append(cell);
-  });
-
-  // The questions, each with its answer boxes.
-  const clueElements = [];
-  const questions = $('questions');
-  data.clues.forEach((clue, q) => {
-    const li = el('li', 'clue');
-    li.id = 'clue-' + clue[0];
-    const head = el('p', 'question');
-    head.append(el('span', 'label', clue[0] + '.'), ' ', el('span', 'text', clue[1]));
-    li.append(head);
-    const answer = el('div', 'answer');
-    const group = newGroup('clue', q);
-    let letter = 0;
-    clue[2].forEach((item) => {
-      if (item === ' ') {
-        answer.append(el('span', 'box space'));
-        return;
-      }
-      if (typeof item === 'string' && item[0] === '-') {
-        answer.append(el('span', 'box other', item.substr(1)));
-        return;
-      }
-      letter += 1;
-      const box = el('span', 'box');
-      if (typeof item === 'number') {
-        const input = el('input');
-        addBox(input, group, item, 'Question ' + clue[0] + ', letter ' + letter + ', square ' + item);
-        box.append(input, el('span', 'num', String(item)));
-      } else {
-        box.classList.add('given');
-        const given = el('span', 'letter', item);
-        given.setAttribute('role', 'img');
-        given.setAttribute('aria-label', 'Question ' + clue[0] + ', letter ' + letter + ', given: ' + item);
-        box.append(given, el('span', 'num', ''));
-      }
-      answer.append(box);
-    });
-    li.append(answer);
-    questions.append(li);
-    clueElements.push(li);
-  });
-
-  // The crostic line: each blank shows the first letter of its question.
-  if (data.crostic) {
-    $('crostic').hidden = false;
-    const boxes = $('crostic-boxes');
-    const group = newGroup('crostic', null);
-    data.crostic.forEach((item, i) => {
-      const box = el('span', 'box');
-      if (typeof item === 'string') {
-        box.classList.add(item.trim() ? 'given' : 'space');
-        box.append(el('span', 'letter', item), el('span', 'num', ''));
-      } else {
-        const clue = data.clues[item];
-        const first = clue[2].find((x) => typeof x === 'number' || (x !== ' ' && x[0] !== '-'));
-        if (typeof first === 'number') {
-          const input = el('input');
-          addBox(input, group, first, 'Crostic letter ' + (i + 1) + ', first letter of question ' + clue[0] + ', square ' + first);
-          box.append(input);
-        } else {
-          box.classList.add('given');
-          box.append(el('span', 'letter', first || ''));
-        }
-        box.append(el('span', 'num', clue[0]));
-      }
-      boxes.append(box);
-    });
-  }
-
-  if (!data.reveal) {
-    document.querySelectorAll('.reveal').forEach((e) => e.remove());
-  }
-
   // Layout: the printed grid's rectangle when the window has room for its
   // columns at 2rem each, else words that wrap. A media query decides, so
   // that nothing is measured before the page is first drawn.
+  const grid = $('grid');
   const wide = window.matchMedia('(min-width: ' + (data.cols * 2 + 3) + 'rem)');
   function layout() {
     grid.className = wide.matches ? 'rect' : 'flow';
   }
   layout();
   if (wide.addEventListener) wide.addEventListener('change', layout);
+  else if (wide.addListener) wide.addListener(layout);
+
+  // The quotation grid: cells in reading order; a word's cells sit in one
+  // element so that a narrow screen wraps between words.
+  function buildGrid() {
+    grid.style.setProperty('--cols', String(data.cols));
+    const section = [];
+    let html = '';
+    let wordGroup = null;
+    data.grid.forEach((item) => {
+      if (item === null || item === 0) {
+        if (wordGroup) html += '</div>';
+        wordGroup = null;
+        html += tag('div', item === null ? 'cell outside' : 'cell black');
+        return;
+      }
+      if (!wordGroup) {
+        html += '<div class="word">';
+        wordGroup = newGroup('grid', null);
+      }
+      if (typeof item === 'string') {
+        html += tag('div', 'cell other', item);
+        return;
+      }
+      const n = Array.isArray(item) ? item[0] : item;
+      const owner = square(n).owner;
+      html += '<div class="cell letter">' + tag('span', n > 99 ? 'num three' : 'num', String(n));
+      if (owner) html += tag('span', owner.label.length > 1 ? 'lab two' : 'lab', owner.label);
+      html += boxHtml(section, wordGroup, n, owner
+        ? 'Square ' + n + ', question ' + owner.label + ', letter ' + owner.letter
+        : 'Square ' + n + ', given letter') + '</div>';
+    });
+    if (wordGroup) html += '</div>';
+    fill(grid, html, section);
+  }
+
+  // The questions, each with its answer boxes, from question FROM up to
+  // (not including) TO.
+  const questions = $('questions');
+  const clueElements = [];
+  function buildQuestions(from, to) {
+    const section = [];
+    let html = '';
+    data.clues.slice(from, to).forEach((clue, i) => {
+      const q = from + i;
+      html += '<li class="clue" id="clue-' + esc(clue[0]) + '"><p class="question">' +
+        tag('span', 'label', clue[0] + '.') + ' ' + tag('span', 'text', clue[1]) + '</p><div class="answer">';
+      const group = newGroup('clue', q);
+      let letter = 0;
+      clue[2].forEach((item) => {
+        if (item === ' ') {
+          html += tag('span', 'box space');
+          return;
+        }
+        if (typeof item === 'string' && item[0] === '-') {
+          html += tag('span', 'box other', item.substr(1));
+          return;
+        }
+        letter += 1;
+        if (typeof item === 'number') {
+          html += '<span class="box">' +
+            boxHtml(section, group, item, 'Question ' + clue[0] + ', letter ' + letter + ', square ' + item) +
+            tag('span', 'num', String(item)) + '</span>';
+        } else {
+          html += '<span class="box given"><span class="letter" role="img" aria-label="' +
+            esc('Question ' + clue[0] + ', letter ' + letter + ', given: ' + item) + '">' + esc(item) +
+            '</span><span class="num"></span></span>';
+        }
+      });
+      html += '</div></li>';
+    });
+    fill(questions, html, section);
+    for (let q = clueElements.length; q < questions.children.length; q++) clueElements.push(questions.children[q]);
+  }
+
+  // The crostic line: each blank shows the first letter of its question.
+  function buildCrostic() {
+    if (!data.crostic) return;
+    const section = [];
+    let html = '';
+    const group = newGroup('crostic', null);
+    data.crostic.forEach((item, i) => {
+      if (typeof item === 'string') {
+        html += '<span class="box ' + (item.trim() ? 'given' : 'space') + '">' + tag('span', 'letter', item) +
+          tag('span', 'num') + '</span>';
+        return;
+      }
+      const clue = data.clues[item];
+      const first = clue[2].find((x) => typeof x === 'number' || (x !== ' ' && x[0] !== '-'));
+      if (typeof first === 'number') {
+        html += '<span class="box">' + boxHtml(section, group, first,
+          'Crostic letter ' + (i + 1) + ', first letter of question ' + clue[0] + ', square ' + first);
+      } else {
+        html += '<span class="box given">' + tag('span', 'letter', first || '');
+      }
+      html += tag('span', 'num', clue[0]) + '</span>';
+    });
+    fill($('crostic-boxes'), html, section);
+    $('crostic').hidden = false;
+  }
+
+  // The grid comes first, and the student can start on it at once; the
+  // questions follow a few at a time once the page is on screen, so that a
+  // slow tablet shows the puzzle without waiting for all of it. Until then
+  // the questions' section says it is busy.
+  buildGrid();
+  const clues = $('clues');
+  clues.setAttribute('aria-busy', 'true');
+  let built = 0;
+  function buildMore() {
+    const to = built + 10;
+    buildQuestions(built, to);
+    built = Math.min(to, data.clues.length);
+    if (built < data.clues.length) {
+      setTimeout(buildMore, 0);
+      return;
+    }
+    buildCrostic();
+    clues.removeAttribute('aria-busy');
+  }
+  // After the first frame; a page opened in the background gets no frames,
+  // hence the timer as well.
+  let started = false;
+  function start() {
+    if (started) return;
+    started = true;
+    restore();
+    buildMore();
+  }
+  requestAnimationFrame(() => setTimeout(start, 0));
+  setTimeout(start, 200);
+
+  if (!data.reveal) {
+    document.querySelectorAll('.reveal').forEach((e) => e.remove());
+  }
 
   // Letters and the saved progress.
   function load() {
@@ -221,6 +262,7 @@
     }
   }
   function save() {
+    restore();
     const letters = {};
     squares.forEach((sq) => {
       if (sq.given === null && sq.boxes.length && sq.boxes[0].value) letters[sq.n] = sq.boxes[0].value;
@@ -305,7 +347,7 @@
     });
     const group = input.qbGroup;
     const clue = group && group.kind === 'clue' ? group.clue : sq.owner ? sq.owner.clue : null;
-    if (clue !== null) clueElements[clue].classList.add('active');
+    if (clue !== null && clueElements[clue]) clueElements[clue].classList.add('active');
   }
 
   function focusBox(input) {
@@ -469,25 +511,46 @@
     });
   }
 
+  // Clear asks first: in its dialog, or where the browser has no dialogs
+  // (Safari before 15.4) with the same words in a plain question.
   const clearDialog = $('clear-dialog');
-  $('clear').addEventListener('click', () => clearDialog.showModal());
-  $('clear-no').addEventListener('click', () => clearDialog.close());
-  $('clear-yes').addEventListener('click', () => {
-    clearDialog.close();
+  function clearAll() {
     squares.forEach((sq) => setLetter(sq.n, ''));
     save();
     updateState(false);
     say('The puzzle is cleared.');
     const first = groups.find((g) => g.boxes.length);
     if (first) focusBox(first.boxes[0]);
+  }
+  $('clear').addEventListener('click', () => {
+    if (clearDialog.showModal) {
+      clearDialog.showModal();
+    } else if (window.confirm($('clear-heading').textContent + '\n\n' + clearDialog.querySelector('p').textContent)) {
+      clearAll();
+    }
+  });
+  $('clear-no').addEventListener('click', () => clearDialog.close());
+  $('clear-yes').addEventListener('click', () => {
+    clearDialog.close();
+    clearAll();
   });
   $('print').addEventListener('click', () => window.print());
   $('solved-close').addEventListener('click', () => $('solved-dialog').close());
 
-  // Letters saved before, then the state they give.
-  const saved = load();
-  Object.keys(saved).forEach((n) => {
-    if (typeof saved[n] === 'string') setLetter(Number(n), saved[n].substr(0, 2));
+  // Letters saved before, then the state they give. Opening the browser's
+  // storage can take a while, so they come back just after the page is
+  // first drawn, or on the student's first key or click if that is sooner.
+  let restored = false;
+  function restore() {
+    if (restored) return;
+    restored = true;
+    const saved = load();
+    Object.keys(saved).forEach((n) => {
+      if (typeof saved[n] === 'string') setLetter(Number(n), saved[n].substr(0, 2));
+    });
+    updateState(false);
+  }
+  ['keydown', 'beforeinput', 'input', 'mousedown', 'touchstart', 'click'].forEach((type) => {
+    document.addEventListener(type, restore, { capture: true, passive: true });
   });
-  updateState(false);
 })();
