@@ -66,6 +66,7 @@ FillLexicon::FillLexicon(const std::vector<std::string_view>& words, const std::
         for (char c : w) {
             ++e.counts[c - 'a'];
             e.mask |= 1u << (c - 'a');
+            if (c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u') ++e.vowels;
         }
         const auto id = static_cast<std::int32_t>(entries_.size());
         idOfWord[i] = id;
@@ -262,6 +263,14 @@ AnswerFiller::Expand AnswerFiller::expand(const std::vector<std::int32_t>& paren
 
     std::array<int, 26> letterUse{};
     std::array<int, 27> classUse{};
+    // most[c][l]: the most copies of letter l that a word for a slot of
+    // class c can take.
+    std::array<std::array<std::uint8_t, 26>, 27> most{};
+    // The fewest and most vowels (a e i o u), vowels and y, and other
+    // letters that a word for a slot of class c holds.
+    constexpr int kGroups = 3;
+    std::array<std::array<std::uint8_t, 27>, kGroups> groupLeast, groupMost{};
+    for (auto& g : groupLeast) g.fill(UINT8_MAX);
     for (std::int32_t w : parentCands) {
         if (!usable(w)) continue;
         const FillLexicon::Entry& e = lex_.entries()[w];
@@ -270,7 +279,45 @@ AnswerFiller::Expand AnswerFiller::expand(const std::vector<std::int32_t>& paren
         if (!fits(e)) continue;
         child.cands.push_back(w);
         ++classUse[e.first];
-        for (std::uint32_t m = e.mask; m != 0; m &= m - 1) ++letterUse[__builtin_ctz(m)];
+        for (std::uint32_t m = e.mask; m != 0; m &= m - 1) {
+            const int l = __builtin_ctz(m);
+            ++letterUse[l];
+            most[e.first][l] = std::max(most[e.first][l], e.counts[l]);
+            most[kAnyLetter][l] = std::max(most[kAnyLetter][l], e.counts[l]);
+        }
+        const std::uint8_t vowels = e.vowels, withY = static_cast<std::uint8_t>(e.vowels + e.counts['y' - 'a']);
+        const std::array<std::uint8_t, kGroups> in = {vowels, withY, static_cast<std::uint8_t>(e.length - withY)};
+        for (int g = 0; g < kGroups; ++g)
+            for (int c : {static_cast<int>(e.first), kAnyLetter}) {
+                groupLeast[g][c] = std::min(groupLeast[g][c], in[g]);
+                groupMost[g][c] = std::max(groupMost[g][c], in[g]);
+            }
+    }
+    // Every copy of a letter left needs a slot to take it: the slots left
+    // can take no more than their words' most each.
+    for (int l = 0; l < 26; ++l) {
+        if (counts_[l] <= 0) continue;
+        int room = 0;
+        for (int c = 0; c < 27; ++c) room += need_[c] * most[c][l];
+        if (room < counts_[l]) return Expand::Dead;
+    }
+    // The same for vowels and the other letters: the words the slots left
+    // can take hold no fewer and no more of them than those left.
+    {
+        int vowels = 0;
+        for (char v : {'a', 'e', 'i', 'o', 'u'}) vowels += counts_[v - 'a'];
+        const int withY = vowels + counts_['y' - 'a'];
+        const std::array<int, kGroups> left = {vowels, withY, lettersLeft_ - withY};
+        for (int g = 0; g < kGroups; ++g) {
+            int least = 0, room = 0;
+            for (int c = 0; c < 27; ++c) {
+                if (need_[c] == 0) continue;
+                if (groupLeast[g][c] == UINT8_MAX) return Expand::Dead;  // no word for the slot
+                least += need_[c] * groupLeast[g][c];
+                room += need_[c] * groupMost[g][c];
+            }
+            if (left[g] < least || left[g] > room) return Expand::Dead;
+        }
     }
 
     // The most constrained choice: a letter left that every fill must use,

@@ -59,6 +59,7 @@ public:
         bool unfit = false;            // never suggested
         std::int32_t stem = 0;         // entry id of its base word (its own id for a base word)
         std::uint32_t mask = 0;        // bit l: the word holds letter l
+        std::uint8_t vowels = 0;       // copies of a, e, i, o, u
         std::array<std::uint8_t, 26> counts{};
     };
     const std::vector<Entry>& entries() const { return entries_; }

@@ -82,6 +82,11 @@ TEST(AnswerFill, FindsEveryFillWithTheFewestGaps) {
         {{"tab", "bat"}, "aabbtt", "bt", {}, {{"bat", "tab"}}},
         // Slots without a letter take any word, in either order.
         {{"tab", "bat"}, "aabbtt", std::string(2, '\0'), {}, {{"bat", "tab"}}},
+        // Each word takes the most o's a b-word can: the search must not
+        // give up on letters that only just fit the slots left.
+        {{"boo", "bozo", "bob", "boz"}, "bbooooz", "bb", {}, {{"boo", "bozo"}}},
+        // No vowel but y: y counts apart from a e i o u.
+        {{"sky", "hymn", "shy", "hymns"}, "hkmnsyy", "sh", {}, {{"hymn", "sky"}}},
         // t a x: tab needs a b (one gap), tot an o and a second t (two).
         {{"tab", "tot", "tabs"}, "atx", "t", {}, {{"tab"}}, 1},
     };
