@@ -1,6 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Quotabrix: builds acrostic quotation puzzles.
 #include <QApplication>
-
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -10,7 +10,7 @@
 
 #include "commandline.h"
 #include "dictionary.h"
-#include "mainform.h"
+#include "mainwindow.h"
 #include "programstyle.h"
 #include "qtprompter.h"
 #include "random.h"
@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
 
     qbrx::QtPrompter prompter;
     qbrx::SeededRandom random = cl.seed ? qbrx::SeededRandom(*cl.seed) : qbrx::SeededRandom::fromClock();
-    qbrx::Mainform form(prompter, random, dictionary);
+    qbrx::MainWindow form(prompter, random, dictionary);
     prompter.setParentWindow(&form);
     prompter.setPrinterSource([&form] { return &form.printer(); });
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up measurement (bench/startup.sh): with QBRX_EXIT_WHEN_SHOWN in
 // the environment, once the watched window has first been exposed on the
 // screen and painted, the program prints the wall-clock time (nanoseconds
@@ -11,7 +12,6 @@
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -35,8 +35,8 @@ protected:
             // taken once that is done.
             QTimer::singleShot(0, this, [] {
                 const auto now = std::chrono::system_clock::now().time_since_epoch();
-                std::printf("%lld\n",
-                            static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+                std::printf("%lld\n", static_cast<long long>(
+                                          std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
                 std::fflush(stdout);
                 QCoreApplication::exit(0);
             });

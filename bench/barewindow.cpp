@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The baseline of the start-up measurement (bench/startup.sh): a bare Qt
 // Widgets program that shows one empty main window of the main window's
 // size, timed to its first exposure as the program is. With --text the
@@ -7,7 +8,6 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
-
 #include <cstring>
 
 #include "shownprobe.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drafted clues: how many of the words Suggest Answers finds for the bench
 // puzzles get a draft, and how long drafting takes.
 //
@@ -15,9 +16,9 @@
 #include "answerfill.h"
 #include "benchpuzzles.h"
 #include "cluedraft.h"
-#include "documentcommands.h"
 #include "definitions.h"
 #include "dictionary.h"
+#include "documentcommands.h"
 #include "editor.h"
 #include "puzzlefill.h"
 #include "scriptedprompter.h"
@@ -70,8 +71,10 @@ void BM_Coverage(benchmark::State& state) {
             const std::vector<std::string> drafts = qbrx::draftForEach(definitions(), fill, plan.written);
             for (std::size_t k = 0; k < fill.size(); ++k) {
                 ++words;
-                if (!drafts[k].empty()) ++drafted;
-                else missing.push_back(fill[k]);
+                if (!drafts[k].empty())
+                    ++drafted;
+                else
+                    missing.push_back(fill[k]);
             }
         }
     }
@@ -94,7 +97,8 @@ void BM_DraftFifty(benchmark::State& state) {
         return;
     }
     std::vector<std::string> answers;
-    for (int q = 1; q <= ed.doc.questionCount; ++q) answers.push_back(ed.doc.answer[static_cast<std::size_t>(q)]);
+    for (int q = 1; q <= ed.doc.questionCount; ++q)
+        answers.push_back(ed.doc.answer[static_cast<std::size_t>(q)]);
     definitions();
     int drafted = 0;
     for (auto _ : state) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading the bundled dictionary (count.dic, words.dic and level.dic)
 // against the floor of reading words.dic line by line, and a Limited Next 10
 // that scans the whole word list.

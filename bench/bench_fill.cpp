@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finishing puzzles: the time to the first set of answers that uses up
 // exactly the letters left, on puzzles made from public-domain quotations
 // with their authors and works as crostics, solved against the bundled word
@@ -19,9 +20,9 @@
 #include <vector>
 
 #include "answerfill.h"
-#include "fillbench.h"
 #include "dictionary.h"
 #include "editor.h"
+#include "fillbench.h"
 #include "fillsearch.h"
 #include "puzzlefill.h"
 #include "scriptedprompter.h"
@@ -91,8 +92,9 @@ void BM_AllPuzzles(benchmark::State& state) {
     for (auto _ : state) {
         for (int i = 0; i < kPuzzleCount; ++i)
             for (int seed = 1; seed <= kSeeds; ++seed) {
-                const FirstFill first =
-                    firstFill(benchRequest(puzzles[static_cast<std::size_t>(i)]->plan, static_cast<std::uint64_t>(seed)), seed == 1);
+                const FirstFill first = firstFill(benchRequest(puzzles[static_cast<std::size_t>(i)]->plan,
+                                                               static_cast<std::uint64_t>(seed)),
+                                                  seed == 1);
                 seconds.push_back(first.seconds);
                 cpuSeconds.push_back(first.cpuSeconds);
                 slowest.emplace_back(first.cpuSeconds, std::to_string(i) + "/" + std::to_string(seed));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Suggest Answers' own search against two mature solvers from Debian, on the
 // bench puzzles (fillbench.h) with the dialog's defaults: the time to the
 // first exact fill of each puzzle, in one run. The argument is the number
@@ -65,8 +66,8 @@ constexpr double kTimeLimit = 5.0;
 struct Problem {
     std::array<int, 26> letters{};
     int total = 0;
-    std::vector<int> slotClass;           // 0..25, or qbrx::kAnyLetter
-    std::vector<std::int32_t> words;      // lexicon entry ids, familiar base words first
+    std::vector<int> slotClass;       // 0..25, or qbrx::kAnyLetter
+    std::vector<std::int32_t> words;  // lexicon entry ids, familiar base words first
 };
 
 Problem problem(const qbrx::FillRequest& r) {
@@ -93,13 +94,15 @@ Problem problem(const qbrx::FillRequest& r) {
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const auto& e = entries[i];
         if (written[i] || stemUsed[static_cast<std::size_t>(e.stem)] || e.unfit || e.rank > r.maxRank ||
-            e.length < r.minLength || e.length > longest || (need[e.first] == 0 && need[qbrx::kAnyLetter] == 0))
+            e.length < r.minLength || e.length > longest ||
+            (need[e.first] == 0 && need[qbrx::kAnyLetter] == 0))
             continue;
         bool fits = true;
         for (int l = 0; l < 26; ++l) fits = fits && e.counts[l] <= r.letters[l];
         if (!fits) continue;
         const int group = (e.rank > qbrx::kFamiliarRank ? 2 : 0) + (e.inflected ? 1 : 0);
-        keyed.emplace_back(group * 1'000'000 + static_cast<int>(rng() % 1'000'000), static_cast<std::int32_t>(i));
+        keyed.emplace_back(group * 1'000'000 + static_cast<int>(rng() % 1'000'000),
+                           static_cast<std::int32_t>(i));
     }
     std::sort(keyed.begin(), keyed.end());
     for (const auto& [key, id] : keyed) p.words.push_back(id);
@@ -173,7 +176,8 @@ public:
         }
         std::sort(byClass[qbrx::kAnyLetter].begin(), byClass[qbrx::kAnyLetter].end());
         for (int s = 0; s < slots; ++s) {
-            const std::vector<int>& d = byClass[static_cast<std::size_t>(p.slotClass[static_cast<std::size_t>(s)])];
+            const std::vector<int>& d =
+                byClass[static_cast<std::size_t>(p.slotClass[static_cast<std::size_t>(s)])];
             if (d.empty()) {
                 fail();
                 return;
@@ -268,7 +272,8 @@ std::vector<std::int32_t> glpkSolve(const Problem& p, std::uint64_t, double cpuL
         else
             glp_set_row_bnds(lp, 27 + l, GLP_FX, need[l], need[l]);
     }
-    glp_set_row_bnds(lp, 53, GLP_FX, static_cast<double>(p.slotClass.size()), static_cast<double>(p.slotClass.size()));
+    glp_set_row_bnds(lp, 53, GLP_FX, static_cast<double>(p.slotClass.size()),
+                     static_cast<double>(p.slotClass.size()));
     std::map<std::int32_t, std::vector<int>> stems;
     for (int k = 1; k <= n; ++k)
         stems[entries[static_cast<std::size_t>(p.words[static_cast<std::size_t>(k - 1)])].stem].push_back(k);
@@ -356,7 +361,8 @@ qbrx::FillRequest requestFor(int i, std::uint64_t seed) {
 }
 
 // Runs a solver on every puzzle with every seed and reports its figures.
-void runAll(benchmark::State& state, const std::function<std::vector<std::int32_t>(int puzzle, std::uint64_t seed)>& solve) {
+void runAll(benchmark::State& state,
+            const std::function<std::vector<std::int32_t>(int puzzle, std::uint64_t seed)>& solve) {
     std::vector<double> cpu;
     std::vector<std::pair<double, std::string>> slowest;
     int filled = 0, words = 0, familiar = 0;
@@ -371,7 +377,9 @@ void runAll(benchmark::State& state, const std::function<std::vector<std::int32_
                     ++filled;
                     for (std::int32_t w : fill) {
                         ++words;
-                        familiar += lexicon().entries()[static_cast<std::size_t>(w)].rank <= qbrx::kFamiliarRank ? 1 : 0;
+                        familiar +=
+                            lexicon().entries()[static_cast<std::size_t>(w)].rank <= qbrx::kFamiliarRank ? 1
+                                                                                                         : 0;
                     }
                 } else {
                     seconds = std::max(seconds, kTimeLimit);
@@ -403,14 +411,18 @@ BENCHMARK(BM_OwnSearch)->Arg(1)->Arg(5)->Iterations(1)->Unit(benchmark::kSecond)
 
 #ifdef QBRX_HAVE_GECODE
 void BM_Gecode(benchmark::State& state) {
-    runAll(state, [](int i, std::uint64_t seed) { return gecodeSolve(problem(requestFor(i, seed)), seed, kTimeLimit); });
+    runAll(state, [](int i, std::uint64_t seed) {
+        return gecodeSolve(problem(requestFor(i, seed)), seed, kTimeLimit);
+    });
 }
 BENCHMARK(BM_Gecode)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond);
 #endif
 
 #ifdef QBRX_HAVE_GLPK
 void BM_Glpk(benchmark::State& state) {
-    runAll(state, [](int i, std::uint64_t seed) { return glpkSolve(problem(requestFor(i, seed)), seed, kTimeLimit); });
+    runAll(state, [](int i, std::uint64_t seed) {
+        return glpkSolve(problem(requestFor(i, seed)), seed, kTimeLimit);
+    });
 }
 BENCHMARK(BM_Glpk)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond);
 #endif

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and Redo on the largest puzzle (a 255-character quotation, fifty
 // answers), and the memory a history of a thousand steps takes.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing to PDF: a 255-character quotation with twenty questions (one
 // page) and with fifty (the questions continue on a second page), laid out
 // on the printer surface and written by QPrinter's PDF engine; and the
@@ -7,7 +8,6 @@
 #include <QGuiApplication>
 #include <QPageSize>
 #include <QPrinter>
-
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -97,7 +97,8 @@ void BM_WritePdfPuzzleAndKey(benchmark::State& state) {
     const qbrx::Document& doc = fullPuzzle();
     const std::string path = tempPdf();
     for (auto _ : state)
-        if (!qbrx::writePdf(doc, {false, true}, path, nullptr, qbrx::Paper::Letter)) state.SkipWithError("pages abandoned");
+        if (!qbrx::writePdf(doc, {false, true}, path, nullptr, qbrx::Paper::Letter))
+            state.SkipWithError("pages abandoned");
     std::remove(path.c_str());
 }
 BENCHMARK(BM_WritePdfPuzzleAndKey)->Unit(benchmark::kMillisecond);

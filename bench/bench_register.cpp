@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Registration of a full quotation with fifty answers: cleaning, numbering,
 // re-encoding every slot, the grid picture and the letters-left counts.
 #include <benchmark/benchmark.h>

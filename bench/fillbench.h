@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bench puzzles as Suggest Answers meets them: each quotation
 // registered and its crostic set up, and for every other puzzle a third of
 // the answers already written, as an author who has started would. The
@@ -58,7 +59,8 @@ const char* const kWrittenAnswers[] = {
     "",
     "prefer,,,than,,,mostly,,,cheque,,,notify,",
     "",
-    "poem,,,army,,,lesser,,,order,,,earliest,,,nice,,,inject,,,tire,,,needs,,,tone,,,uniform,,,trend,,,shoe,,,toss,,",
+    "poem,,,army,,,lesser,,,order,,,earliest,,,nice,,,inject,,,tire,,,needs,,,tone,,,uniform,,,trend,,,shoe,,"
+    ",toss,,",
 };
 static_assert(std::size(kWrittenAnswers) == std::size(kPuzzles));
 

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up of the whole program against a bare Qt Widgets window, side by
 # side in one run on one X server: the time from starting each program to
 # its main window first shown on the screen, and its peak memory (maximum

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The exported web page's size and how soon it is ready for typing, for the
 # largest puzzle the program makes: a quotation of 255 letters and 50
 # questions. Ready means the first box can take the focus; it is measured

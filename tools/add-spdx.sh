@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Puts the licence line "SPDX-License-Identifier: GPL-3.0-or-later" at the
 # top of every source file git tracks, in the file's own comment syntax:
 # C++ and JavaScript (.cpp, .h, .js), CSS, HTML, and the scripts and CMake

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that building, running and testing need,
 # when any of them is missing. Needs root (or sudo).
 # With "generator" it also installs what tools/make_dictionary.py needs to

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Builds the definitions of the bundled word list (data/definitions.dic)
 from Princeton WordNet 3.0 (Debian package "wordnet-base"), keeping only
 senses fit for a class.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Builds the bundled word list (data/words.dic), its two-letter index
 (data/count.dic) and the words' familiarity levels (data/level.dic) from
 the SCOWL word lists (Debian package "scowl"), leaving out what the block

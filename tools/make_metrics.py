@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes liberation.metrics: advance widths of the Windows-1252 characters in
 # Liberation Sans and Serif (regular, bold, italic, bold italic), read from
 # the installed fonts, for the page layout tests' recording surface.

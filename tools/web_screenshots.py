@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Screenshots of the exported web page in headless Chromium for docs/:
 # desktop width, a 390 px phone, and the page solved (its message shown).
 #

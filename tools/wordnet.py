@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reading Princeton WordNet 3.0's database files (Debian package
 "wordnet-base"), shared by make_dictionary.py and make_definitions.py.
 

@@ -1,7 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandline.h"
 
 #include <QGuiApplication>
-
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -26,10 +26,10 @@ namespace fs = std::filesystem;
 
 // Qt's own options that take a value (left to QApplication in GUI mode).
 bool qtOptionTakesValue(const std::string& option) {
-    static const char* const withValue[] = {"-platform", "-platformpluginpath", "-platformtheme", "-plugin",
-                                            "-qmljsdebugger", "-style", "-stylesheet", "-session", "-display",
-                                            "-geometry", "-qwindowgeometry", "-qwindowicon", "-qwindowtitle",
-                                            "-title", "-name"};
+    static const char* const withValue[] = {
+        "-platform",        "-platformpluginpath", "-platformtheme", "-plugin",  "-qmljsdebugger",
+        "-style",           "-stylesheet",         "-session",       "-display", "-geometry",
+        "-qwindowgeometry", "-qwindowicon",        "-qwindowtitle",  "-title",   "-name"};
     for (const char* o : withValue)
         if (option == o) return true;
     return false;
@@ -67,7 +67,8 @@ void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 // display Qt is told to draw offscreen.
 std::unique_ptr<QGuiApplication> ensureGuiApplication() {
     if (QCoreApplication::instance() != nullptr) return nullptr;
-    if (!environmentSet("QT_QPA_PLATFORM") && !environmentSet("DISPLAY") && !environmentSet("WAYLAND_DISPLAY"))
+    if (!environmentSet("QT_QPA_PLATFORM") && !environmentSet("DISPLAY") &&
+        !environmentSet("WAYLAND_DISPLAY"))
         ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     qInstallMessageHandler(quietQtMessages);
     static int argc = 1;
@@ -105,7 +106,8 @@ int runBatch(const CommandLine& cl, std::ostream& out, std::ostream& err) {
     const FileResult& result = read.result;
     const bool ipuz = formatOfName(path) == Format::Ipuz;
     switch (result.status) {
-        case FileStatus::Ok: break;
+        case FileStatus::Ok:
+            break;
         case FileStatus::NotFound:
             err << cl.program << ": cannot open " << path << ": no such file\n";
             return 1;
@@ -116,9 +118,11 @@ int runBatch(const CommandLine& cl, std::ostream& out, std::ostream& err) {
             if (ipuz)
                 err << cl.program << ": cannot open " << path << ": " << cp1252ToUtf8(result.reason) << ".\n";
             else if (result.status == FileStatus::Unreadable)
-                err << cl.program << ": " << path << " cannot be read: " << result.reason << "; nothing was written\n";
+                err << cl.program << ": " << path << " cannot be read: " << result.reason
+                    << "; nothing was written\n";
             else
-                err << cl.program << ": " << path << " does not look like a puzzle data file; nothing was written\n";
+                err << cl.program << ": " << path
+                    << " does not look like a puzzle data file; nothing was written\n";
             return 1;
         case FileStatus::Mismatch:
             err << cl.program << ": " << path
@@ -144,7 +148,8 @@ int runBatch(const CommandLine& cl, std::ostream& out, std::ostream& err) {
     if (!filled) status = 1;
     const UnwrittenQuestions unwritten = findUnwrittenQuestions(editor.doc);
     if (!cl.outputs.empty() && !unwritten.none())
-        err << cl.program << ": warning: " << path << ": some questions are not written yet; they go out as they are: "
+        err << cl.program << ": warning: " << path
+            << ": some questions are not written yet; they go out as they are: "
             << cp1252ToUtf8(unwrittenQuestionsList(unwritten, "; ")) << "\n";
     for (const OutputRequest& request : cl.outputs) {
         const OutputKind* kind = findOutputKind(request.option);
@@ -152,7 +157,8 @@ int runBatch(const CommandLine& cl, std::ostream& out, std::ostream& err) {
         if (request.option == "--fill" && !filled) continue;
         std::string error;
         if (!kind->write(editor.doc, cl, request.path, error)) {
-            err << cl.program << ": cannot write " << request.path << (error.empty() ? "" : ": ") << error << "\n";
+            err << cl.program << ": cannot write " << request.path << (error.empty() ? "" : ": ") << error
+                << "\n";
             status = 1;
         }
     }
@@ -291,15 +297,23 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const std::st
         }
     }
 
-    if (cl.clues && std::none_of(cl.outputs.begin(), cl.outputs.end(), [](const OutputRequest& r) { return r.option == "--fill"; }))
+    if (cl.clues && std::none_of(cl.outputs.begin(), cl.outputs.end(),
+                                 [](const OutputRequest& r) { return r.option == "--fill"; }))
         fail("--clues drafts the questions of --fill OUT.dat, which is not given");
 
     // The window prints on the printer's paper, with the crostic as its own
     // option sets it.
     if (!help && !version && cl.error.empty() && cl.outputs.empty() && cl.suggest == 0) {
-        if (paperGiven) cl.warnings.push_back("--paper applies only to files written with --pdf; the window prints on the printer's paper");
-        if (cl.noCrostic) cl.warnings.push_back("--no-crostic applies only to files written with --pdf; in the window, the crostic option decides");
-        if (cl.noReveal) cl.warnings.push_back("--no-reveal applies only to web pages written with --html; Export asks in the window");
+        if (paperGiven)
+            cl.warnings.push_back(
+                "--paper applies only to files written with --pdf; the window prints on the printer's paper");
+        if (cl.noCrostic)
+            cl.warnings.push_back(
+                "--no-crostic applies only to files written with --pdf; in the window, the crostic option "
+                "decides");
+        if (cl.noReveal)
+            cl.warnings.push_back(
+                "--no-reveal applies only to web pages written with --html; Export asks in the window");
     }
 
     if (help)
@@ -312,8 +326,9 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const std::st
         cl.mode = CommandLine::Mode::Batch;
         if (cl.dataFile.empty()) {
             cl.mode = CommandLine::Mode::Error;
-            cl.error = cl.outputs.empty() ? "no data file given to suggest answers for"
-                                          : "no data file given to write " + cl.outputs.front().path + " from";
+            cl.error = cl.outputs.empty()
+                           ? "no data file given to suggest answers for"
+                           : "no data file given to write " + cl.outputs.front().path + " from";
         }
     }
     return cl;
@@ -326,7 +341,8 @@ std::string helpText(const std::string& program) {
         out << "       " << program << " " << kind.option << " " << kind.argument
             << " [--seed N] [--no-crostic]" << (kind.needsGui ? " [--paper letter|a4]" : "")
             << (kind.option == "--html" ? " [--no-reveal]" : "") << " FILE.dat\n";
-    out << "       " << program << " --suggest N [--fill OUT.dat [--clues]] [--seed N] [--familiar-only] [--min-length N]\n"
+    out << "       " << program
+        << " --suggest N [--fill OUT.dat [--clues]] [--seed N] [--familiar-only] [--min-length N]\n"
         << "                 [--max-length N] [--exclude FILE] [--include WORD,WORD] FILE.dat\n";
     out << "\n"
            "Builds acrostic quotation puzzles. Without an output option the program\n"
@@ -337,8 +353,10 @@ std::string helpText(const std::string& program) {
            "Options:\n";
     auto row = [&](const std::string& left, const std::string& text) {
         std::string l = "  " + left;
-        if (l.size() < 22) l.resize(22, ' ');
-        else l += "  ";
+        if (l.size() < 22)
+            l.resize(22, ' ');
+        else
+            l += "  ";
         out << l << text << "\n";
     };
     for (const OutputKind& kind : outputKinds()) row(kind.option + " " + kind.argument, kind.help);
@@ -352,7 +370,8 @@ std::string helpText(const std::string& program) {
     row("--seed N", "fix the random draw of the answers' letter numbers");
     row("--no-crostic", "leave the crostic block off the printed page");
     row("--no-reveal", "leave Reveal letter and Reveal word off the web page");
-    row("--paper letter|a4", "paper size of the PDF (when not given, the locale's: Letter in the US and Canada, A4 elsewhere)");
+    row("--paper letter|a4",
+        "paper size of the PDF (when not given, the locale's: Letter in the US and Canada, A4 elsewhere)");
     row("-h, --help", "show this help and exit");
     row("-V, --version", "show the program's version and exit");
     out << "\n"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's command line. main() parses it first: --help, --version,
 // a mistake in the arguments, and the output options (--pdf ...) are
 // handled by runCommandLine without any window; otherwise the program
@@ -32,11 +33,11 @@ struct OutputRequest {
 
 // How --suggest and --fill choose their words.
 struct FillOptions {
-    bool familiarOnly = false;           // --familiar-only
-    int minLength = 3;                   // --min-length N
-    int maxLength = 12;                  // --max-length N
-    std::string excludeFile;             // --exclude FILE: words never to suggest, one a line
-    std::vector<std::string> include;    // --include WORD,WORD: words to use when they fit
+    bool familiarOnly = false;         // --familiar-only
+    int minLength = 3;                 // --min-length N
+    int maxLength = 12;                // --max-length N
+    std::string excludeFile;           // --exclude FILE: words never to suggest, one a line
+    std::vector<std::string> include;  // --include WORD,WORD: words to use when they fit
 };
 
 struct CommandLine {
@@ -62,7 +63,7 @@ struct CommandLine {
     FillOptions fill;
     std::vector<std::string> qtArguments;  // single-dash options left for Qt (GUI only)
     std::string error;
-    std::vector<std::string> warnings;     // options that have no effect here; the run goes on
+    std::vector<std::string> warnings;  // options that have no effect here; the run goes on
 
     // True for every mode that runCommandLine handles (all but Gui).
     bool runsWithoutWindow() const { return mode != Mode::Gui; }
@@ -71,12 +72,13 @@ struct CommandLine {
 // A kind of output file: the option that asks for it and how it is written.
 // New kinds are added to the table in outputs.cpp.
 struct OutputKind {
-    std::string option;    // "--pdf"
-    std::string argument;  // "OUT.pdf", for the help text
-    std::string help;      // one line for the help text
-    bool needsGui = false; // needs a QGuiApplication (fonts, painting)
+    std::string option;     // "--pdf"
+    std::string argument;   // "OUT.pdf", for the help text
+    std::string help;       // one line for the help text
+    bool needsGui = false;  // needs a QGuiApplication (fonts, painting)
     // Writes the document to `path`; on failure returns false and says why.
-    std::function<bool(const Document& doc, const CommandLine& cl, const std::string& path, std::string& error)>
+    std::function<bool(const Document& doc, const CommandLine& cl, const std::string& path,
+                       std::string& error)>
         write;
 };
 const std::vector<OutputKind>& outputKinds();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // --suggest and --fill: answers for the empty slots, found from the word
 // list that qbrx.ini names.
 #include <algorithm>
@@ -22,7 +23,8 @@ namespace {
 constexpr std::chrono::seconds kSearchTime{30};
 
 bool parseLength(const std::string& text, int& n) {
-    if (text.empty() || text.size() > 2 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    if (text.empty() || text.size() > 2 ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return false;
     n = std::stoi(text);
     return n >= kFillMinWord && n <= kFillMaxWord;
@@ -30,9 +32,7 @@ bool parseLength(const std::string& text, int& n) {
 
 }  // namespace
 
-bool isFillOption(const std::string& name) {
-    return name == "--familiar-only" || fillOptionTakesValue(name);
-}
+bool isFillOption(const std::string& name) { return name == "--familiar-only" || fillOptionTakesValue(name); }
 
 bool fillOptionTakesValue(const std::string& name) {
     return name == "--min-length" || name == "--max-length" || name == "--exclude" || name == "--include";
@@ -94,8 +94,9 @@ bool suggestFills(Editor& editor, const CommandLine& cl, std::ostream& out, std:
         return false;
     }
     const FillLexicon lexicon = fillLexicon(dictionary);
-    const std::uint64_t seed = cl.seed ? *cl.seed : static_cast<std::uint64_t>(
-        std::chrono::steady_clock::now().time_since_epoch().count());
+    const std::uint64_t seed =
+        cl.seed ? *cl.seed
+                : static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
     const FillRequest request = fillRequest(plan, seed, choices);
     FillSearch search(lexicon, request);
     const std::size_t wanted = static_cast<std::size_t>(std::max(cl.suggest, 1));
@@ -109,8 +110,8 @@ bool suggestFills(Editor& editor, const CommandLine& cl, std::ostream& out, std:
         if (std::find(search.included().begin(), search.included().end(), word) == search.included().end())
             err << cl.program << ": " << word << " does not fit the letters left and is left out\n";
     if (!search.hasExactFill()) {
-        err << cl.program << ": no set of " << plan.targets.size() << (plan.targets.size() == 1 ? " answer" : " answers")
-            << " uses exactly the "
+        err << cl.program << ": no set of " << plan.targets.size()
+            << (plan.targets.size() == 1 ? " answer" : " answers") << " uses exactly the "
             << search.lettersLeft() << " letters left";
         if (search.provedNone())
             err << " (the search went through every possibility)";
@@ -120,11 +121,13 @@ bool suggestFills(Editor& editor, const CommandLine& cl, std::ostream& out, std:
             err << "; " << (fills.size() == 1 ? "this one leaves " : "these leave ") << fills.front().gaps
                 << (fills.front().gaps == 1 ? " gap" : " gaps");
         err << "\n";
-        for (const std::string& line : fillAdvice(editor.doc, plan, request, lexicon)) err << "  " << line << "\n";
+        for (const std::string& line : fillAdvice(editor.doc, plan, request, lexicon))
+            err << "  " << line << "\n";
         if (fills.empty()) return false;
     }
     for (std::size_t i = 0; i < fills.size() && i < static_cast<std::size_t>(cl.suggest); ++i) {
-        for (std::size_t k = 0; k < fills[i].words.size(); ++k) out << (k > 0 ? " " : "") << fills[i].words[k];
+        for (std::size_t k = 0; k < fills[i].words.size(); ++k)
+            out << (k > 0 ? " " : "") << fills[i].words[k];
         out << "\n";
     }
     for (const OutputRequest& r : cl.outputs)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The puzzle document: every value one open puzzle consists of, and the
 // fixed tables built once at start-up. Text is Windows-1252 bytes.
 //
@@ -24,8 +25,7 @@ constexpr int kFileQuote = 253;     // quotation characters written to a data fi
 
 inline constexpr const char* kProgramName = "Quotabrix";
 inline constexpr const char* kQuotePrompt = "Begin typing your quote here. Click Register when done";
-inline constexpr const char* kMiniInstructions =
-    "Answer questions and transpose letters into Quotation grid";
+inline constexpr const char* kMiniInstructions = "Answer questions and transpose letters into Quotation grid";
 inline constexpr const char* kNameBlank = "Name ___________________________";
 inline constexpr const char* kPeriodBlank = "Period ______  ";
 inline constexpr const char* kDateBlank = "Date _______________";
@@ -52,14 +52,14 @@ void admitAnswer(std::string& answer);
 // Header values printed at the top of the page (set by the Header dialog
 // and by reading a data file).
 struct HeaderValues {
-    std::string title;                 // puzzle title
-    std::string createdBy;             // printed after "Created by "
-    std::string quotationBy;           // the quotation's author and work, on the key only
-    bool titleGiven = false;           // once on, never switched off
-    bool createdByGiven = false;       // likewise
-    bool nameLine = false;             // Name-line option
-    bool periodDateLine = false;       // Period-and-Date-line option
-    bool miniInstructions = false;     // "Include Mini-Instructions"
+    std::string title;                             // puzzle title
+    std::string createdBy;                         // printed after "Created by "
+    std::string quotationBy;                       // the quotation's author and work, on the key only
+    bool titleGiven = false;                       // once on, never switched off
+    bool createdByGiven = false;                   // likewise
+    bool nameLine = false;                         // Name-line option
+    bool periodDateLine = false;                   // Period-and-Date-line option
+    bool miniInstructions = false;                 // "Include Mini-Instructions"
     std::string instructions = kMiniInstructions;  // line under the grid
     std::string nameBlank = kNameBlank;
     std::string periodBlank = kPeriodBlank;
@@ -69,14 +69,14 @@ struct HeaderValues {
 
 struct Document {
     // Quotation and letter stock.
-    std::string quotation;                        // cleaned, at most 255 characters
-    int quoteLength = 0;                          // characters of quotation
-    std::string letterPool;                       // upper case; taken letters are "_"
+    std::string quotation;                             // cleaned, at most 255 characters
+    int quoteLength = 0;                               // characters of quotation
+    std::string letterPool;                            // upper case; taken letters are "_"
     std::array<std::int16_t, 256> positionLetterNo{};  // letter number per position
     std::array<std::int16_t, 256> positionOwner{};     // slot that took the position
     std::array<std::int16_t, 256> letterLeftCount{};   // free copies of A..Z (1..26)
-    std::string lettersLeft;                      // free letters, lower case, grouped a..z
-    int totalLetters = 0;                         // A-Z characters of the quotation
+    std::string lettersLeft;                           // free letters, lower case, grouped a..z
+    int totalLetters = 0;                              // A-Z characters of the quotation
 
     // Question slots 1..50; slot questionCount + 1 is the empty one.
     int questionCount = 0;
@@ -87,8 +87,8 @@ struct Document {
     std::array<std::array<std::int16_t, kAnswerCells + 1>, 51> answerLetterNo{};
 
     // Crostic.
-    std::string crostic;                          // at most 50 characters
-    std::array<std::int16_t, 53> crosticPos{};    // per slot: position of its letter
+    std::string crostic;                             // at most 50 characters
+    std::array<std::int16_t, 53> crosticPos{};       // per slot: position of its letter
     std::array<std::int16_t, 51> crosticQuestion{};  // per position: slot at or before
     std::array<std::int16_t, 51> slotCrosticPos{};   // per slot: position (Setup/Register)
     // On once the author has typed the crostic (Setup): the phrase is then

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor.h"
 
 #include <algorithm>
@@ -5,7 +6,6 @@
 #include <utility>
 
 #include "gridcells.h"
-
 #include "numeric.h"
 #include "text.h"
 
@@ -171,7 +171,7 @@ void Editor::registerQuotation(int& slot) {
     drawQuoteGrid();
     showLettersLeft();
     showGridWindow();
-    EnableControls();
+    enableControls();
     showEncoding(slot);
     mapCrostic();
     enableFileMenus();
@@ -837,9 +837,9 @@ void Editor::setHeader(const HeaderValues& header) {
 
 // ------------------------------------------------------ window-level rules
 
-void Editor::EnableControls() { view.controlsEnabled = true; }
+void Editor::enableControls() { view.controlsEnabled = true; }
 
-void Editor::DisableControls() { view.controlsEnabled = false; }
+void Editor::disableControls() { view.controlsEnabled = false; }
 
 void Editor::resetDocument() {
     history.replaced();
@@ -900,12 +900,11 @@ void Editor::drawQuoteGrid() {
             pic.ops.push_back(textOp(x + 32, y + g.numberOffset - 60, number, g.numberFont, kRed));
         if (!label.empty()) {
             const int w = g.labelSlotWidth * (label.size() == 2 ? 2 : 1);
-            pic.ops.push_back(
-                textOp(x + cell - w + 20, y + g.numberOffset - 60, label, g.numberFont, kBlue));
+            pic.ops.push_back(textOp(x + cell - w + 20, y + g.numberOffset - 60, label, g.numberFont, kBlue));
         }
         if (!shown.empty())
-            pic.ops.push_back(textOp(x + g.letterXOffset, y + cell - g.letterOffset - 290, shown,
-                                     g.letterFont, kBlack));
+            pic.ops.push_back(
+                textOp(x + g.letterXOffset, y + cell - g.letterOffset - 290, shown, g.letterFont, kBlack));
     }
     showGridWindow();
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every operation that changes the puzzle, working on the document and on
 // the plain-data view of the main window. The Qt window copies what the user
 // typed into `view` (quoteBox, questionBox, answerBox), calls one operation,
@@ -86,8 +87,8 @@ public:
     Numbering loadPuzzle(const Puzzle& puzzle, bool rebuild = true);
 
     // --- Registration and letter stock.
-    void registerButton();                 // the Register button, in full
-    void quoteEnter();                     // Enter in the quotation box
+    void registerButton();  // the Register button, in full
+    void quoteEnter();      // Enter in the quotation box
     void registerQuotation(int& slot);
     // Registers the quotation box as registerQuotation(slot 1) does, but
     // gives answer character k of slot q the letter number numbers[q-1][k-1]
@@ -117,15 +118,15 @@ public:
     // one runs the row selection; the same row again does nothing. The row
     // after fifty filled slots cannot be selected.
     void selectListRow(int row);
-    void rowSelected();                    // the list's selection handling
+    void rowSelected();  // the list's selection handling
     void selectSlot(int slot);
-    void listMouseDown();                  // call after the click changed the row
-    void listMouseUp();                    // the pop-up menu is the window's
+    void listMouseDown();  // call after the click changed the row
+    void listMouseUp();    // the pop-up menu is the window's
     void selectQuestionText();
     void insertQuestion();
-    void deleteButton();                   // asks first; also the full stop in the list
-    void deleteFromPopup();                // no question
-    void moveQuestion(int direction);      // -1 up, +1 down
+    void deleteButton();               // asks first; also the full stop in the list
+    void deleteFromPopup();            // no question
+    void moveQuestion(int direction);  // -1 up, +1 down
     void jumpToLast();
     void findEmptyAnswers();
     void findGaps();
@@ -139,7 +140,7 @@ public:
     void mapCrostic();
     void showCrostic();
     void mapCrosticSlots();
-    void crosticLabelClick(int n);         // label element n (0..38)
+    void crosticLabelClick(int n);  // label element n (0..38)
     void crosticOptionClick(bool on);
 
     // --- Header dialog's Okay: takes its values; different ones are a change
@@ -147,15 +148,15 @@ public:
     void setHeader(const HeaderValues& header);
 
     // --- Window-level rules of the main window and the grid window.
-    void EnableControls();
-    void DisableControls();
+    void enableControls();
+    void disableControls();
     void resetDocument();
     void drawQuoteGrid();
-    void quoteButtonClick();               // Show Quote / Hide Quote
-    void quoteGridMenu();                  // Windows > Quote Grid (F7)
+    void quoteButtonClick();  // Show Quote / Hide Quote
+    void quoteGridMenu();     // Windows > Quote Grid (F7)
     void gridWindowFocus(bool gained);
-    void questionBoxFocus();               // caption and "Question for" selection
-    void answerBoxFocus();                 // whole text selected
+    void questionBoxFocus();  // caption and "Question for" selection
+    void answerBoxFocus();    // whole text selected
 
 private:
     // The letter of the author's crostic that `slot` answers, or 0 when the

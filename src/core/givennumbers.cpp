@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Registration with letter numbers that come with the puzzle (a file that
 // stores them), or that the answers already hold, instead of random draws.
 #include <algorithm>
@@ -27,7 +28,8 @@ bool numbersFit(const Document& doc, const std::string& quotation, const std::ve
             const auto c = static_cast<unsigned char>(word[k]);
             if (!isNumberedLetter(c) || c == kUsedMark) return false;
             const std::size_t p = static_cast<std::size_t>(positionOf[static_cast<std::size_t>(n)] - 1);
-            if (upperChar(static_cast<unsigned char>(quotation[p])) != c || pool[p] == kUsedMark) return false;
+            if (upperChar(static_cast<unsigned char>(quotation[p])) != c || pool[p] == kUsedMark)
+                return false;
             pool[p] = kUsedMark;
         }
     }
@@ -38,7 +40,8 @@ bool numbersFit(const Document& doc, const std::string& quotation, const std::ve
 std::vector<int> letterPositions(const std::string& text) {
     std::vector<int> positionOf(1, 0);
     for (std::size_t p = 0; p < text.size(); ++p)
-        if (isNumberedLetter(static_cast<unsigned char>(text[p]))) positionOf.push_back(static_cast<int>(p + 1));
+        if (isNumberedLetter(static_cast<unsigned char>(text[p])))
+            positionOf.push_back(static_cast<int>(p + 1));
     return positionOf;
 }
 
@@ -91,7 +94,7 @@ bool Editor::registerWithNumbers(const std::vector<std::vector<int>>& numbers) {
     geometry = computeGridGeometry(doc.quoteLength);
     drawQuoteGrid();
     showLettersLeft();
-    EnableControls();
+    enableControls();
     showEncoding(one);
     mapCrostic();
     enableFileMenus();

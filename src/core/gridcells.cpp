@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gridcells.h"
 
 namespace qbrx {
@@ -6,7 +7,8 @@ std::vector<GridCell> gridCells(const Document& doc, const GridGeometry& geometr
     std::vector<GridCell> cells;
     const int length = doc.quoteLength;
     auto charAt = [](const std::string& s, int p) {
-        return p >= 1 && p <= static_cast<int>(s.size()) ? s.substr(static_cast<std::size_t>(p - 1), 1) : std::string();
+        return p >= 1 && p <= static_cast<int>(s.size()) ? s.substr(static_cast<std::size_t>(p - 1), 1)
+                                                         : std::string();
     };
     int number = 0;
     for (int r = 0; r < geometry.rows; ++r)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numbered quotation grid, cell by cell: what the grid window, the
 // printed grid and the exports all draw from. The grid's rows, columns and
 // leading blanks come from its geometry; the cells from the document.
@@ -12,8 +13,8 @@
 namespace qbrx {
 
 struct GridCell {
-    int row = 0;       // 0-based
-    int column = 0;    // 0-based
+    int row = 0;     // 0-based
+    int column = 0;  // 0-based
     // Quotation position 1..L; 0 for a blank cell before the quotation or
     // past its end.
     int position = 0;

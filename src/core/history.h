@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The undo history of one puzzle: every change to the puzzle is a step that
 // Undo takes back and Redo brings again, selection and letter numbers
 // included (nothing is drawn afresh).

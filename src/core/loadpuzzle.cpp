@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Putting a puzzle read from a file into the document.
 #include "editor.h"
 

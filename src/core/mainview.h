@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the main window and the grid window show, as plain data. The core's
 // operations write it; the Qt windows only mirror it, and copy what the user
 // typed back into the three box texts before they call an operation.
@@ -100,7 +101,7 @@ struct MainView {
     bool gridLogoVisible = true;
     GridPicture grid;
 
-    // Enabling: the controls of EnableControls, and the file menu items
+    // Enabling: the controls of enableControls, and the file menu items
     // New, Close, Save, Save As, Revert, Print and Print Key.
     bool controlsEnabled = false;
     bool fileMenusEnabled = false;

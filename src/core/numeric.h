@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 16-bit arithmetic and rounding as the layout and the file reader use them.
 #pragma once
 

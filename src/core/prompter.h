@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every question the program asks the user goes through this interface:
 // message boxes, the input box, the beep, file and print dialogs. The window
 // answers with real dialogs; tests answer with a script, so nothing blocks.
@@ -26,9 +27,9 @@ struct MessageRequest {
 struct FileRequest {
     // Filter list in the form "Data Files (*.dat)|*.dat|All Files (*.*)|*.*".
     std::string filter;
-    int filterIndex = 1;        // 1-based entry preselected
-    std::string initialName;    // preset file name
-    std::string title{};        // the dialog's title; empty: "Open" or "Save As"
+    int filterIndex = 1;      // 1-based entry preselected
+    std::string initialName;  // preset file name
+    std::string title{};      // the dialog's title; empty: "Open" or "Save As"
 };
 
 class Prompter {

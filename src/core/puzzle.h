@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A puzzle as a file holds it: the texts the author typed, the header
 // options and, where the file keeps them, the letter numbers and the Crostic
 // setting. Readers return one; Editor::loadPuzzle puts it into the document,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "questioncheck.h"
 
 #include <algorithm>
@@ -22,7 +23,8 @@ std::string labels(const std::vector<int>& slots) {
 bool isPlaceholderQuestion(const std::string& question) {
     const std::string trimmed = withoutOuterSpaces(question);
     const std::string prefix = "Question for [";
-    return trimmed.size() > prefix.size() && trimmed.compare(0, prefix.size(), prefix) == 0 && trimmed.back() == ']';
+    return trimmed.size() > prefix.size() && trimmed.compare(0, prefix.size(), prefix) == 0 &&
+           trimmed.back() == ']';
 }
 
 UnwrittenQuestions findUnwrittenQuestions(const Document& doc) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Questions not written yet: empty, or still the text the program puts in
 // for an answer given without a question ("Question for [word]", which
 // shows the answer to whoever reads the page). Printing and exporting warn

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "random.h"
 
 #include <chrono>
@@ -5,8 +6,8 @@
 namespace qbrx {
 
 SeededRandom SeededRandom::fromClock() {
-    return SeededRandom(static_cast<std::uint64_t>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+    return SeededRandom(
+        static_cast<std::uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
 }
 
 double SeededRandom::next() {

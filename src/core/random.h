@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the encoding's random start positions come from. The program seeds
 // from the clock; tests and --seed fix the sequence; a scripted source
 // replays exact numbers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "scriptedprompter.h"
 
 namespace qbrx {
@@ -15,10 +16,14 @@ std::optional<std::string> takeNext(std::deque<std::optional<std::string>>& scri
 
 Reply ScriptedPrompter::button(Buttons buttons, int index) {
     switch (buttons) {
-        case Buttons::Ok: return Reply::Ok;
-        case Buttons::OkCancel: return index == 1 ? Reply::Cancel : Reply::Ok;
-        case Buttons::YesNo: return index == 1 ? Reply::No : Reply::Yes;
-        case Buttons::YesNoCancel: return index == 1 ? Reply::No : index == 2 ? Reply::Cancel : Reply::Yes;
+        case Buttons::Ok:
+            return Reply::Ok;
+        case Buttons::OkCancel:
+            return index == 1 ? Reply::Cancel : Reply::Ok;
+        case Buttons::YesNo:
+            return index == 1 ? Reply::No : Reply::Yes;
+        case Buttons::YesNoCancel:
+            return index == 1 ? Reply::No : index == 2 ? Reply::Cancel : Reply::Yes;
     }
     return Reply::Ok;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A Prompter that asks no one: it answers every question from a script, or
 // with the question's default button when the script is empty, cancels input
 // boxes and file dialogs it has no answer for, and records what was asked.
@@ -23,7 +24,7 @@ public:
     std::deque<std::optional<std::string>> files;   // open and save dialogs; cancelled when empty
     std::vector<FileRequest> openRequests;
     std::vector<FileRequest> saveRequests;
-    bool printAccepted = false;                     // the print dialog's answer
+    bool printAccepted = false;  // the print dialog's answer
     int printDialogs = 0;
     int setupDialogs = 0;
     int beeps = 0;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "text.h"
 
 #include <cstdint>
@@ -57,11 +58,16 @@ unsigned char upperChar(unsigned char c) {
     if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 32);
     if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 32);
     switch (c) {
-        case 0x9A: return 0x8A;  // s caron
-        case 0x9C: return 0x8C;  // oe
-        case 0x9E: return 0x8E;  // z caron
-        case 0xFF: return 0x9F;  // y diaeresis
-        default: return c;
+        case 0x9A:
+            return 0x8A;  // s caron
+        case 0x9C:
+            return 0x8C;  // oe
+        case 0x9E:
+            return 0x8E;  // z caron
+        case 0xFF:
+            return 0x9F;  // y diaeresis
+        default:
+            return c;
     }
 }
 
@@ -69,11 +75,16 @@ unsigned char lowerChar(unsigned char c) {
     if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 32);
     if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 32);
     switch (c) {
-        case 0x8A: return 0x9A;
-        case 0x8C: return 0x9C;
-        case 0x8E: return 0x9E;
-        case 0x9F: return 0xFF;
-        default: return c;
+        case 0x8A:
+            return 0x9A;
+        case 0x8C:
+            return 0x9C;
+        case 0x8E:
+            return 0x9E;
+        case 0x9F:
+            return 0xFF;
+        default:
+            return c;
     }
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text helpers for Windows-1252 byte strings.
 #pragma once
 

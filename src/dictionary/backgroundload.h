@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading the dictionary on a thread of its own, so that reading the word
 // list overlaps the rest of start-up (connecting to the display, building
 // the main window).

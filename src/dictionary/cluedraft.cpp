@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cluedraft.h"
 
 #include <algorithm>
@@ -11,22 +12,22 @@ constexpr std::string_view kEllipsis = "...";
 
 // Endings that make an inflection or a derived word of a stem.
 constexpr std::string_view kSuffixes[] = {
-    "s",     "es",    "ed",   "d",     "ing",   "ings", "er",    "ers",  "est",   "ly",   "ness", "ful",  "fully",
-    "less",  "able",  "ably", "ible",  "ment",  "ments", "y",    "ish",  "ism",   "ist",  "ists", "ity",  "ities",
-    "ies",   "ied",   "ier",  "iest",  "ily",   "iness", "ion",  "ions", "ation", "al",   "ally", "ive",  "ward",
-    "wards", "like",  "hood", "ship",  "dom",   "ance",  "ence", "ery",  "ry",    "ize",  "ise",  "en",   "ous"};
+    "s",     "es",   "ed",   "d",    "ing",  "ings",  "er",   "ers",  "est",   "ly",  "ness", "ful", "fully",
+    "less",  "able", "ably", "ible", "ment", "ments", "y",    "ish",  "ism",   "ist", "ists", "ity", "ities",
+    "ies",   "ied",  "ier",  "iest", "ily",  "iness", "ion",  "ions", "ation", "al",  "ally", "ive", "ward",
+    "wards", "like", "hood", "ship", "dom",  "ance",  "ence", "ery",  "ry",    "ize", "ise",  "en",  "ous"};
 // Prefixes that make a word of a stem (unhappy, outrun).
 constexpr std::string_view kPrefixes[] = {
-    "un",   "re",    "dis",   "over", "under", "out",  "pre",  "non",  "mis",   "in",  "im",    "sub",  "super",
-    "inter", "co",   "de",    "anti", "counter", "fore", "mid", "self", "semi", "trans", "up", "down", "back"};
+    "un",    "re", "dis", "over", "under",   "out",  "pre", "non",  "mis",  "in",    "im", "sub",  "super",
+    "inter", "co", "de",  "anti", "counter", "fore", "mid", "self", "semi", "trans", "up", "down", "back"};
 // Inflectional endings and what replaces them, to find a word's stem.
 struct Ending {
     std::string_view ending, replacement;
 };
-constexpr Ending kEndings[] = {{"ies", "y"}, {"ied", "y"}, {"ier", "y"},   {"iest", "y"}, {"ily", "y"},
-                                              {"iness", "y"}, {"es", ""}, {"s", ""},      {"ed", ""},    {"ed", "e"},
-                                              {"ing", ""},  {"ing", "e"}, {"er", ""},     {"er", "e"},   {"est", ""},
-                                              {"est", "e"}, {"ly", ""},   {"ness", ""}};
+constexpr Ending kEndings[] = {{"ies", "y"},   {"ied", "y"}, {"ier", "y"}, {"iest", "y"}, {"ily", "y"},
+                               {"iness", "y"}, {"es", ""},   {"s", ""},    {"ed", ""},    {"ed", "e"},
+                               {"ing", ""},    {"ing", "e"}, {"er", ""},   {"er", "e"},   {"est", ""},
+                               {"est", "e"},   {"ly", ""},   {"ness", ""}};
 
 bool isVowel(char c) { return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u'; }
 
@@ -93,7 +94,8 @@ std::vector<std::string> wordStems(const std::string& word, const Definitions& d
     std::vector<std::string> stems{word};
     for (std::string_view base : definitions.bases(word)) stems.emplace_back(base);
     for (const Ending& e : kEndings) {
-        if (word.size() < e.ending.size() + 2 || word.compare(word.size() - e.ending.size(), e.ending.size(), e.ending) != 0)
+        if (word.size() < e.ending.size() + 2 ||
+            word.compare(word.size() - e.ending.size(), e.ending.size(), e.ending) != 0)
             continue;
         std::string stem = word.substr(0, word.size() - e.ending.size());
         stems.push_back(stem + std::string(e.replacement));
@@ -111,12 +113,14 @@ bool formOf(const std::string& word, const Stem& s, const Definitions& definitio
     const std::string& stem = s.text;
     if (word == stem) return true;
     // Every test below needs the stem at the word's start or end, or a long stem.
-    if (word.size() < stem.size() || (word.front() != stem.front() && word.back() != stem.back() && stem.size() < 5))
+    if (word.size() < stem.size() ||
+        (word.front() != stem.front() && word.back() != stem.back() && stem.size() < 5))
         return false;
     for (const std::string& v : s.variants) {
         if (word.size() <= v.size() || word.compare(0, v.size(), v) != 0) continue;
         const std::string_view rest = std::string_view(word).substr(v.size());
-        if (listed(kSuffixes, rest) || (v == stem && rest.size() >= 3 && definitions.holds(rest))) return true;
+        if (listed(kSuffixes, rest) || (v == stem && rest.size() >= 3 && definitions.holds(rest)))
+            return true;
     }
     if (word.size() > stem.size() && word.compare(word.size() - stem.size(), stem.size(), stem) == 0) {
         const std::string_view head = std::string_view(word).substr(0, word.size() - stem.size());
@@ -187,7 +191,8 @@ std::string_view withoutParentheticals(std::string_view s) {
 // The longest start of `s` that ends at one of `separator` and fits `room`.
 std::string_view upToLast(std::string_view s, std::string_view separator, std::size_t room) {
     std::size_t cut = std::string_view::npos;
-    for (std::size_t at = s.find(separator); at != std::string_view::npos && at <= room; at = s.find(separator, at + 1))
+    for (std::size_t at = s.find(separator); at != std::string_view::npos && at <= room;
+         at = s.find(separator, at + 1))
         cut = at;
     return cut == std::string_view::npos ? std::string_view() : s.substr(0, cut);
 }
@@ -199,12 +204,14 @@ std::string tidyClue(std::string_view gloss) {
     std::string clue;
     if (s.size() <= kClueLength) {
         clue = s;
-    } else if (const std::string_view clauses = withoutParentheticals(upToLast(s, "; ", kClueLength)); !clauses.empty()) {
+    } else if (const std::string_view clauses = withoutParentheticals(upToLast(s, "; ", kClueLength));
+               !clauses.empty()) {
         clue = clauses;
     } else {
         std::string_view words = upToLast(s, " ", kClueLength - kEllipsis.size());
         // Not in the middle of a parenthesis.
-        if (const std::size_t open = words.rfind('('); open != std::string_view::npos && words.find(')', open) == std::string_view::npos)
+        if (const std::size_t open = words.rfind('(');
+            open != std::string_view::npos && words.find(')', open) == std::string_view::npos)
             words = words.substr(0, open);
         words = trimmed(words, ",;:");
         if (words.empty()) words = s.substr(0, kClueLength - kEllipsis.size());
@@ -244,7 +251,8 @@ std::vector<std::string> draftForEach(const Definitions& definitions, const std:
         std::vector<std::string> others = writtenAnswers;
         for (std::size_t k = 0; k < words.size(); ++k)
             if (k != i) others.push_back(words[k]);
-        const std::vector<std::string> clues = words[i].empty() ? std::vector<std::string>() : draftClues(definitions, words[i], others);
+        const std::vector<std::string> clues =
+            words[i].empty() ? std::vector<std::string>() : draftClues(definitions, words[i], others);
         drafts.push_back(clues.empty() ? std::string() : clues.front());
     }
     return drafts;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drafting a question from an answer's definitions: the gloss of the first
 // suitable sense, tidied into a clue. A draft never gives the answer away:
 // it holds neither the answer nor its base form, nor an inflection or a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "definitions.h"
 
 #include <algorithm>
@@ -17,7 +18,8 @@ bool nextLine(std::string_view text, std::size_t& pos, std::string_view& line) {
     if (pos >= text.size()) return false;
     const char* start = text.data() + pos;
     const void* lf = std::memchr(start, '\n', text.size() - pos);
-    const std::size_t end = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - text.data()) : text.size();
+    const std::size_t end =
+        lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - text.data()) : text.size();
     line = text.substr(pos, end - pos);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     pos = end + 1;
@@ -36,11 +38,16 @@ std::string_view field(std::string_view& rest, char separator) {
 
 const char* partOfSpeechName(char partOfSpeech) {
     switch (partOfSpeech) {
-        case 'n': return "noun";
-        case 'v': return "verb";
-        case 'a': return "adjective";
-        case 'r': return "adverb";
-        default: return "";
+        case 'n':
+            return "noun";
+        case 'v':
+            return "verb";
+        case 'a':
+            return "adjective";
+        case 'r':
+            return "adverb";
+        default:
+            return "";
     }
 }
 
@@ -74,9 +81,12 @@ void Definitions::parse() {
     std::size_t pos = 0;
     std::string_view line;
     std::size_t count = 0;
-    if (!nextLine(all, pos, line) || std::from_chars(line.data(), line.data() + line.size(), count).ec != std::errc())
+    if (!nextLine(all, pos, line) ||
+        std::from_chars(line.data(), line.data() + line.size(), count).ec != std::errc())
         return;
-    auto offset = [&all](std::string_view part) { return static_cast<std::uint32_t>(part.data() - all.data()); };
+    auto offset = [&all](std::string_view part) {
+        return static_cast<std::uint32_t>(part.data() - all.data());
+    };
     glosses_.reserve(std::min(count, all.size() / 4));
     for (std::size_t i = 0; i < count && nextLine(all, pos, line); ++i) {
         Gloss g;
@@ -89,8 +99,10 @@ void Definitions::parse() {
         const std::uint32_t at = offset(line);
         const std::string_view word = field(line, '\t');
         const std::string_view bases = field(line, '\t');
-        if (word.empty() || word.size() > UINT8_MAX || bases.size() > UINT8_MAX || line.size() > UINT16_MAX) continue;
-        entries_.push_back(Entry{at, static_cast<std::uint8_t>(word.size()), static_cast<std::uint8_t>(bases.size()),
+        if (word.empty() || word.size() > UINT8_MAX || bases.size() > UINT8_MAX || line.size() > UINT16_MAX)
+            continue;
+        entries_.push_back(Entry{at, static_cast<std::uint8_t>(word.size()),
+                                 static_cast<std::uint8_t>(bases.size()),
                                  static_cast<std::uint16_t>(line.size())});
     }
     sorted_ = std::is_sorted(entries_.begin(), entries_.end(),
@@ -102,8 +114,8 @@ const Definitions::Entry* Definitions::find(std::string_view word) const {
                                      [this](const Entry& e, std::string_view w) { return wordOf(e) < w; });
     if (it != entries_.end() && wordOf(*it) == word) return &*it;
     if (!sorted_) {
-        const auto any =
-            std::find_if(entries_.begin(), entries_.end(), [this, word](const Entry& e) { return wordOf(e) == word; });
+        const auto any = std::find_if(entries_.begin(), entries_.end(),
+                                      [this, word](const Entry& e) { return wordOf(e) == word; });
         if (any != entries_.end()) return &*any;
     }
     return nullptr;
@@ -119,7 +131,8 @@ std::vector<Sense> Definitions::senses(std::string_view word) const {
         std::size_t n = 0;
         if (std::from_chars(number.data(), number.data() + number.size(), n).ec == std::errc() && n >= 1 &&
             n <= glosses_.size() && glosses_[n - 1].length > 0)
-            found.push_back(Sense{glosses_[n - 1].partOfSpeech, text(glosses_[n - 1].at, glosses_[n - 1].length)});
+            found.push_back(
+                Sense{glosses_[n - 1].partOfSpeech, text(glosses_[n - 1].at, glosses_[n - 1].length)});
     }
     return found;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Definitions of the word list's words, read from "definitions.dic" in the
 // dictionary folder: for each word its base forms (run for ran and runs)
 // and the glosses of its senses, commonest first, each with its part of
@@ -52,8 +53,8 @@ private:
     struct Entry {
         std::uint32_t at = 0;
         std::uint8_t wordLength = 0;
-        std::uint8_t basesLength = 0;   // comma-separated
-        std::uint16_t sensesLength = 0; // blank-separated gloss numbers
+        std::uint8_t basesLength = 0;    // comma-separated
+        std::uint16_t sensesLength = 0;  // blank-separated gloss numbers
     };
     struct Gloss {
         std::uint32_t at = 0;
@@ -70,8 +71,8 @@ private:
     std::unique_ptr<char[]> contents_;
     std::size_t size_ = 0;
     std::vector<Gloss> glosses_;
-    std::vector<Entry> entries_;   // sorted as words.dic is
-    bool sorted_ = true;           // false: a damaged file, looked through
+    std::vector<Entry> entries_;  // sorted as words.dic is
+    bool sorted_ = true;          // false: a damaged file, looked through
 };
 
 // The definitions of one dictionary folder, read when they are first asked

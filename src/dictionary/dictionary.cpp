@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dictionary.h"
 
 #include <algorithm>
@@ -66,9 +67,7 @@ void loadDictionary(Dictionary& dictionary, const std::string& folder) {
     dictionary.loadWordNotes(folder);
 }
 
-std::string Dictionary::filePath(const std::string& folder, const char* name) {
-    return folder + "/" + name;
-}
+std::string Dictionary::filePath(const std::string& folder, const char* name) { return folder + "/" + name; }
 
 void Dictionary::loadCountIndex(const std::string& folder) {
     std::string contents;
@@ -113,8 +112,10 @@ std::int32_t Dictionary::find(std::string_view word) const {
         const std::int32_t mid = lo + (hi - lo) / 2;
         const std::string_view w = wordList(mid);
         if (w == word) return mid;
-        if (w < word) lo = mid + 1;
-        else hi = mid - 1;
+        if (w < word)
+            lo = mid + 1;
+        else
+            hi = mid - 1;
     }
     return 0;
 }
@@ -138,7 +139,8 @@ std::vector<T> numberLines(std::string_view contents) {
     const char* const end = p + contents.size();
     while (p < end) {
         std::int64_t n = 0;
-        for (; p < end && *p >= '0' && *p <= '9'; ++p) n = std::min<std::int64_t>(n * 10 + (*p - '0'), kWordCapacity);
+        for (; p < end && *p >= '0' && *p <= '9'; ++p)
+            n = std::min<std::int64_t>(n * 10 + (*p - '0'), kWordCapacity);
         while (p < end && *p != '\r' && *p != '\n') ++p;
         values.push_back(static_cast<T>(n));
         if (p < end && *p == '\r') ++p;
@@ -194,7 +196,8 @@ void Dictionary::takeWordList(std::string&& contents) {
             wordCount_ = *n;
             const std::int32_t last = std::min<std::int32_t>(wordCount_ - 1, kWordCapacity - 1);
             // Every item takes at least one character of the file.
-            if (last >= 1) offsets_.reserve(std::min<std::size_t>(static_cast<std::size_t>(last), chars_.size()) + 1);
+            if (last >= 1)
+                offsets_.reserve(std::min<std::size_t>(static_cast<std::size_t>(last), chars_.size()) + 1);
             for (std::int32_t k = 1; k <= last && reader.next(item); ++k) {
                 std::memmove(chars_.data() + used, item.data(), item.size());
                 used += item.size();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The word list and its two-letter index, read once at start-up from
 // "words.dic" and "count.dic" in the dictionary folder, and the words'
 // familiarity levels from "level.dic" beside them when that file is there.
@@ -118,14 +119,14 @@ private:
     // Takes the contents of words.dic and turns them into the word list.
     void takeWordList(std::string&& contents);
 
-    std::string chars_;                    // all words, back to back
-    std::vector<std::uint32_t> offsets_;   // offsets_[k-1] .. offsets_[k]: word k
+    std::string chars_;                   // all words, back to back
+    std::vector<std::uint32_t> offsets_;  // offsets_[k-1] .. offsets_[k]: word k
     std::int32_t loaded_ = 0;
     std::int32_t wordCount_ = 0;
     std::array<std::array<std::int32_t, 27>, 27> startIndex_{};
-    std::vector<std::uint8_t> levels_;     // levels_[k-1]: level of word k
-    std::vector<std::int32_t> bases_;      // bases_[k-1]: base of word k (0: itself)
-    std::vector<std::uint8_t> unfit_;      // unfit_[k-1]: why word k is unfit (0: fit)
+    std::vector<std::uint8_t> levels_;  // levels_[k-1]: level of word k
+    std::vector<std::int32_t> bases_;   // bases_[k-1]: base of word k (0: itself)
+    std::vector<std::uint8_t> unfit_;   // unfit_[k-1]: why word k is unfit (0: fit)
     std::string folder_;
 };
 

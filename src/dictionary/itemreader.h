@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads a text item by item, the way the dictionary files are read: items
 // are separated by line ends (CR LF, LF or a lone CR) or commas; blanks
 // before an item are skipped; an item in double quotes ends at the next

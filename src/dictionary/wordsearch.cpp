@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordsearch.h"
 
 #include <algorithm>
@@ -32,10 +33,16 @@ bool WordSearch::fitsTable(std::string_view word, std::array<int, 256>& counts) 
     for (; i < word.size(); ++i) {
         const auto c = static_cast<unsigned char>(word[i]);
         if (c == ' ') {
-            if (spaces == 0) { fits = false; break; }
+            if (spaces == 0) {
+                fits = false;
+                break;
+            }
             continue;
         }
-        if (counts[c] == 0) { fits = false; break; }
+        if (counts[c] == 0) {
+            fits = false;
+            break;
+        }
         --counts[c];
         ++spaces;
     }
@@ -158,7 +165,8 @@ void WordSearch::listNextTen() {
         const std::string_view w = dict_.wordList(p);
         // Empty positions (0, and those after the last word) are never
         // listed, even when the edit box is empty.
-        if (!w.empty() && w >= std::string_view(target) && familiarOk(p) && (!limited || fitsTable(w, stock))) {
+        if (!w.empty() && w >= std::string_view(target) && familiarOk(p) &&
+            (!limited || fitsTable(w, stock))) {
             lstDict.emplace_back(w);
             ++added;
         }
@@ -301,29 +309,29 @@ bool WordSearch::keyPressed(DictKey key) {
     const int count = static_cast<int>(lstDict.size());
     const int index = selectedIndex;
     switch (key) {
-    case DictKey::PageUp:
-        if (count == 0) break;
-        selectItem(index >= 11 ? index - kWordsPerStep : 0);
-        break;
-    case DictKey::PageDown:
-        if (count == 0 || index == count - 1) {
-            listNextTen();
-            return false;
-        }
-        selectItem(index < count - kWordsPerStep ? index + kWordsPerStep : count - 1);
-        break;
-    case DictKey::Home:
-        if (count >= 2) selectItem(0);
-        break;
-    case DictKey::End:
-        if (count >= 2) selectItem(count - 1);
-        break;
-    case DictKey::Up:
-        if (count >= 2 && index >= 1) selectItem(index - 1);
-        break;
-    case DictKey::Down:
-        if (index < count - 1) selectItem(index + 1);
-        break;
+        case DictKey::PageUp:
+            if (count == 0) break;
+            selectItem(index >= 11 ? index - kWordsPerStep : 0);
+            break;
+        case DictKey::PageDown:
+            if (count == 0 || index == count - 1) {
+                listNextTen();
+                return false;
+            }
+            selectItem(index < count - kWordsPerStep ? index + kWordsPerStep : count - 1);
+            break;
+        case DictKey::Home:
+            if (count >= 2) selectItem(0);
+            break;
+        case DictKey::End:
+            if (count >= 2) selectItem(count - 1);
+            break;
+        case DictKey::Up:
+            if (count >= 2 && index >= 1) selectItem(index - 1);
+            break;
+        case DictKey::Down:
+            if (index < count - 1) selectItem(index + 1);
+            break;
     }
     return true;
 }

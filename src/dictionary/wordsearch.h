@@ -1,4 +1,5 @@
-// The word search behind the dictionary window (dicForm): the program-wide
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The word search behind the dictionary window (DictionaryWindow): the program-wide
 // search state, and a plain-data model of the window's search controls.
 //
 // A window mirrors it like this: copy the edit box text into `txtDict`,
@@ -23,9 +24,9 @@
 namespace qbrx {
 
 inline constexpr const char* kEndOfWordListMessage = "You have reached the end of the word list";
-inline constexpr int kWordsPerStep = 10;        // words listed per search step
-inline constexpr int kCheckScanEnd = 91528;     // a Check or Next Ltr scan ends here
-inline constexpr int kNextTenScanEnd = 91518;   // a Next 10 scan ends here
+inline constexpr int kWordsPerStep = 10;       // words listed per search step
+inline constexpr int kCheckScanEnd = 91528;    // a Check or Next Ltr scan ends here
+inline constexpr int kNextTenScanEnd = 91518;  // a Next 10 scan ends here
 inline constexpr int kListOverflowCount = 32000;
 
 enum class SearchMode { Limited, AllWords };
@@ -38,25 +39,25 @@ public:
     WordSearch(const Dictionary& dictionary, const Document& document, Prompter& prompter);
 
     // --- Program-wide search state (outlives the window).
-    std::string searchWord;          // lower case
-    int firstLetterNo = 0;           // 1..26; 27: no letter left to search
-    int secondLetterNo = 0;          // 1..26
-    int listedCount = 0;             // words added since the list was emptied
-    bool listOverflow = false;       // empty the list at the next search
-    std::int32_t resumePosition = 0; // where Next 10 continues
+    std::string searchWord;           // lower case
+    int firstLetterNo = 0;            // 1..26; 27: no letter left to search
+    int secondLetterNo = 0;           // 1..26
+    int listedCount = 0;              // words added since the list was emptied
+    bool listOverflow = false;        // empty the list at the next search
+    std::int32_t resumePosition = 0;  // where Next 10 continues
     // Familiar words: the scans skip words above kFamiliarLevel (and words
     // of unknown level). On at start; it has no effect on a dictionary
     // without levels.
     bool familiarOnly = true;
 
     // --- The window's controls.
-    std::string txtDict;                 // edit box text (Windows-1252)
-    std::vector<std::string> lstDict;    // listed words, in the order found
-    int selectedIndex = -1;              // selected list item, -1 for none
+    std::string txtDict;               // edit box text (Windows-1252)
+    std::vector<std::string> lstDict;  // listed words, in the order found
+    int selectedIndex = -1;            // selected list item, -1 for none
     SearchMode mode = SearchMode::Limited;
     // Requests for the window, cleared at the start of every command.
-    bool selectWholeText = false;        // caret at 0, whole txtDict selected
-    bool focusEditBox = false;           // give txtDict the focus
+    bool selectWholeText = false;  // caret at 0, whole txtDict selected
+    bool focusEditBox = false;     // give txtDict the focus
 
     // --- The search procedures.
     void findStartLetters();
@@ -71,15 +72,15 @@ public:
     bool dictionaryLoaded() const { return dict_.loadedWords() > 0; }
 
     // --- Buttons and commands of the window.
-    void check();           // Check button: the list starts afresh
-    void enterKey();        // Enter in txtDict (same as Check)
-    void nextTen();         // Next 10 (end message past the end of the list)
-    void nextLetter();      // Next Ltr
+    void check();       // Check button: the list starts afresh
+    void enterKey();    // Enter in txtDict (same as Check)
+    void nextTen();     // Next 10 (end message past the end of the list)
+    void nextLetter();  // Next Ltr
     void top();
     void bottom();
     void clear();
-    void allWords();        // option All Words
-    void limited();         // option Limited
+    void allWords();              // option All Words
+    void limited();               // option Limited
     void familiarWords(bool on);  // check box Familiar words; no new search
     // True when the dictionary knows its words' levels, so that Familiar
     // words can be offered.
@@ -112,8 +113,8 @@ private:
     // when the item was selected already (Top on the first word after the
     // edit box was changed).
     void selectItem(int index);
-    std::string currentAnswer() const;   // lower case
-    std::string stockText() const;       // free letters + current answer, lower case
+    std::string currentAnswer() const;  // lower case
+    std::string stockText() const;      // free letters + current answer, lower case
     // Per-character counts of the stock, built once per scan: the fit test
     // then costs one table look-up per word letter.
     void buildStockTable(std::string_view answer, std::array<int, 256>& counts) const;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "documentcommands.h"
 
 #include <filesystem>
@@ -35,7 +36,9 @@ std::string refusedMessage(const std::string& path, const FileResult& result) {
 
 }  // namespace
 
-OpenedPuzzle openPuzzle(Editor& editor, const std::string& path) { return takePuzzle(editor, readPuzzleFile(path), path); }
+OpenedPuzzle openPuzzle(Editor& editor, const std::string& path) {
+    return takePuzzle(editor, readPuzzleFile(path), path);
+}
 
 OpenedPuzzle takePuzzle(Editor& editor, const PuzzleRead& read, const std::string& path) {
     const FileStatus status = read.result.status;
@@ -44,7 +47,8 @@ OpenedPuzzle takePuzzle(Editor& editor, const PuzzleRead& read, const std::strin
         if (status == FileStatus::NotFound)
             prompter.tell(std::string(kFileMissingMessage) + "\r" + utf8ToCp1252(path));
         else
-            prompter.message({refusedMessage(path, read.result), std::nullopt, Buttons::Ok, Icon::Exclamation, 0});
+            prompter.message(
+                {refusedMessage(path, read.result), std::nullopt, Buttons::Ok, Icon::Exclamation, 0});
         return {read.result, false};
     }
     if (status == FileStatus::Damaged) prompter.beep();
@@ -62,9 +66,9 @@ void DocumentCommands::newDocument() {
 
     Prompter& prompter = editor_.prompter();
     if (doc.docChanged) {
-        const Reply save = prompter.message({"Save changes to " + utf8ToCp1252(dataFileName) +
-                                                 " before creating a new document?",
-                                             "", Buttons::YesNoCancel, Icon::Information, 1});
+        const Reply save = prompter.message(
+            {"Save changes to " + utf8ToCp1252(dataFileName) + " before creating a new document?", "",
+             Buttons::YesNoCancel, Icon::Information, 1});
         if (save == Reply::Cancel) return;
         // A save that fails keeps the document; cancelling the Save As dialog
         // goes on without saving.
@@ -85,7 +89,7 @@ void DocumentCommands::newDocument() {
     doc.docChanged = false;
     view.focus = Focus::Quote;
     view.quoteSelection = TextSelection{0, static_cast<int>(text.size())};
-    editor_.DisableControls();
+    editor_.disableControls();
     dataFileName.clear();
     readDamaged_ = false;
     saved_ = false;
@@ -93,7 +97,8 @@ void DocumentCommands::newDocument() {
 
 void DocumentCommands::open() {
     if (editor_.doc.docChanged) {
-        const Reply reply = editor_.prompter().message({kOpenSaveQuestion, "", Buttons::YesNo, Icon::None, 0});
+        const Reply reply =
+            editor_.prompter().message({kOpenSaveQuestion, "", Buttons::YesNo, Icon::None, 0});
         if (reply == Reply::Yes && justSaveOutcome() == SaveOutcome::NotSaved) return;
     }
     openDoc();
@@ -104,7 +109,8 @@ bool DocumentCommands::confirmEnd() {
     const std::string text = dataFileName.empty()
                                  ? std::string("Save changes before quitting?")
                                  : "Save changes to " + utf8ToCp1252(dataFileName) + " before quitting?";
-    const Reply reply = editor_.prompter().message({text, std::nullopt, Buttons::YesNoCancel, Icon::Exclamation, 0});
+    const Reply reply =
+        editor_.prompter().message({text, std::nullopt, Buttons::YesNoCancel, Icon::Exclamation, 0});
     if (reply == Reply::No) return true;
     return reply == Reply::Yes && justSaveOutcome() == SaveOutcome::Saved;
 }
@@ -126,9 +132,9 @@ void DocumentCommands::revert() {
     openDoc();
 }
 
-bool DocumentCommands::Writefile() { return saveAsOutcome() == SaveOutcome::Saved; }
+bool DocumentCommands::writeFile() { return saveAsOutcome() == SaveOutcome::Saved; }
 
-bool DocumentCommands::JustSave() { return justSaveOutcome() == SaveOutcome::Saved; }
+bool DocumentCommands::justSave() { return justSaveOutcome() == SaveOutcome::Saved; }
 
 DocumentCommands::SaveOutcome DocumentCommands::saveAsOutcome() {
     const auto name = fileDialog.save(documentSaveFilter(), kSaveFilterIndex);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The File menu's document commands: New, Open, Save, Save As, Revert and
 // Quit. They work on the Editor (document and window view) and talk to the
 // user only through the editor's Prompter; the Qt window calls one command
@@ -8,8 +9,8 @@
 #include <string>
 
 #include "editor.h"
-#include "fileresult.h"
 #include "filedialog.h"
+#include "fileresult.h"
 
 namespace qbrx {
 
@@ -52,8 +53,8 @@ public:
     // Menu commands.
     void newDocument();  // New
     void open();         // Open...
-    bool save() { return JustSave(); }
-    bool saveAs() { return Writefile(); }
+    bool save() { return justSave(); }
+    bool saveAs() { return writeFile(); }
     void revert();
     void quit() { quitRequested = confirmEnd(); }
 
@@ -71,9 +72,9 @@ public:
     std::string windowTitle() const;
 
     // Save As: asks for a name and writes. True when a file was written.
-    bool Writefile();
-    // Save: writes to dataFileName, or runs Writefile when there is none.
-    bool JustSave();
+    bool writeFile();
+    // Save: writes to dataFileName, or runs writeFile when there is none.
+    bool justSave();
     // Open and Revert: chooses the file, resets the document, reads it and
     // rebuilds. Returns the read status, or nothing when no file was read
     // (dialog cancelled, or the chosen name names no file).

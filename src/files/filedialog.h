@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one open/save file dialog that the document commands share. It keeps
 // the last file name it returned and offers it as the initial name the next
 // time it is shown, for opening and saving alike.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "preferences.h"
 
 #include <pwd.h>
@@ -49,7 +50,8 @@ std::string firstItem(std::string_view content) {
     if (i < content.size() && content[i] == '"') {
         const std::size_t start = i + 1;
         std::size_t end = start;
-        while (end < content.size() && content[end] != '"' && content[end] != '\r' && content[end] != '\n') ++end;
+        while (end < content.size() && content[end] != '"' && content[end] != '\r' && content[end] != '\n')
+            ++end;
         return std::string(content.substr(start, end - start));
     }
     std::size_t end = i;
@@ -134,7 +136,8 @@ std::string dictionaryMissingMessage(const std::string& folder) {
            "\rClick OK to locate words.dic, or Cancel to go on without the dictionary.";
 }
 
-std::optional<fs::path> writePreferences(const PreferenceLocations& where, const std::string& dictionaryFolder) {
+std::optional<fs::path> writePreferences(const PreferenceLocations& where,
+                                         const std::string& dictionaryFolder) {
     // A folder with a comma in its name is quoted, or reading would cut it there.
     const bool quote = dictionaryFolder.find(',') != std::string::npos;
     const std::string text = (quote ? "\"" + dictionaryFolder + "\"" : dictionaryFolder) + "\r\n";
@@ -154,7 +157,8 @@ std::optional<fs::path> writePreferences(const PreferenceLocations& where, const
 PreferencesResult loadPreferences(Prompter& prompter, const PreferenceLocations& where) {
     if (auto folder = readPreferences(where)) {
         if (holdsDictionary(*folder)) return {false, *folder};
-        if (const std::string trimmed = trimmedFolder(*folder); holdsDictionary(trimmed)) return {false, trimmed};
+        if (const std::string trimmed = trimmedFolder(*folder); holdsDictionary(trimmed))
+            return {false, trimmed};
         const MessageRequest missing{dictionaryMissingMessage(*folder), std::nullopt, Buttons::OkCancel,
                                      Icon::Exclamation, 0};
         if (prompter.message(missing) != Reply::Ok) return {false, *folder};
@@ -162,7 +166,8 @@ PreferencesResult loadPreferences(Prompter& prompter, const PreferenceLocations&
     }
     if (auto installed = installedDictionary(where)) return {false, *installed};
 
-    if (prompter.message({kMissingPreferencesMessage, std::nullopt, Buttons::OkCancel, Icon::None, 0}) != Reply::Ok)
+    if (prompter.message({kMissingPreferencesMessage, std::nullopt, Buttons::OkCancel, Icon::None, 0}) !=
+        Reply::Ok)
         return {true, {}};
     return {false, locateDictionary(prompter, where)};
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preferences file "qbrx.ini": its first item names the dictionary
 // folder (the folder of words.dic and count.dic). A program run from its
 // build folder keeps it in the program's folder (or, when that folder cannot
@@ -56,8 +57,8 @@ std::string firstItem(std::string_view content);
 std::string folderOf(const std::string& fileName);
 
 struct PreferencesResult {
-    bool endProgram = false;         // the user chose Cancel: end at once
-    std::string dictionaryFolder;    // as read or chosen (UTF-8 system path)
+    bool endProgram = false;       // the user chose Cancel: end at once
+    std::string dictionaryFolder;  // as read or chosen (UTF-8 system path)
 };
 
 // Reads the first item of qbrx.ini, from the program folder or else the

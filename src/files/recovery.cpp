@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "recovery.h"
 
 #include <fcntl.h>
@@ -11,7 +12,6 @@
 #include <filesystem>
 #include <fstream>
 #include <thread>
-
 
 namespace qbrx {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recovery of unsaved work after a crash. While the puzzle has unsaved
 // changes, each running copy of the program keeps it in a recovery file of
 // its own in the user's state folder ($XDG_STATE_HOME/quotabrix, else
@@ -16,8 +17,8 @@
 #include <vector>
 
 #include "datafile.h"
-#include "safewrite.h"
 #include "editor.h"
+#include "safewrite.h"
 
 namespace qbrx {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "answerfill.h"
 
 #include <algorithm>
@@ -52,7 +53,8 @@ FillLexicon::FillLexicon(const std::vector<std::string_view>& words, const std::
     index_.reserve(words.size());
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string_view w = words[i];
-        if (w.size() < static_cast<std::size_t>(kFillMinWord) || w.size() > static_cast<std::size_t>(kFillMaxWord))
+        if (w.size() < static_cast<std::size_t>(kFillMinWord) ||
+            w.size() > static_cast<std::size_t>(kFillMaxWord))
             continue;
         if (!std::all_of(w.begin(), w.end(), [](char c) { return c >= 'a' && c <= 'z'; })) continue;
         if (index_.count(std::string(w)) != 0) continue;  // a word listed twice counts once
@@ -79,8 +81,8 @@ FillLexicon::FillLexicon(const std::vector<std::string_view>& words, const std::
     // A word's stem is its base word's entry, when the lexicon holds that.
     for (std::size_t i = 0; i < words.size() && i < bases.size(); ++i) {
         const std::int32_t b = bases[i];
-        if (idOfWord[i] < 0 || b < 0 || static_cast<std::size_t>(b) >= words.size() || b == static_cast<std::int32_t>(i) ||
-            idOfWord[static_cast<std::size_t>(b)] < 0)
+        if (idOfWord[i] < 0 || b < 0 || static_cast<std::size_t>(b) >= words.size() ||
+            b == static_cast<std::int32_t>(i) || idOfWord[static_cast<std::size_t>(b)] < 0)
             continue;
         Entry& e = entries_[static_cast<std::size_t>(idOfWord[i])];
         e.stem = idOfWord[static_cast<std::size_t>(b)];
@@ -134,8 +136,7 @@ AnswerFiller::AnswerFiller(const FillLexicon& lexicon, FillRequest request)
     // The words that could ever take part: right first letter and length,
     // familiar enough, fit for a class, not excluded (gaps are allowed for
     // later, so the letters are not checked here).
-    const int longest =
-        std::min(request_.maxLength, totalLetters_ - request_.minLength * (slotsLeft_ - 1));
+    const int longest = std::min(request_.maxLength, totalLetters_ - request_.minLength * (slotsLeft_ - 1));
     for (std::size_t i = 0; i < n; ++i) {
         const FillLexicon::Entry& e = lex_.entries()[i];
         if (banned_[i] || e.unfit || e.length > longest || e.length < request_.minLength ||
@@ -220,11 +221,11 @@ void AnswerFiller::orderOptions(std::vector<std::int32_t>& options) {
     scored.reserve(options.size());
     for (std::int32_t w : options) {
         const FillLexicon::Entry& e = lex_.entries()[w];
-        double s = (e.rank - 10) / 10.0;                 // familiar words first
-        s += 0.6 * std::abs(e.length - target);          // lengths that leave a fair share
-        if (e.length % 2 != 0) s += 1.0;                 // even lengths preferred
-        if (e.inflected) s += 3.0;                       // base words before their inflections
-        s += 2.0 * usage_[w];                            // words of earlier fills later
+        double s = (e.rank - 10) / 10.0;         // familiar words first
+        s += 0.6 * std::abs(e.length - target);  // lengths that leave a fair share
+        if (e.length % 2 != 0) s += 1.0;         // even lengths preferred
+        if (e.inflected) s += 3.0;               // base words before their inflections
+        s += 2.0 * usage_[w];                    // words of earlier fills later
         s += kBalanceWeight * (imbalance(&e.counts, e.length) - before);
         s += noise(rng_);
         scored.emplace_back(s, w);
@@ -240,8 +241,8 @@ AnswerFiller::Expand AnswerFiller::expand(const std::vector<std::int32_t>& paren
 
     Frame child;
     const int longest = std::min(request_.maxLength, lettersLeft_ - request_.minLength * (slotsLeft_ - 1));
-    const int shortest = std::max(request_.minLength,
-                                  lettersLeft_ - std::min(lex_.longest(), request_.maxLength) * (slotsLeft_ - 1));
+    const int shortest = std::max(
+        request_.minLength, lettersLeft_ - std::min(lex_.longest(), request_.maxLength) * (slotsLeft_ - 1));
     if (longest < shortest) return Expand::Dead;
 
     if (slotsLeft_ == 1) {
@@ -285,8 +286,10 @@ AnswerFiller::Expand AnswerFiller::expand(const std::vector<std::int32_t>& paren
             most[e.first][l] = std::max(most[e.first][l], e.counts[l]);
             most[kAnyLetter][l] = std::max(most[kAnyLetter][l], e.counts[l]);
         }
-        const std::uint8_t vowels = e.vowels, withY = static_cast<std::uint8_t>(e.vowels + e.counts['y' - 'a']);
-        const std::array<std::uint8_t, kGroups> in = {vowels, withY, static_cast<std::uint8_t>(e.length - withY)};
+        const std::uint8_t vowels = e.vowels,
+                           withY = static_cast<std::uint8_t>(e.vowels + e.counts['y' - 'a']);
+        const std::array<std::uint8_t, kGroups> in = {vowels, withY,
+                                                      static_cast<std::uint8_t>(e.length - withY)};
         for (int g = 0; g < kGroups; ++g)
             for (int c : {static_cast<int>(e.first), kAnyLetter}) {
                 groupLeast[g][c] = std::min(groupLeast[g][c], in[g]);
@@ -339,7 +342,8 @@ AnswerFiller::Expand AnswerFiller::expand(const std::vector<std::int32_t>& paren
     } else {
         for (std::int32_t w : child.cands) {
             const FillLexicon::Entry& e = lex_.entries()[w];
-            if (bestLetter >= 0 ? (e.mask >> bestLetter & 1u) != 0 : e.first == bestClass) child.options.push_back(w);
+            if (bestLetter >= 0 ? (e.mask >> bestLetter & 1u) != 0 : e.first == bestClass)
+                child.options.push_back(w);
         }
     }
     orderOptions(child.options);
@@ -464,7 +468,7 @@ void AnswerFiller::startRestart() {
     restartNodes_ = 0;
     restartLimit_ = kRestartBase * luby(++restartIndex_);
     const Expand root = expand(allCands_);
-    if (root == Expand::Solution) recordSolution();  // the included words fill every slot
+    if (root == Expand::Solution) recordSolution();   // the included words fill every slot
     if (root != Expand::Pushed) restartCut_ = false;  // nothing to search: ran through
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finishing a puzzle: sets of dictionary words that together use exactly
 // the letters left, one word per empty answer slot, each word starting with
 // the letter its slot must begin with.
@@ -32,11 +33,11 @@
 
 namespace qbrx {
 
-inline constexpr int kFillMinWord = 2;   // an answer needs a letter after its first
-inline constexpr int kFillMaxWord = 24;  // the longest answer Accept keeps whole
-inline constexpr int kAnyLetter = 26;    // class of a slot without a first letter
-inline constexpr int kFamiliarRank = 35; // words up to this rank are the familiar ones
-inline constexpr int kRarestRank = 80;   // the rank of a word of unknown familiarity
+inline constexpr int kFillMinWord = 2;    // an answer needs a letter after its first
+inline constexpr int kFillMaxWord = 24;   // the longest answer Accept keeps whole
+inline constexpr int kAnyLetter = 26;     // class of a slot without a first letter
+inline constexpr int kFamiliarRank = 35;  // words up to this rank are the familiar ones
+inline constexpr int kRarestRank = 80;    // the rank of a word of unknown familiarity
 
 // The words a fill may use, prepared once: only words of 2..24 letters a-z
 // are kept (what Accept takes whole and encodes completely).
@@ -52,14 +53,14 @@ public:
 
     struct Entry {
         std::string text;
-        int rank = 0;                  // familiarity, 10..80 (unknown counts as 80)
+        int rank = 0;  // familiarity, 10..80 (unknown counts as 80)
         std::uint8_t length = 0;
-        std::uint8_t first = 0;        // 0..25
-        bool inflected = false;        // an inflection of another word of the lexicon
-        bool unfit = false;            // never suggested
-        std::int32_t stem = 0;         // entry id of its base word (its own id for a base word)
-        std::uint32_t mask = 0;        // bit l: the word holds letter l
-        std::uint8_t vowels = 0;       // copies of a, e, i, o, u
+        std::uint8_t first = 0;   // 0..25
+        bool inflected = false;   // an inflection of another word of the lexicon
+        bool unfit = false;       // never suggested
+        std::int32_t stem = 0;    // entry id of its base word (its own id for a base word)
+        std::uint32_t mask = 0;   // bit l: the word holds letter l
+        std::uint8_t vowels = 0;  // copies of a, e, i, o, u
         std::array<std::uint8_t, 26> counts{};
     };
     const std::vector<Entry>& entries() const { return entries_; }
@@ -81,7 +82,7 @@ private:
 
 // What to fill.
 struct FillRequest {
-    std::array<int, 26> letters{};      // free copies of a..z
+    std::array<int, 26> letters{};  // free copies of a..z
     // One entry per slot to fill, in slot order: the letter 'a'..'z' its
     // answer must start with, or 0 for any letter.
     std::string firstLetters;
@@ -146,9 +147,9 @@ private:
         std::vector<std::int32_t> cands;    // words that can still go in, at this node
         std::vector<std::int32_t> options;  // the branch, best first
         std::size_t next = 0;
-        std::int32_t applied = -1;          // the option now applied below this node
+        std::int32_t applied = -1;  // the option now applied below this node
         int appliedClass = -1;
-        std::vector<std::int32_t> tried;    // options done here, kept out of later siblings
+        std::vector<std::int32_t> tried;  // options done here, kept out of later siblings
     };
     enum class Expand { Solution, Dead, Pushed };
 
@@ -168,19 +169,19 @@ private:
     FillRequest request_;
     std::mt19937_64 rng_;
 
-    std::vector<int> slotClass_;         // per slot: 0..25 or kAnyLetter
-    std::array<int, 26> counts_{};       // letters left now
-    std::array<int, 27> need_{};         // slots left per class
+    std::vector<int> slotClass_;    // per slot: 0..25 or kAnyLetter
+    std::array<int, 26> counts_{};  // letters left now
+    std::array<int, 27> need_{};    // slots left per class
     int totalLetters_ = 0;
-    int lettersLeft_ = 0;                // letters still to place
+    int lettersLeft_ = 0;  // letters still to place
     int slotsLeft_ = 0;
-    int gapAllowance_ = 0;               // gaps of the fills looked for now
-    int gapChoice_ = 0;                  // which choice of letters for them
-    std::vector<std::uint8_t> banned_;   // per entry: excluded, used, or tried as a sibling
-    std::vector<std::uint8_t> stemUsed_; // per entry id of a base word: a word of its stem is in
+    int gapAllowance_ = 0;                  // gaps of the fills looked for now
+    int gapChoice_ = 0;                     // which choice of letters for them
+    std::vector<std::uint8_t> banned_;      // per entry: excluded, used, or tried as a sibling
+    std::vector<std::uint8_t> stemUsed_;    // per entry id of a base word: a word of its stem is in
     std::array<int, 26> includedCounts_{};  // letters of the included words
     std::vector<std::string> included_;
-    std::vector<int> usage_;             // per entry: fills it appears in
+    std::vector<int> usage_;                            // per entry: fills it appears in
     std::vector<std::pair<std::int32_t, int>> chosen_;  // word, class
 
     std::vector<Frame> stack_;
@@ -188,7 +189,7 @@ private:
     std::set<std::vector<std::int32_t>> seen_;
     std::vector<Fill> fills_;
     bool finished_ = false;
-    bool restartCut_ = false;            // the node limit ended the current restart
+    bool restartCut_ = false;  // the node limit ended the current restart
     long nodes_ = 0;
     long phaseNodes_ = 0;
     long restartNodes_ = 0;

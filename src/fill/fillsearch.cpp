@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fillsearch.h"
 
 #include <algorithm>
@@ -5,7 +6,8 @@
 
 namespace qbrx {
 
-FillSearch::FillSearch(const FillLexicon& lexicon, const FillRequest& request) : lex_(lexicon), request_(request) {
+FillSearch::FillSearch(const FillLexicon& lexicon, const FillRequest& request)
+    : lex_(lexicon), request_(request) {
     request_.gaps = false;
     FillRequest familiar = request_;
     familiar.maxRank = std::min(request_.maxRank, kFamiliarRank);
@@ -23,8 +25,8 @@ bool FillSearch::provedNone() const {
 }
 
 bool FillSearch::provedNoFamiliarFill() const {
-    return familiar_->exhausted() &&
-           std::none_of(familiar_->fills().begin(), familiar_->fills().end(), [](const Fill& f) { return f.gaps == 0; });
+    return familiar_->exhausted() && std::none_of(familiar_->fills().begin(), familiar_->fills().end(),
+                                                  [](const Fill& f) { return f.gaps == 0; });
 }
 
 void FillSearch::stop() {
@@ -48,7 +50,8 @@ AnswerFiller* FillSearch::nextTurn() {
     std::vector<AnswerFiller*> ready;
     if (!familiar_->finished()) ready.push_back(familiar_.get());
     const bool familiarFound = !familiar_->fills().empty();
-    if (wide_ && !wide_->finished() && (familiar_->finished() || (!familiarFound && nodes_ >= kFamiliarAlone)))
+    if (wide_ && !wide_->finished() &&
+        (familiar_->finished() || (!familiarFound && nodes_ >= kFamiliarAlone)))
         ready.push_back(wide_.get());
     if (gaps_ && !gaps_->finished() && !exact) ready.push_back(gaps_.get());
     if (ready.empty()) return nullptr;
@@ -77,8 +80,10 @@ void FillSearch::collect() {
         }
     }
     if (!changed) return;
-    if (hasExactFill() || std::any_of(fills_.begin(), fills_.end(), [](const Fill& f) { return f.gaps == 0; }))
-        fills_.erase(std::remove_if(fills_.begin(), fills_.end(), [](const Fill& f) { return f.gaps > 0; }), fills_.end());
+    if (hasExactFill() ||
+        std::any_of(fills_.begin(), fills_.end(), [](const Fill& f) { return f.gaps == 0; }))
+        fills_.erase(std::remove_if(fills_.begin(), fills_.end(), [](const Fill& f) { return f.gaps > 0; }),
+                     fills_.end());
     std::stable_sort(fills_.begin(), fills_.end(), betterFill);
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search a window or the command line runs for a puzzle: exact fills of
 // familiar words first, then of any words, and, when no exact fill has
 // turned up after a while, fills with the fewest gaps alongside.

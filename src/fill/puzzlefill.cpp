@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "puzzlefill.h"
 
 #include <algorithm>
@@ -70,7 +71,8 @@ FillPlan planFill(const Document& doc, int addSlots) {
     }
     int next = doc.questionCount + 1;
     // Crostic letters beyond the last slot ask for slots of their own.
-    for (; next <= crosticLetters && next <= kMaxSlots; ++next) plan.targets.push_back({next, crosticLetter(doc.crostic, next)});
+    for (; next <= crosticLetters && next <= kMaxSlots; ++next)
+        plan.targets.push_back({next, crosticLetter(doc.crostic, next)});
     for (int i = 0; i < addSlots && next <= kMaxSlots; ++i, ++next) {
         plan.targets.push_back({next, 0});
         ++plan.addedSlots;
@@ -90,7 +92,8 @@ int suggestedNewSlots(const Document& doc) {
 FillRequest fillRequest(const FillPlan& plan, std::uint64_t seed) {
     FillRequest r;
     r.letters = plan.letters;
-    for (const FillTarget& t : plan.targets) r.firstLetters += t.first == 0 ? '\0' : static_cast<char>(lowerChar(t.first));
+    for (const FillTarget& t : plan.targets)
+        r.firstLetters += t.first == 0 ? '\0' : static_cast<char>(lowerChar(t.first));
     r.written = plan.written;
     r.seed = seed;
     return r;
@@ -109,7 +112,8 @@ FillRequest fillRequest(const FillPlan& plan, std::uint64_t seed, const FillChoi
 namespace {
 
 std::string countOf(int n, char letter) {
-    return std::to_string(n) + " " + std::string(1, static_cast<char>(upperChar(letter))) + (n == 1 ? "" : "s");
+    return std::to_string(n) + " " + std::string(1, static_cast<char>(upperChar(letter))) +
+           (n == 1 ? "" : "s");
 }
 
 // How far `counts` strays from the mix of letters the words are made of.
@@ -137,7 +141,8 @@ std::vector<std::string> fillAdvice(const Document& doc, const FillPlan& plan, c
     std::vector<std::string> hard;
     for (int l = 0; l < 26; ++l) {
         const double expected = lexicon.frequency()[l] * total;
-        if (plan.letters[l] >= 2 && plan.letters[l] > 2 * expected + 1) hard.push_back(countOf(plan.letters[l], 'a' + l));
+        if (plan.letters[l] >= 2 && plan.letters[l] > 2 * expected + 1)
+            hard.push_back(countOf(plan.letters[l], 'a' + l));
     }
     std::vector<std::string> vowels;
     int vowelCount = 0;
@@ -168,8 +173,8 @@ std::vector<std::string> fillAdvice(const Document& doc, const FillPlan& plan, c
     if (request.maxRank <= kFamiliarRank) advice.push_back("Allow rarer words than the familiar ones.");
     const int slots = static_cast<int>(plan.targets.size());
     if (total > (request.maxLength - 2) * slots)
-        advice.push_back("Add answers, or allow longer ones: the letters left make " + std::to_string(total / slots) +
-                         " letters an answer.");
+        advice.push_back("Add answers, or allow longer ones: the letters left make " +
+                         std::to_string(total / slots) + " letters an answer.");
     else if (total < (request.minLength + 1) * slots)
         advice.push_back("Fill fewer answers, or allow shorter ones.");
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Between the puzzle and the fill search: which answer slots are still
 // empty, which letter each must start with, which letters the fill has to
 // use up; and writing a chosen fill into the puzzle through Accept, as the
@@ -20,8 +21,9 @@ namespace qbrx {
 bool answerCountsAsEmpty(const std::string& answer);
 
 struct FillTarget {
-    int slot = 0;         // 1..50; slots after questionCount are new ones
-    char first = 0;       // the letter the answer must start with ('A'..'Z', 'a'..'z', as in the crostic), 0 for any
+    int slot = 0;  // 1..50; slots after questionCount are new ones
+    char first =
+        0;  // the letter the answer must start with ('A'..'Z', 'a'..'z', as in the crostic), 0 for any
 };
 
 struct FillPlan {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "datafile.h"
 
 #include <fcntl.h>
@@ -247,7 +248,8 @@ void readSection(FileLines& in, Puzzle& puzzle) {
             puzzle.quotationBy = value;
         } else if (key.rfind(kSectionNumbers, 0) == 0) {
             const std::string slot = key.substr(std::string(kSectionNumbers).size());
-            if (slot.empty() || slot.size() > 2 || slot.find_first_not_of("0123456789") != std::string::npos) continue;
+            if (slot.empty() || slot.size() > 2 || slot.find_first_not_of("0123456789") != std::string::npos)
+                continue;
             const std::size_t q = static_cast<std::size_t>(std::stoi(slot));
             if (q < 1 || q > puzzle.pairs.size() || numbered[q - 1]) continue;
             std::vector<int> numbers;
@@ -256,7 +258,8 @@ void readSection(FileLines& in, Puzzle& puzzle) {
             numbered[q - 1] = true;
         }
     }
-    puzzle.numbersKept = !numbered.empty() && std::all_of(numbered.begin(), numbered.end(), [](bool b) { return b; });
+    puzzle.numbersKept =
+        !numbered.empty() && std::all_of(numbered.begin(), numbered.end(), [](bool b) { return b; });
     if (!puzzle.numbersKept)
         for (PuzzlePair& pair : puzzle.pairs) pair.numbers.clear();
 }
@@ -297,7 +300,8 @@ PuzzleRead readCollected(FileLines& file) {
 // quotation box accepts them) is written as a space, so that every later
 // line keeps its place.
 std::string oneLine(std::string text) {
-    std::replace_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     return text;
 }
 
@@ -315,7 +319,8 @@ std::string formatSection(const Document& doc, int count) {
     std::string out;
     if (doc.crosticOnWritten) out += std::string(kSectionCrostic) + "=" + (doc.crosticOn ? "1" : "0") + kCrLf;
     if (doc.crosticSetUp) out += std::string(kSectionCrosticSetUp) + "=1" + kCrLf;
-    if (!doc.header.quotationBy.empty()) out += std::string(kSectionQuotationBy) + "=" + oneLine(doc.header.quotationBy) + kCrLf;
+    if (!doc.header.quotationBy.empty())
+        out += std::string(kSectionQuotationBy) + "=" + oneLine(doc.header.quotationBy) + kCrLf;
     if (numbersWorthKeeping(doc))
         for (int q = 1; q <= count; ++q) {
             out += std::string(kSectionNumbers) + std::to_string(q) + "=";
@@ -382,7 +387,7 @@ PuzzleRead readDataFile(const std::string& path) {
         }
         return refuse(std::strerror(errno));
     }
-    struct stat info{};
+    struct stat info {};
     if (::fstat(file.fd, &info) != 0) return refuse(std::strerror(errno));
     if (S_ISDIR(info.st_mode)) return refuse("it is a folder");
     if (!S_ISREG(info.st_mode)) return refuse("it is not a regular file");
@@ -403,7 +408,8 @@ PuzzleRead readDataFile(const std::string& path) {
 }
 
 std::string unreadableMessage(const std::string& path, const std::string& reason) {
-    return "Cannot read " + utf8ToCp1252(path) + ":" + "\r" + utf8ToCp1252(reason) + "\r" + "Nothing was opened.";
+    return "Cannot read " + utf8ToCp1252(path) + ":" + "\r" + utf8ToCp1252(reason) + "\r" +
+           "Nothing was opened.";
 }
 
 std::string notDataFileMessage(const std::string& path) {

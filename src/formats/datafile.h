@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The puzzle data file: the texts the author typed, the three header options
 // and the question/answer pairs, one per line with CR LF line ends, then,
 // when there is anything to keep, the program's own section:

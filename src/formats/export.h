@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exporting the puzzle for other solving programs: ipuz (JSON), JPZ
 // (crossword-applet XML) and a web page to solve in a browser
 // (webpage.h), written from the current encoding. PDF is written
@@ -47,7 +48,8 @@ std::string formatJpz(const Document& doc);
 // failed export never leaves a damaged file, and a read-only file is
 // refused. Without a quotation nothing is written (NotWritten, with
 // kNothingToExportMessage as the reason).
-FileResult writeExport(const Document& doc, Format format, const std::string& path, const WebPageOptions& page = {});
+FileResult writeExport(const Document& doc, Format format, const std::string& path,
+                       const WebPageOptions& page = {});
 
 // The message shown when an export cannot be written.
 std::string exportFailedMessage(const std::string& path, const std::string& reason);

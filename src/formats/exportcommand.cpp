@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exportcommand.h"
 
 #include "export.h"
@@ -23,7 +24,8 @@ bool ExportCommand::run(Prompter& prompter, const Document& doc, const PdfWriter
     const std::string path = withExportExtension(*chosen, format);
     WebPageOptions page{crosticOn, true};
     if (format == Format::Html) {
-        const Reply reply = prompter.message({kRevealQuestion, std::string(kExportTitle), Buttons::YesNoCancel, Icon::Question, 0});
+        const Reply reply = prompter.message(
+            {kRevealQuestion, std::string(kExportTitle), Buttons::YesNoCancel, Icon::Question, 0});
         if (reply == Reply::Cancel) return false;
         page.reveal = reply == Reply::Yes;
     }

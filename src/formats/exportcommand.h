@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File > Export...: asks for a file name through the prompter and writes the
 // puzzle from its current encoding in the format the name's extension asks
 // for (.pdf, .ipuz, .jpz or .html; a name without one of them becomes a PDF
-// and gets ".pdf"). For a web page it asks whether the page offers reveals. The PDF itself is drawn by the print layer, which the
-// window passes in, so that this command stays free of Qt.
+// and gets ".pdf"). For a web page it asks whether the page offers reveals. The PDF itself is drawn by the
+// print layer, which the window passes in, so that this command stays free of Qt.
 #pragma once
 
 #include <functional>

@@ -1,5 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "export.h"
-
 #include "safewrite.h"
 #include "text.h"
 
@@ -8,7 +8,8 @@ namespace qbrx {
 std::string formatIpuz(const Document& doc) { return formatIpuz(buildExportPuzzle(doc)); }
 std::string formatJpz(const Document& doc) { return formatJpz(buildExportPuzzle(doc)); }
 
-FileResult writeExport(const Document& doc, Format format, const std::string& path, const WebPageOptions& page) {
+FileResult writeExport(const Document& doc, Format format, const std::string& path,
+                       const WebPageOptions& page) {
     std::string bytes;
     try {
         bytes = format == Format::Jpz    ? formatJpz(doc)

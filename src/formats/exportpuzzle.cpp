@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exportpuzzle.h"
 
 #include <array>
@@ -100,7 +101,9 @@ ExportPuzzle buildExportPuzzle(const Document& doc) {
         clue.typedAnswer = cp1252ToUtf8(doc.answer[static_cast<std::size_t>(q)]);
         std::string pattern;
         for (std::size_t k = 1; k <= answer.size(); ++k) {
-            const int number = k <= static_cast<std::size_t>(kAnswerCells) ? doc.answerLetterNo[static_cast<std::size_t>(q)][k] : 0;
+            const int number = k <= static_cast<std::size_t>(kAnswerCells)
+                                   ? doc.answerLetterNo[static_cast<std::size_t>(q)][k]
+                                   : 0;
             const int cell = number > 0 && number < 256 ? cellOfNumber[static_cast<std::size_t>(number)] : -1;
             if (cell >= 0) {
                 pattern += '_';

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The puzzle as other solving programs see it: the quotation grid cell by
 // cell and one clue per question slot, from the current encoding (so that an
 // exported file and a printed key agree). Texts here are UTF-8.
@@ -44,9 +45,9 @@ struct ExportCell {
 };
 
 struct ExportClue {
-    std::string label;    // A .. Z, AA .. XX
-    std::string clue;     // the question
-    std::string answer;   // the answer in capitals, as typed (spaces, hyphens, gaps)
+    std::string label;   // A .. Z, AA .. XX
+    std::string clue;    // the question
+    std::string answer;  // the answer in capitals, as typed (spaces, hyphens, gaps)
     // The answer with every letter that the grid supplies written as "_":
     // the other characters are gaps (letters the stock could not supply,
     // given to the solver) and non-letters. cells holds one grid cell per
@@ -65,8 +66,8 @@ struct ExportClue {
 };
 
 struct ExportPuzzle {
-    std::string title;   // empty when the header prints no title
-    std::string author;  // the created-by text, empty when not printed
+    std::string title;         // empty when the header prints no title
+    std::string author;        // the created-by text, empty when not printed
     std::string quotation;     // as typed (case kept)
     std::string quotationBy;   // the quotation's author and work, empty when not given
     std::string instructions;  // the one-line instructions under the grid
@@ -74,12 +75,14 @@ struct ExportPuzzle {
     bool nameLine = false;     // the three header options
     bool periodDateLine = false;
     bool miniInstructions = false;
-    int width = 0;       // grid columns
-    int height = 0;      // grid rows
+    int width = 0;                  // grid columns
+    int height = 0;                 // grid rows
     std::vector<ExportCell> cells;  // row by row, width x height
     std::vector<ExportClue> clues;  // slots 1..questionCount
 
-    const ExportCell& at(int column, int row) const { return cells[static_cast<std::size_t>(row * width + column)]; }
+    const ExportCell& at(int column, int row) const {
+        return cells[static_cast<std::size_t>(row * width + column)];
+    }
 };
 
 // What a solving program shows when the puzzle is solved: the quotation

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How reading or writing a file went: one shape for every format, read or
 // written. Readers and writers never talk to the user; the window words the
 // message and the command line prints the reason.
@@ -28,7 +29,9 @@ struct FileResult {
     std::string reason;
 
     bool ok() const { return status == FileStatus::Ok; }
-    static FileResult failed(FileStatus status, std::string reason = {}) { return {status, std::move(reason)}; }
+    static FileResult failed(FileStatus status, std::string reason = {}) {
+        return {status, std::move(reason)};
+    }
 };
 
 // What a reader returns: how it went and, when there is anything to put

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file formats the program reads and writes, in one table: which format
 // a file name asks for (by its extension, in any case), which formats File >
 // Open and Save As handle, and which File > Export and the command line

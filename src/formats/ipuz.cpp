@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ipuz writer. JSON is written by hand: every string goes through
 // jsonString, which escapes quotes, backslashes and control characters.
 // Text fields that a solving program may render as HTML (title, author,
@@ -14,15 +15,19 @@ std::string jsonText(std::string_view s) { return jsonString(htmlText(s)); }
 
 std::string puzzleCell(const ExportCell& cell) {
     switch (cell.kind) {
-        case CellKind::Outside: return "null";
-        case CellKind::Space: return "\"#\"";
-        case CellKind::Other: return "{\"cell\": 0, \"value\": " + jsonString(cell.text) + "}";
+        case CellKind::Outside:
+            return "null";
+        case CellKind::Space:
+            return "\"#\"";
+        case CellKind::Other:
+            return "{\"cell\": 0, \"value\": " + jsonString(cell.text) + "}";
         case CellKind::Letter: {
             const std::string number = std::to_string(cell.number);
             if (cell.given) return "{\"cell\": " + number + ", \"value\": " + jsonString(cell.text) + "}";
             // The label of the answer that takes the letter, top right as printed.
             if (!cell.owner.empty())
-                return "{\"cell\": " + number + ", \"style\": {\"mark\": {\"TR\": " + jsonString(cell.owner) + "}}}";
+                return "{\"cell\": " + number + ", \"style\": {\"mark\": {\"TR\": " + jsonString(cell.owner) +
+                       "}}}";
             return number;
         }
     }
@@ -41,10 +46,13 @@ std::string crosticShown(const std::string& crostic) {
 
 std::string solutionCell(const ExportCell& cell) {
     switch (cell.kind) {
-        case CellKind::Outside: return "null";
-        case CellKind::Space: return "\"#\"";
+        case CellKind::Outside:
+            return "null";
+        case CellKind::Space:
+            return "\"#\"";
         case CellKind::Other:
-        case CellKind::Letter: return jsonString(cell.text);
+        case CellKind::Letter:
+            return jsonString(cell.text);
     }
     return "null";
 }
@@ -82,13 +90,15 @@ std::string formatIpuz(const ExportPuzzle& p) {
     // options, so that a puzzle opened from this file is the one saved.
     out += "  \"org.quotabrix.quotation\": " + jsonString(p.quotation) + ",\n";
     out += "  \"org.quotabrix.crostic\": " + jsonString(p.crostic) + ",\n";
-    if (!p.quotationBy.empty()) out += "  \"org.quotabrix.quotationBy\": " + jsonString(p.quotationBy) + ",\n";
+    if (!p.quotationBy.empty())
+        out += "  \"org.quotabrix.quotationBy\": " + jsonString(p.quotationBy) + ",\n";
     out += std::string("  \"org.quotabrix.header\": {\"name\": ") + (p.nameLine ? "true" : "false") +
            ", \"periodDate\": " + (p.periodDateLine ? "true" : "false") +
            ", \"miniInstructions\": " + (p.miniInstructions ? "true" : "false") + "},\n";
     out += "  \"block\": \"#\",\n";
     out += "  \"empty\": 0,\n";
-    out += "  \"dimensions\": {\"width\": " + std::to_string(p.width) + ", \"height\": " + std::to_string(p.height) + "},\n";
+    out += "  \"dimensions\": {\"width\": " + std::to_string(p.width) +
+           ", \"height\": " + std::to_string(p.height) + "},\n";
     out += "  \"puzzle\": " + gridRows(p, puzzleCell) + ",\n";
     out += "  \"solution\": " + gridRows(p, solutionCell) + ",\n";
     out += "  \"clues\": {\n    \"Clues\": [";
@@ -96,7 +106,8 @@ std::string formatIpuz(const ExportPuzzle& p) {
         const ExportClue& c = p.clues[i];
         out += i == 0 ? "\n" : ",\n";
         out += "      {\"label\": " + jsonString(c.label) + ", \"clue\": " + jsonText(c.solverText()) +
-               ", \"answer\": " + jsonString(c.answer) + ", \"org.quotabrix.pattern\": " + jsonString(c.pattern) +
+               ", \"answer\": " + jsonString(c.answer) +
+               ", \"org.quotabrix.pattern\": " + jsonString(c.pattern) +
                ", \"org.quotabrix.question\": " + jsonString(c.clue) +
                ", \"org.quotabrix.answer\": " + jsonString(c.typedAnswer) + ", \"cells\": [";
         for (std::size_t k = 0; k < c.cells.size(); ++k) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ipuzread.h"
 
 #include <algorithm>
@@ -36,7 +37,8 @@ struct Json {
     bool isNumber() const { return kind == Kind::Number; }
     // A whole number, or nullopt.
     std::optional<long> whole() const {
-        if (kind != Kind::Number || !std::isfinite(number) || std::fabs(number) > 1e9 || number != std::floor(number))
+        if (kind != Kind::Number || !std::isfinite(number) || std::fabs(number) > 1e9 ||
+            number != std::floor(number))
             return std::nullopt;
         return static_cast<long>(number);
     }
@@ -147,8 +149,8 @@ private:
         const std::size_t start = i_;
         if (i_ < s_.size() && s_[i_] == '-') ++i_;
         const std::size_t digits = i_;
-        while (i_ < s_.size() && ((s_[i_] >= '0' && s_[i_] <= '9') || s_[i_] == '.' || s_[i_] == 'e' || s_[i_] == 'E' ||
-                                  s_[i_] == '+' || s_[i_] == '-'))
+        while (i_ < s_.size() && ((s_[i_] >= '0' && s_[i_] <= '9') || s_[i_] == '.' || s_[i_] == 'e' ||
+                                  s_[i_] == 'E' || s_[i_] == '+' || s_[i_] == '-'))
             ++i_;
         if (i_ == digits || i_ - start > 40) fail();
         // from_chars reads the C format whatever the program's locale.
@@ -166,10 +168,14 @@ private:
         for (int k = 0; k < 4; ++k) {
             const char h = s_[i_++];
             value <<= 4;
-            if (h >= '0' && h <= '9') value |= static_cast<unsigned>(h - '0');
-            else if (h >= 'a' && h <= 'f') value |= static_cast<unsigned>(h - 'a' + 10);
-            else if (h >= 'A' && h <= 'F') value |= static_cast<unsigned>(h - 'A' + 10);
-            else fail();
+            if (h >= '0' && h <= '9')
+                value |= static_cast<unsigned>(h - '0');
+            else if (h >= 'a' && h <= 'f')
+                value |= static_cast<unsigned>(h - 'a' + 10);
+            else if (h >= 'A' && h <= 'F')
+                value |= static_cast<unsigned>(h - 'A' + 10);
+            else
+                fail();
         }
         return value;
     }
@@ -198,7 +204,8 @@ private:
             if (cp >= 0xD800 && cp < 0xDC00 && s_.substr(i_, 2) == "\\u") {
                 i_ += 2;
                 const unsigned low = hex4();
-                cp = low >= 0xDC00 && low < 0xE000 ? 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00) : 0xFFFD;
+                cp =
+                    low >= 0xDC00 && low < 0xE000 ? 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00) : 0xFFFD;
             } else if (cp >= 0xD800 && cp < 0xE000) {
                 cp = 0xFFFD;
             }
@@ -219,7 +226,8 @@ std::string plainText(const Json* field) {
     if (field == nullptr || !field->isString()) return {};
     const std::string& s = field->text;
     std::string out;
-    std::size_t close = s.find('>');  // the next ">" at or after i: each search starts past the last, so linear
+    std::size_t close =
+        s.find('>');  // the next ">" at or after i: each search starts past the last, so linear
     for (std::size_t i = 0; i < s.size(); ++i) {
         if (s[i] == '<') {
             if (close != std::string::npos && close < i) close = s.find('>', i);
@@ -243,8 +251,9 @@ std::string plainText(const Json* field) {
                     cp = it->second;
                 } else if (name.size() > 1 && name[0] == '#') {
                     try {
-                        cp = static_cast<unsigned>(name[1] == 'x' || name[1] == 'X' ? std::stoul(name.substr(2), nullptr, 16)
-                                                                                    : std::stoul(name.substr(1)));
+                        cp = static_cast<unsigned>(name[1] == 'x' || name[1] == 'X'
+                                                       ? std::stoul(name.substr(2), nullptr, 16)
+                                                       : std::stoul(name.substr(1)));
                     } catch (const std::exception&) {
                         cp = 0;
                     }
@@ -382,7 +391,9 @@ bool isQuoteClue(const Json& clue) {
 }  // namespace
 
 PuzzleRead parseIpuzAcrostic(std::string_view bytes) {
-    auto refused = [](std::string reason) { return PuzzleRead{FileResult::failed(FileStatus::NotPuzzle, std::move(reason)), {}}; };
+    auto refused = [](std::string reason) {
+        return PuzzleRead{FileResult::failed(FileStatus::NotPuzzle, std::move(reason)), {}};
+    };
     if (bytes.size() > kMaxIpuzBytes) return refused("it is too large to be a puzzle");
     Json root;
     try {
@@ -395,7 +406,8 @@ PuzzleRead parseIpuzAcrostic(std::string_view bytes) {
         const Json* kinds = root.get("kind");
         bool acrostic = false;
         if (kinds && kinds->isArray())
-            for (const Json& k : kinds->items) acrostic = acrostic || (k.isString() && k.text.rfind("http://ipuz.org/acrostic", 0) == 0);
+            for (const Json& k : kinds->items)
+                acrostic = acrostic || (k.isString() && k.text.rfind("http://ipuz.org/acrostic", 0) == 0);
         if (!acrostic) throw Refusal{"it is not an acrostic puzzle"};
 
         const Grid grid = readGrid(root);
@@ -416,7 +428,8 @@ PuzzleRead parseIpuzAcrostic(std::string_view bytes) {
                 }
             }
         }
-        if (questions.size() > static_cast<std::size_t>(kMaxSlots)) throw Refusal{"it has more than 50 questions"};
+        if (questions.size() > static_cast<std::size_t>(kMaxSlots))
+            throw Refusal{"it has more than 50 questions"};
 
         // Cells count from [0, 0] in most files and from [1, 1] in some.
         auto fits = [&](long base, bool spelled) {
@@ -432,7 +445,8 @@ PuzzleRead parseIpuzAcrostic(std::string_view bytes) {
             auto letters = [&](const RawClue& clue) {
                 std::size_t k = 0;
                 for (const auto& [x, y] : clue.cells) {
-                    const GridCell& cell = grid.cells[static_cast<std::size_t>((y - base) * grid.width + (x - base))];
+                    const GridCell& cell =
+                        grid.cells[static_cast<std::size_t>((y - base) * grid.width + (x - base))];
                     if (!cell.letter) return false;
                     if (!spelled || clue.answer.empty()) continue;
                     k = clue.answer.find(static_cast<char>(upperChar(cell.character)), k);
@@ -441,7 +455,8 @@ PuzzleRead parseIpuzAcrostic(std::string_view bytes) {
                 }
                 return true;
             };
-            return std::all_of(questions.begin(), questions.end(), [&](const RawClue& c) { return inside(c) && letters(c); }) &&
+            return std::all_of(questions.begin(), questions.end(),
+                               [&](const RawClue& c) { return inside(c) && letters(c); }) &&
                    std::all_of(quoteClues.begin(), quoteClues.end(), inside);
         };
         // Quotabrix writes them from [0, 0]. Otherwise the numbering under
@@ -452,19 +467,23 @@ PuzzleRead parseIpuzAcrostic(std::string_view bytes) {
             for (const RawClue& clue : *list)
                 for (const auto& [x, y] : clue.cells) anyZero = anyZero || x == 0 || y == 0;
         const bool own = root.get("org.quotabrix.quotation") != nullptr;
-        const std::vector<long> bases = own ? std::vector<long>{0} : anyZero ? std::vector<long>{0, 1} : std::vector<long>{1, 0};
+        const std::vector<long> bases = own       ? std::vector<long>{0}
+                                        : anyZero ? std::vector<long>{0, 1}
+                                                  : std::vector<long>{1, 0};
         std::optional<long> chosen;
         for (const bool spelled : {true, false})
             for (const long b : bases)
                 if (!chosen && fits(b, spelled)) chosen = b;
-        if (!chosen) throw Refusal{"the cells of its clues lie outside the grid or on cells without a letter"};
+        if (!chosen)
+            throw Refusal{"the cells of its clues lie outside the grid or on cells without a letter"};
         const long base = *chosen;
 
         Puzzle out;
         out.numbersKept = true;
         out.quotation = grid.quotation;
         // Quotabrix's own file keeps the quotation as typed (case and all).
-        if (const auto typed = ownText(root, "org.quotabrix.quotation"); typed && upper(*typed) == upper(grid.quotation))
+        if (const auto typed = ownText(root, "org.quotabrix.quotation");
+            typed && upper(*typed) == upper(grid.quotation))
             out.quotation = *typed;
         out.title = plainText(root.get("title"));
         out.createdBy = plainText(root.get("author"));
@@ -479,7 +498,8 @@ PuzzleRead parseIpuzAcrostic(std::string_view bytes) {
             std::vector<unsigned char> cellLetters;
             std::vector<int> cellNumbers;
             for (const auto& [x, y] : raw.cells) {
-                const GridCell& cell = grid.cells[static_cast<std::size_t>((y - base) * grid.width + (x - base))];
+                const GridCell& cell =
+                    grid.cells[static_cast<std::size_t>((y - base) * grid.width + (x - base))];
                 cellLetters.push_back(upperChar(cell.character));
                 cellNumbers.push_back(cell.number);
             }
@@ -492,18 +512,21 @@ PuzzleRead parseIpuzAcrostic(std::string_view bytes) {
             const std::string pattern = ownText(clue, "org.quotabrix.pattern").value_or("");
             slot.numbers.assign(up.size(), 0);
             std::size_t next = 0;
-            if (pattern.size() == up.size() && std::count(pattern.begin(), pattern.end(), '_') == static_cast<long>(raw.cells.size())) {
+            if (pattern.size() == up.size() &&
+                std::count(pattern.begin(), pattern.end(), '_') == static_cast<long>(raw.cells.size())) {
                 // The file says which characters the grid supplies.
                 for (std::size_t k = 0; k < up.size(); ++k)
                     if (pattern[k] == '_') {
-                        slot.numbers[k] = cellLetters[next] == static_cast<unsigned char>(up[k]) ? cellNumbers[next] : -1;
+                        slot.numbers[k] =
+                            cellLetters[next] == static_cast<unsigned char>(up[k]) ? cellNumbers[next] : -1;
                         ++next;
                     }
             } else {
                 // Otherwise the cells take the answer's letters in order; a
                 // letter that the next cell does not hold is a gap.
                 for (std::size_t k = 0; k < up.size() && next < raw.cells.size(); ++k)
-                    if (cellLetters[next] == static_cast<unsigned char>(up[k])) slot.numbers[k] = cellNumbers[next++];
+                    if (cellLetters[next] == static_cast<unsigned char>(up[k]))
+                        slot.numbers[k] = cellNumbers[next++];
                 if (next < raw.cells.size()) slot.numbers.assign(up.size(), -1);
             }
             // A puzzle's answers hold 24 characters, as a data file's do.
@@ -536,7 +559,9 @@ PuzzleRead readIpuzFile(const std::string& path) {
     namespace fs = std::filesystem;
     std::error_code ec;
     const fs::path file(path);
-    auto refuse = [](std::string reason) { return PuzzleRead{FileResult::failed(FileStatus::Unreadable, std::move(reason)), {}}; };
+    auto refuse = [](std::string reason) {
+        return PuzzleRead{FileResult::failed(FileStatus::Unreadable, std::move(reason)), {}};
+    };
     const fs::file_status status = fs::status(file, ec);
     if (!fs::exists(status)) return {FileResult::failed(FileStatus::NotFound), {}};
     // A folder, a pipe or a device is there but is refused, as the data file's reader refuses it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading ipuz acrostics (kind "http://ipuz.org/acrostic#1"), Quotabrix's own
 // and other programs': the quotation from the solution grid in reading
 // order, the title and author, and from the "Clues" list each question,

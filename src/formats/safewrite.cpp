@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "safewrite.h"
 
 #include <fcntl.h>
@@ -24,13 +25,15 @@ namespace {
 
 FileResult failure(int error) { return FileResult::failed(FileStatus::NotWritten, std::strerror(error)); }
 
-fs::path folderOf(const fs::path& target) { return target.has_parent_path() ? target.parent_path() : fs::path("."); }
+fs::path folderOf(const fs::path& target) {
+    return target.has_parent_path() ? target.parent_path() : fs::path(".");
+}
 
 // ".walden.dat.<process>.<n>.tmp": the name of a temporary file of a save.
 std::string temporaryName(const fs::path& target) {
     static unsigned counter = 0;
-    return "." + target.filename().string() + "." + std::to_string(::getpid()) + "." + std::to_string(++counter) +
-           ".tmp";
+    return "." + target.filename().string() + "." + std::to_string(::getpid()) + "." +
+           std::to_string(++counter) + ".tmp";
 }
 
 // Errors with which a folder refuses a new file; the file itself may still
@@ -60,7 +63,8 @@ enum class Replaced { Done, Failed, WriteInPlace };
 // group and permissions of the file it replaces, and renames it over the
 // target. The new file has no name until it is complete (where the file
 // system allows), so an interrupted save leaves nothing behind.
-Replaced replaceTarget(const fs::path& target, const std::string& bytes, const struct stat* existing, int& error) {
+Replaced replaceTarget(const fs::path& target, const std::string& bytes, const struct stat* existing,
+                       int& error) {
     const fs::path folder = folderOf(target);
     FileHandle file;
     fs::path named;  // the temporary's name, once it has one
@@ -76,8 +80,10 @@ Replaced replaceTarget(const fs::path& target, const std::string& bytes, const s
     for (int attempt = 0; file.fd < 0 && attempt < 100; ++attempt) {
         const fs::path candidate = folder / temporaryName(target);
         file.fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (file.fd >= 0) named = candidate;
-        else if (errno != EEXIST) break;
+        if (file.fd >= 0)
+            named = candidate;
+        else if (errno != EEXIST)
+            break;
     }
     if (file.fd < 0) {
         error = errno;
@@ -85,7 +91,7 @@ Replaced replaceTarget(const fs::path& target, const std::string& bytes, const s
     }
 
     if (existing) {
-        struct stat created{};
+        struct stat created {};
         if (::fstat(file.fd, &created) != 0) {
             error = errno;
             return Replaced::Failed;
@@ -156,20 +162,21 @@ fs::path resolveLink(const std::string& path) {
     return target;
 }
 
-
 }  // namespace
 
 FileResult writeFileSafely(const std::string& path, const std::string& bytes) {
     if (path.empty()) return failure(ENOENT);
     const fs::path target = resolveLink(path);
 
-    struct stat existing{};
+    struct stat existing {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;
     if (exists) {
         if (S_ISDIR(existing.st_mode)) return failure(EISDIR);
-        if (!S_ISREG(existing.st_mode)) return FileResult::failed(FileStatus::NotWritten, "it is not a regular file");
+        if (!S_ISREG(existing.st_mode))
+            return FileResult::failed(FileStatus::NotWritten, "it is not a regular file");
         // Write permission for no one is a refusal, whoever saves.
-        if ((existing.st_mode & 0222) == 0) return FileResult::failed(FileStatus::NotWritten, "the file is read-only");
+        if ((existing.st_mode & 0222) == 0)
+            return FileResult::failed(FileStatus::NotWritten, "the file is read-only");
         if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return failure(errno);
     }
     removeStaleTemporaries(target.string());
@@ -200,7 +207,8 @@ void removeStaleTemporaries(const std::string& path) {
             continue;
         const std::string middle = name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
         const std::size_t dot = middle.find('.');
-        if (dot == std::string::npos || !digits(middle.substr(0, dot)) || !digits(middle.substr(dot + 1))) continue;
+        if (dot == std::string::npos || !digits(middle.substr(0, dot)) || !digits(middle.substr(dot + 1)))
+            continue;
         const auto process = static_cast<pid_t>(std::stol(middle.substr(0, dot)));
         if (process == ::getpid() || ::kill(process, 0) == 0 || errno == EPERM) continue;  // still saving
         std::error_code ignored;

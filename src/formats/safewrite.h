@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing a file without ever damaging the one already there. Every file
 // the program saves or exports goes through writeFileSafely.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "textescape.h"
 
 #include <algorithm>
@@ -11,7 +12,7 @@ namespace {
 
 // JSON's one-letter escapes: the character, and the letter after the backslash.
 constexpr std::pair<char, char> kJsonEscapes[] = {{'"', '"'},  {'\\', '\\'}, {'\n', 'n'}, {'\r', 'r'},
-                                                  {'\t', 't'}, {'\b', 'b'},   {'\f', 'f'}};
+                                                  {'\t', 't'}, {'\b', 'b'},  {'\f', 'f'}};
 
 }  // namespace
 
@@ -49,17 +50,35 @@ std::string xmlText(std::string_view s) {
     for (const char ch : s) {
         const auto c = static_cast<unsigned char>(ch);
         switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            case '\'': out += "&apos;"; break;
-            case '\t': out += "&#9;"; break;
-            case '\n': out += "&#10;"; break;
-            case '\r': out += "&#13;"; break;
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            case '\'':
+                out += "&apos;";
+                break;
+            case '\t':
+                out += "&#9;";
+                break;
+            case '\n':
+                out += "&#10;";
+                break;
+            case '\r':
+                out += "&#13;";
+                break;
             default:
-                if (c < 0x20) out += ' ';
-                else out += ch;
+                if (c < 0x20)
+                    out += ' ';
+                else
+                    out += ch;
         }
     }
     return out;
@@ -69,14 +88,23 @@ std::string htmlText(std::string_view s, bool quotes) {
     std::string out;
     for (const char ch : s) {
         switch (ch) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"':
-                if (quotes) out += "&quot;";
-                else out += ch;
+            case '&':
+                out += "&amp;";
                 break;
-            default: out += ch;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                if (quotes)
+                    out += "&quot;";
+                else
+                    out += ch;
+                break;
+            default:
+                out += ch;
         }
     }
     return out;

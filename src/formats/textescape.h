@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Escaping text (UTF-8) for the exported files.
 #pragma once
 

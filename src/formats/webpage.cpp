@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The web page writer: the puzzle as JSON inside the built-in page. The data
 // is compact (the script draws the page from it):
 //
@@ -141,9 +142,15 @@ std::string formatWebPage(const ExportPuzzle& p, const WebPageOptions& options) 
     for (const ExportCell& cell : p.cells) {
         if (!grid.empty()) grid += ',';
         switch (cell.kind) {
-            case CellKind::Outside: grid += "null"; break;
-            case CellKind::Space: grid += '0'; break;
-            case CellKind::Other: grid += scriptString(cell.text); break;
+            case CellKind::Outside:
+                grid += "null";
+                break;
+            case CellKind::Space:
+                grid += '0';
+                break;
+            case CellKind::Other:
+                grid += scriptString(cell.text);
+                break;
             case CellKind::Letter:
                 if (cell.given)
                     grid += "[" + std::to_string(cell.number) + "," + scriptString(cell.text) + "]";
@@ -165,8 +172,9 @@ std::string formatWebPage(const ExportPuzzle& p, const WebPageOptions& options) 
 
     const bool crostic = options.crostic && p.crostic.find_first_not_of(' ') != std::string::npos;
     const std::string source = shownCrostic(p.crostic);
-    const std::string message = "[" + scriptString(p.quotation) + "," +
-                                scriptString(source.find_first_not_of(' ') == std::string::npos ? "" : source) + "]";
+    const std::string message =
+        "[" + scriptString(p.quotation) + "," +
+        scriptString(source.find_first_not_of(' ') == std::string::npos ? "" : source) + "]";
 
     std::string data = "{\"id\":\"" + salt + "\",\n";
     data += "\"title\":" + scriptString(p.title) + ",\n";
@@ -184,7 +192,8 @@ std::string formatWebPage(const ExportPuzzle& p, const WebPageOptions& options) 
     const std::string_view page = kWebPageTemplate;
     const std::size_t title = page.find("{{TITLE}}");
     const std::size_t json = page.find("{{DATA}}", title == std::string_view::npos ? 0 : title);
-    if (title == std::string_view::npos || json == std::string_view::npos) throw ExportError("The web page template is damaged.");
+    if (title == std::string_view::npos || json == std::string_view::npos)
+        throw ExportError("The web page template is damaged.");
     std::string out;
     out.reserve(page.size() + data.size() + 200);
     out += page.substr(0, title);

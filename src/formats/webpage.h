@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The puzzle as one web page that a student opens in any browser and solves
 // on screen, offline: the page's markup, style and script are built into the
 // program (src/formats/web/), and the puzzle goes into it as data.

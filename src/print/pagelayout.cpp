@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pagelayout.h"
 
 #include <exception>
@@ -15,7 +16,7 @@ std::int16_t i16(double v) { return toInt16(v); }
 // Character n (counting from 1) of s as a one-character text, "" past its end.
 std::string nthCharacter(const std::string& s, int n) {
     return n >= 1 && n <= static_cast<int>(s.size()) ? std::string(1, s[static_cast<std::size_t>(n - 1)])
-                                                      : std::string();
+                                                     : std::string();
 }
 
 }  // namespace
@@ -28,16 +29,16 @@ bool PagePrinter::printDoc() {
     try {
         plan_ = PagePlanner(doc_, s_, page_, options_).plan();
         for (const PlacedText& text : plan_.header) printPlaced(text);
-        PrintGrid();
+        printGrid();
         for (const PlacedText& text : plan_.instructions) printPlaced(text);
         for (const Placement& at : plan_.questions.placements)
-            if (at.page == 1) PrintQuestion(at);
-        if (plan_.crostic) PrintCrostic();
+            if (at.page == 1) printQuestion(at);
+        if (plan_.crostic) printCrostic();
         for (int p = 2; p <= plan_.questions.pageCount; ++p) {
             s_.newPage();
             for (const PlacedText& text : plan_.shortHeader) printPlaced(text);
             for (const Placement& at : plan_.questions.placements)
-                if (at.page == p) PrintQuestion(at);
+                if (at.page == p) printQuestion(at);
         }
         s_.endDoc();
         return true;
@@ -70,7 +71,7 @@ void PagePrinter::printPlaced(const PlacedText& text) {
 
 // --- Quotation grid ---------------------------------------------------------
 
-void PagePrinter::PrintGrid() {
+void PagePrinter::printGrid() {
     s_.setTransparentText(true);
     s_.setFontName("Arial");
     s_.setFontBold(false);
@@ -111,7 +112,8 @@ void PagePrinter::PrintGrid() {
         if (!label.empty()) printOwnerLabel(x, numberY, cell, number, label, geometry.numberFont - 1);
         s_.setFontSize(geometry.letterFont);
         const float ws = s_.textWidth(s);
-        printAtXY(i16(x + (cell - static_cast<double>(ws)) / 2.0), i16(y + cell - geometry.letterOffset - 340), s);
+        printAtXY(i16(x + (cell - static_cast<double>(ws)) / 2.0),
+                  i16(y + cell - geometry.letterOffset - 340), s);
     }
 }
 
@@ -123,13 +125,16 @@ void PagePrinter::PrintGrid() {
 void PagePrinter::printOwnerLabel(int x, int y, int cell, const std::string& number, const std::string& label,
                                   int size) {
     constexpr int kGap = 36, kInset = 16, kTightInset = 8, kMinSize = 4;
-    const float w = s_.textWidth(label.size() == 1 ? std::string("W") : label.size() == 2 ? std::string("WW") : label);
+    const float w = s_.textWidth(label.size() == 1   ? std::string("W")
+                                 : label.size() == 2 ? std::string("WW")
+                                                     : label);
     const float wl = s_.textWidth(label);
     double left = x + cell - static_cast<double>(w) + roundHalfEven((w - wl) / 2.0) - 30;
     const double numberEnd = x + 16 + static_cast<double>(s_.textWidth(number));
     for (int points = size; left < numberEnd + kGap && points >= kMinSize; --points) {
         s_.setFontSize(points);
-        left = x + cell - (points == kMinSize ? kTightInset : kInset) - static_cast<double>(s_.textWidth(label));
+        left =
+            x + cell - (points == kMinSize ? kTightInset : kInset) - static_cast<double>(s_.textWidth(label));
     }
     printAtXY(i16(left), y, label);
     s_.setFontSize(size);
@@ -137,7 +142,7 @@ void PagePrinter::printOwnerLabel(int x, int y, int cell, const std::string& num
 
 // --- Questions and answer blanks --------------------------------------------
 
-void PagePrinter::PrintQuestion(const Placement& at) {
+void PagePrinter::printQuestion(const Placement& at) {
     const auto slot = static_cast<std::size_t>(at.question);
     const QuestionLayout& layout = at.layout;
     const std::int16_t x = i16(at.x);
@@ -212,7 +217,7 @@ void PagePrinter::PrintQuestion(const Placement& at) {
 
 // --- Crostic block and credit line --------------------------------------------
 
-void PagePrinter::PrintCrostic() {
+void PagePrinter::printCrostic() {
     const CrosticPlan& block = plan_.crosticBlock;
     s_.box(block.left, block.top, block.right, block.bottom);
     printPlaced(block.instruction);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed page: header, quotation grid, mini-instructions line,
 // questions with their answer blanks and the crostic block, drawn with
 // absolute twip coordinates from the printable area's corner. The same page
@@ -20,7 +21,8 @@ namespace qbrx {
 // Lays out one page of a document on a surface. Construct one per page.
 class PagePrinter {
 public:
-    PagePrinter(const Document& doc, PrintSurface& surface, const PageValues& page, const PrintOptions& options);
+    PagePrinter(const Document& doc, PrintSurface& surface, const PageValues& page,
+                const PrintOptions& options);
 
     // Plans and prints the whole page (and the pages its questions continue
     // on) and ends the job. Returns false when an error (an overflow)
@@ -38,10 +40,11 @@ private:
     void printPlaced(const PlacedText& text);
 
     // --- Blocks, in page order.
-    void PrintGrid();
-    void printOwnerLabel(int x, int y, int cell, const std::string& number, const std::string& label, int size);
-    void PrintQuestion(const Placement& at);
-    void PrintCrostic();
+    void printGrid();
+    void printOwnerLabel(int x, int y, int cell, const std::string& number, const std::string& label,
+                         int size);
+    void printQuestion(const Placement& at);
+    void printCrostic();
 
     const Document& doc_;
     PrintSurface& s_;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pageplan.h"
 
 #include <algorithm>
@@ -11,8 +12,8 @@ namespace qbrx {
 
 namespace {
 
-constexpr int kHeaderRight = 10800;       // right edge of the header blanks
-constexpr int kInstructionsCentre = 5750; // centre of the mini-instructions line
+constexpr int kHeaderRight = 10800;        // right edge of the header blanks
+constexpr int kInstructionsCentre = 5750;  // centre of the mini-instructions line
 // The width those two were made for (Letter inside quarter-inch margins);
 // on a narrower page they move in proportion.
 constexpr int kFullWidth = 11520;
@@ -182,7 +183,8 @@ void PagePlanner::planHeader(PagePlan& plan) {
             if (h.periodDateLine) {
                 out.push_back({x.second, y, h.periodBlank});
                 // The printer's width as measured, not rounded before the sum.
-                out.push_back({i16(x.second + static_cast<double>(s_.textWidth(h.periodBlank))), y, h.dateBlank});
+                out.push_back(
+                    {i16(x.second + static_cast<double>(s_.textWidth(h.periodBlank))), y, h.dateBlank});
                 y = i16(y + static_cast<double>(s_.textHeight(h.dateBlank)) + 250.0);
             }
         } else {
@@ -208,7 +210,8 @@ void PagePlanner::planHeader(PagePlan& plan) {
             const double line = s_.textHeight("C");
             below = line * static_cast<double>(fitted.lines.size());
             for (std::size_t i = 0; i < fitted.lines.size(); ++i)
-                out.push_back({220, i16(y + line * static_cast<double>(i)), fitted.lines[i], fitted.size, false, true});
+                out.push_back(
+                    {220, i16(y + line * static_cast<double>(i)), fitted.lines[i], fitted.size, false, true});
         }
         s_.setFontSize(10);
         y = i16(y + std::max(static_cast<double>(s_.textHeight(h.createdBy)), below));
@@ -329,8 +332,8 @@ void PagePlanner::planInstructions(PagePlan& plan) {
         if (h.miniInstructions) {
             const float w = s_.textWidth(text);
             plan.instructions.push_back({i16(instructionsCentre() - w / 2.0),
-                                         i16(plan.headerBottom + plan.grid.height - 25), text, 9, false, false,
-                                         "Times New Roman"});
+                                         i16(plan.headerBottom + plan.grid.height - 25), text, 9, false,
+                                         false, "Times New Roman"});
         }
     }
     plan.instructionsHeight = i16(static_cast<double>(s_.textHeight(text)) + 250.0);
@@ -351,9 +354,10 @@ void PagePlanner::planQuotationBy(PagePlan& plan) {
     const double line = s_.textHeight("C");
     for (std::size_t i = 0; i < fitted.lines.size(); ++i) {
         const float w = s_.textWidth(fitted.lines[i]);
-        plan.instructions.push_back({i16(headerRight() - w),
-                                     i16(plan.headerBottom + plan.grid.height - 25 + line * static_cast<double>(i)),
-                                     fitted.lines[i], fitted.size, false, true, "Times New Roman"});
+        plan.instructions.push_back(
+            {i16(headerRight() - w),
+             i16(plan.headerBottom + plan.grid.height - 25 + line * static_cast<double>(i)), fitted.lines[i],
+             fitted.size, false, true, "Times New Roman"});
     }
     s_.setFontItalic(false);
 }
@@ -404,7 +408,8 @@ QuestionLayout PagePlanner::measureQuestion(int q, int size) {
     // The text stops short of a second row of blanks.
     const int firstRow = page_.blanksInFirstRow(layout.blankSpacing);
     if (answerLength > firstRow)
-        limit = i16(std::max(320, std::min<int>(limit, (2 * firstRow - answerLength) * (layout.blankSpacing + 60) - 60)));
+        limit = i16(std::max(
+            320, std::min<int>(limit, (2 * firstRow - answerLength) * (layout.blankSpacing + 60) - 60)));
 
     s_.setFontName("Arial");
     std::string lines[3];
@@ -575,7 +580,8 @@ bool PagePlanner::planFits(QuestionPlan& plan, int columnTop, int limit) {
         plan.placements.push_back({q, 1, x, y, {}});
         const int depth = questionDepth(q, layout, plan.rowGap);
         const bool twoRows = hasSecondRow(q, layout);
-        if (y - kLabelRise < above || y + depth > limit || (twoRows && plan.rowGap < kMinRowGap)) fits = false;
+        if (y - kLabelRise < above || y + depth > limit || (twoRows && plan.rowGap < kMinRowGap))
+            fits = false;
         above = y + depth;
         y += i16(layout.height + static_cast<double>(plan.gapA) + plan.gapB + 50) + plan.extraSpacing;
     }
@@ -622,7 +628,8 @@ void PagePlanner::planPages(QuestionPlan& plan, int columnTop, int firstLimit) {
     int first = 1, page = 1, top = columnTop;
     while (first <= count) {
         std::int32_t total = 0;
-        for (int q = first; q <= count; ++q) total += height[static_cast<std::size_t>(q)] + plan.gapA + plan.gapB;
+        for (int q = first; q <= count; ++q)
+            total += height[static_cast<std::size_t>(q)] + plan.gapA + plan.gapB;
         int k = first, sum = 0;
         for (; k < count; ++k) {
             sum += height[static_cast<std::size_t>(k)] + static_cast<int>(plan.gapA) + plan.gapB;
@@ -709,15 +716,19 @@ void PagePlanner::planCrostic(PagePlan& pagePlan) {
 
         const std::string& label = labels[static_cast<std::size_t>(i - 1)];
         s_.setFontSize(labelSize);
-        blank.label = {i16(blank.x + (250 - static_cast<double>(s_.textWidth(label))) / 2.0), i16(y + 585), label,
-                       labelSize};
+        blank.label = {i16(blank.x + (250 - static_cast<double>(s_.textWidth(label))) / 2.0), i16(y + 585),
+                       label, labelSize};
         s_.setFontSize(10);
 
         if (!isAlphabetLetter(ch) || options_.key) {
             s_.setFontItalic(true);
             const std::string letter(1, static_cast<char>(upperChar(ch)));
-            blank.letter = {i16(blank.x + (250 - static_cast<double>(s_.textWidth(letter))) / 2.0), i16(y + 330),
-                            letter, 10, false, true};
+            blank.letter = {i16(blank.x + (250 - static_cast<double>(s_.textWidth(letter))) / 2.0),
+                            i16(y + 330),
+                            letter,
+                            10,
+                            false,
+                            true};
             s_.setFontItalic(false);
         }
         plan.blanks.push_back(blank);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measuring and planning the printed page: where each text of the header
 // goes, the grid's cells and place, which question goes where on which page,
 // the crostic block. Nothing is drawn here; the surface is only asked for
@@ -33,11 +34,11 @@ struct PrintOptions {
 
 // Page-wide values, read from the printer once (at start-up) and kept.
 struct PageValues {
-    std::int16_t pageWidth = 12240;      // twips (Letter)
+    std::int16_t pageWidth = 12240;  // twips (Letter)
     std::int16_t pageHeight = 15840;
-    std::int16_t bottomLimit = 15320;    // page height - 520
-    std::int16_t secondColumnX = 5820;   // page width / 2 - 300
-    std::int16_t textWidth = 5180;       // second column x - 640
+    std::int16_t bottomLimit = 15320;   // page height - 520
+    std::int16_t secondColumnX = 5820;  // page width / 2 - 300
+    std::int16_t textWidth = 5180;      // second column x - 640
 
     // The number of blanks the first row of an answer holds with blanks
     // `blankSpacing` wide; the rest go on a second row.
@@ -60,11 +61,11 @@ struct PlacedText {
 // One question measured at a font size: its text wrapped into at most four
 // lines and the blanks' width.
 struct QuestionLayout {
-    std::int16_t height = 0;            // the lines' heights together
-    std::array<std::string, 4> lines;   // empty lines are not printed
-    std::array<double, 4> lineHeight{}; // each line's own height
-    int textSize = 0;                   // points; smaller than asked when the text needed it
-    std::int16_t blankSpacing = 340;    // width of one answer blank
+    std::int16_t height = 0;             // the lines' heights together
+    std::array<std::string, 4> lines;    // empty lines are not printed
+    std::array<double, 4> lineHeight{};  // each line's own height
+    int textSize = 0;                    // points; smaller than asked when the text needed it
+    std::int16_t blankSpacing = 340;     // width of one answer blank
 };
 
 // Where a question goes: page 1 is the page with the grid; (x, y) is its
@@ -75,33 +76,33 @@ struct Placement {
 };
 
 struct QuestionPlan {
-    int size = 0;                       // question text size as finally used
+    int size = 0;  // question text size as finally used
     std::int32_t gapA = 360;
     std::int16_t gapB = 180;
-    std::int16_t columnBreak = 0;       // questions in the first column
-    std::int16_t extraSpacing = 0;      // added below each question
-    int rowGap = 0;                     // second row of blanks: this much below the first, plus 150
+    std::int16_t columnBreak = 0;   // questions in the first column
+    std::int16_t extraSpacing = 0;  // added below each question
+    int rowGap = 0;                 // second row of blanks: this much below the first, plus 150
     int pageCount = 1;
     std::vector<Placement> placements;  // in question order
 };
 
 struct GridPlan {
-    GridGeometry geometry;              // cell size as printed (enlarged)
+    GridGeometry geometry;  // cell size as printed (enlarged)
     std::int16_t left = 0, top = 0;
-    std::int16_t height = 0;            // rows of cells plus 100
+    std::int16_t height = 0;  // rows of cells plus 100
 };
 
 struct CrosticBlank {
-    std::int16_t x = 0, y = 0;          // the blank line's left end
-    PlacedText label;                   // under the blank; empty for a non-letter
-    PlacedText letter;                  // on the blank; empty when not shown
+    std::int16_t x = 0, y = 0;  // the blank line's left end
+    PlacedText label;           // under the blank; empty for a non-letter
+    PlacedText letter;          // on the blank; empty when not shown
 };
 
 struct CrosticPlan {
     std::int16_t left = 240, top = 0, right = 0, bottom = 0;  // the frame
     PlacedText instruction, credit;
     std::vector<CrosticBlank> blanks;
-    int rows = 1;                       // 2 when the crostic wraps
+    int rows = 1;  // 2 when the crostic wraps
 };
 
 struct PagePlan {
@@ -114,13 +115,14 @@ struct PagePlan {
     QuestionPlan questions;
     bool crostic = false;
     CrosticPlan crosticBlock;
-    std::vector<PlacedText> shortHeader;   // heads every page after the first, marked as the header
+    std::vector<PlacedText> shortHeader;  // heads every page after the first, marked as the header
 };
 
 // Measures the document's texts on a surface and plans its page.
 class PagePlanner {
 public:
-    PagePlanner(const Document& doc, PrintSurface& surface, const PageValues& page, const PrintOptions& options);
+    PagePlanner(const Document& doc, PrintSurface& surface, const PageValues& page,
+                const PrintOptions& options);
 
     // Throws OverflowError (a coordinate beyond 16 bits).
     PagePlan plan();
@@ -150,8 +152,8 @@ private:
     void planHeader(PagePlan& plan);
     // The title at `y`, left of `second` and `third`; returns the x of the
     // blanks and sets `bottom` to the foot of a title of two lines (0 for one).
-    HeaderX planTitle(std::vector<PlacedText>& out, int y, const std::string& second, const std::string& third,
-                      int& bottom);
+    HeaderX planTitle(std::vector<PlacedText>& out, int y, const std::string& second,
+                      const std::string& third, int& bottom);
     void planShortHeader(PagePlan& plan);
     void planKeyMark(std::vector<PlacedText>& out);
     int shortHeaderBottom();

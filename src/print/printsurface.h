@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the page layout draws on: a printer page addressed in twips from the
 // top left corner of its printable area, with a current position, one current font, text that is
 // measured in that font, lines and boxes. The Qt side provides the real

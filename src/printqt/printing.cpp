@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "printing.h"
 
 #include <QFileInfo>
@@ -7,7 +8,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
-
 #include <exception>
 
 #include "qtprintsurface.h"
@@ -21,7 +21,8 @@ constexpr double kTwipsPerPoint = 20.0;
 
 // Lays out one page on a surface measuring against `printer`. True when the
 // page was completed.
-bool layOut(const Document& doc, const PrintOptions& options, const PageValues& page, QtPrintSurface& surface) {
+bool layOut(const Document& doc, const PrintOptions& options, const PageValues& page,
+            QtPrintSurface& surface) {
     PagePrinter printer(doc, surface, page, options);
     return printer.printDoc() && surface.ended();
 }
@@ -83,7 +84,8 @@ bool printPage(const Document& doc, const PrintOptions& options, QPrinter& print
     return printPage(doc, options, page, printer);
 }
 
-bool paintPuzzleAndKey(const Document& doc, const PrintOptions& options, QPrinter& printer, QPainter& painter) {
+bool paintPuzzleAndKey(const Document& doc, const PrintOptions& options, QPrinter& printer,
+                       QPainter& painter) {
     PageValues page;
     try {
         page = printerPageValues(printer);
@@ -92,7 +94,8 @@ bool paintPuzzleAndKey(const Document& doc, const PrintOptions& options, QPrinte
     }
     QtPrintSurface puzzle(printer, page.pageWidth, page.pageHeight);
     QtPrintSurface key(printer, page.pageWidth, page.pageHeight);
-    if (!layOut(doc, {false, options.crostic}, page, puzzle) || !layOut(doc, {true, options.crostic}, page, key))
+    if (!layOut(doc, {false, options.crostic}, page, puzzle) ||
+        !layOut(doc, {true, options.crostic}, page, key))
         return false;
     paintPages({&puzzle, &key}, printer, painter);
     return true;
@@ -148,7 +151,8 @@ bool writePdf(const Document& doc, const PrintOptions& options, const std::strin
     }
     QtPrintSurface puzzle(printer, page.pageWidth, page.pageHeight);
     QtPrintSurface key(printer, page.pageWidth, page.pageHeight);
-    if (!layOut(doc, {false, options.crostic}, page, puzzle)) return fail("the puzzle page cannot be laid out");
+    if (!layOut(doc, {false, options.crostic}, page, puzzle))
+        return fail("the puzzle page cannot be laid out");
     if (!layOut(doc, {true, options.crostic}, page, key)) return fail("the key page cannot be laid out");
     QPainter painter;
     if (!painter.begin(&printer)) return fail("cannot write " + path);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing the puzzle and its key on a QPrinter, and as a PDF.
 //
 // The layout draws from the corner of the printer's printable area and
@@ -46,7 +47,8 @@ bool printPage(const Document& doc, const PrintOptions& options, QPrinter& print
 // `printer` and paints them with `painter`, active on `printer` (PDF and the
 // print preview); options.key is not read. False, with nothing painted,
 // when a layout is abandoned.
-bool paintPuzzleAndKey(const Document& doc, const PrintOptions& options, QPrinter& printer, QPainter& painter);
+bool paintPuzzleAndKey(const Document& doc, const PrintOptions& options, QPrinter& printer,
+                       QPainter& painter);
 
 // The Print and Print Key commands: Print first asks whether to go on when
 // some questions are not written yet; then shows the print dialog through the
@@ -68,7 +70,7 @@ void printSetupCommand(Prompter& prompter);
 // with quarter-inch margins all round; options.key is not read. `path` is
 // a UTF-8 system path. Nothing is written when either cannot be laid out;
 // `error` then says why.
-bool writePdf(const Document& doc, const PrintOptions& options, const std::string& path, std::string* error = nullptr,
-              Paper paper = localePaper());
+bool writePdf(const Document& doc, const PrintOptions& options, const std::string& path,
+              std::string* error = nullptr, Paper paper = localePaper());
 
 }  // namespace qbrx

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print surface of the real printer (and of PDF output): text is
 // measured with the fonts as the printer renders them, and each page is kept
 // as a list of drawing operations in twips until the layout is complete.
@@ -8,7 +9,6 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QString>
-
 #include <optional>
 #include <vector>
 
@@ -83,7 +83,7 @@ private:
     bool bold_ = false, italic_ = false;
     bool transparent_ = true;
     bool ended_ = false;
-    std::optional<QFont> font_;              // the current font, resolved for the device
+    std::optional<QFont> font_;  // the current font, resolved for the device
     std::optional<QFontMetricsF> metrics_;
     std::vector<std::vector<Op>> pages_{1};
 };

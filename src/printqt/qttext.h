@@ -1,9 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Document text (Windows-1252 bytes) and Qt's strings: the one conversion
 // that the windows, the prompter and the printer go through.
 #pragma once
 
 #include <QString>
-
 #include <string>
 #include <string_view>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the dictionary window needs from the main window: the answer and
 // question boxes, the question box's focus handling (which completes an
 // Add & Advance), and whether the empty row for a new question is selected.

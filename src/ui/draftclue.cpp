@@ -1,20 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's Draft Clue command and the definitions it drafts from.
 #include <QLineEdit>
-
 #include <optional>
 
 #include "cluedraft.h"
-#include "mainform.h"
+#include "mainwindow.h"
 #include "qttext.h"
 
 namespace qbrx {
 
-const Definitions& Mainform::definitions() {
+const Definitions& MainWindow::definitions() {
     if (!definitions_) definitions_ = std::make_unique<DefinitionsOnDemand>(dictionary_.folder());
     return definitions_->get();
 }
 
-void Mainform::draftClue() {
+void MainWindow::draftClue() {
     if (!txtQuestion->isEnabled()) return;
     copyBoxesToView();
     // The other answers of the puzzle: every filled slot but the one edited.
@@ -29,8 +29,8 @@ void Mainform::draftClue() {
         return;
     }
     if (choice->replacesTyped &&
-        editor_.prompter().message({kReplaceQuestionMessage, std::nullopt, Buttons::YesNo, Icon::Question, 1}) !=
-            Reply::Yes)
+        editor_.prompter().message(
+            {kReplaceQuestionMessage, std::nullopt, Buttons::YesNo, Icon::Question, 1}) != Reply::Yes)
         return;
     // Replaced as an edit of the box, so that Undo gives the old text back.
     txtQuestion->setFocus(Qt::OtherFocusReason);
@@ -38,7 +38,7 @@ void Mainform::draftClue() {
     txtQuestion->insert(screenText(choice->text));
 }
 
-std::string Mainform::describeWord(const std::string& word) {
+std::string MainWindow::describeWord(const std::string& word) {
     // With no word selected the definitions are not read yet.
     return word.empty() ? std::string() : describeSenses(definitions(), word, 3);
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editcommands.h"
 
 #include <QClipboard>
@@ -7,7 +8,6 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
-
 #include <algorithm>
 
 namespace qbrx {
@@ -109,7 +109,8 @@ void editSelectAll(QWidget* target) {
         QTextCursor cursor = plain->textCursor();
         cursor.setPosition(0);
         cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-        if (cursor.position() > kSelectAllLength) cursor.setPosition(kSelectAllLength, QTextCursor::KeepAnchor);
+        if (cursor.position() > kSelectAllLength)
+            cursor.setPosition(kSelectAllLength, QTextCursor::KeepAnchor);
         plain->setTextCursor(cursor);
     }
 }

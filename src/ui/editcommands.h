@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Edit menu: Undo, Cut, Copy, Paste, Clear and Select All on the text
 // box that has the keyboard focus in any window of the program (Copy also
 // in the help text).

@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built-in help: 42 topics, each a title and a body, built once at
-// start-up by MakeHelp and shown by the help window. Texts are Windows-1252
+// start-up by makeHelp and shown by the help window. Texts are Windows-1252
 // bytes; a line feed separates paragraphs and list items start with the
 // middle dot (code 183).
 #pragma once
@@ -9,8 +10,8 @@
 
 namespace qbrx {
 
-constexpr int kHelpTopics = 42;       // topics 1..42 are used
-constexpr int kHelpEntries = 51;      // indices 0..50
+constexpr int kHelpTopics = 42;   // topics 1..42 are used
+constexpr int kHelpEntries = 51;  // indices 0..50
 inline constexpr char kHelpBullet = '\xB7';
 
 // Entry 0 and entries 43..50 stay empty.
@@ -19,6 +20,6 @@ extern std::array<std::string, kHelpEntries> helpBody;
 
 // Fills helpTitle and helpBody 1..42. Running it again rebuilds the same
 // texts.
-void MakeHelp();
+void makeHelp();
 
 }  // namespace qbrx

@@ -1,7 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building the main window's widgets: the areas of the window, its menus,
 // and the connections from each control to the editor operation it runs.
-#include "mainform.h"
-
+#include "mainwindowwidgets.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,27 +25,26 @@
 #include <QTextCursor>
 #include <QToolButton>
 #include <QVBoxLayout>
-
 #include <algorithm>
 #include <filesystem>
 
-#include "dicform.h"
+#include "aboutdialog.h"
+#include "dictionarywindow.h"
 #include "documentcommands.h"
 #include "editcommands.h"
-#include "frmabout.h"
-#include "frmhelp.h"
-#include "frmoptions.h"
-#include "frmsplash.h"
-#include "frmsuggest.h"
-#include "frmtrouble.h"
 #include "gridgeometry.h"
+#include "helpwindow.h"
+#include "mainwindow.h"
 #include "menukeys.h"
+#include "optionsdialog.h"
 #include "printing.h"
 #include "printpreview.h"
 #include "qttext.h"
 #include "questioncheck.h"
-#include "quoteshow.h"
-#include "mainwindowwidgets.h"
+#include "quotegridwindow.h"
+#include "splashscreen.h"
+#include "suggestdialog.h"
+#include "troubledialog.h"
 #include "uifonts.h"
 
 namespace qbrx {
@@ -135,11 +134,12 @@ protected:
     }
 };
 
-QWidget* Mainform::buildQuotationArea() {
+QWidget* MainWindow::buildQuotationArea() {
     auto* area = new QWidget;
     const QFont small = uiFont("Arial", 7.5);
 
-    lblEditquote = namedLabel(area, QStringLiteral("lblEditquote"), QStringLiteral("Edit Quotation"), uiFont("Arial", 15));
+    lblEditquote = namedLabel(area, QStringLiteral("lblEditquote"), QStringLiteral("Edit Quotation"),
+                              uiFont("Arial", 15));
 
     txtQuote = new QPlainTextEdit(area);
     txtQuote->setObjectName(QStringLiteral("txtQuote"));
@@ -177,7 +177,8 @@ QWidget* Mainform::buildQuotationArea() {
     lblvowels = namedLabel(area, QStringLiteral("lblvowels"), QString(), small);
     Label11 = namedLabel(area, QStringLiteral("Label11"), QStringLiteral("Consonants:"), small);
     lblconsonants = namedLabel(area, QStringLiteral("lblconsonants"), QString(), small);
-    lblAverageTitle = namedLabel(area, QStringLiteral("lblAverageTitle"), QStringLiteral("Average Answer Length:"), small);
+    lblAverageTitle =
+        namedLabel(area, QStringLiteral("lblAverageTitle"), QStringLiteral("Average Answer Length:"), small);
     lblAverage = namedLabel(area, QStringLiteral("lblAverage"), QString(), small);
     for (QLabel* count : {lblTotalletters, lblvowels, lblconsonants, lblAverage}) count->setMinimumWidth(24);
     nameValue(lblTotalletters, QStringLiteral("Total Letters"));
@@ -224,7 +225,7 @@ QWidget* Mainform::buildQuotationArea() {
     return area;
 }
 
-QWidget* Mainform::buildLettersLeftStrip() {
+QWidget* MainWindow::buildLettersLeftStrip() {
     // Two rows of thirteen letters, each letter's count under it; the total
     // follows Z.
     auto* strip = new QWidget;
@@ -233,7 +234,8 @@ QWidget* Mainform::buildLettersLeftStrip() {
     grid->setHorizontalSpacing(1);
     grid->setVerticalSpacing(1);
 
-    Label7 = namedLabel(strip, QStringLiteral("Label7"), QStringLiteral("Letters Left:"), uiFont("Arial", 7.5));
+    Label7 =
+        namedLabel(strip, QStringLiteral("Label7"), QStringLiteral("Letters Left:"), uiFont("Arial", 7.5));
     grid->addWidget(Label7, 0, 0, 1, 14);
 
     const QFont head = uiFont("Times New Roman", 9);
@@ -241,7 +243,8 @@ QWidget* Mainform::buildLettersLeftStrip() {
     for (int i = 0; i < 26; ++i) {
         const int row = 1 + 2 * (i / 13);
         const int column = i % 13;
-        QLabel* top = namedLabel(strip, QStringLiteral("lblCountTop_%1").arg(i), QString(QChar('A' + i)), head);
+        QLabel* top =
+            namedLabel(strip, QStringLiteral("lblCountTop_%1").arg(i), QString(QChar('A' + i)), head);
         top->setAlignment(Qt::AlignCenter);
         top->setFixedSize(20, 16);
         setBackground(top, kLightBlue);
@@ -265,7 +268,7 @@ QWidget* Mainform::buildLettersLeftStrip() {
     return strip;
 }
 
-QWidget* Mainform::buildQuestionArea() {
+QWidget* MainWindow::buildQuestionArea() {
     auto* area = new QWidget;
     const QFont small = uiFont("Times New Roman", 8.25);
 
@@ -342,11 +345,14 @@ QWidget* Mainform::buildQuestionArea() {
     txtAnswer->setFont(font());
     txtAnswer->setAccessibleName(QStringLiteral("Answer"));
     cmdAccept = namedButton(area, "cmdAccept", QStringLiteral("Accept"), uiFont("Times New Roman", 9));
-    cmdDictionary = namedButton(area, "cmdDictionary", QStringLiteral("Dictionary"), uiFont("Times New Roman", 9, true));
+    cmdDictionary =
+        namedButton(area, "cmdDictionary", QStringLiteral("Dictionary"), uiFont("Times New Roman", 9, true));
     cmdAccept->setMinimumWidth(90);
     cmdDictionary->setMinimumWidth(90);
-    cmdDraftClue = namedButton(area, "cmdDraftClue", QStringLiteral("Draft Clue"), uiFont("Times New Roman", 9));
-    cmdDraftClue->setToolTip(QStringLiteral("Draft the question from the answer's definitions (Ctrl+L); again for the next one"));
+    cmdDraftClue =
+        namedButton(area, "cmdDraftClue", QStringLiteral("Draft Clue"), uiFont("Times New Roman", 9));
+    cmdDraftClue->setToolTip(
+        QStringLiteral("Draft the question from the answer's definitions (Ctrl+L); again for the next one"));
     // Outside the Tab order; Ctrl+L reaches it from the keyboard.
     cmdDraftClue->setFocusPolicy(Qt::NoFocus);
 
@@ -377,7 +383,7 @@ QWidget* Mainform::buildQuestionArea() {
     return area;
 }
 
-QWidget* Mainform::buildEncodedArea() {
+QWidget* MainWindow::buildEncodedArea() {
     auto* area = new QWidget;
     lblEncodedTitle = namedLabel(area, QStringLiteral("lblEncodedTitle"), QStringLiteral("Encoded:"),
                                  uiFont("Times New Roman", 9, true));
@@ -385,7 +391,8 @@ QWidget* Mainform::buildEncodedArea() {
     // The Encoded line shows each answer character followed by a space;
     // the number label of character k sits under it.
     encodedPanel_ = new QWidget(area);
-    lblEncoded = namedLabel(encodedPanel_, QStringLiteral("lblEncoded"), QString(), uiFont("Courier New", 14.25));
+    lblEncoded =
+        namedLabel(encodedPanel_, QStringLiteral("lblEncoded"), QString(), uiFont("Courier New", 14.25));
     lblEncoded->setTextFormat(Qt::PlainText);
     lblEncoded->setMargin(0);
     lblEncoded->setIndent(0);
@@ -399,7 +406,8 @@ QWidget* Mainform::buildEncodedArea() {
     const QFont numbers = uiFont("Arial", 6.75);
     const int numberHeight = QFontMetrics(numbers).height() + 2;
     for (int k = 0; k < kNumberLabels; ++k) {
-        QLabel* label = namedLabel(encodedPanel_, QStringLiteral("lblUnderCrostic_%1").arg(k), QString(), numbers);
+        QLabel* label =
+            namedLabel(encodedPanel_, QStringLiteral("lblUnderCrostic_%1").arg(k), QString(), numbers);
         label->setAlignment(Qt::AlignCenter);
         setBackground(label, kLightBlue);
         // Centred under character k + 1 of the answer, at 1 + 2k cells.
@@ -419,14 +427,16 @@ QWidget* Mainform::buildEncodedArea() {
     return area;
 }
 
-QWidget* Mainform::buildCrosticArea() {
+QWidget* MainWindow::buildCrosticArea() {
     auto* area = new QWidget;
     const QFont note = uiFont("Arial", 8.25);
 
-    Label1 = namedLabel(area, QStringLiteral("Label1"), QStringLiteral("Crostic :"), uiFont("Times New Roman", 14.25, true));
-    Label2 = namedLabel(area, QStringLiteral("Label2"),
-                        QStringLiteral("phrase spelled out by 1st letter of answers, often author and origin of quote."),
-                        note);
+    Label1 = namedLabel(area, QStringLiteral("Label1"), QStringLiteral("Crostic :"),
+                        uiFont("Times New Roman", 14.25, true));
+    Label2 = namedLabel(
+        area, QStringLiteral("Label2"),
+        QStringLiteral("phrase spelled out by 1st letter of answers, often author and origin of quote."),
+        note);
     Label3 = namedLabel(area, QStringLiteral("Label3"), QStringLiteral("'Setup' pre-inserts crostic"), note);
     Label4 = namedLabel(area, QStringLiteral("Label4"), QStringLiteral("into the"), note);
     Label5 = namedLabel(area, QStringLiteral("Label5"), QStringLiteral("answers"), note);
@@ -454,10 +464,11 @@ QWidget* Mainform::buildCrosticArea() {
     optCrosticOff->setChecked(true);
     cmdCrostic = namedButton(area, "cmdCrostic", QStringLiteral("Setup"), font());
 
-    lblBottom = namedLabel(area, QStringLiteral("lblBottom"),
-                           QStringLiteral("Click on letter above to jump to question.  Blue letter = incomplete "
-                                          "answer.  Underline = supplied letter"),
-                           uiFont("Arial", 6.75));
+    lblBottom =
+        namedLabel(area, QStringLiteral("lblBottom"),
+                   QStringLiteral("Click on letter above to jump to question.  Blue letter = incomplete "
+                                  "answer.  Underline = supplied letter"),
+                   uiFont("Arial", 6.75));
 
     auto* options = new QVBoxLayout;
     options->setSpacing(0);
@@ -489,7 +500,7 @@ QWidget* Mainform::buildCrosticArea() {
     return area;
 }
 
-void Mainform::buildControls() {
+void MainWindow::buildControls() {
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(10, 6, 10, 8);
@@ -520,7 +531,8 @@ void Mainform::buildControls() {
         tallestGrid = std::max(tallestGrid, g.rows * g.cellSize + 400);
     }
     const int gridBottom = twipsToPixels(kGridPlaceDown + tallestGrid) + 8;
-    quotationArea->setMinimumHeight(gridBottom - menuBar()->sizeHint().height() - column->contentsMargins().top());
+    quotationArea->setMinimumHeight(gridBottom - menuBar()->sizeHint().height() -
+                                    column->contentsMargins().top());
 
     for (QWidget* box : {static_cast<QWidget*>(txtQuote), static_cast<QWidget*>(txtQuestion),
                          static_cast<QWidget*>(txtAnswer), static_cast<QWidget*>(lstQuestion)})
@@ -531,13 +543,13 @@ void Mainform::buildControls() {
 
     // Tab goes round the editing controls first; the quotation comes last.
     const std::initializer_list<QWidget*> order{
-        txtQuestion, txtAnswer, cmdAccept,     cmdDictionary, lstQuestion,  cmdMoveUp,     cmdMoveDown,
-        cmdInsert,   cmdDelete, cmdJump,       cmdEmpty,      cmdGaps,      optCrosticOn,  optCrosticOff,
-        cmdCrostic,  txtQuote,  cmdRegister,   cmdQuote};
+        txtQuestion,  txtAnswer,     cmdAccept,  cmdDictionary, lstQuestion, cmdMoveUp,
+        cmdMoveDown,  cmdInsert,     cmdDelete,  cmdJump,       cmdEmpty,    cmdGaps,
+        optCrosticOn, optCrosticOff, cmdCrostic, txtQuote,      cmdRegister, cmdQuote};
     for (auto it = order.begin(); it + 1 != order.end(); ++it) setTabOrder(*it, *(it + 1));
 }
 
-void Mainform::buildMenus() {
+void MainWindow::buildMenus() {
     QMenuBar* bar = menuBar();
     bar->setFont(QApplication::font());
     auto item = [this](QMenu* menu, const char* name, const QString& text, const QKeySequence& keys = {}) {
@@ -560,42 +572,53 @@ void Mainform::buildMenus() {
     mnuClose = item(mnuFile, "mnuClose", QStringLiteral("Close"), QKeySequence(Qt::CTRL | Qt::Key_W));
     mnuFile->addSeparator();
     mnuSave = item(mnuFile, "mnuSave", QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuSaveAs = item(mnuFile, "mnuSaveAs", QStringLiteral("Save As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    mnuSaveAs = item(mnuFile, "mnuSaveAs", QStringLiteral("Save As..."),
+                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     mnuRevert = item(mnuFile, "mnuRevert", QStringLiteral("Revert"), QKeySequence(Qt::CTRL | Qt::Key_R));
     mnuFile->addSeparator();
-    mnuPrintSetup = item(mnuFile, "mnuPrintSetup", QStringLiteral("Print Setup"), QKeySequence(Qt::CTRL | Qt::Key_Y));
-    mnuPrintPreview =
-        item(mnuFile, "mnuPrintPreview", QStringLiteral("Print Preview..."), QKeySequence(Qt::CTRL | Qt::Key_J));
+    mnuPrintSetup =
+        item(mnuFile, "mnuPrintSetup", QStringLiteral("Print Setup"), QKeySequence(Qt::CTRL | Qt::Key_Y));
+    mnuPrintPreview = item(mnuFile, "mnuPrintPreview", QStringLiteral("Print Preview..."),
+                           QKeySequence(Qt::CTRL | Qt::Key_J));
     mnuPrint = item(mnuFile, "mnuPrint", QStringLiteral("Print"), QKeySequence(Qt::CTRL | Qt::Key_P));
-    mnuPrintkey = item(mnuFile, "mnuPrintkey", QStringLiteral("Print Key"), QKeySequence(Qt::CTRL | Qt::Key_K));
-    mnuExport = item(mnuFile, "mnuExport", QStringLiteral("Export..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+    mnuPrintkey =
+        item(mnuFile, "mnuPrintkey", QStringLiteral("Print Key"), QKeySequence(Qt::CTRL | Qt::Key_K));
+    mnuExport = item(mnuFile, "mnuExport", QStringLiteral("Export..."),
+                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
     mnuFile->addSeparator();
     mnuQuit = item(mnuFile, "mnuQuit", QStringLiteral("Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     mnuEdit = menu("mnuEdit", QStringLiteral("&Edit"));
     mnuUndo = item(mnuEdit, "mnuUndo", QStringLiteral("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
-    mnuRedo = item(mnuEdit, "mnuRedo", QStringLiteral("Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    mnuRedo =
+        item(mnuEdit, "mnuRedo", QStringLiteral("Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     mnuEdit->addSeparator();
     mnuCut = item(mnuEdit, "mnuCut", QStringLiteral("Cut"), QKeySequence(Qt::CTRL | Qt::Key_X));
     mnuCopy = item(mnuEdit, "mnuCopy", QStringLiteral("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
     mnuPaste = item(mnuEdit, "mnuPaste", QStringLiteral("Paste"), QKeySequence(Qt::CTRL | Qt::Key_V));
     mnuClear = item(mnuEdit, "mnuClear", QStringLiteral("Clear"));
-    mnuSelectAll = item(mnuEdit, "mnuSelectAll", QStringLiteral("Select All"), QKeySequence(Qt::CTRL | Qt::Key_A));
+    mnuSelectAll =
+        item(mnuEdit, "mnuSelectAll", QStringLiteral("Select All"), QKeySequence(Qt::CTRL | Qt::Key_A));
     // The edit commands work on the text box that has the focus in any
     // window of the program.
     for (QAction* a : {mnuUndo, mnuRedo, mnuCut, mnuCopy, mnuPaste, mnuSelectAll})
         a->setShortcutContext(Qt::ApplicationShortcut);
-    connect(mnuEdit, &QMenu::aboutToShow, this, &Mainform::nameUndoItems);
+    connect(mnuEdit, &QMenu::aboutToShow, this, &MainWindow::nameUndoItems);
 
     mnuQbrx = menu("mnuQbrx", QStringLiteral("&Qbrx"));
     mnuHeader = item(mnuQbrx, "mnuHeader", QStringLiteral("Header"), QKeySequence(Qt::CTRL | Qt::Key_H));
-    mnuDictionary = item(mnuQbrx, "mnuDictionary", QStringLiteral("Dictionary"), QKeySequence(Qt::CTRL | Qt::Key_D));
-    mnuCrosticSetup = item(mnuQbrx, "mnuCrosticSetup", QStringLiteral("Crostic Setup"), QKeySequence(Qt::CTRL | Qt::Key_G));
+    mnuDictionary =
+        item(mnuQbrx, "mnuDictionary", QStringLiteral("Dictionary"), QKeySequence(Qt::CTRL | Qt::Key_D));
+    mnuCrosticSetup =
+        item(mnuQbrx, "mnuCrosticSetup", QStringLiteral("Crostic Setup"), QKeySequence(Qt::CTRL | Qt::Key_G));
     mnuMoveUp = item(mnuQbrx, "mnuMoveUp", QStringLiteral("Move Up"), QKeySequence(Qt::CTRL | Qt::Key_E));
-    mnuMoveDown = item(mnuQbrx, "mnuMoveDown", QStringLiteral("Move Down"), QKeySequence(Qt::CTRL | Qt::Key_F));
+    mnuMoveDown =
+        item(mnuQbrx, "mnuMoveDown", QStringLiteral("Move Down"), QKeySequence(Qt::CTRL | Qt::Key_F));
     mnuQbrx->addSeparator();
-    mnuSuggest = item(mnuQbrx, "mnuSuggest", QStringLiteral("Suggest Answers..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
-    mnuDraftClue = item(mnuQbrx, "mnuDraftClue", QStringLiteral("Draft Clue"), QKeySequence(Qt::CTRL | Qt::Key_L));
+    mnuSuggest = item(mnuQbrx, "mnuSuggest", QStringLiteral("Suggest Answers..."),
+                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
+    mnuDraftClue =
+        item(mnuQbrx, "mnuDraftClue", QStringLiteral("Draft Clue"), QKeySequence(Qt::CTRL | Qt::Key_L));
 
     mnuWindows = menu("mnuWindows", QStringLiteral("&Windows"));
     mnuControls = item(mnuWindows, "mnuControls", QStringLiteral("Controls"));
@@ -615,9 +638,10 @@ void Mainform::buildMenus() {
     Qdelete->setObjectName(QStringLiteral("Qdelete"));
 }
 
-void Mainform::connectControls() {
+void MainWindow::connectControls() {
     auto on = [this](QAbstractButton* button, void (Editor::*operation)()) {
-        connect(button, &QAbstractButton::clicked, this, [this, operation] { perform([operation](Editor& e) { (e.*operation)(); }); });
+        connect(button, &QAbstractButton::clicked, this,
+                [this, operation] { perform([operation](Editor& e) { (e.*operation)(); }); });
     };
     on(cmdRegister, &Editor::registerButton);
     on(cmdQuote, &Editor::quoteButtonClick);
@@ -628,11 +652,15 @@ void Mainform::connectControls() {
     on(cmdEmpty, &Editor::findEmptyAnswers);
     on(cmdGaps, &Editor::findGaps);
     on(cmdCrostic, &Editor::setupCrostic);
-    connect(cmdMoveUp, &QToolButton::clicked, this, [this] { perform([](Editor& e) { e.moveQuestion(-1); }); });
-    connect(cmdMoveDown, &QToolButton::clicked, this, [this] { perform([](Editor& e) { e.moveQuestion(1); }); });
-    connect(optCrosticOn, &QRadioButton::clicked, this, [this] { perform([](Editor& e) { e.crosticOptionClick(true); }); });
-    connect(optCrosticOff, &QRadioButton::clicked, this, [this] { perform([](Editor& e) { e.crosticOptionClick(false); }); });
-    connect(cmdDictionary, &QPushButton::clicked, this, &Mainform::openDictionary);
+    connect(cmdMoveUp, &QToolButton::clicked, this,
+            [this] { perform([](Editor& e) { e.moveQuestion(-1); }); });
+    connect(cmdMoveDown, &QToolButton::clicked, this,
+            [this] { perform([](Editor& e) { e.moveQuestion(1); }); });
+    connect(optCrosticOn, &QRadioButton::clicked, this,
+            [this] { perform([](Editor& e) { e.crosticOptionClick(true); }); });
+    connect(optCrosticOff, &QRadioButton::clicked, this,
+            [this] { perform([](Editor& e) { e.crosticOptionClick(false); }); });
+    connect(cmdDictionary, &QPushButton::clicked, this, &MainWindow::openDictionary);
     connect(lstQuestion, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!mirroring_) perform([row](Editor& e) { e.selectListRow(row); });
     });
@@ -640,15 +668,17 @@ void Mainform::connectControls() {
 
     // File menu.
     auto command = [this](QAction* action, void (DocumentCommands::*run)()) {
-        connect(action, &QAction::triggered, this, [this, run] { perform([this, run](Editor&) { ((*commands_).*run)(); }); });
+        connect(action, &QAction::triggered, this,
+                [this, run] { perform([this, run](Editor&) { ((*commands_).*run)(); }); });
     };
     command(mnuNew, &DocumentCommands::newDocument);
     command(mnuOpen, &DocumentCommands::open);
     command(mnuRevert, &DocumentCommands::revert);
     connect(mnuSave, &QAction::triggered, this, [this] { perform([this](Editor&) { commands_->save(); }); });
-    connect(mnuSaveAs, &QAction::triggered, this, [this] { perform([this](Editor&) { commands_->saveAs(); }); });
+    connect(mnuSaveAs, &QAction::triggered, this,
+            [this] { perform([this](Editor&) { commands_->saveAs(); }); });
     connect(mnuQuit, &QAction::triggered, this, [this] { perform([this](Editor&) { commands_->quit(); }); });
-    auto hook = [this](QAction* action, std::function<void()> Mainform::*slot) {
+    auto hook = [this](QAction* action, std::function<void()> MainWindow::*slot) {
         connect(action, &QAction::triggered, this, [this, slot] {
             if (this->*slot) (this->*slot)();
         });
@@ -657,23 +687,23 @@ void Mainform::connectControls() {
         printer();
         printSetupCommand(editor_.prompter());
     });
-    connect(mnuPrintPreview, &QAction::triggered, this,
-            [this] {
-                if (!confirmUnwrittenQuestions(editor_.prompter(), editor_.doc, "Print Preview")) return;
-                PrintPreview* preview = showPrintPreview(printer(), editor_.doc, printOptions(false), this);
-                connect(preview, &PrintPreview::printRequested, this, [this, preview] {
-                    printPuzzleAndKeyCommand(editor_.prompter(), preview->document(), preview->options(), printer());
-                });
-            });
+    connect(mnuPrintPreview, &QAction::triggered, this, [this] {
+        if (!confirmUnwrittenQuestions(editor_.prompter(), editor_.doc, "Print Preview")) return;
+        PrintPreview* preview = showPrintPreview(printer(), editor_.doc, printOptions(false), this);
+        connect(preview, &PrintPreview::printRequested, this, [this, preview] {
+            printPuzzleAndKeyCommand(editor_.prompter(), preview->document(), preview->options(), printer());
+        });
+    });
     connect(mnuPrint, &QAction::triggered, this, [this] { print(false); });
     connect(mnuPrintkey, &QAction::triggered, this, [this] { print(true); });
     connect(mnuExport, &QAction::triggered, this, [this] {
         // The PDF is on the paper of the printer that Print uses.
         const Paper paper = printerSetUp() ? printerPaper(*printer_) : localePaper();
         exportCommand_.crosticOn = editor_.doc.crosticOn;
-        exportCommand_.run(editor_.prompter(), editor_.doc, [this, paper](const std::string& path, std::string& error) {
-            return writePdf(editor_.doc, printOptions(false), path, &error, paper);
-        });
+        exportCommand_.run(editor_.prompter(), editor_.doc,
+                           [this, paper](const std::string& path, std::string& error) {
+                               return writePdf(editor_.doc, printOptions(false), path, &error, paper);
+                           });
     });
 
     // Edit menu: on the focused text box of any window of the program.
@@ -687,23 +717,26 @@ void Mainform::connectControls() {
 
     // Qbrx menu.
     connect(mnuHeader, &QAction::triggered, this, [this] { optionsDialog()->showHeader(); });
-    connect(mnuDictionary, &QAction::triggered, this, &Mainform::openDictionary);
-    connect(mnuCrosticSetup, &QAction::triggered, this, [this] { perform([](Editor& e) { e.setupCrostic(); }); });
+    connect(mnuDictionary, &QAction::triggered, this, &MainWindow::openDictionary);
+    connect(mnuCrosticSetup, &QAction::triggered, this,
+            [this] { perform([](Editor& e) { e.setupCrostic(); }); });
     connect(mnuMoveUp, &QAction::triggered, this, [this] { perform([](Editor& e) { e.moveQuestion(-1); }); });
-    connect(mnuMoveDown, &QAction::triggered, this, [this] { perform([](Editor& e) { e.moveQuestion(1); }); });
-    connect(mnuSuggest, &QAction::triggered, this, &Mainform::openSuggestAnswers);
-    connect(mnuDraftClue, &QAction::triggered, this, &Mainform::draftClue);
-    connect(cmdDraftClue, &QPushButton::clicked, this, &Mainform::draftClue);
+    connect(mnuMoveDown, &QAction::triggered, this,
+            [this] { perform([](Editor& e) { e.moveQuestion(1); }); });
+    connect(mnuSuggest, &QAction::triggered, this, &MainWindow::openSuggestAnswers);
+    connect(mnuDraftClue, &QAction::triggered, this, &MainWindow::draftClue);
+    connect(cmdDraftClue, &QPushButton::clicked, this, &MainWindow::draftClue);
 
     // Windows and Help menus.
     connect(mnuControls, &QAction::triggered, this, [this] {
         raise();
         activateWindow();
     });
-    connect(mnuQuoteGrid, &QAction::triggered, this, [this] { perform([](Editor& e) { e.quoteGridMenu(); }); });
-    hook(mnuHelpTopics, &Mainform::onHelpTopics);
-    hook(mnuHavingTrouble, &Mainform::onHavingTrouble);
-    hook(mnuAboutQuotabrix, &Mainform::onAboutQuotabrix);
+    connect(mnuQuoteGrid, &QAction::triggered, this,
+            [this] { perform([](Editor& e) { e.quoteGridMenu(); }); });
+    hook(mnuHelpTopics, &MainWindow::onHelpTopics);
+    hook(mnuHavingTrouble, &MainWindow::onHavingTrouble);
+    hook(mnuAboutQuotabrix, &MainWindow::onAboutQuotabrix);
 }
 
 }  // namespace qbrx

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the main window's widget-building code and the rest of the window
 // share.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keyboard access to the menus: a mnemonic for every item, and a menu
 // opened from the keyboard that waits for the user's choice.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "printpreview.h"
 
 #include <QDialogButtonBox>
@@ -10,14 +11,14 @@
 #include <QScrollBar>
 #include <QToolBar>
 #include <QVBoxLayout>
-
 #include <algorithm>
 
 #include "printing.h"
 
 namespace qbrx {
 
-PrintPreview::PrintPreview(QPrinter& printer, const Document& doc, const PrintOptions& options, QWidget* parent)
+PrintPreview::PrintPreview(QPrinter& printer, const Document& doc, const PrintOptions& options,
+                           QWidget* parent)
     : QDialog(parent), doc_(doc), options_(options) {
     setObjectName(QStringLiteral("frmPrintPreview"));
     setWindowTitle(QStringLiteral("Print Preview"));
@@ -75,7 +76,8 @@ void PrintPreview::fitScreen() {
     const QSize room = area.size() - frame;
     resize(QSize(720, 900).boundedTo(room).expandedTo(minimumSizeHint().boundedTo(room)));
     const QSize outer = size() + frame;
-    QPoint at = over == this ? area.topLeft() : over->frameGeometry().center() - QPoint(outer.width(), outer.height()) / 2;
+    QPoint at = over == this ? area.topLeft()
+                             : over->frameGeometry().center() - QPoint(outer.width(), outer.height()) / 2;
     at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() + 1 - outer.width())));
     at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() + 1 - outer.height())));
     move(at);
@@ -95,7 +97,8 @@ void PrintPreview::showPageNumber() {
             : QStringLiteral("  Page %1 of %2").arg(view_->currentPage()).arg(view_->pageCount()));
 }
 
-PrintPreview* showPrintPreview(QPrinter& printer, const Document& doc, const PrintOptions& options, QWidget* parent) {
+PrintPreview* showPrintPreview(QPrinter& printer, const Document& doc, const PrintOptions& options,
+                               QWidget* parent) {
     auto* preview = new PrintPreview(printer, doc, options, parent);
     preview->setAttribute(Qt::WA_DeleteOnClose);
     preview->show();

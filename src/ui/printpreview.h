@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File > Print Preview...: the puzzle's pages, then the key's, as the
 // printer will receive them, so that a teacher sees the sheets before
 // printing. The window is modeless and shows the document as it was when
@@ -21,7 +22,8 @@ class PrintPreview : public QDialog {
 public:
     // Lays out on `printer` (its paper and printable area); the printer must
     // outlive the window.
-    PrintPreview(QPrinter& printer, const Document& doc, const PrintOptions& options, QWidget* parent = nullptr);
+    PrintPreview(QPrinter& printer, const Document& doc, const PrintOptions& options,
+                 QWidget* parent = nullptr);
 
     QPrintPreviewWidget* view() const { return view_; }
     QPushButton* printButton() const { return print_; }
@@ -52,6 +54,7 @@ private:
 };
 
 // Opens the preview, deleted when closed.
-PrintPreview* showPrintPreview(QPrinter& printer, const Document& doc, const PrintOptions& options, QWidget* parent);
+PrintPreview* showPrintPreview(QPrinter& printer, const Document& doc, const PrintOptions& options,
+                               QWidget* parent);
 
 }  // namespace qbrx

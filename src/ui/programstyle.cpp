@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "programstyle.h"
 
 #include <QIconEngine>
@@ -44,7 +45,8 @@ private:
 
 ProgramStyle::ProgramStyle() : QProxyStyle(nullptr) {}
 
-QIcon ProgramStyle::standardIcon(StandardPixmap which, const QStyleOption* option, const QWidget* widget) const {
+QIcon ProgramStyle::standardIcon(StandardPixmap which, const QStyleOption* option,
+                                 const QWidget* widget) const {
     if (which == SP_ToolBarHorizontalExtensionButton || which == SP_ToolBarVerticalExtensionButton)
         return QIcon(new DeferredIcon(baseStyle(), which));
     return QProxyStyle::standardIcon(which, option, widget);

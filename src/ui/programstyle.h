@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's style: the platform's own, except that the menu bar's
 // overflow arrow is looked up only when it is first drawn. Qt asks for that
 // icon whenever a menu bar is built, and finding it goes through the icon

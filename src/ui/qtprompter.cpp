@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "qtprompter.h"
 
 #include <QAbstractButton>
@@ -9,7 +10,6 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
-
 #include <vector>
 
 #include "document.h"
@@ -54,19 +54,37 @@ Reply QtPrompter::choose(const MessageRequest& request, const std::vector<std::s
     box.setWindowTitle(titleOf(request.title));
     box.setText(messageText(request.text));
     switch (request.icon) {
-        case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
-        case Icon::Information: box.setIcon(QMessageBox::Information); break;
-        case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-        case Icon::Question: box.setIcon(QMessageBox::Question); break;
-        case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
+        case Icon::None:
+            box.setIcon(QMessageBox::NoIcon);
+            break;
+        case Icon::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        case Icon::Exclamation:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case Icon::Question:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case Icon::Critical:
+            box.setIcon(QMessageBox::Critical);
+            break;
     }
     std::vector<std::pair<QMessageBox::StandardButton, Reply>> buttons;
     switch (request.buttons) {
-        case Buttons::Ok: buttons = {{QMessageBox::Ok, Reply::Ok}}; break;
-        case Buttons::OkCancel: buttons = {{QMessageBox::Ok, Reply::Ok}, {QMessageBox::Cancel, Reply::Cancel}}; break;
-        case Buttons::YesNo: buttons = {{QMessageBox::Yes, Reply::Yes}, {QMessageBox::No, Reply::No}}; break;
+        case Buttons::Ok:
+            buttons = {{QMessageBox::Ok, Reply::Ok}};
+            break;
+        case Buttons::OkCancel:
+            buttons = {{QMessageBox::Ok, Reply::Ok}, {QMessageBox::Cancel, Reply::Cancel}};
+            break;
+        case Buttons::YesNo:
+            buttons = {{QMessageBox::Yes, Reply::Yes}, {QMessageBox::No, Reply::No}};
+            break;
         case Buttons::YesNoCancel:
-            buttons = {{QMessageBox::Yes, Reply::Yes}, {QMessageBox::No, Reply::No}, {QMessageBox::Cancel, Reply::Cancel}};
+            buttons = {{QMessageBox::Yes, Reply::Yes},
+                       {QMessageBox::No, Reply::No},
+                       {QMessageBox::Cancel, Reply::Cancel}};
             break;
     }
     QMessageBox::StandardButtons set;
@@ -88,17 +106,21 @@ Reply QtPrompter::choose(const MessageRequest& request, const std::vector<std::s
 std::optional<std::string> QtPrompter::input(const std::string& prompt, const std::string& title,
                                              const std::string& defaultText) {
     bool ok = false;
-    const QString text = QInputDialog::getText(parent_, titleOf(title), messageText(prompt), QLineEdit::Normal,
-                                               screenText(defaultText), &ok);
+    const QString text = QInputDialog::getText(parent_, titleOf(title), messageText(prompt),
+                                               QLineEdit::Normal, screenText(defaultText), &ok);
     if (!ok) return std::nullopt;
     return documentText(text);
 }
 
 void QtPrompter::beep() { QApplication::beep(); }
 
-std::optional<std::string> QtPrompter::openFile(const FileRequest& request) { return fileDialog(request, false); }
+std::optional<std::string> QtPrompter::openFile(const FileRequest& request) {
+    return fileDialog(request, false);
+}
 
-std::optional<std::string> QtPrompter::saveFile(const FileRequest& request) { return fileDialog(request, true); }
+std::optional<std::string> QtPrompter::saveFile(const FileRequest& request) {
+    return fileDialog(request, true);
+}
 
 std::optional<std::string> QtPrompter::fileDialog(const FileRequest& request, bool save) {
     const QString title = !request.title.empty() ? QString::fromStdString(request.title)
@@ -113,7 +135,8 @@ std::optional<std::string> QtPrompter::fileDialog(const FileRequest& request, bo
         dialog.selectNameFilter(filters[request.filterIndex - 1]);
     if (!request.initialName.empty()) {
         const QFileInfo initial(QString::fromStdString(request.initialName));
-        if (!initial.path().isEmpty() && initial.path() != QStringLiteral(".")) dialog.setDirectory(initial.path());
+        if (!initial.path().isEmpty() && initial.path() != QStringLiteral("."))
+            dialog.setDirectory(initial.path());
         dialog.selectFile(initial.fileName());
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
@@ -124,8 +147,10 @@ std::optional<std::string> QtPrompter::fileDialog(const FileRequest& request, bo
         const QString filter = dialog.selectedNameFilter();
         const qsizetype star = filter.indexOf(QStringLiteral("(*."));
         const qsizetype close = filter.indexOf(')', star);
-        const QString extension = star >= 0 && close > star ? filter.mid(star + 3, close - star - 3) : QString();
-        if (!extension.isEmpty() && !extension.contains('*') && !extension.contains(' ')) chosen += '.' + extension;
+        const QString extension =
+            star >= 0 && close > star ? filter.mid(star + 3, close - star - 3) : QString();
+        if (!extension.isEmpty() && !extension.contains('*') && !extension.contains(' '))
+            chosen += '.' + extension;
     }
     return chosen.toStdString();
 }

@@ -1,10 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The prompter of the running program: real message boxes, input boxes,
 // file dialogs and printer dialogs, and the system beep.
 #pragma once
 
 #include <QString>
 #include <QStringList>
-
 #include <functional>
 #include <string>
 

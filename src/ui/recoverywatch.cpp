@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "recoverywatch.h"
 
 #include <ctime>
 
 #include "documentcommands.h"
-#include "mainform.h"
+#include "mainwindow.h"
 #include "text.h"
 
 namespace qbrx {
@@ -20,7 +21,7 @@ std::string timeText(std::time_t when) {
 
 }  // namespace
 
-RecoveryWatch::RecoveryWatch(Mainform& form, const std::string& folder) : form_(form), session_(folder) {
+RecoveryWatch::RecoveryWatch(MainWindow& form, const std::string& folder) : form_(form), session_(folder) {
     timer_.setSingleShot(true);
     timer_.setInterval(kDelay);
     connect(&timer_, &QTimer::timeout, this, &RecoveryWatch::writeNow);

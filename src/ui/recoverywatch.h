@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps the window's unsaved puzzle in a recovery file (written within two
 // seconds of a change, removed once the puzzle is saved or given up), and
 // offers at start-up the puzzles that copies of the program which ended
@@ -13,7 +14,7 @@
 
 namespace qbrx {
 
-class Mainform;
+class MainWindow;
 
 inline constexpr const char* kRecoveryTitle = "Unsaved Puzzle";
 
@@ -21,7 +22,7 @@ class RecoveryWatch final : public QObject {
     Q_OBJECT
 public:
     // Watches `form` from now on (its afterPerform).
-    explicit RecoveryWatch(Mainform& form, const std::string& folder = recoveryFolder());
+    explicit RecoveryWatch(MainWindow& form, const std::string& folder = recoveryFolder());
     ~RecoveryWatch() override;
 
     // Asks about each puzzle left behind, newest first: Recover loads it
@@ -42,7 +43,7 @@ public:
     static constexpr int kDelay = 1000;
 
 private:
-    Mainform& form_;
+    MainWindow& form_;
     RecoverySession session_;
     QTimer timer_;
     std::uint64_t written_ = 0;  // history revision in the file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "startup.h"
 
 #include <optional>
@@ -5,21 +6,22 @@
 #include <utility>
 
 #include "dictionary.h"
-#include "frmsplash.h"
 #include "helptopics.h"
-#include "mainform.h"
+#include "mainwindow.h"
 #include "preferences.h"
+#include "splashscreen.h"
 
 namespace qbrx {
 
-std::unique_ptr<BackgroundLoad> startLoadingDictionary(Dictionary& dictionary, const PreferenceLocations& where) {
+std::unique_ptr<BackgroundLoad> startLoadingDictionary(Dictionary& dictionary,
+                                                       const PreferenceLocations& where) {
     std::optional<std::string> folder = knownDictionaryFolder(where);
     if (!folder) return nullptr;
     return std::make_unique<BackgroundLoad>(dictionary, std::move(*folder));
 }
 
-bool startProgram(Mainform& form, Dictionary& dictionary, Prompter& prompter, const PreferenceLocations& where,
-                  std::unique_ptr<BackgroundLoad> preload) {
+bool startProgram(MainWindow& form, Dictionary& dictionary, Prompter& prompter,
+                  const PreferenceLocations& where, std::unique_ptr<BackgroundLoad> preload) {
     showSplash();
 
     const PreferencesResult preferences = loadPreferences(prompter, where);
@@ -37,9 +39,9 @@ bool startProgram(Mainform& form, Dictionary& dictionary, Prompter& prompter, co
 
     form.startUp();
     // The printer's page size is read when the printer is first used
-    // (Mainform::printer); the print system is not asked before the window
+    // (MainWindow::printer); the print system is not asked before the window
     // shows.
-    MakeHelp();
+    makeHelp();
     return true;
 }
 

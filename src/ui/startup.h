@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's start-up, in order: the splash window, the preferences
 // (asking for the dictionary when qbrx.ini is missing), the dictionary, the
 // main window's first state and the help topics.
@@ -11,7 +12,7 @@
 namespace qbrx {
 
 class Dictionary;
-class Mainform;
+class MainWindow;
 class Prompter;
 
 // Starts loading `dictionary`, on a thread of its own, from the folder that
@@ -19,7 +20,8 @@ class Prompter;
 // list is read while Qt starts and the main window is built. Asks nothing:
 // without either there is nothing to load yet, and the start-up's
 // preferences step asks.
-std::unique_ptr<BackgroundLoad> startLoadingDictionary(Dictionary& dictionary, const PreferenceLocations& where);
+std::unique_ptr<BackgroundLoad> startLoadingDictionary(Dictionary& dictionary,
+                                                       const PreferenceLocations& where);
 
 // Runs the start-up for `form`, reading qbrx.ini at `where` (the program
 // folder, or the user's configuration folder). The dictionary is the one
@@ -27,7 +29,7 @@ std::unique_ptr<BackgroundLoad> startLoadingDictionary(Dictionary& dictionary, c
 // loaded here otherwise. Returns false when the user chose to end the
 // program instead of creating a preferences file; the main window has not
 // been shown then.
-bool startProgram(Mainform& form, Dictionary& dictionary, Prompter& prompter, const PreferenceLocations& where,
-                  std::unique_ptr<BackgroundLoad> preload);
+bool startProgram(MainWindow& form, Dictionary& dictionary, Prompter& prompter,
+                  const PreferenceLocations& where, std::unique_ptr<BackgroundLoad> preload);
 
 }  // namespace qbrx

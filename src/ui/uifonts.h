@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fonts the windows draw with, and the font configuration the program
 // starts with.
 //

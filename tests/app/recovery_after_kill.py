@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The whole program on a virtual display, driven by keys as a user drives it:
 # a puzzle is typed, the program killed (SIGKILL) before anything is saved,
 # started again, the puzzle recovered and saved, and the saved bytes compared

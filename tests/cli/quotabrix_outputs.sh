@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # quotabrix_outputs.sh PROGRAM DATAFILE DIR: with no display, the program
 # writes a puzzle as ipuz and PDF; printed again from the ipuz file with
 # another seed, it shows the same numbers, where a fresh draw with that seed

@@ -1,19 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line: parsing, --help and --version, files refused with a
 // message, and --pdf end to end read back with pdftotext -bbox (puzzle and
 // key, Letter and A4 inside quarter-inch margins); the print dialog's Cancel;
 // --suggest and --fill on small puzzles with a word list of their own.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QGuiApplication>
 #include <QLocale>
 #include <QPrinter>
-
 #include <cstdio>
 #include <regex>
 #include <set>
 #include <tuple>
-
-#include <sys/stat.h>
 
 #include "../files/filesfixture.h"
 #include "commandline.h"
@@ -53,9 +52,9 @@ TEST(CommandLine, ParsesModesOptionsAndMistakes) {
     ASSERT_EQ(cl.warnings.size(), 1u);
     EXPECT_EQ(cl.warnings[0].rfind("--no-reveal ", 0), 0u);
     for (const Args& wrong : {Args{"--pdf", "out.pdf"}, Args{"--pdf"}, Args{"--seed", "x", "a.dat"},
-                              Args{"--seed", "-1"}, Args{"--colour", "a.dat"}, Args{"--pdf", "o.pdf", "a.dat", "b.dat"},
-                              Args{"--suggest", "0", "a.dat"}, Args{"--suggest", "3"},
-                              Args{"--suggest", "3", "--clues", "a.dat"}})
+                              Args{"--seed", "-1"}, Args{"--colour", "a.dat"},
+                              Args{"--pdf", "o.pdf", "a.dat", "b.dat"}, Args{"--suggest", "0", "a.dat"},
+                              Args{"--suggest", "3"}, Args{"--suggest", "3", "--clues", "a.dat"}})
         EXPECT_EQ(parseCommandLine(wrong).mode, CommandLine::Mode::Error) << ::testing::PrintToString(wrong);
 }
 
@@ -124,8 +123,9 @@ TEST_F(Batch, HelpVersionAndMistakes) {
 // the key only: on the puzzle it would give the crostic away. It comes with
 // the data file, as the Crostic setting does.
 TEST_F(Batch, PdfPuzzleThenKey) {
-    const std::string jazz = "Jazz fizz\r\nMusic Night\r\n\r\nJF\r\n1\r\n0\r\n1\r\n 2 \r\n"
-                             " 1Q. Swing tunes\r\n 1A. jazz\r\n 2Q. Soda bubbles\r\n 2A. fizz\r\n";
+    const std::string jazz =
+        "Jazz fizz\r\nMusic Night\r\n\r\nJF\r\n1\r\n0\r\n1\r\n 2 \r\n"
+        " 1Q. Swing tunes\r\n 1A. jazz\r\n 2Q. Soda bubbles\r\n 2A. fizz\r\n";
     write("jazz.dat", jazz);
     ASSERT_EQ(run({"--pdf", path("out.pdf"), "--seed", "3", path("jazz.dat")}), 0) << err;
     std::vector<PdfPage> pages = readPdf(path("out.pdf"));
@@ -157,15 +157,19 @@ TEST_F(Batch, BadFilesAreRefusedByName) {
     ASSERT_EQ(::mkfifo(path("pipe.dat").c_str(), 0644), 0);
     write("short.dat", "Jazz fizz\r\nTitle\r\n");
     write("mismatch.dat", "Jazz fizz\r\n\r\n\r\n\r\n0\r\n0\r\n0\r\n 1 \r\n 1Q. Swing\r\n 2A. jazz\r\n");
-    write("garbage.dat", std::string("\x7F" "ELF\x02\x01\x01\0\0\0\0\r\n", 14));
+    write("garbage.dat", std::string("\x7F"
+                                     "ELF\x02\x01\x01\0\0\0\0\r\n",
+                                     14));
     write("damaged.ipuz", R"({"kind": ["http://ipuz.org/acrostic#1"], )");
     const std::tuple<const char*, const char*, const char*> refused[] = {
         {"none.dat", "cannot open ", ": no such file\n"},
         {"pipe.dat", "", " cannot be read: it is not a regular file; nothing was written\n"},
         {"garbage.dat", "", " does not look like a puzzle data file; nothing was written\n"},
-        {"short.dat", "", " is damaged or is not a puzzle data file (it ends too early or a line is malformed); "
-                          "nothing was written\n"},
-        {"mismatch.dat", "", " is damaged: a question and its answer carry different numbers; nothing was written\n"},
+        {"short.dat", "",
+         " is damaged or is not a puzzle data file (it ends too early or a line is malformed); "
+         "nothing was written\n"},
+        {"mismatch.dat", "",
+         " is damaged: a question and its answer carry different numbers; nothing was written\n"},
         {"damaged.ipuz", "cannot open ", ": it is damaged (it is not valid JSON).\n"}};
     ::alarm(10);
     for (const auto& [name, before, after] : refused) {
@@ -182,7 +186,8 @@ TEST_F(Batch, LetterAndA4WithQuarterInchMargins) {
     for (const auto& [paper, width, height] :
          {std::tuple{"letter", 612.0, 792.0}, std::tuple{"A4", 595.28, 841.89}}) {
         SCOPED_TRACE(paper);
-        ASSERT_EQ(run({"--paper", paper, "--pdf", path("out.pdf"), QBRX_SOURCE_DIR "/examples/fifty.dat"}), 0);
+        ASSERT_EQ(run({"--paper", paper, "--pdf", path("out.pdf"), QBRX_SOURCE_DIR "/examples/fifty.dat"}),
+                  0);
         const std::vector<PdfPage> pages = readPdf(path("out.pdf"));
         ASSERT_EQ(pages.size(), 4u) << "is pdftotext installed?";
         for (const PdfPage& page : pages) {
@@ -206,15 +211,17 @@ TEST_F(Batch, LetterAndA4WithQuarterInchMargins) {
 // reading as Suggest Answers left it is named on standard error, and the
 // file is written all the same.
 TEST_F(Batch, LocalePaperAndUnwrittenQuestions) {
-    write("jazz.dat", "Jazz fizz\r\n\r\n\r\n\r\n0\r\n0\r\n0\r\n 2 \r\n"
-                      " 1Q. Swing tunes\r\n 1A. jazz\r\n 2Q. Question for [fizz]\r\n 2A. fizz\r\n");
+    write("jazz.dat",
+          "Jazz fizz\r\n\r\n\r\n\r\n0\r\n0\r\n0\r\n 2 \r\n"
+          " 1Q. Swing tunes\r\n 1A. jazz\r\n 2Q. Question for [fizz]\r\n 2A. fizz\r\n");
     for (const auto& [locale, width] : {std::pair{"en_CA", 612.0}, std::pair{"fr_FR", 595.28}}) {
         QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
         ASSERT_EQ(run({"--pdf", path("out.pdf"), path("jazz.dat")}), 0) << err;
         const std::vector<PdfPage> pages = readPdf(path("out.pdf"));
         ASSERT_FALSE(pages.empty());
         EXPECT_NEAR(pages[0].width, width, 0.5);
-        EXPECT_NE(err.find("warning: " + path("jazz.dat") + ": some questions are not written yet"), std::string::npos);
+        EXPECT_NE(err.find("warning: " + path("jazz.dat") + ": some questions are not written yet"),
+                  std::string::npos);
         EXPECT_NE(err.find("Still \"Question for [...]\": B"), std::string::npos) << err;
     }
     QLocale::setDefault(QLocale::c());
@@ -262,7 +269,8 @@ protected:
 TEST_F(Suggest, PrintsEveryFillAndWritesTheFirstIntoTheFile) {
     writeWordList("6\r\nta\r\ntab\r\nbat\r\nbeat\r\ntea\r\n");
     const std::string filled = path("filled.dat");
-    ASSERT_EQ(run({"--suggest", "5", "--fill", filled, "--seed", "4", "--min-length", "2", puzzle}), 0) << err.str();
+    ASSERT_EQ(run({"--suggest", "5", "--fill", filled, "--seed", "4", "--min-length", "2", puzzle}), 0)
+        << err.str();
     std::set<std::string> lines;
     std::istringstream in(out.str());
     for (std::string line; std::getline(in, line);) lines.insert(line);
@@ -278,7 +286,8 @@ TEST_F(Suggest, PrintsEveryFillAndWritesTheFirstIntoTheFile) {
 // beside the word list; a word without one gets the program's question.
 TEST_F(Suggest, CluesDraftTheNewQuestions) {
     writeWordList("3\r\nbat\r\ntea\r\n");
-    writeBytes(dir / "definitions.dic", "1\r\nn a hot drink made from dried leaves (in Britain)\r\nbat\t\t\r\ntea\t\t1\r\n");
+    writeBytes(dir / "definitions.dic",
+               "1\r\nn a hot drink made from dried leaves (in Britain)\r\nbat\t\t\r\ntea\t\t1\r\n");
     const std::string filled = path("filled.dat");
     ASSERT_EQ(run({"--suggest", "1", "--fill", filled, "--clues", puzzle}), 0) << err.str();
     ASSERT_EQ(openPuzzle(ed, filled).result.status, FileStatus::Ok);
@@ -294,25 +303,29 @@ TEST_F(Suggest, WithoutAnExactFillSaysSoAndOffersTheFewestGaps) {
     writeWordList("3\r\ntab\r\nbet\r\n");
     ASSERT_EQ(run({"--suggest", "2", puzzle}), 0) << err.str();
     EXPECT_EQ(out.str(), "tab bet\n");
-    EXPECT_NE(err.str().find("no set of 2 answers uses exactly the 6 letters left (the search went through every "
-                             "possibility); this one leaves 1 gap"),
-              std::string::npos)
+    EXPECT_NE(
+        err.str().find("no set of 2 answers uses exactly the 6 letters left (the search went through every "
+                       "possibility); this one leaves 1 gap"),
+        std::string::npos)
         << err.str();
-    EXPECT_NE(err.str().find("  Fill fewer answers, or allow shorter ones.\n"), std::string::npos) << err.str();
+    EXPECT_NE(err.str().find("  Fill fewer answers, or allow shorter ones.\n"), std::string::npos)
+        << err.str();
 }
 
 TEST_F(Suggest, TakesTheFillOptions) {
-    CommandLine cl = parseCommandLine(Args{"--suggest", "1", "--familiar-only", "--min-length=4", "--max-length", "9",
-                                           "--exclude", "never.txt", "--include", "Tea,bat", "a.dat"});
+    CommandLine cl =
+        parseCommandLine(Args{"--suggest", "1", "--familiar-only", "--min-length=4", "--max-length", "9",
+                              "--exclude", "never.txt", "--include", "Tea,bat", "a.dat"});
     ASSERT_EQ(cl.mode, CommandLine::Mode::Batch) << cl.error;
     EXPECT_TRUE(cl.fill.familiarOnly);
     EXPECT_EQ(cl.fill.minLength, 4);
     EXPECT_EQ(cl.fill.maxLength, 9);
     EXPECT_EQ(cl.fill.excludeFile, "never.txt");
     EXPECT_EQ(cl.fill.include, (Args{"tea", "bat"}));
-    for (const Args& wrong : {Args{"--suggest", "1", "--min-length", "1", "a.dat"},
-                              Args{"--suggest", "1", "--max-length", "x", "a.dat"},
-                              Args{"--suggest", "1", "--include", ",", "a.dat"}, Args{"--suggest", "1", "--exclude"}})
+    for (const Args& wrong :
+         {Args{"--suggest", "1", "--min-length", "1", "a.dat"},
+          Args{"--suggest", "1", "--max-length", "x", "a.dat"},
+          Args{"--suggest", "1", "--include", ",", "a.dat"}, Args{"--suggest", "1", "--exclude"}})
         EXPECT_EQ(parseCommandLine(wrong).mode, CommandLine::Mode::Error) << ::testing::PrintToString(wrong);
 
     // Levels 10 (ta, tab, bat, tea) and 70 (beat).
@@ -321,7 +334,8 @@ TEST_F(Suggest, TakesTheFillOptions) {
     ASSERT_EQ(run({"--suggest", "5", "--min-length", "2", "--familiar-only", puzzle}), 0) << err.str();
     EXPECT_EQ(out.str(), "tea bat\n");
     writeBytes(dir / "never.txt", "Bat\n");
-    ASSERT_EQ(run({"--suggest", "5", "--min-length", "2", "--exclude", path("never.txt"), puzzle}), 0) << err.str();
+    ASSERT_EQ(run({"--suggest", "5", "--min-length", "2", "--exclude", path("never.txt"), puzzle}), 0)
+        << err.str();
     EXPECT_EQ(out.str(), "ta beat\n");
     ASSERT_EQ(run({"--suggest", "5", "--min-length", "2", "--include", "beat", puzzle}), 0) << err.str();
     EXPECT_EQ(out.str(), "ta beat\n");

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An Editor after start-up whose random starts are all 1 unless a test
 // scripts others (each letter then takes the leftmost free copy).
 #pragma once

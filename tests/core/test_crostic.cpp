@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "datafile.h"
 #include "editorfixture.h"
 
@@ -88,7 +89,8 @@ class TypedCrosticTest : public EditorTest {
 protected:
     void SetUp() override {
         EditorTest::SetUp();
-        registerQuote("Four score and seven years ago our fathers brought forth on this continent a new nation");
+        registerQuote(
+            "Four score and seven years ago our fathers brought forth on this continent a new nation");
         prompter.inputs = {"LINCOLN"};
         ed.setupCrostic();
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grid model every drawing of the grid starts from: the cells row by
 // row, with the leading blanks, the letter numbers, and the labels of the
 // answers that took the letters.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and Redo: random operations on random puzzles, every state checked
 // on the way back and forth.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editorfixture.h"
 #include "gridcells.h"
 
@@ -8,7 +9,11 @@ TEST(CleanQuotation, QuoteMarksAndSpaces) {
     // A mark before a space or at the end closes (211); any other opens (210),
     // even before a full stop or comma.
     const std::pair<std::string, std::string> cases[] = {
-        {"\"a\" \"b\". \"c\", d \"", "\xD2" "a\xD3 \xD2" "b\xD2. \xD2" "c\xD2, d \xD3"},
+        {"\"a\" \"b\". \"c\", d \"",
+         "\xD2"
+         "a\xD3 \xD2"
+         "b\xD2. \xD2"
+         "c\xD2, d \xD3"},
         {"  a   b  ", " a b "},
         {"a\t\tb \t c", "a\t\tb \t c"},
     };
@@ -29,8 +34,8 @@ TEST_F(EditorTest, NumbersEveryLetterButCountsOnlyAToZ) {
     for (int p = 1; p <= 6; ++p) EXPECT_EQ(ed.doc.positionLetterNo[p], p);
     EXPECT_EQ(ed.doc.totalLetters, 4);
     EXPECT_EQ(ed.doc.lettersLeft, "acfx");
-    EXPECT_EQ(ed.view.lettersLeft[0], "1");  // A
-    EXPECT_EQ(ed.view.lettersLeft[1], "0");  // B
+    EXPECT_EQ(ed.view.lettersLeft[0], "1");   // A
+    EXPECT_EQ(ed.view.lettersLeft[1], "0");   // B
     EXPECT_EQ(ed.view.lettersLeft[26], "4");  // all
     EXPECT_EQ(ed.view.vowels, "1");
     EXPECT_EQ(ed.view.consonants, "3");

@@ -1,5 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The definitions file, drafting clues from it without giving the answer
 // away, and the definitions that come with the program (data/).
+#include "cluedraft.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "cluedraft.h"
 #include "definitions.h"
 #include "dictionary.h"
 
@@ -85,7 +87,7 @@ TEST(ClueDraft, GivingTheAnswerAway) {
     EXPECT_TRUE(givesAway("onto the runway", "run", d));   // compound with a word of the list
     EXPECT_TRUE(givesAway("to outrun them", "run", d));    // prefix
     EXPECT_TRUE(givesAway("a pack of mice", "mouse", d));
-    EXPECT_TRUE(givesAway("a mouse trap", "mice", d));     // the answer's base form
+    EXPECT_TRUE(givesAway("a mouse trap", "mice", d));  // the answer's base form
     EXPECT_TRUE(givesAway("to be happily married", "happy", d));
     EXPECT_TRUE(givesAway("a sweet ice cream", "icecream", d));
     EXPECT_FALSE(givesAway("to prune a rung of brunch", "run", d));
@@ -99,7 +101,8 @@ TEST(ClueDraft, DraftsSkipSensesThatGiveAnAnswerAway) {
               (Texts{"Move fast by using one's feet, with one foot off the ground at any given time"}));
     // Another answer of the puzzle is not given away either.
     EXPECT_EQ(draftClues(d, "mouse", {"rat", "no answer"}), (Texts{"Any of numerous small rodents"}));
-    EXPECT_EQ(draftClues(d, "mouse", {}), (Texts{"Any of numerous small rodents", "A large rodent; the rat of the fields"}));
+    EXPECT_EQ(draftClues(d, "mouse", {}),
+              (Texts{"Any of numerous small rodents", "A large rodent; the rat of the fields"}));
     EXPECT_TRUE(draftClues(d, "mouse", {"rodent"}).empty());
     EXPECT_TRUE(draftClues(d, "runner", {}).empty());
     EXPECT_TRUE(draftClues(d, "", {}).empty());
@@ -108,18 +111,21 @@ TEST(ClueDraft, DraftsSkipSensesThatGiveAnAnswerAway) {
 TEST(ClueDraft, TidyingAGloss) {
     EXPECT_EQ(tidyClue("a hotel providing overnight lodging for travelers"),
               "A hotel providing overnight lodging for travelers");
-    EXPECT_EQ(tidyClue("(anatomy) the point of connection between two bones (especially if it allows motion)"),
-              "The point of connection between two bones");
+    EXPECT_EQ(
+        tidyClue("(anatomy) the point of connection between two bones (especially if it allows motion)"),
+        "The point of connection between two bones");
     EXPECT_EQ(tidyClue("(comparative of `good') superior to another"), "Superior to another");
     EXPECT_EQ(tidyClue("in a good manner (`good' is a variant for `well')"), "In a good manner");
     // Too long: whole clauses while they fit.
     const std::string clauses = tidyClue(
-        "a mechanism that puts together parts of machines in a factory; it runs all day and all night without rest; "
+        "a mechanism that puts together parts of machines in a factory; it runs all day and all night "
+        "without rest; "
         "it needs no food");
     EXPECT_EQ(clauses, "A mechanism that puts together parts of machines in a factory");
     // One long clause: whole words and an ellipsis, never in a parenthesis.
     const std::string words = tidyClue(
-        "any of numerous small rodents typically resembling diminutive rats (having pointed snouts and small ears) "
+        "any of numerous small rodents typically resembling diminutive rats (having pointed snouts and small "
+        "ears) "
         "on elongated bodies with slender usually hairless tails");
     EXPECT_EQ(words, "Any of numerous small rodents typically resembling diminutive rats...");
     EXPECT_LE(words.size(), kClueLength);

@@ -1,7 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dictionary loaders, the familiarity levels beside the word list, the
 // word search of the dictionary window, and the word list that comes with
 // the program (data/): its index, its familiarity levels, and the words it
 // must not hold.
+#include "dictionary.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -14,7 +17,6 @@
 #include <utility>
 
 #include "backgroundload.h"
-#include "dictionary.h"
 #include "scriptedprompter.h"
 #include "text.h"
 #include "wordlists.h"
@@ -71,10 +73,10 @@ TEST(DictionaryLoad, FilesFromAFolderAndMissingFiles) {
     fs::remove_all(dir);
 }
 
-const Words kWords = {"a",   "aardvark", "able", "about", "ate", "b",   "bad",  "bat",   "be",    "dog",
-                      "eagle", "ear",  "eat",  "jab",   "jade", "jaguar", "jail", "jam", "jar",  "jet",
-                      "job",   "joy",  "kale", "key",   "kid",  "kit",  "lab",  "lad",  "lap",  "law",
-                      "lay",   "qat",  "qua",  "quack", "quiet", "quit", "tea",  "teat", "yak",  "zoo"};
+const Words kWords = {"a",     "aardvark", "able", "about", "ate",   "b",      "bad",  "bat",  "be",  "dog",
+                      "eagle", "ear",      "eat",  "jab",   "jade",  "jaguar", "jail", "jam",  "jar", "jet",
+                      "job",   "joy",      "kale", "key",   "kid",   "kit",    "lab",  "lad",  "lap", "law",
+                      "lay",   "qat",      "qua",  "quack", "quiet", "quit",   "tea",  "teat", "yak", "zoo"};
 
 class WordSearchTest : public ::testing::Test {
 protected:
@@ -127,7 +129,8 @@ TEST_F(WordSearchTest, FitsLetterStockAgreesWithTheLiteralRule) {
     for (int i = 0; i < 3000; ++i) {
         doc.lettersLeft = text(6);
         const std::string answer = text(3), word = text(5);
-        ASSERT_EQ(search.fitsLetterStock(word, answer), literalFit(word, lower(doc.lettersLeft) + lower(answer)))
+        ASSERT_EQ(search.fitsLetterStock(word, answer),
+                  literalFit(word, lower(doc.lettersLeft) + lower(answer)))
             << "stock '" << doc.lettersLeft << "' answer '" << answer << "' word '" << word << "'";
     }
 }
@@ -182,7 +185,11 @@ TEST_F(WordSearchTest, NextLetterAndNextTen) {
 TEST_F(WordSearchTest, FamiliarWordsSkipRareWords) {
     std::string levels;
     for (const auto& w : kWords)
-        levels += std::to_string(w == "jail" ? 35 : w == "lab" ? 40 : w == "jade" || w == "jaguar" || w == "teat" ? 70 : 10) + "\r\n";
+        levels += std::to_string(w == "jail"                                   ? 35
+                                 : w == "lab"                                  ? 40
+                                 : w == "jade" || w == "jaguar" || w == "teat" ? 70
+                                                                               : 10) +
+                  "\r\n";
     dict.readLevels(levels);
     ASSERT_TRUE(search.familiarAvailable());
     search.allWords();
@@ -263,8 +270,9 @@ std::set<std::string> inflections(const std::string& w) {
     const std::size_t n = w.size();
     const char last = w[n - 1];
     const bool consonantY = last == 'y' && n > 1 && !vowel(w[n - 2]);
-    const bool doubles = n >= 3 && !vowel(last) && std::string_view("wxy").find(last) == std::string_view::npos &&
-                         vowel(w[n - 2]) && !vowel(w[n - 3]);
+    const bool doubles = n >= 3 && !vowel(last) &&
+                         std::string_view("wxy").find(last) == std::string_view::npos && vowel(w[n - 2]) &&
+                         !vowel(w[n - 3]);
     const std::string stem = w.substr(0, n - 1);
     std::set<std::string> forms = {w};
     if (w.ends_with('s') || w.ends_with('x') || w.ends_with('z') || w.ends_with("ch") || w.ends_with("sh"))
@@ -303,7 +311,8 @@ TEST_F(BundledList, HoldsNoBlockedWordNorItsInflections) {
         for (const std::string& form : inflections(entry)) {
             const int level = levelOf(form);
             if (form == entry || level == 0) continue;
-            EXPECT_TRUE(size > 0 && level < size) << form << " (" << level << "), a form of " << entry << " (" << size << ")";
+            EXPECT_TRUE(size > 0 && level < size)
+                << form << " (" << level << "), a form of " << entry << " (" << size << ")";
         }
     }
 }
@@ -329,12 +338,13 @@ TEST_F(BundledList, SortedWordsExactlyIndexedByCountDic) {
 TEST_F(BundledList, LevelsFollowTheWordOrder) {
     ASSERT_TRUE(dict().hasLevels());
     for (int k = 1; k <= dict().loadedWords(); ++k)
-        ASSERT_NE(std::find(kLevels.begin(), kLevels.end(), dict().level(k)), kLevels.end()) << dict().wordList(k);
+        ASSERT_NE(std::find(kLevels.begin(), kLevels.end(), dict().level(k)), kLevels.end())
+            << dict().wordList(k);
     // Sizes of SCOWL's own lists: a level file shifted by a line, or in
     // another order, would give these words their neighbours' sizes.
-    const std::pair<const char*, int> known[] = {{"aah", 55},       {"aardvark", 20}, {"cat", 10},
-                                                 {"photosynthesis", 35}, {"puzzle", 20}, {"quotation", 20},
-                                                 {"teacher", 10},   {"zygote", 50},   {"zymurgy", 60}};
+    const std::pair<const char*, int> known[] = {
+        {"aah", 55},       {"aardvark", 20}, {"cat", 10},    {"photosynthesis", 35}, {"puzzle", 20},
+        {"quotation", 20}, {"teacher", 10},  {"zygote", 50}, {"zymurgy", 60}};
     for (const auto& [word, level] : known) EXPECT_EQ(levelOf(word), level) << word;
 }
 
@@ -342,16 +352,18 @@ TEST_F(BundledList, LevelsFollowTheWordOrder) {
 // class handout what the block lists, WordNet and data/offlimits.txt name,
 // the inflections of such words too.
 TEST_F(BundledList, KnowsBaseWordsAndWordsUnfitForAClass) {
-    auto baseOf = [](const std::string& word) { return std::string(dict().wordList(dict().baseWord(dict().find(word)))); };
+    auto baseOf = [](const std::string& word) {
+        return std::string(dict().wordList(dict().baseWord(dict().find(word))));
+    };
     const std::pair<const char*, const char*> inflected[] = {
-        {"saluted", "salute"}, {"invoiced", "invoice"}, {"retools", "retool"}, {"lavishes", "lavish"},
-        {"abandons", "abandon"}, {"robots", "robot"}, {"lightest", "light"}, {"lives", "life"},
-        {"itchiest", "itchy"}, {"building", "building"}, {"glasses", "glasses"}, {"cat", "cat"}};
+        {"saluted", "salute"},   {"invoiced", "invoice"},  {"retools", "retool"},  {"lavishes", "lavish"},
+        {"abandons", "abandon"}, {"robots", "robot"},      {"lightest", "light"},  {"lives", "life"},
+        {"itchiest", "itchy"},   {"building", "building"}, {"glasses", "glasses"}, {"cat", "cat"}};
     for (const auto& [word, base] : inflected) EXPECT_EQ(baseOf(word), base) << word;
 
-    const char* unfit[] = {"damn", "crap", "arse", "hell", "condom", "stripper", "cocaine", "racist", "ghetto",
-                           "whisky", "hangover", "diarrhea", "hemorrhoids", "atheists", "bawd", "goosed", "voodoo",
-                           "opiates", "voodooed"};
+    const char* unfit[] = {"damn",   "crap",   "arse",   "hell",     "condom",   "stripper",    "cocaine",
+                           "racist", "ghetto", "whisky", "hangover", "diarrhea", "hemorrhoids", "atheists",
+                           "bawd",   "goosed", "voodoo", "opiates",  "voodooed"};
     for (const char* word : unfit) {
         ASSERT_NE(dict().find(word), 0) << word;
         EXPECT_TRUE(dict().unfit(dict().find(word))) << word;
@@ -380,9 +392,7 @@ TEST(DictionaryLoad, WordNotesFollowTheList) {
 // is what reading it in place gives.
 TEST(BackgroundLoad, HoldsWhatLoadingInPlaceGives) {
     Dictionary background;
-    {
-        BackgroundLoad load(background, QBRX_DATA_DIR);
-    }  // waits for the thread
+    { BackgroundLoad load(background, QBRX_DATA_DIR); }  // waits for the thread
     Dictionary direct;
     loadDictionary(direct, QBRX_DATA_DIR);
     EXPECT_EQ(background.loadedWords(), direct.loadedWords());

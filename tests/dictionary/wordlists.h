@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Word lists as the dictionary files hold them, and back.
 #pragma once
 
@@ -31,7 +32,8 @@ inline std::string countFile(const Words& words) {
     for (char f = 'a'; f <= 'z'; ++f)
         for (char c = 'a' - 1; c <= 'z'; ++c) {
             const std::string prefix = c < 'a' ? std::string(1, f) : std::string{f, c};
-            s += std::to_string(std::lower_bound(words.begin(), words.end(), prefix) - words.begin() + 2) + "\r\n";
+            s += std::to_string(std::lower_bound(words.begin(), words.end(), prefix) - words.begin() + 2) +
+                 "\r\n";
         }
     return s;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor fixture with an empty folder of its own, removed afterwards,
 // and work run in a child process: to measure its peak memory alone, or to
 // act as an ordinary user (root reads and writes where one cannot).
@@ -43,7 +44,8 @@ inline int runInChild(bool asNobody, const std::function<int()>& work) {
         ::_exit(work());
     }
     int status = 0;
-    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) == 255)
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status) ||
+        WEXITSTATUS(status) == 255)
         return -1;
     return WEXITSTATUS(status);
 }
@@ -79,7 +81,9 @@ protected:
     long entries() const { return std::distance(fs::directory_iterator(dir), fs::directory_iterator()); }
     // Opens a file, or data-file bytes, into the editor as File > Open does.
     FileStatus open(const std::string& file) { return openPuzzle(ed, file).result.status; }
-    FileStatus read(const std::string& bytes) { return takePuzzle(ed, readDataBytes(bytes), "").result.status; }
+    FileStatus read(const std::string& bytes) {
+        return takePuzzle(ed, readDataBytes(bytes), "").result.status;
+    }
 };
 
 }  // namespace qbrx::test

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The puzzle data file and the preferences file qbrx.ini.
 #include "filesfixture.h"
 #include "preferences.h"
@@ -6,7 +7,8 @@ namespace qbrx::test {
 namespace {
 
 // A data file: quotation, title "T", created-by "C", no crostic, options 0.
-std::string dataFile(const std::string& quote, const std::string& count, const std::vector<std::string>& pairs) {
+std::string dataFile(const std::string& quote, const std::string& count,
+                     const std::vector<std::string>& pairs) {
     std::string s = quote + "\r\nT\r\nC\r\n\r\n0\r\n0\r\n0\r\n" + count + "\r\n";
     for (const auto& line : pairs) s += line + "\r\n";
     return s;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An installed program: it takes the word list installed with it when no
 // qbrx.ini names one, and keeps its preferences in the user's configuration
 // folder, never beside the program.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recovery files: where they live, and which copy of the program may take
 // which (a real second process holds its own).
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // New, Open, Revert and Save ask about unsaved work, which the title shows,
 // and keep the file name they should. A save that fails says why and stops
 // the command that asked for it; a save keeps the file's permissions, group
@@ -26,7 +27,8 @@ protected:
     }
     // Writes a puzzle file with one pair and opens it; returns its path.
     std::string openPuzzle(const std::string& name, const std::string& quote) {
-        writeBytes(path(name), quote + "\r\n\r\n\r\n\r\n0\r\n0\r\n0\r\n 1 \r\n 1Q. q\r\n 1A. " + quote + "\r\n");
+        writeBytes(path(name),
+                   quote + "\r\n\r\n\r\n\r\n0\r\n0\r\n0\r\n 1 \r\n 1Q. q\r\n 1A. " + quote + "\r\n");
         prompter.files.push_back(path(name));
         commands.open();
         ed.selectListRow(ed.doc.questionCount);  // the empty row, ready for a new pair
@@ -44,7 +46,8 @@ TEST_F(CommandsTest, NewAsksTwoQuestionsOnlyAfterAChange) {
     commands.dataFileName = path("week.dat");
     prompter.replies = {Reply::Cancel};
     commands.newDocument();
-    EXPECT_EQ(prompter.texts().back(), "Save changes to " + path("week.dat") + " before creating a new document?");
+    EXPECT_EQ(prompter.texts().back(),
+              "Save changes to " + path("week.dat") + " before creating a new document?");
     EXPECT_EQ(ed.doc.questionCount, 2);
 
     prompter.replies = {Reply::Yes, Reply::Yes};
@@ -192,7 +195,7 @@ TEST_F(SaveTest, SavingKeepsPermissionsGroupAndHardLinks) {
     const bool regroup = runningAsRoot() && other && ::chown(alone.c_str(), 0, other->gr_gid) == 0;
     ASSERT_TRUE(writeDataFile(ed.doc, alone).ok());
     EXPECT_EQ(fs::status(alone).permissions(), fs::perms(0640));
-    struct stat info{};
+    struct stat info {};
     ::stat(alone.c_str(), &info);
     if (regroup) {
         EXPECT_EQ(info.st_gid, other->gr_gid);
@@ -226,7 +229,7 @@ TEST_F(SaveTest, SavingClearsTheChangedMarkShownInTheTitle) {
     prompter.files = {path("walden"), path("walden.dat")};
     EXPECT_TRUE(commands.saveAs());
     EXPECT_EQ(commands.windowTitle(), "Quotabrix \u2013 walden.dat");  // the first save names the file
-    commands.open();  // no question: nothing unsaved
+    commands.open();                                                   // no question: nothing unsaved
     accept("Opposite of less", "more");
     EXPECT_EQ(commands.windowTitle(), "Quotabrix \u2013 walden.dat *");
     EXPECT_TRUE(commands.save());
@@ -296,15 +299,16 @@ TEST_F(HostileFileTest, BinaryBytesDoNotLookLikeAPuzzle) {
     for (int i = 0; i < 3000; ++i) garbage += static_cast<char>((i * 73 + 11) % 256);
     writeBytes(path("garbage.dat"), garbage);
     EXPECT_EQ(open(path("garbage.dat")), FileStatus::NotPuzzle);
-    EXPECT_EQ(prompter.texts().back(),
-              "The file " + path("garbage.dat") + " does not look like a puzzle data file.\rNothing was opened.");
+    EXPECT_EQ(prompter.texts().back(), "The file " + path("garbage.dat") +
+                                           " does not look like a puzzle data file.\rNothing was opened.");
     EXPECT_EQ(ed.doc.quotation, "Less is more.");
     // What follows the puzzle's lines (an old end-of-file mark) is not looked at.
     EXPECT_EQ(read("Q\r\n\r\n\r\n\r\n0\r\n0\r\n0\r\n 0 \r\n\x1A" + garbage), FileStatus::Ok);
 }
 
 TEST_F(HostileFileTest, Utf8TextIsReadAsUtf8AndWindowsTextAsItIs) {
-    EXPECT_EQ(read("\xEF\xBB\xBFNo\xC3\xABl\r\nCaf\xC3\xA9\r\n\r\n\r\n0\r\n0\r\n0\r\n 0 \r\n"), FileStatus::Ok);
+    EXPECT_EQ(read("\xEF\xBB\xBFNo\xC3\xABl\r\nCaf\xC3\xA9\r\n\r\n\r\n0\r\n0\r\n0\r\n 0 \r\n"),
+              FileStatus::Ok);
     EXPECT_EQ(ed.doc.quotation, "No\xEBl");
     EXPECT_EQ(ed.doc.header.title, "Caf\xE9");
     read("Caf\xE9\r\nNo\xEBl \xAB\r\n\r\n\r\n0\r\n0\r\n0\r\n 0 \r\n");
@@ -313,7 +317,7 @@ TEST_F(HostileFileTest, Utf8TextIsReadAsUtf8AndWindowsTextAsItIs) {
 
 TEST_F(HostileFileTest, WhatSaveWritesReadsBackWhole) {
     ed.doc.questionCount = 1;
-    ed.doc.question[1] = std::string(32767, 'q');  // a full question box
+    ed.doc.question[1] = std::string(32767, 'q');    // a full question box
     ed.doc.answer[1] = "X-" + std::string(24, 'a');  // an answer with its crostic prefix
     EXPECT_EQ(read(formatDataFile(ed.doc)), FileStatus::Ok);
     EXPECT_EQ(ed.doc.question[1], std::string(32767, 'q'));

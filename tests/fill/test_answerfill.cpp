@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fill search on small word lists whose fills can be counted by hand;
 // planning a fill from a puzzle and writing it back through Accept.
 #include <algorithm>
@@ -65,7 +66,8 @@ void expectValidExactFill(const Fill& fill, const FillRequest& r) {
     EXPECT_EQ(used, r.letters) << "letters left over or used twice";
 }
 
-const Strings kTeaWords{"tab", "bat", "rat", "tar", "art", "bet", "tea", "eat", "ate", "bar", "at", "ta", "beat"};
+const Strings kTeaWords{"tab", "bat", "rat", "tar", "art", "bet", "tea",
+                        "eat", "ate", "bar", "at",  "ta",  "beat"};
 
 TEST(AnswerFill, FindsEveryFillWithTheFewestGaps) {
     const struct {
@@ -140,7 +142,6 @@ TEST(AnswerFill, SlicesGiveTheSameFills) {
         expectValidExactFill(whole.fills()[i], r);
     }
 }
-
 
 // A fill of three words hidden among words that use the same letters but
 // never add up: every seed finds it, the search ends having seen every
@@ -378,7 +379,8 @@ TEST_F(PuzzleFill, AdviceNamesHardLettersAndAnAnswerToChange) {
     r.maxRank = kFamiliarRank;
     const std::vector<std::string> advice = fillAdvice(ed.doc, plan, r, lex);
     ASSERT_EQ(advice.size(), 3u);
-    EXPECT_EQ(advice[0], "The letters left hold 3 Zs, and only 2 vowels (2 As) in 13 letters: they are hard to place.");
+    EXPECT_EQ(advice[0],
+              "The letters left hold 3 Zs, and only 2 vowels (2 As) in 13 letters: they are hard to place.");
     EXPECT_EQ(advice[1], "Allow rarer words than the familiar ones.");
     EXPECT_EQ(advice[2], "Change answer A (Tea): its letters would even out the letters left.");
 }

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a fresh prefix and runs the installed program on a
 # data file, as a user of the installed program would.
 #   -DBUILD_DIR=... -DPREFIX=... -DDATA_FILE=... [-DEXPORTS=ON]

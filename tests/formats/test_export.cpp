@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ipuz and JPZ files read back with Qt's own JSON and XML readers, as a
 // solving program would read them, and rebuilt into the quotation and answers.
 #include <gtest/gtest.h>
@@ -19,8 +20,15 @@ namespace {
 
 // What a file gives a solver, in one shape for both formats.
 // given: the value shown to the solver from the start.
-struct ReadCell { bool outside, block; int number; QString solution, given, label; };
-struct ReadClue { QString label, clue, answer, pattern; std::vector<GridPoint> cells; };
+struct ReadCell {
+    bool outside, block;
+    int number;
+    QString solution, given, label;
+};
+struct ReadClue {
+    QString label, clue, answer, pattern;
+    std::vector<GridPoint> cells;
+};
 struct ReadBack {
     QString title, author;
     int width = 0, height = 0;
@@ -30,7 +38,8 @@ struct ReadBack {
     std::vector<GridPoint> quoteWord;  // JPZ: the cells of the [QUOTE] clue's word
     int quoteClues = 0;                // JPZ: clues reading [QUOTE] with an empty number
     std::size_t index(GridPoint g) const {
-        if (g.column < 0 || g.column >= width || g.row < 0 || g.row >= height) throw std::out_of_range("cell outside the grid");
+        if (g.column < 0 || g.column >= width || g.row < 0 || g.row >= height)
+            throw std::out_of_range("cell outside the grid");
         return static_cast<std::size_t>(g.row * width + g.column);
     }
     const ReadCell& at(GridPoint g) const { return cells[index(g)]; }
@@ -43,7 +52,8 @@ QString fromHtml(const QJsonValue& field) {
     QString s = field.toString();
     EXPECT_FALSE(s.contains('<') || s.contains('>')) << s.toStdString();
     for (qsizetype i = s.indexOf('&'); i >= 0; i = s.indexOf('&', i + 1))
-        EXPECT_TRUE(s.mid(i, 5) == "&amp;" || s.mid(i, 4) == "&lt;" || s.mid(i, 4) == "&gt;") << s.toStdString();
+        EXPECT_TRUE(s.mid(i, 5) == "&amp;" || s.mid(i, 4) == "&lt;" || s.mid(i, 4) == "&gt;")
+            << s.toStdString();
     return s.replace("&lt;", "<").replace("&gt;", ">").replace("&amp;", "&");
 }
 
@@ -64,15 +74,19 @@ ReadBack readIpuz(const std::string& text) {
     for (int y = 0; y < r.height; ++y)
         for (int x = 0; x < r.width; ++x) {
             const QJsonValue p = puzzle[y][x], s = solution[y][x];
-            r.cells.push_back({p.isNull(), p.toString() == "#", p.isObject() ? p["cell"].toInt() : p.toInt(), s.toString(),
-                               p["value"].toString(), p["style"]["mark"]["TR"].toString()});
+            r.cells.push_back({p.isNull(), p.toString() == "#", p.isObject() ? p["cell"].toInt() : p.toInt(),
+                               s.toString(), p["value"].toString(), p["style"]["mark"]["TR"].toString()});
             EXPECT_EQ(s.isNull(), p.isNull()) << x << "," << y;
             EXPECT_EQ(s.toString() == "#", p.toString() == "#") << x << "," << y;
         }
     for (const QJsonValue v : root["clues"]["Clues"].toArray()) {
-        r.clues.push_back({v["label"].toString(), fromHtml(v["clue"]), v["answer"].toString(),
-                           v["org.quotabrix.pattern"].toString(), {}});
-        for (const QJsonValue g : v["cells"].toArray()) r.clues.back().cells.push_back({g[0].toInt(), g[1].toInt()});
+        r.clues.push_back({v["label"].toString(),
+                           fromHtml(v["clue"]),
+                           v["answer"].toString(),
+                           v["org.quotabrix.pattern"].toString(),
+                           {}});
+        for (const QJsonValue g : v["cells"].toArray())
+            r.clues.back().cells.push_back({g[0].toInt(), g[1].toInt()});
     }
     return r;
 }
@@ -88,7 +102,8 @@ ReadBack readJpz(const std::string& text) {
         const QString name = xml.name().toString();
         auto text = [&a](const char* key) { return a.value(key).toString(); };
         const GridPoint g{text("x").toInt() - 1, text("y").toInt() - 1};
-        if (name == "title" && r.width == 0) r.title = xml.readElementText();  // the metadata's, before the grid
+        if (name == "title" && r.width == 0)
+            r.title = xml.readElementText();  // the metadata's, before the grid
         if (name == "creator") r.author = xml.readElementText();
         if (name == "grid") {
             r.width = text("width").toInt();
@@ -96,8 +111,8 @@ ReadBack readJpz(const std::string& text) {
             r.cells.resize(static_cast<std::size_t>(r.width * r.height));
         }
         if (name == "cell")
-            r.cells[r.index(g)] = {text("type") == "void", text("type") == "block", text("number").toInt(), text("solution"),
-                                   text("solve-state"), text("top-right-number")};
+            r.cells[r.index(g)] = {text("type") == "void", text("type") == "block", text("number").toInt(),
+                                   text("solution"),       text("solve-state"),     text("top-right-number")};
         if (name == "word") words.emplace_back();
         if (name == "cells") words.back().push_back(g);
         if (name == "clue") {
@@ -145,8 +160,10 @@ void expectMatchesDocument(const ReadBack& r, const Document& doc) {
         ASSERT_EQ(c.label, QString::fromStdString(questionLetter[q]));
         // A clue with a gap shows the whole pattern, letter by letter.
         QString shownPattern;
-        for (const QChar ch : c.pattern) shownPattern += (shownPattern.isEmpty() ? "" : " ") + QString(ch == ' ' ? QChar('/') : ch);
-        const bool gap = std::any_of(c.pattern.begin(), c.pattern.end(), [](QChar ch) { return ch.isLetter(); });
+        for (const QChar ch : c.pattern)
+            shownPattern += (shownPattern.isEmpty() ? "" : " ") + QString(ch == ' ' ? QChar('/') : ch);
+        const bool gap =
+            std::any_of(c.pattern.begin(), c.pattern.end(), [](QChar ch) { return ch.isLetter(); });
         EXPECT_EQ(c.clue, gap ? utf8(doc.question[q]) + " (" + shownPattern + ")" : utf8(doc.question[q]));
         EXPECT_EQ(c.answer, utf8(upper(doc.answer[q])));
         ASSERT_EQ(c.pattern.count('_'), static_cast<qsizetype>(c.cells.size()));
@@ -155,7 +172,8 @@ void expectMatchesDocument(const ReadBack& r, const Document& doc) {
         for (const QChar ch : c.pattern) spelt += ch == '_' ? r.at(*cell++).solution : QString(ch);
         EXPECT_EQ(spelt, c.answer);
         std::vector<int> printed, inFile;
-        for (const int n : doc.answerLetterNo[q]) if (n > 0) printed.push_back(n);
+        for (const int n : doc.answerLetterNo[q])
+            if (n > 0) printed.push_back(n);
         for (const GridPoint& p : c.cells) {
             inFile.push_back(r.at(p).number);
             taken[r.index(p)] = true;
@@ -179,7 +197,8 @@ void expectMatchesDocument(const ReadBack& r, const Document& doc) {
 class ExportTest : public EditorTest {
 protected:
     // Registers the quotation, accepts the answers and reads both files back.
-    std::vector<ReadBack> build(const std::string& quote, const std::vector<std::pair<std::string, std::string>>& clues) {
+    std::vector<ReadBack> build(const std::string& quote,
+                                const std::vector<std::pair<std::string, std::string>>& clues) {
         registerQuote(quote);
         for (const auto& [question, answer] : clues) accept(question, answer);
         return readBoth();
@@ -194,7 +213,9 @@ TEST_F(ExportTest, TwoRowGridWithPunctuationAGapAndEscapedText) {
     // S 9, E 14, the second E is a gap; 12 columns.
     build("\"Less\" is more & <caf\xe9>.", {{"Fewer \"&\" a\x85", "less"}, {"Spot", "see"}});
     ed.doc.header.title = "Quotes \"&\" back\\slash <tags>";
-    ed.doc.header.createdBy = "Ms. O'Brien\tand \x01" "co";
+    ed.doc.header.createdBy =
+        "Ms. O'Brien\tand \x01"
+        "co";
     for (const ReadBack& r : readBoth()) {  // not printed
         EXPECT_EQ(r.title, QString());
         EXPECT_EQ(r.author, QString());
@@ -213,15 +234,19 @@ TEST_F(ExportTest, TwoRowGridWithPunctuationAGapAndEscapedText) {
         EXPECT_EQ(r.at({5, 0}).solution, QString::fromUtf8("\u201d"));  // 211
         EXPECT_EQ(r.clues.at(0).clue, QString::fromUtf8("Fewer \"&\" a\u2026"));
         EXPECT_EQ(r.title, "Quotes \"&\" back\\slash <tags>");
-        EXPECT_EQ(r.author, r.jpz ? QString("Ms. O'Brien\tand  co") : QString("Ms. O'Brien\tand \x01" "co"));
+        EXPECT_EQ(r.author, r.jpz ? QString("Ms. O'Brien\tand  co")
+                                  : QString("Ms. O'Brien\tand \x01"
+                                            "co"));
     }
 }
 
 TEST_F(ExportTest, LeadingBlanksShiftEveryCell) {
     // 86 characters: 5 rows of 18 columns, 2 leading and 2 trailing blanks.
-    const auto files = build("It's not the years in your life that count. It's the life in your years, said Lincoln!",
-                             {{"Sixteenth president", "Lincoln"}, {"Frozen dessert", "ice-cream"},
-                              {"Striped animal, twice", "zebra zz"}});  // no Z, no B in the quotation: gaps
+    const auto files =
+        build("It's not the years in your life that count. It's the life in your years, said Lincoln!",
+              {{"Sixteenth president", "Lincoln"},
+               {"Frozen dessert", "ice-cream"},
+               {"Striped animal, twice", "zebra zz"}});  // no Z, no B in the quotation: gaps
     for (const ReadBack& r : files) {
         expectMatchesDocument(r, ed.doc);
         EXPECT_EQ(r.at({2, 0}).number, 1);  // the I of "It's"

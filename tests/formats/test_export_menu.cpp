@@ -1,10 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File > Export... in the main window, all of it in one place: where it
 // sits, its key, when it is usable, its dialog, the formats it offers and
 // the names that ask for them, that it writes the format the chosen name
 // asks for, on the paper Print uses, and that it keeps a file it may not
 // replace.
 #include <QPrinter>
-
 #include <filesystem>
 #include <fstream>
 
@@ -12,11 +12,11 @@
 #include "export.h"
 #include "exportcommand.h"
 #include "formats.h"
-#include "mainformfixture.h"
+#include "mainwindowfixture.h"
 
 using namespace qbrx;
 
-class TestExportMenu : public QObject, test::MainformFixture {
+class TestExportMenu : public QObject, test::MainWindowFixture {
     Q_OBJECT
 
     std::string path(const char* name) const { return pathFor(QString::fromLatin1(name)); }
@@ -42,7 +42,8 @@ private slots:
         // Its dialog is titled for what it does, not "Save As".
         QCOMPARE(prompter->saveRequests.at(0).title, std::string("Export"));
         QCOMPARE(prompter->saveRequests.at(2).initialName, path("week.pdf"));
-        QVERIFY(test::fileContents(path("week.ipuz")).find("\"http://ipuz.org/acrostic#1\"") != std::string::npos);
+        QVERIFY(test::fileContents(path("week.ipuz")).find("\"http://ipuz.org/acrostic#1\"") !=
+                std::string::npos);
         QCOMPARE(test::fileContents(path("week.pdf")).substr(0, 5), std::string("%PDF-"));
         QCOMPARE(prompter->messages.size(), std::size_t{1});  // the write into a missing folder
         QVERIFY(prompter->messages[0].text.find(path("missing/week.jpz")) != std::string::npos);
@@ -51,8 +52,9 @@ private slots:
     // The formats, their entries in the dialog and the extensions that ask
     // for them, in any case; a name without one is given the chosen format's.
     void exportFormatsAndTheirNames() {
-        QCOMPARE(kExportFilter,
-                 std::string("PDF (*.pdf)|*.pdf|ipuz (*.ipuz)|*.ipuz|JPZ (*.jpz)|*.jpz|Web page (*.html)|*.html"));
+        QCOMPARE(
+            kExportFilter,
+            std::string("PDF (*.pdf)|*.pdf|ipuz (*.ipuz)|*.ipuz|JPZ (*.jpz)|*.jpz|Web page (*.html)|*.html"));
         QCOMPARE(exportFilterIndex(Format::Html), 4);
         QVERIFY(exportFormatOfName("week.PDF") == Format::Pdf);
         QVERIFY(exportFormatOfName("week.Ipuz") == Format::Ipuz);

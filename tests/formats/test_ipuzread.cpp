@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening ipuz acrostics: Quotabrix's own files come back with the letter
 // numbers they were written with; other programs' files of another shape
 // open too; damaged ones are refused and change nothing.
@@ -118,7 +119,8 @@ TEST_F(IpuzOpenTest, DamagedOrForeignFilesAreRefusedAndChangeNothing) {
         {"not JSON", kAcrostic},
         {"a crossword", R"({"kind": ["http://ipuz.org/crossword#1"], )" + kTwoCells + "}"},
         {"nested deep", std::string(100000, '[') + std::string(100000, ']')},
-        {"cells outside", kAcrostic + kTwoCells + R"(, "clues": {"Clues": [{"clue": "x", "cells": [[5, 0]]}]}})"},
+        {"cells outside",
+         kAcrostic + kTwoCells + R"(, "clues": {"Clues": [{"clue": "x", "cells": [[5, 0]]}]}})"},
         {"no solution", kAcrostic + R"("dimensions": {"width": 2, "height": 1}})"},
         {"too large", std::string(kMaxIpuzBytes + 1, ' ')},
         {"too many values", manyValues},
@@ -128,7 +130,8 @@ TEST_F(IpuzOpenTest, DamagedOrForeignFilesAreRefusedAndChangeNothing) {
         prompter.messages.clear();
         EXPECT_FALSE(openPuzzle(ed, write("damaged.ipuz", bytes)).loaded);
         ASSERT_EQ(prompter.messages.size(), 1u);
-        EXPECT_EQ(prompter.messages[0].text.rfind("Quotabrix cannot open " + path("damaged.ipuz") + ":\r", 0), 0u);
+        EXPECT_EQ(prompter.messages[0].text.rfind("Quotabrix cannot open " + path("damaged.ipuz") + ":\r", 0),
+                  0u);
         EXPECT_EQ(ed.doc.quotation, before.quotation);
         EXPECT_EQ(ed.doc.answer[1], before.answer[1]);
         EXPECT_EQ(ed.doc.letterPool, before.letterPool);

@@ -1,13 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A saved puzzle keeps its key: the letter numbers and the Crostic setting
 // survive Save and Open, so the key printed after reopening, from the window
 // or with --pdf, is the one printed before saving.
 #include <QtTest>
 #include <QtWidgets>
-
 #include <sstream>
 
 #include "commandline.h"
-#include "mainform.h"
+#include "mainwindow.h"
 #include "scriptedprompter.h"
 
 using namespace qbrx;
@@ -17,8 +17,9 @@ namespace {
 // The text of the PDF's second page (the key of a one-page puzzle).
 QString keyText(const QString& pdf) {
     QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QStringLiteral("2"), QStringLiteral("-l"),
-                                          QStringLiteral("2"), QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    p.start(QStringLiteral("pdftotext"),
+            {QStringLiteral("-f"), QStringLiteral("2"), QStringLiteral("-l"), QStringLiteral("2"),
+             QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     p.waitForFinished(30000);
     return QString::fromUtf8(p.readAllStandardOutput());
 }
@@ -36,11 +37,12 @@ private slots:
         {
             ScriptedPrompter prompter;
             ScriptedRandom random({0.37, 0.81, 0.05, 0.66, 0.23});
-            Mainform form(prompter, random, dictionary);
+            MainWindow form(prompter, random, dictionary);
             form.startUp();
             form.txtQuote->setPlainText(QStringLiteral("Less is more, said the architect of glass towers."));
             QTest::mouseClick(form.cmdRegister, Qt::LeftButton);
-            for (const auto& [question, answer] : {std::pair{"Fewer", "less"}, {"Spoke", "said"}, {"Shine", "gleam"}}) {
+            for (const auto& [question, answer] :
+                 {std::pair{"Fewer", "less"}, {"Spoke", "said"}, {"Shine", "gleam"}}) {
                 form.txtQuestion->setText(QLatin1String(question));
                 form.txtAnswer->setText(QLatin1String(answer));
                 QTest::mouseClick(form.cmdAccept, Qt::LeftButton);
@@ -54,7 +56,7 @@ private slots:
         {
             ScriptedPrompter prompter;
             ScriptedRandom random({0.9, 0.12, 0.55});  // other draws than the first session's
-            Mainform form(prompter, random, dictionary);
+            MainWindow form(prompter, random, dictionary);
             form.startUp();
             prompter.files = {path("week.dat").toStdString(), path("window.pdf").toStdString()};
             form.mnuOpen->trigger();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The web page's puzzle data read back with Qt's JSON reader, against the
 // document it was written from. The page's behaviour in a browser is
 // test_webpage.py's.
@@ -53,8 +54,8 @@ TEST_F(WebPageTest, GridAndAnswersCarryThePrintedNumbers) {
     EXPECT_EQ(data["cols"].toInt(), geometry.columns);
     const QJsonArray grid = data["grid"].toArray();
     ASSERT_EQ(grid.size(), static_cast<qsizetype>(model.size()));
-    EXPECT_EQ(grid[0].toInt(), model[0].number);  // L, for the solver to find
-    EXPECT_EQ(grid[4].toInt(), 0);                 // the space: a black cell
+    EXPECT_EQ(grid[0].toInt(), model[0].number);     // L, for the solver to find
+    EXPECT_EQ(grid[4].toInt(), 0);                   // the space: a black cell
     EXPECT_EQ(grid[5][0].toInt(), model[5].number);  // I, given
     EXPECT_EQ(grid[5][1].toString(), "I");
     EXPECT_EQ(grid[12].toString(), ".");  // punctuation as it is
@@ -105,7 +106,10 @@ TEST_F(WebPageTest, PuzzleTextsCannotBreakOutOfThePage) {
     ed.doc.question[1] = "<!-- </SCRIPT>";
     const std::string text = page();
     EXPECT_EQ(count(text, "</script>"), 2u);  // the data's and the script's own
-    EXPECT_EQ(count(text, "<title>&lt;/script&gt;&lt;script&gt;alert(1)&lt;/script&gt; &amp; &quot;quotes&quot;</title>"), 1u);
+    EXPECT_EQ(
+        count(text,
+              "<title>&lt;/script&gt;&lt;script&gt;alert(1)&lt;/script&gt; &amp; &quot;quotes&quot;</title>"),
+        1u);
     const QJsonObject data = pageData(text);
     EXPECT_EQ(data["title"].toString(), "</script><script>alert(1)</script> & \"quotes\"");
     EXPECT_EQ(data["clues"][0][1].toString(), "<!-- </SCRIPT>");

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The exported web page, solved in headless Chromium as a student would:
 # the page comes from the real program (quotabrix --html), Chromium runs
 # with every host name unresolvable and a proxy that leads nowhere, and the

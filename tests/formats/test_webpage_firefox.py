@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The exported web page in headless Firefox, driven through Firefox's own
 # remote protocol (Marionette, so no separate driver is needed): the page
 # draws all its boxes, a letter typed in an answer reaches its grid square,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads arbitrary bytes as a puzzle data file, twice in a row (the second
 // read starts from what the first left), and checks that the document stays
 // within its bounds whatever the file holds.

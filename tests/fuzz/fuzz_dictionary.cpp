@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the dictionary loaders, then runs a search on
 // what was loaded: nothing may crash, hang or read outside the word list,
 // and the loaded values stay within the list's bounds.

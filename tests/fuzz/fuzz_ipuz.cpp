@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opens arbitrary bytes as an ipuz file, as File > Open does, and checks
 // that a refused file leaves the document alone and an accepted one stays
 // within the document's bounds.
@@ -21,8 +22,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     editor.startUp();
     const std::string quotationBefore = editor.doc.quotation;
     const qbrx::PuzzleRead read = qbrx::readIpuzFile(path);
-    if (read.puzzle) editor.loadPuzzle(*read.puzzle);
-    else fuzz::require(editor.doc.quotation == quotationBefore);
+    if (read.puzzle)
+        editor.loadPuzzle(*read.puzzle);
+    else
+        fuzz::require(editor.doc.quotation == quotationBefore);
     fuzz::checkBounds(editor);
     return 0;
 }

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from the build folder into a scratch folder and
 # checks it as a distribution would: lintian with no error and no warning,
 # AppStream on the installed tree, and the files the package must and must

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed page on a recording surface. With fixed text metrics: header
 // shapes, the quotation grid, the questions with their answer blanks and the
 // crostic block, a representative place of each exact. With the Liberation
@@ -81,7 +82,8 @@ public:
     // What was drawn of one kind; for texts, only those equal to `text` if given.
     std::vector<Drawn> of(Drawn::Kind kind, const char* text = nullptr) const {
         std::vector<Drawn> out;
-        for (const Drawn& d : drawn) if (d.kind == kind && (!text || d.text == text)) out.push_back(d);
+        for (const Drawn& d : drawn)
+            if (d.kind == kind && (!text || d.text == text)) out.push_back(d);
         return out;
     }
     std::vector<Drawn> texts(const std::string& text) const { return of(Drawn::Text, text.c_str()); }
@@ -150,8 +152,9 @@ TEST_F(Page, GridBandsGiveRowsColumnsLeadingBlanksAndPrintedCell) {
     struct Band {
         int length, rows, columns, leading, cell, questionSize;
     };
-    for (const Band& b : {Band{85, 5, 17, 0, 614, 12}, Band{86, 5, 18, 2, 538, 12}, Band{121, 6, 21, 2, 461, 12},
-                          Band{162, 7, 24, 3, 422, 9}, Band{253, 10, 26, 4, 384, 10}}) {
+    for (const Band& b :
+         {Band{85, 5, 17, 0, 614, 12}, Band{86, 5, 18, 2, 538, 12}, Band{121, 6, 21, 2, 461, 12},
+          Band{162, 7, 24, 3, 422, 9}, Band{253, 10, 26, 4, 384, 10}}) {
         SCOPED_TRACE(b.length);
         setQuote(std::string(static_cast<std::size_t>(b.length), 'A'));
         ASSERT_TRUE(print());
@@ -164,7 +167,8 @@ TEST_F(Page, GridBandsGiveRowsColumnsLeadingBlanksAndPrintedCell) {
         // Cells in drawing order: the grid model's blank cells (before and
         // after the quotation) are black, the letters outlined.
         std::vector<Drawn> cells;
-        for (const Drawn& d : surface.drawn) if (d.kind == Drawn::Box || d.kind == Drawn::Fill) cells.push_back(d);
+        for (const Drawn& d : surface.drawn)
+            if (d.kind == Drawn::Box || d.kind == Drawn::Fill) cells.push_back(d);
         const std::vector<GridCell> model = gridCells(doc, geometry);
         ASSERT_EQ(cells.size(), model.size());
         for (std::size_t i = 0; i < model.size(); ++i)
@@ -194,7 +198,7 @@ TEST_F(Page, GridCellsOnPuzzleAndKey) {
     EXPECT_EQ(cell(2), (V{numbered(2), "E"}));  // free: letter, no label
     EXPECT_EQ(cell(5), V{});                    // space: black
     EXPECT_EQ(cell(11), (V{numbered(11), label(11)}));
-    EXPECT_EQ(cell(13), V{"."});        // punctuation: no number
+    EXPECT_EQ(cell(13), V{"."});  // punctuation: no number
     EXPECT_EQ(surface.of(Drawn::Fill).size(), 2u);
     // Numbers at (x + 16, y + 24); letters centred at y + 178; labels
     // centred in the width of "W", 30 inside the right edge.
@@ -222,7 +226,8 @@ TEST_F(Page, HeaderShapesAndTheirBottom) {
                                Shape{false, true, true, true, 650}, Shape{false, true, true, false, 250},
                                Shape{true, true, true, false, 1150}}) {
         SCOPED_TRACE(shape.bottom);
-        std::tie(doc.header.titleGiven, doc.header.nameLine, doc.header.periodDateLine, doc.header.createdByGiven) =
+        std::tie(doc.header.titleGiven, doc.header.nameLine, doc.header.periodDateLine,
+                 doc.header.createdByGiven) =
             std::tie(shape.title, shape.name, shape.period, shape.createdBy);
         ASSERT_TRUE(print());
         EXPECT_EQ(printer->plan().headerBottom, shape.bottom);
@@ -235,7 +240,8 @@ TEST_F(Page, HeaderShapesAndTheirBottom) {
     EXPECT_TRUE(drawnAt(kDateBlank, 9100, 700));
 }
 
-const std::string kLongWords = "abcdefgh abcdefgh abcdefgh abcdefgh";  // 35 characters, 4200 wide at 12 points
+const std::string kLongWords =
+    "abcdefgh abcdefgh abcdefgh abcdefgh";  // 35 characters, 4200 wide at 12 points
 
 TEST_F(Page, QuestionColumnsBreakAfterHalfTheHeight) {
     setQuote("A");
@@ -267,10 +273,11 @@ TEST_F(Page, QuestionShrinkStepsAndExtraSpacing) {
     // again (1160). An e above 200 is 10.
     setQuote("A");
     for (int q = 1; q <= 4; ++q) addQuestion("Q", "ab");
-    for (const Step& s : {Step{3000, 360, 180, 12, 10}, Step{1960, 360, 180, 12, 200}, Step{1560, 360, 180, 12, 0},
-                          Step{1500, 320, 180, 8, 10}, Step{1450, 280, 180, 8, 25}, Step{1300, 280, 140, 8, 70},
-                          Step{1100, 240, 140, 8, 10}, Step{1050, 200, 140, 8, 25}, Step{950, 160, 140, 8, 15},
-                          Step{900, 240, 140, 8, 10}}) {  // overlapping: as roomy as still fits, e 10
+    for (const Step& s :
+         {Step{3000, 360, 180, 12, 10}, Step{1960, 360, 180, 12, 200}, Step{1560, 360, 180, 12, 0},
+          Step{1500, 320, 180, 8, 10}, Step{1450, 280, 180, 8, 25}, Step{1300, 280, 140, 8, 70},
+          Step{1100, 240, 140, 8, 10}, Step{1050, 200, 140, 8, 25}, Step{950, 160, 140, 8, 15},
+          Step{900, 240, 140, 8, 10}}) {  // overlapping: as roomy as still fits, e 10
         SCOPED_TRACE(s.available);
         page = PageValues::fromPageSize(12240, s.available + 760 + 1394);  // the questions start at 1394
         ASSERT_TRUE(print());
@@ -305,7 +312,8 @@ TEST_F(Page, CrosticBlock) {
     setQuote("Q");
     auto blankStarts = [&] {
         Xs xs;
-        for (const Drawn& d : surface.of(Drawn::Line)) if (d.y1 == 13915) xs.push_back(d.x1);
+        for (const Drawn& d : surface.of(Drawn::Line))
+            if (d.y1 == 13915) xs.push_back(d.x1);
         return xs;
     };
     doc.crostic = "ABC~DEF";  // a tilde ends the row
@@ -319,8 +327,10 @@ TEST_F(Page, CrosticBlock) {
     EXPECT_TRUE(drawnAt("A", 5475, 13670));
     EXPECT_EQ(textsIn(0, 13600, 12240, 13700).size(), 3u);
     // The phrase tells about the quotation.
-    EXPECT_EQ(surface.texts("Place the first letter of each answer on the blank below to spell out info about "
-                            "the quotation").size(),
+    EXPECT_EQ(surface
+                  .texts("Place the first letter of each answer on the blank below to spell out info about "
+                         "the quotation")
+                  .size(),
               1u);
 
     doc.crostic = "AB 3C";  // non-letters printed, letters labelled by their question
@@ -434,9 +444,10 @@ Document puzzle(int quoteLength, int questions, const std::string& crostic, bool
         }
     doc.questionCount = questions;
     for (int q = 1; q <= questions; ++q) {
-        doc.question[q] = longest ? repeat(kTextBoxLimit, "Supercalifragilistic words run on ")
-                                  : "Question " + std::to_string(q) + " about an ordinary thing" +
-                                        (q % 4 ? "" : " that runs on as a teacher's clue can, giving a hint or two");
+        doc.question[q] =
+            longest ? repeat(kTextBoxLimit, "Supercalifragilistic words run on ")
+                    : "Question " + std::to_string(q) + " about an ordinary thing" +
+                          (q % 4 ? "" : " that runs on as a teacher's clue can, giving a hint or two");
         doc.answer[q] = doc.answerMarks[q] = repeat(3 + q * 5 % 22, q % 9 ? "wonderfully" : "well-known");
         for (std::size_t k = 0; k < doc.answer[q].size(); ++k)
             if (doc.answer[q][k] >= 'a' && k % 7 != 3) {
@@ -455,7 +466,10 @@ Document puzzle(int quoteLength, int questions, const std::string& crostic, bool
 
 const std::string kLetters = repeat(50, "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
 // 32, 33 and 50 characters, and as many with a tilde (in front it cuts nothing).
-const std::vector<std::string> kCrostics = {"", kLetters.substr(0, 32), kLetters.substr(0, 33), kLetters,
+const std::vector<std::string> kCrostics = {"",
+                                            kLetters.substr(0, 32),
+                                            kLetters.substr(0, 33),
+                                            kLetters,
                                             kLetters.substr(0, 20) + "~" + kLetters.substr(0, 11),
                                             kLetters.substr(0, 20) + "~" + kLetters.substr(0, 12),
                                             "~" + kLetters.substr(0, 49)};
@@ -473,13 +487,15 @@ int check(const Document& doc, const Paper& paper) {
         SCOPED_TRACE(key ? "key" : "puzzle");
         MetricSurface s(paper.width, paper.height);
         const bool crostic = !doc.crostic.empty();
-        PagePrinter printer(doc, s, PageValues::fromPageSize(paper.width, paper.height), PrintOptions{key, crostic});
+        PagePrinter printer(doc, s, PageValues::fromPageSize(paper.width, paper.height),
+                            PrintOptions{key, crostic});
         EXPECT_TRUE(printer.printDoc());
         pages = printer.plan().questions.pageCount;
 
         std::vector<Drawn> texts = s.of(Drawn::Text);
-        std::sort(texts.begin(), texts.end(),
-                  [](const Drawn& a, const Drawn& b) { return std::tie(a.page, a.y1) < std::tie(b.page, b.y1); });
+        std::sort(texts.begin(), texts.end(), [](const Drawn& a, const Drawn& b) {
+            return std::tie(a.page, a.y1) < std::tie(b.page, b.y1);
+        });
         for (auto a = texts.begin(); a != texts.end(); ++a) {
             EXPECT_GE(a->x1, 0) << where(*a);
             EXPECT_GE(a->y1, 0) << where(*a);
@@ -501,8 +517,8 @@ int check(const Document& doc, const Paper& paper) {
 
         // The crostic's blanks and texts inside its frame.
         if (!crostic) continue;
-        const Drawn frame =
-            *std::find_if(s.drawn.rbegin(), s.drawn.rend(), [&](const Drawn& d) { return boxed(d) && !isCell(d); });
+        const Drawn frame = *std::find_if(s.drawn.rbegin(), s.drawn.rend(),
+                                          [&](const Drawn& d) { return boxed(d) && !isCell(d); });
         for (const Drawn& d : s.drawn)
             if (d.page == 1 && !boxed(d) && d.y1 > frame.y1 && d.y1 < frame.y2) {
                 EXPECT_GT(d.x1, frame.x1) << where(d);
@@ -518,8 +534,8 @@ TEST(PageStress, EveryQuotationLengthWithEveryQuestionCount) {
     for (const Paper& paper : {kLetter, kA4}) {
         for (int length : {1, 85, 86, 200, 201, 255})
             for (int questions : {0, 1, 26, 27, 30, 40, 50}) {
-                SCOPED_TRACE(::testing::Message() << paper.width << ": " << length << " characters, " << questions
-                                                  << " questions");
+                SCOPED_TRACE(::testing::Message() << paper.width << ": " << length << " characters, "
+                                                  << questions << " questions");
                 check(puzzle(length, questions, kCrostics[variant++ % kCrostics.size()]), paper);
             }
         for (const std::string& crostic : kCrostics) {
@@ -534,12 +550,14 @@ TEST(PageTitle, ClearsTheBlanksAtEveryLength) {
     for (const Paper& paper : {kLetter, kA4})
         for (const bool name : {true, false})
             for (std::size_t length = 1; length <= 100; ++length) {
-                SCOPED_TRACE(::testing::Message() << paper.width << (name ? " Name, " : " Period, ") << length);
+                SCOPED_TRACE(::testing::Message()
+                             << paper.width << (name ? " Name, " : " Period, ") << length);
                 Document doc = puzzle(1, 0, "");
                 doc.header.title = repeat(length, "Acrostic of the Week ");
                 doc.header.nameLine = name;
                 MetricSurface s(paper.width, paper.height);
-                PagePrinter printer(doc, s, PageValues::fromPageSize(paper.width, paper.height), PrintOptions{});
+                PagePrinter printer(doc, s, PageValues::fromPageSize(paper.width, paper.height),
+                                    PrintOptions{});
                 ASSERT_TRUE(printer.printDoc());
                 const Drawn blank = s.texts(name ? kNameBlank : kPeriodBlank).at(0);
                 for (const Drawn& d : s.of(Drawn::Text))

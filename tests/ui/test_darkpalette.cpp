@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window under a dark desktop palette: every text stands out from
 // what it is drawn on, also the letters on the fixed light backgrounds (the
 // crostic strip, the letter heads, the letter numbers under the answer).
-#include "mainformfixture.h"
+#include "mainwindowfixture.h"
 
 using namespace qbrx;
 using namespace Qt::StringLiterals;
@@ -44,7 +45,7 @@ QPalette darkPalette() {
 
 }  // namespace
 
-class TestDarkPalette : public QObject, test::MainformFixture {
+class TestDarkPalette : public QObject, test::MainWindowFixture {
     Q_OBJECT
 
 private slots:

@@ -1,12 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draft Clue in the main window, the definitions in the dictionary window
 // and the drafted questions of Suggest Answers, over a word list and
 // definitions of the test's own.
 #include <fstream>
 
 #include "cluedraft.h"
-#include "dicform.h"
-#include "frmsuggest.h"
-#include "mainformfixture.h"
+#include "dictionarywindow.h"
+#include "mainwindowfixture.h"
+#include "suggestdialog.h"
 
 using namespace qbrx;
 
@@ -26,7 +27,7 @@ const char* const kDefinitions =
 
 }  // namespace
 
-class TestDraftClue : public QObject, test::MainformFixture {
+class TestDraftClue : public QObject, test::MainWindowFixture {
     Q_OBJECT
 
     // Starts the window over the word list and definitions, read from a
@@ -39,7 +40,7 @@ class TestDraftClue : public QObject, test::MainformFixture {
         random = std::make_unique<ScriptedRandom>(std::vector<double>{0.0});
         dictionary = std::make_unique<Dictionary>();
         dictionary->loadWordList(folder->path().toStdString());
-        form = std::make_unique<Mainform>(*prompter, *random, *dictionary);
+        form = std::make_unique<MainWindow>(*prompter, *random, *dictionary);
         form->startUp();
         form->show();
         form->activateWindow();
@@ -95,8 +96,7 @@ private slots:
     // Another answer of the puzzle is not given away; with no sense left,
     // a beep and nothing changes.
     void neverNamesAnotherAnswer() {
-        startWithDefinitions(
-            "1\r\nn a hot drink to go with a bat\r\nbat\t\t\r\nrun\t\t\r\ntea\t\t1\r\n");
+        startWithDefinitions("1\r\nn a hot drink to go with a bat\r\nbat\t\t\r\nrun\t\t\r\ntea\t\t1\r\n");
         accept(QStringLiteral("A flying mammal"), QStringLiteral("bat"));
         form->txtAnswer->setText(QStringLiteral("tea"));
         form->cmdDraftClue->click();
@@ -109,16 +109,17 @@ private slots:
         startWithDefinitions();
         form->txtAnswer->setText(QStringLiteral("r"));
         form->openDictionary();
-        auto* window = form->findChild<dicForm*>();
+        auto* window = form->findChild<DictionaryWindow*>();
         QVERIFY(window);
         window->optAllWords->click();
         window->txtDict->setText(QStringLiteral("r"));
         window->check();
         QCOMPARE(test::rows(window->lstDict), QStringList{QStringLiteral("run")});
         QCOMPARE(window->lstDict->currentRow(), 0);
-        QCOMPARE(window->lblDefinition->text(), QStringLiteral("noun: the act of running; traveling on foot at a fast pace\n"
-                                                               "verb: move fast by using one's feet\n"
-                                                               "verb: direct or control (projects, businesses, etc.)"));
+        QCOMPARE(window->lblDefinition->text(),
+                 QStringLiteral("noun: the act of running; traveling on foot at a fast pace\n"
+                                "verb: move fast by using one's feet\n"
+                                "verb: direct or control (projects, businesses, etc.)"));
         window->close();
     }
 
@@ -131,18 +132,21 @@ private slots:
             prompter->inputs.push_back("TBR");
             form->mnuCrosticSetup->trigger();
             form->mnuSuggest->trigger();
-            QPointer<frmSuggest> dialog = form->findChild<frmSuggest*>();
+            QPointer<SuggestDialog> dialog = form->findChild<SuggestDialog*>();
             QVERIFY(dialog);
             QVERIFY(dialog->chkDraftClues->isChecked());
             QTRY_VERIFY(!dialog->searching());
             QCOMPARE(dialog->lstFills->count(), 1);  // Tea Bat Run
-            QVERIFY(dialog->lstSlots->item(0)->toolTip().endsWith(QStringLiteral("\nnoun: a hot drink made from dried leaves")));
+            QVERIFY(dialog->lstSlots->item(0)->toolTip().endsWith(
+                QStringLiteral("\nnoun: a hot drink made from dried leaves")));
             dialog->chkDraftClues->setChecked(drafts);
             dialog->cmdUse->click();
             QTRY_VERIFY(dialog.isNull());
             const Document& doc = form->editor().doc;
-            QCOMPARE(doc.question[1], std::string(drafts ? "A hot drink made from dried leaves" : "Question for [Tea]"));
-            QCOMPARE(doc.question[3], std::string(drafts ? "Move fast by using one's feet" : "Question for [Run]"));
+            QCOMPARE(doc.question[1],
+                     std::string(drafts ? "A hot drink made from dried leaves" : "Question for [Tea]"));
+            QCOMPARE(doc.question[3],
+                     std::string(drafts ? "Move fast by using one's feet" : "Question for [Run]"));
             form.reset();
         }
     }

@@ -1,14 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the Quote Grid window opens: beside the main window wherever the
 // main window goes (the window manager places it after it is shown), never
 // over its menu bar, and left where the author puts it. Run on a
 // 1920x1080 screen, and again at 1.5 times the scale.
-#include "mainformfixture.h"
-#include "quoteshow.h"
+#include "mainwindowfixture.h"
+#include "quotegridwindow.h"
 
 using namespace qbrx;
 using namespace Qt::StringLiterals;
 
-class TestGridPlacement : public QObject, test::MainformFixture {
+class TestGridPlacement : public QObject, test::MainWindowFixture {
     Q_OBJECT
 
     QPoint gridOffset() const {
@@ -27,7 +28,7 @@ private slots:
         // 1920 device pixels wide, at either scale.
         QCOMPARE(form->screen()->geometry().width() * form->screen()->devicePixelRatio(), 1920.0);
         registerQuote(u"Less is more."_s);
-        Quoteshow* grid = form->gridWindow();
+        QuoteGridWindow* grid = form->gridWindow();
         QVERIFY(grid->isVisible());
         const QPoint offset = gridOffset();
         QCOMPARE(offset.x(), 13);

@@ -1,17 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help topics, the help window, the three information windows and the
 // splash's logo.
 #include <QtTest>
 #include <QtWidgets>
-
 #include <functional>
 
+#include "aboutdialog.h"
 #include "dictionary.h"
-#include "frmabout.h"
-#include "frmhelp.h"
-#include "frmsplash.h"
-#include "frmtrouble.h"
 #include "helptopics.h"
+#include "helpwindow.h"
+#include "splashscreen.h"
 #include "text.h"
+#include "troubledialog.h"
 
 using namespace qbrx;
 
@@ -25,7 +25,7 @@ class TestHelp : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { MakeHelp(); }
+    void initTestCase() { makeHelp(); }
     void cleanup() {
         for (QWidget* w : QApplication::topLevelWidgets()) w->close();
         QTest::qWait(1);
@@ -33,7 +33,7 @@ private slots:
 
     void topicTitles() {
         const std::pair<int, const char*> titles[] = {
-            {1, "Alternate keyboards"}, {9, "Setup (Crostic)"}, {18, "Dictionary / Check"},
+            {1, "Alternate keyboards"},  {9, "Setup (Crostic)"},       {18, "Dictionary / Check"},
             {29, "Menu: Open (Ctrl-O)"}, {39, "Key: PageUp/PageDown"}, {42, "Shortcuts"}};
         for (const auto& [topic, title] : titles) QCOMPARE(helpTitle[topic], std::string(title));
         for (int i = 1; i <= kHelpTopics; ++i) {
@@ -47,7 +47,7 @@ private slots:
         QWidget main;
         main.setGeometry(100, 120, 500, 400);
         main.show();
-        QPointer<frmHelp> help = showHelp(&main);
+        QPointer<HelpWindow> help = showHelp(&main);
         QCOMPARE(help->lstHelp->count(), kHelpTopics + 1);  // the contents, then the topics
         // 200 and 1,010 twips are 13 and 67 pixels.
         QCOMPARE(help->frameGeometry().topLeft(), main.frameGeometry().topLeft() + QPoint(13, 67));
@@ -78,7 +78,8 @@ private slots:
         QCOMPARE(help->lstHelp->currentItem()->text(), QStringLiteral("Contents"));
         const QStringList contents = help->txtHelp->toPlainText().split('\n');
         for (int i = 1; i <= kHelpTopics; ++i)
-            QVERIFY2(contents.contains(QString::fromStdString(cp1252ToUtf8(helpTitle[i]))), helpTitle[i].c_str());
+            QVERIFY2(contents.contains(QString::fromStdString(cp1252ToUtf8(helpTitle[i]))),
+                     helpTitle[i].c_str());
         emit help->txtHelp->anchorClicked(QUrl(QStringLiteral("#35")));
         QCOMPARE(help->txtHelp->toPlainText(), body(35));
     }
@@ -94,8 +95,9 @@ private slots:
     void smallWindowsCloseOnAKeyOrClick() {
         QWidget main;
         main.show();
-        const std::function<QWidget*()> windows[] = {
-            [] { return showSplash(); }, [&] { return showAbout(&main); }, [&] { return showTrouble(&main); }};
+        const std::function<QWidget*()> windows[] = {[] { return showSplash(); },
+                                                     [&] { return showAbout(&main); },
+                                                     [&] { return showTrouble(&main); }};
         for (const auto& show : windows) {
             QPointer<QWidget> window = show();
             QTest::keyClick(window, Qt::Key_Q);

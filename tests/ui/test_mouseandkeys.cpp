@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows from the mouse and the keyboard: selections made by the
 // mouse, the question list's highlight, the dictionary window's keys and
 // options, Add & Advance on a refused word; every menu item answering to
@@ -8,20 +9,21 @@
 #include <functional>
 #include <utility>
 
-#include "dicform.h"
-#include "frmhelp.h"
-#include "mainformfixture.h"
+#include "dictionarywindow.h"
+#include "helpwindow.h"
+#include "mainwindowfixture.h"
 
 using namespace qbrx;
 using namespace Qt::StringLiterals;
 
-class TestMouseAndKeys : public QObject, test::MainformFixture {
+class TestMouseAndKeys : public QObject, test::MainWindowFixture {
     Q_OBJECT
 
     // The dictionary window in All Words mode, listing from `from` on.
-    dicForm* listWords(const QString& from, QPushButton* dicForm::*command = &dicForm::cmdCheck) {
+    DictionaryWindow* listWords(const QString& from,
+                                QPushButton* DictionaryWindow::*command = &DictionaryWindow::cmdCheck) {
         form->openDictionary();
-        dicForm* window = form->findChild<dicForm*>();
+        DictionaryWindow* window = form->findChild<DictionaryWindow*>();
         window->optAllWords->click();
         window->txtDict->setText(from);
         (window->*command)->click();
@@ -74,7 +76,7 @@ private slots:
     }
 
     void dictionaryKeysOptionsAndEnter() {
-        dicForm* window = listWords(u"j"_s);
+        DictionaryWindow* window = listWords(u"j"_s);
         QTRY_COMPARE(QApplication::activeWindow(), window);
         QCOMPARE(window->lstDict->count(), 6);
         // Commands on the word already selected put it into the edit box
@@ -113,7 +115,7 @@ private slots:
 
     void addAndAdvanceOnARefusedWordAcceptsOnce() {
         // Next 10 from the start of the word list reaches the one-letter word.
-        dicForm* window = listWords(u"a"_s, &dicForm::cmdNext10);
+        DictionaryWindow* window = listWords(u"a"_s, &DictionaryWindow::cmdNext10);
         QCOMPARE(window->lstDict->currentItem()->text(), u"a"_s);
         window->cmdAddAdvance->click();
         QCOMPARE(form->editor().doc.questionCount, 0);
@@ -169,13 +171,13 @@ private slots:
     }
 
     void escClosesTheHelpAndTheWordList() {
-        QPointer<frmHelp> help = showHelp(form.get());
+        QPointer<HelpWindow> help = showHelp(form.get());
         QTRY_VERIFY(help->isActiveWindow());
         QTest::keyClick(help->lstHelp, Qt::Key_Escape);
         QTRY_VERIFY(help.isNull());
 
         form->openDictionary();
-        QPointer<dicForm> words = form->findChild<dicForm*>();
+        QPointer<DictionaryWindow> words = form->findChild<DictionaryWindow*>();
         QTRY_VERIFY(words->isActiveWindow());
         QTest::keyClick(words->txtDict, Qt::Key_Escape);
         QTRY_VERIFY(words.isNull());

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Open, Save and --fill on data and ipuz files: a read-only ipuz file
 // kept, the title after Open over discarded changes, a named pipe refused
 // for what it is, and --fill writing the format its name asks for.
@@ -8,11 +9,11 @@
 #include <sstream>
 
 #include "commandline.h"
-#include "mainformfixture.h"
+#include "mainwindowfixture.h"
 
 using namespace qbrx;
 
-class TestOpenAndSave : public QObject, test::MainformFixture {
+class TestOpenAndSave : public QObject, test::MainWindowFixture {
     Q_OBJECT
 
 private slots:
@@ -57,14 +58,13 @@ private slots:
     // --fill, like Save As, writes an ipuz file when the name asks for one.
     void fillNamedIpuzWritesIpuz() {
         const std::string out = pathFor(QStringLiteral("filled.ipuz"));
-        CommandLine cl = parseCommandLine({"--fill", out, "--seed", "1", QBRX_DATA_DIR "/../examples/walden.dat"},
-                                          "quotabrix");
+        CommandLine cl = parseCommandLine(
+            {"--fill", out, "--seed", "1", QBRX_DATA_DIR "/../examples/walden.dat"}, "quotabrix");
         cl.dictionaryFolder = QBRX_DATA_DIR;
         std::ostringstream said;
         runCommandLine(cl, said, said);
         QVERIFY(test::fileContents(out).find("http://ipuz.org/acrostic#1") != std::string::npos);
     }
-
 };
 
 QTEST_MAIN(TestOpenAndSave)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Print, Print Preview and Export from the window: the warning about
 // questions not written yet, the paper the window starts with, and the
 // preview on a small screen and a doubled one (two offscreen screens set up
@@ -6,13 +7,13 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 
-#include "mainformfixture.h"
+#include "mainwindowfixture.h"
 #include "printing.h"
 #include "printpreview.h"
 
 using namespace qbrx;
 
-class TestPrintCommands : public QObject, test::MainformFixture {
+class TestPrintCommands : public QObject, test::MainWindowFixture {
     Q_OBJECT
 
 private slots:
@@ -73,7 +74,8 @@ private slots:
             QVERIFY(QTest::qWaitForWindowExposed(preview));
             QCOMPARE(preview->screen(), screen);
             QVERIFY(area.contains(preview->frameGeometry()));
-            QVERIFY(!QAccessible::queryAccessibleInterface(preview->view())->text(QAccessible::Name).isEmpty());
+            QVERIFY(
+                !QAccessible::queryAccessibleInterface(preview->view())->text(QAccessible::Name).isEmpty());
             auto* close = preview->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close);
             for (QWidget* part : {static_cast<QWidget*>(close), static_cast<QWidget*>(preview->view())})
                 QVERIFY(area.contains(QRect(part->mapToGlobal(QPoint(0, 0)), part->size())));

@@ -1,8 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt prompter: filter lists, and message and input boxes as the user
 // sees them (title, icon, buttons, default button, answer).
 #include <QtTest>
 #include <QtWidgets>
-
 #include <functional>
 
 #include "qtprompter.h"
@@ -29,8 +29,9 @@ private slots:
     void filtersAndLineBreaksBecomeQtForms() {
         QCOMPARE(qtFileFilter("Data Files (*.dat)|*.dat|All Files (*.*)|*.*"),
                  QStringLiteral("Data Files (*.dat);;All Files (*.*)"));
-        QCOMPARE(qtFileFilters("All Files (*.*)|*.*|Preference Files (*.dic)|*.dic"),
-                 (QStringList{QStringLiteral("All Files (*.*)"), QStringLiteral("Preference Files (*.dic)")}));
+        QCOMPARE(
+            qtFileFilters("All Files (*.*)|*.*|Preference Files (*.dic)|*.dic"),
+            (QStringList{QStringLiteral("All Files (*.*)"), QStringLiteral("Preference Files (*.dic)")}));
         QCOMPARE(messageText("Are you sure you want to delete \r\"Caf\xE9\""),
                  QStringLiteral("Are you sure you want to delete \n\"Caf\u00E9\""));
         QCOMPARE(messageText("one\r\ntwo\nthree"), QStringLiteral("one\ntwo\nthree"));
@@ -42,8 +43,8 @@ private slots:
     void saveDialogHasItsTitleAndFilterAddsItsExtension() {
         QtPrompter prompter;
         QTemporaryDir dir;
-        const FileRequest request{"Data Files (*.dat)|*.dat|ipuz Files (*.ipuz)|*.ipuz|All Files (*.*)|*.*", 1, "",
-                                  "Export"};
+        const FileRequest request{"Data Files (*.dat)|*.dat|ipuz Files (*.ipuz)|*.ipuz|All Files (*.*)|*.*",
+                                  1, "", "Export"};
         auto saveAs = [&](const QString& filter, const QString& name) {
             whenShown([&](QWidget* dialog) {
                 auto* files = qobject_cast<QFileDialog*>(dialog);
@@ -55,8 +56,10 @@ private slots:
             });
             return QString::fromStdString(prompter.saveFile(request).value_or(""));
         };
-        QCOMPARE(saveAs(QStringLiteral("ipuz Files (*.ipuz)"), QStringLiteral("week")), dir.filePath("week.ipuz"));
-        QCOMPARE(saveAs(QStringLiteral("ipuz Files (*.ipuz)"), QStringLiteral("week.dat")), dir.filePath("week.dat"));
+        QCOMPARE(saveAs(QStringLiteral("ipuz Files (*.ipuz)"), QStringLiteral("week")),
+                 dir.filePath("week.ipuz"));
+        QCOMPARE(saveAs(QStringLiteral("ipuz Files (*.ipuz)"), QStringLiteral("week.dat")),
+                 dir.filePath("week.dat"));
         QCOMPARE(saveAs(QStringLiteral("All Files (*.*)"), QStringLiteral("week")), dir.filePath("week"));
     }
 
@@ -72,7 +75,8 @@ private slots:
             QCOMPARE(box->buttons().size(), 3);
             QCOMPARE(box->defaultButton()->text(), QStringLiteral("&No"));
         });
-        const Reply reply = prompter.message({"Save changes?", "", Buttons::YesNoCancel, Icon::Information, 1});
+        const Reply reply =
+            prompter.message({"Save changes?", "", Buttons::YesNoCancel, Icon::Information, 1});
         QCOMPARE(reply, Reply::Cancel);
 
         // No title given: the program's name.
@@ -80,8 +84,9 @@ private slots:
             qobject_cast<QMessageBox*>(dialog)->button(QMessageBox::Ok)->click();
             QCOMPARE(dialog->windowTitle(), QStringLiteral("Quotabrix"));
         });
-        QCOMPARE(prompter.message({"Answer is limited", std::nullopt, Buttons::OkCancel, Icon::Exclamation, 0}),
-                 Reply::Ok);
+        QCOMPARE(
+            prompter.message({"Answer is limited", std::nullopt, Buttons::OkCancel, Icon::Exclamation, 0}),
+            Reply::Ok);
     }
 
     void inputBoxOffersTheDefaultAndCanBeCancelled() {
@@ -94,7 +99,8 @@ private slots:
             input->setTextValue(QStringLiteral("AB~C\u00E9"));
             input->accept();
         });
-        QCOMPARE(prompter.input("Type in the Crostic.", "Enter a Crostic", "HD"), std::optional<std::string>("AB~C\xE9"));
+        QCOMPARE(prompter.input("Type in the Crostic.", "Enter a Crostic", "HD"),
+                 std::optional<std::string>("AB~C\xE9"));
         QCOMPARE(offered, QStringLiteral("HD"));
 
         whenShown([](QWidget* dialog) { qobject_cast<QInputDialog*>(dialog)->reject(); });

@@ -1,14 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up's word list: read on a thread from the folder qbrx.ini names,
 // and read again in place when the preferences step settles on another
 // folder (the named one holds no words.dic and the user points elsewhere).
 #include <QtTest>
-
 #include <filesystem>
 #include <fstream>
 
 #include "backgroundload.h"
 #include "dictionary.h"
-#include "mainform.h"
+#include "mainwindow.h"
 #include "preferences.h"
 #include "random.h"
 #include "scriptedprompter.h"
@@ -41,7 +41,7 @@ private:
         Dictionary dictionary;
         std::unique_ptr<BackgroundLoad> preload = startLoadingDictionary(dictionary, where());
         ScriptedRandom random({0.0});
-        Mainform form(prompter, random, dictionary);
+        MainWindow form(prompter, random, dictionary);
         if (!startProgram(form, dictionary, prompter, where(), std::move(preload))) return "(ended)";
         return std::string(dictionary.wordList(1));
     }

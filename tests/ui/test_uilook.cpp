@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own look as start-up sets it up.
 // Its font configuration: the Windows font names of the window's design draw
 // in their installed twins, whether asked for through uiFont or by name (as
@@ -28,10 +29,14 @@ private slots:
     void windowsNamesDrawInTheirTwins_data() {
         QTest::addColumn<QString>("windows");
         QTest::addColumn<QString>("twin");
-        QTest::newRow("Arial") << "Arial" << "Liberation Sans";
-        QTest::newRow("Times New Roman") << "Times New Roman" << "Liberation Serif";
-        QTest::newRow("Courier New") << "Courier New" << "Liberation Mono";
-        QTest::newRow("MS Sans Serif") << "MS Sans Serif" << "DejaVu Sans";
+        QTest::newRow("Arial") << "Arial"
+                               << "Liberation Sans";
+        QTest::newRow("Times New Roman") << "Times New Roman"
+                                         << "Liberation Serif";
+        QTest::newRow("Courier New") << "Courier New"
+                                     << "Liberation Mono";
+        QTest::newRow("MS Sans Serif") << "MS Sans Serif"
+                                       << "DejaVu Sans";
     }
     // By name as printing asks, and through uiFont.
     void windowsNamesDrawInTheirTwins() {
@@ -50,7 +55,9 @@ private slots:
         QCOMPARE(QFontInfo(font).family(), QStringLiteral("DejaVu Sans"));
     }
 
-    void otherNamesAreKept() { QCOMPARE(QString::fromLatin1(installedFamily("Noto Sans")), QStringLiteral("Noto Sans")); }
+    void otherNamesAreKept() {
+        QCOMPARE(QString::fromLatin1(installedFamily("Noto Sans")), QStringLiteral("Noto Sans"));
+    }
 
     void iconsAreTheBaseStylesOwnWhenDrawn_data() {
         QTest::addColumn<QStyle::StandardPixmap>("which");

@@ -1,16 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Edit > Undo and Redo in the window, and the recovery file of unsaved work.
 #include <filesystem>
 #include <fstream>
 
 #include "documentcommands.h"
-#include "mainformfixture.h"
+#include "mainwindowfixture.h"
 #include "recoverywatch.h"
 
 namespace qbrx::test {
 
 namespace fs = std::filesystem;
 
-class UndoTest : public QObject, public MainformFixture {
+class UndoTest : public QObject, public MainWindowFixture {
     Q_OBJECT
 
     void buildPuzzle() {
@@ -84,7 +85,7 @@ private slots:
                 return ScriptedPrompter::message(request);
             }
         } busy;
-        Mainform window(busy, *random, *dictionary);
+        MainWindow window(busy, *random, *dictionary);
         window.startUp();
         window.txtQuote->setPlainText(QStringLiteral("Less is more than a very long answer could ever take"));
         window.cmdRegister->click();

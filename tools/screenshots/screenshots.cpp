@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Takes the pictures of the main window and the grid window for the
 // documentation: a puzzle in progress, opened from an example file; with a
 // word list folder too, the pictures of Qbrx > Suggest Answers... (with a
@@ -18,18 +19,17 @@
 #include <QScreen>
 #include <QTest>
 #include <QToolTip>
-
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "dictionary.h"
-#include "frmsuggest.h"
-#include "mainform.h"
+#include "mainwindow.h"
 #include "programstyle.h"
-#include "quoteshow.h"
+#include "quotegridwindow.h"
 #include "random.h"
 #include "scriptedprompter.h"
+#include "suggestdialog.h"
 #include "uifonts.h"
 
 namespace {
@@ -39,7 +39,7 @@ struct Window {
     qbrx::ScriptedPrompter prompter;
     qbrx::SeededRandom random;
     qbrx::Dictionary dictionary;
-    qbrx::Mainform form{prompter, random, dictionary};
+    qbrx::MainWindow form{prompter, random, dictionary};
 
     explicit Window(std::uint64_t seed) : random(seed) {
         form.show();
@@ -53,10 +53,12 @@ struct Window {
 bool suggestAnswersPicture(const QString& outDir, const char* dataDir) {
     Window w(1854);
     qbrx::loadDictionary(w.dictionary, dataDir);
-    w.form.txtQuote->setPlainText(QStringLiteral(
-        "I went to the woods because I wished to live deliberately, to front only the essential facts of life, "
-        "and see if I could not learn what it had to teach, and not, when I came to die, discover that I had not "
-        "lived."));
+    w.form.txtQuote->setPlainText(
+        QStringLiteral("I went to the woods because I wished to live deliberately, to front only the "
+                       "essential facts of life, "
+                       "and see if I could not learn what it had to teach, and not, when I came to die, "
+                       "discover that I had not "
+                       "lived."));
     w.form.cmdRegister->click();
     w.prompter.inputs.push_back(std::string("HENRY DAVID THOREAU WALDEN"));
     w.form.mnuCrosticSetup->trigger();
@@ -79,7 +81,7 @@ bool suggestAnswersPicture(const QString& outDir, const char* dataDir) {
         });
 
     w.form.mnuSuggest->trigger();
-    auto* dialog = w.form.findChild<qbrx::frmSuggest*>();
+    auto* dialog = w.form.findChild<qbrx::SuggestDialog*>();
     if (dialog == nullptr) return false;
     QElapsedTimer clock;
     clock.start();
@@ -96,7 +98,8 @@ bool suggestAnswersPicture(const QString& outDir, const char* dataDir) {
     dialog->move(20, 20);
     QTest::qWait(200);
     QListWidgetItem* row = dialog->lstFills->item(0);
-    const QPoint at = dialog->lstFills->viewport()->mapToGlobal(dialog->lstFills->visualItemRect(row).topLeft());
+    const QPoint at =
+        dialog->lstFills->viewport()->mapToGlobal(dialog->lstFills->visualItemRect(row).topLeft());
     QToolTip::showText(at + QPoint(60, 8), row->toolTip(), dialog->lstFills);
     QTest::qWait(400);
     QRect frame = dialog->frameGeometry();
@@ -123,14 +126,22 @@ bool draftCluePicture(const QString& outDir, const char* example, const char* da
 QPalette darkPalette() {
     QPalette dark;
     const QColor window(0x2B, 0x2B, 0x30), base(0x1E, 0x1E, 0x22), text(0xEE, 0xEE, 0xEE);
-    for (auto [role, color] : {std::pair{QPalette::Window, window}, {QPalette::WindowText, text},
-                               {QPalette::Base, base}, {QPalette::AlternateBase, window},
-                               {QPalette::Text, text}, {QPalette::Button, QColor(0x3A, 0x3A, 0x40)},
-                               {QPalette::ButtonText, text}, {QPalette::ToolTipBase, base},
-                               {QPalette::ToolTipText, text}, {QPalette::Highlight, QColor(0x3D, 0x6D, 0xB5)},
-                               {QPalette::HighlightedText, QColor(Qt::white)}, {QPalette::Light, QColor(0x50, 0x50, 0x58)},
-                               {QPalette::Midlight, QColor(0x45, 0x45, 0x4C)}, {QPalette::Mid, QColor(0x30, 0x30, 0x35)},
-                               {QPalette::Dark, QColor(0x18, 0x18, 0x1B)}, {QPalette::Shadow, QColor(Qt::black)}})
+    for (auto [role, color] : {std::pair{QPalette::Window, window},
+                               {QPalette::WindowText, text},
+                               {QPalette::Base, base},
+                               {QPalette::AlternateBase, window},
+                               {QPalette::Text, text},
+                               {QPalette::Button, QColor(0x3A, 0x3A, 0x40)},
+                               {QPalette::ButtonText, text},
+                               {QPalette::ToolTipBase, base},
+                               {QPalette::ToolTipText, text},
+                               {QPalette::Highlight, QColor(0x3D, 0x6D, 0xB5)},
+                               {QPalette::HighlightedText, QColor(Qt::white)},
+                               {QPalette::Light, QColor(0x50, 0x50, 0x58)},
+                               {QPalette::Midlight, QColor(0x45, 0x45, 0x4C)},
+                               {QPalette::Mid, QColor(0x30, 0x30, 0x35)},
+                               {QPalette::Dark, QColor(0x18, 0x18, 0x1B)},
+                               {QPalette::Shadow, QColor(Qt::black)}})
         dark.setColor(role, color);
     dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x88));
     dark.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x88));
@@ -149,9 +160,10 @@ int main(int argc, char** argv) {
     const bool dark = argc >= 2 && std::strcmp(argv[1], "--dark") == 0;
     if (dark) QApplication::setPalette(darkPalette());
     if (argc < 3 + (wholeScreen || dark ? 1 : 0)) {
-        std::fprintf(stderr, "usage: ui_screenshots OUTDIR EXAMPLE.dat [DATADIR]\n"
-                             "       ui_screenshots --screen OUT.png EXAMPLE.dat\n"
-                             "       ui_screenshots --dark OUT.png EXAMPLE.dat\n");
+        std::fprintf(stderr,
+                     "usage: ui_screenshots OUTDIR EXAMPLE.dat [DATADIR]\n"
+                     "       ui_screenshots --screen OUT.png EXAMPLE.dat\n"
+                     "       ui_screenshots --dark OUT.png EXAMPLE.dat\n");
         return 2;
     }
     const int first = wholeScreen || dark ? 2 : 1;

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Joins page.html, page.css and page.js into one page, with the style and
 # the script inline and the Content-Security-Policy allowing exactly those
 # two (by their SHA-256), and writes it into a C++ source as

@@ -1,4 +1,5 @@
-#include "frmsuggest.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "suggestdialog.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -15,13 +16,12 @@
 #include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
-
 #include <algorithm>
 #include <filesystem>
 
 #include "cluedraft.h"
 #include "dictionary.h"
-#include "mainform.h"
+#include "mainwindow.h"
 #include "preferences.h"
 #include "qttext.h"
 
@@ -47,18 +47,18 @@ QString familiarityMark(int rank) {
 }
 
 QString familiarityName(int rank) {
-    return rank <= kFamiliarRank ? QStringLiteral("familiar")
+    return rank <= kFamiliarRank     ? QStringLiteral("familiar")
            : rank <= kLessCommonRank ? QStringLiteral("less common")
                                      : QStringLiteral("rare");
 }
 
 // A suggested word's first definition, for its tooltip.
-QString definitionTip(Mainform& form, const std::string& word) {
+QString definitionTip(MainWindow& form, const std::string& word) {
     return screenText(describeSenses(form.definitions(), word, 1));
 }
 
 // A set's words, each with its first definition, one a line.
-QString fillTip(Mainform& form, const std::vector<std::string>& words) {
+QString fillTip(MainWindow& form, const std::vector<std::string>& words) {
     QStringList lines;
     for (const std::string& word : words)
         if (const QString definition = definitionTip(form, word); !definition.isEmpty())
@@ -72,7 +72,9 @@ int fillScore(const Fill& fill) {
     return n == 0 ? 0 : (100 * (n - fill.rare) + n / 2) / n;
 }
 
-QString answersText(int n) { return n == 1 ? QStringLiteral("1 answer") : QStringLiteral("%1 answers").arg(n); }
+QString answersText(int n) {
+    return n == 1 ? QStringLiteral("1 answer") : QStringLiteral("%1 answers").arg(n);
+}
 
 QString secondsText(qint64 ms) {
     const qint64 s = (ms + 500) / 1000;
@@ -88,7 +90,8 @@ void sortUnique(std::vector<std::string>& words) {
 
 std::string neverSuggestPath() { return (userConfigFolder() / "neversuggest.txt").string(); }
 
-frmNeverSuggest::frmNeverSuggest(const std::vector<std::string>& words, QWidget* parent) : QDialog(parent) {
+NeverSuggestDialog::NeverSuggestDialog(const std::vector<std::string>& words, QWidget* parent)
+    : QDialog(parent) {
     setObjectName(QStringLiteral("frmNeverSuggest"));
     setWindowTitle(QStringLiteral("Never Suggest"));
     txtWords = new QPlainTextEdit(this);
@@ -107,7 +110,7 @@ frmNeverSuggest::frmNeverSuggest(const std::vector<std::string>& words, QWidget*
     resize(280, 320);
 }
 
-std::vector<std::string> frmNeverSuggest::words() const {
+std::vector<std::string> NeverSuggestDialog::words() const {
     std::vector<std::string> list;
     for (const QString& line : txtWords->toPlainText().split(QLatin1Char('\n'))) {
         const QString w = line.trimmed().toLower();
@@ -117,7 +120,7 @@ std::vector<std::string> frmNeverSuggest::words() const {
     return list;
 }
 
-frmSuggest::frmSuggest(Mainform& form, const Dictionary& dictionary, QWidget* parent)
+SuggestDialog::SuggestDialog(MainWindow& form, const Dictionary& dictionary, QWidget* parent)
     : QDialog(parent), form_(form), dictionary_(dictionary) {
     setObjectName(QStringLiteral("frmSuggest"));
     setWindowTitle(QStringLiteral("Suggest Answers"));
@@ -172,7 +175,8 @@ frmSuggest::frmSuggest(Mainform& form, const Dictionary& dictionary, QWidget* pa
     prgSearch->setTextVisible(false);
     chkDraftClues = new QCheckBox(QStringLiteral("Draft clues"), this);
     chkDraftClues->setObjectName(QStringLiteral("chkDraftClues"));
-    chkDraftClues->setToolTip(QStringLiteral("Write a clue drafted from each word's definitions as its question"));
+    chkDraftClues->setToolTip(
+        QStringLiteral("Write a clue drafted from each word's definitions as its question"));
     chkDraftClues->setChecked(true);
     cmdNever = button("cmdNever", QStringLiteral("&Never Suggest..."));
     cmdStop = button("cmdStop", QStringLiteral("Stop"));
@@ -208,11 +212,12 @@ frmSuggest::frmSuggest(Mainform& form, const Dictionary& dictionary, QWidget* pa
     layout->addWidget(lblAdvice);
     layout->addLayout(options);
     layout->addLayout(words);
-    auto* lblFills = new QLabel(QStringLiteral("Sets of answers found, best first (%1 familiar, %2 less common, %3 rare; "
-                                                "score: the share of familiar words). Choose one; untick a slot to "
-                                                "leave it empty, right-click a word never to suggest it:")
-                                     .arg(kFamiliarMark, kLessCommonMark, kRareMark),
-                                 this);
+    auto* lblFills =
+        new QLabel(QStringLiteral("Sets of answers found, best first (%1 familiar, %2 less common, %3 rare; "
+                                  "score: the share of familiar words). Choose one; untick a slot to "
+                                  "leave it empty, right-click a word never to suggest it:")
+                       .arg(kFamiliarMark, kLessCommonMark, kRareMark),
+                   this);
     lblFills->setWordWrap(true);
     layout->addWidget(lblFills);
     layout->addLayout(lists, 1);
@@ -221,14 +226,14 @@ frmSuggest::frmSuggest(Mainform& form, const Dictionary& dictionary, QWidget* pa
 
     timer_ = new QTimer(this);
     timer_->setInterval(0);
-    connect(timer_, &QTimer::timeout, this, &frmSuggest::timerTick);
-    connect(cmdStop, &QPushButton::clicked, this, &frmSuggest::stopSearch);
-    connect(cmdUse, &QPushButton::clicked, this, &frmSuggest::useAnswers);
+    connect(timer_, &QTimer::timeout, this, &SuggestDialog::timerTick);
+    connect(cmdStop, &QPushButton::clicked, this, &SuggestDialog::stopSearch);
+    connect(cmdUse, &QPushButton::clicked, this, &SuggestDialog::useAnswers);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
-    connect(cmdNever, &QPushButton::clicked, this, &frmSuggest::editNeverSuggest);
-    connect(lstFills, &QListWidget::currentRowChanged, this, &frmSuggest::showFill);
-    connect(lstFills, &QListWidget::itemDoubleClicked, this, &frmSuggest::useAnswers);
-    connect(lstSlots, &QListWidget::customContextMenuRequested, this, &frmSuggest::slotMenu);
+    connect(cmdNever, &QPushButton::clicked, this, &SuggestDialog::editNeverSuggest);
+    connect(lstFills, &QListWidget::currentRowChanged, this, &SuggestDialog::showFill);
+    connect(lstFills, &QListWidget::itemDoubleClicked, this, &SuggestDialog::useAnswers);
+    connect(lstSlots, &QListWidget::customContextMenuRequested, this, &SuggestDialog::slotMenu);
     for (QSpinBox* s : {spnNewAnswers, spnMinLength, spnMaxLength})
         connect(s, &QSpinBox::valueChanged, this, [this] { startSearch(); });
     connect(chkFamiliarOnly, &QCheckBox::toggled, this, [this] { startSearch(); });
@@ -249,20 +254,21 @@ frmSuggest::frmSuggest(Mainform& form, const Dictionary& dictionary, QWidget* pa
     lstFills->setFocus();
 }
 
-frmSuggest::~frmSuggest() = default;
+SuggestDialog::~SuggestDialog() = default;
 
-FillChoices frmSuggest::choices() const {
+FillChoices SuggestDialog::choices() const {
     FillChoices c;
     c.familiarOnly = chkFamiliarOnly->isChecked();
     c.minLength = std::min(spnMinLength->value(), spnMaxLength->value());
     c.maxLength = std::max(spnMinLength->value(), spnMaxLength->value());
     c.never = never_;
-    for (const QString& w : txtInclude->text().split(QRegularExpression(QStringLiteral("[,;\\s]+")), Qt::SkipEmptyParts))
+    for (const QString& w :
+         txtInclude->text().split(QRegularExpression(QStringLiteral("[,;\\s]+")), Qt::SkipEmptyParts))
         c.include.push_back(documentText(w.toLower()));
     return c;
 }
 
-void frmSuggest::startSearch() {
+void SuggestDialog::startSearch() {
     timer_->stop();
     stopped_ = false;
     shown_.clear();
@@ -279,9 +285,9 @@ void frmSuggest::startSearch() {
     showStatus();
 }
 
-bool frmSuggest::searching() const { return timer_->isActive(); }
+bool SuggestDialog::searching() const { return timer_->isActive(); }
 
-bool frmSuggest::searchSome(long steps) {
+bool SuggestDialog::searchSome(long steps) {
     if (!search_) return false;
     const std::size_t before = search_->fills().size();
     const bool more = search_->run(steps) && static_cast<int>(search_->fills().size()) < kMostFills;
@@ -294,14 +300,14 @@ bool frmSuggest::searchSome(long steps) {
     return more;
 }
 
-void frmSuggest::timerTick() {
+void SuggestDialog::timerTick() {
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < kSliceMs)
         if (!searchSome(kStepsPerCheck)) return;
 }
 
-void frmSuggest::stopSearch() {
+void SuggestDialog::stopSearch() {
     if (!search_ || search_->finished()) return;
     stopped_ = true;
     search_->stop();
@@ -309,22 +315,22 @@ void frmSuggest::stopSearch() {
     showStatus();
 }
 
-int frmSuggest::levelOf(const std::string& word) const {
+int SuggestDialog::levelOf(const std::string& word) const {
     const std::int32_t id = lexicon_->find(word);
     return id < 0 ? kRarestRank : lexicon_->entries()[static_cast<std::size_t>(id)].rank;
 }
 
-QString frmSuggest::markedWord(const FillTarget& target, const std::string& word) const {
+QString SuggestDialog::markedWord(const FillTarget& target, const std::string& word) const {
     return familiarityMark(levelOf(word)) + screenText(answerForm(target, word));
 }
 
 // The list shows the fills best first; a better fill found later goes
 // above, and the selection stays on the fill it was on.
-void frmSuggest::listFills() {
+void SuggestDialog::listFills() {
     const int row = lstFills->currentRow();
-    const std::vector<std::string> selected =
-        row >= 0 && static_cast<std::size_t>(row) < shown_.size() ? shown_[static_cast<std::size_t>(row)].words
-                                                                  : std::vector<std::string>();
+    const std::vector<std::string> selected = row >= 0 && static_cast<std::size_t>(row) < shown_.size()
+                                                  ? shown_[static_cast<std::size_t>(row)].words
+                                                  : std::vector<std::string>();
     shown_ = search_->fills();
     const QSignalBlocker quiet(lstFills);
     lstFills->clear();
@@ -332,10 +338,13 @@ void frmSuggest::listFills() {
     for (std::size_t i = 0; i < shown_.size(); ++i) {
         const Fill& fill = shown_[i];
         QStringList words;
-        for (std::size_t k = 0; k < fill.words.size(); ++k) words << markedWord(plan_.targets[k], fill.words[k]);
+        for (std::size_t k = 0; k < fill.words.size(); ++k)
+            words << markedWord(plan_.targets[k], fill.words[k]);
         // The score first, where a long row does not hide it.
         QString text = QStringLiteral("%1%   ").arg(fillScore(fill), 3) + words.join(QStringLiteral("  "));
-        if (fill.gaps > 0) text += fill.gaps == 1 ? QStringLiteral("   (1 gap)") : QStringLiteral("   (%1 gaps)").arg(fill.gaps);
+        if (fill.gaps > 0)
+            text +=
+                fill.gaps == 1 ? QStringLiteral("   (1 gap)") : QStringLiteral("   (%1 gaps)").arg(fill.gaps);
         auto* item = new QListWidgetItem(text, lstFills);
         item->setToolTip(QStringLiteral("%1 of %2 words familiar, %3 inflected forms")
                              .arg(static_cast<int>(fill.words.size()) - fill.rare)
@@ -348,14 +357,15 @@ void frmSuggest::listFills() {
     showFill(select);
 }
 
-void frmSuggest::showFill(int row) {
+void SuggestDialog::showFill(int row) {
     lstSlots->clear();
     if (row < 0 || static_cast<std::size_t>(row) >= shown_.size()) return;
     const Fill& fill = shown_[static_cast<std::size_t>(row)];
     for (std::size_t k = 0; k < fill.words.size(); ++k) {
         const FillTarget& t = plan_.targets[k];
-        auto* item = new QListWidgetItem(
-            screenText(questionLetter[static_cast<std::size_t>(t.slot)] + ". ") + markedWord(t, fill.words[k]), lstSlots);
+        auto* item = new QListWidgetItem(screenText(questionLetter[static_cast<std::size_t>(t.slot)] + ". ") +
+                                             markedWord(t, fill.words[k]),
+                                         lstSlots);
         item->setData(Qt::UserRole, screenText(fill.words[k]));
         const QString definition = definitionTip(form_, fill.words[k]);
         item->setToolTip(familiarityName(levelOf(fill.words[k])) +
@@ -365,7 +375,7 @@ void frmSuggest::showFill(int row) {
     }
 }
 
-void frmSuggest::showStatus() {
+void SuggestDialog::showStatus() {
     const int answers = static_cast<int>(plan_.targets.size());
     const int letters = search_ ? search_->lettersLeft() : 0;
     const int found = lstFills->count();
@@ -379,10 +389,12 @@ void frmSuggest::showStatus() {
     else if (answers == 0 && letters == 0)
         text = QStringLiteral("No letters are left for new answers.");
     else if (answers == 0)
-        text = QStringLiteral("Every answer is written. Choose how many answers to add to use up the %1 letters left.")
+        text = QStringLiteral(
+                   "Every answer is written. Choose how many answers to add to use up the %1 letters left.")
                    .arg(letters);
     else if (!exact && found > 0)
-        text = QStringLiteral("No set of %1 uses exactly the %2 letters left (%3). These leave the fewest gaps%4.")
+        text = QStringLiteral(
+                   "No set of %1 uses exactly the %2 letters left (%3). These leave the fewest gaps%4.")
                    .arg(answersText(answers))
                    .arg(letters)
                    .arg(searched)
@@ -412,7 +424,8 @@ void frmSuggest::showStatus() {
     int free = 0;
     for (int l = 1; l <= 26; ++l) free += form_.editor().doc.letterLeftCount[static_cast<std::size_t>(l)];
     if (answers > 0 && letters > free && text.contains(QStringLiteral("letters left")))
-        text += QStringLiteral("\nThe letters left include the %1 already in the empty answers.").arg(letters - free);
+        text += QStringLiteral("\nThe letters left include the %1 already in the empty answers.")
+                    .arg(letters - free);
     if (search_ && !search_->included().empty() && request_.include.size() > search_->included().size())
         text += QStringLiteral("\nSome of the words that must be in do not fit the letters left.");
     lblStatus->setText(text);
@@ -423,7 +436,8 @@ void frmSuggest::showStatus() {
     if (stuck)
         for (const std::string& line : fillAdvice(form_.editor().doc, plan_, request_, *lexicon_))
             advice << screenText(line);
-    lblAdvice->setText(advice.isEmpty() ? QString() : QStringLiteral("What to try:\n") + advice.join(QLatin1Char('\n')));
+    lblAdvice->setText(advice.isEmpty() ? QString()
+                                        : QStringLiteral("What to try:\n") + advice.join(QLatin1Char('\n')));
     lblAdvice->setVisible(!advice.isEmpty());
     prgSearch->setRange(0, searching() ? 0 : 1);  // a busy bar while searching
     prgSearch->setValue(searching() ? 0 : 1);
@@ -431,16 +445,17 @@ void frmSuggest::showStatus() {
     cmdUse->setEnabled(lstFills->currentRow() >= 0);
 }
 
-void frmSuggest::slotMenu(const QPoint& at) {
+void SuggestDialog::slotMenu(const QPoint& at) {
     QListWidgetItem* item = lstSlots->itemAt(at);
     if (item == nullptr) return;
     const std::string word = documentText(item->data(Qt::UserRole).toString());
     QMenu menu(this);
-    menu.addAction(QStringLiteral("Never Suggest \"%1\"").arg(screenText(word)), this, [this, word] { neverSuggest(word); });
+    menu.addAction(QStringLiteral("Never Suggest \"%1\"").arg(screenText(word)), this,
+                   [this, word] { neverSuggest(word); });
     menu.exec(lstSlots->viewport()->mapToGlobal(at));
 }
 
-void frmSuggest::neverSuggest(const std::string& word) {
+void SuggestDialog::neverSuggest(const std::string& word) {
     never_.push_back(qbrx::lower(word));
     sortUnique(never_);
     std::filesystem::create_directories(userConfigFolder());
@@ -448,8 +463,8 @@ void frmSuggest::neverSuggest(const std::string& word) {
     startSearch();
 }
 
-void frmSuggest::editNeverSuggest() {
-    frmNeverSuggest dialog(never_, this);
+void SuggestDialog::editNeverSuggest() {
+    NeverSuggestDialog dialog(never_, this);
     if (dialog.exec() != QDialog::Accepted) return;
     never_ = dialog.words();
     std::filesystem::create_directories(userConfigFolder());
@@ -457,7 +472,7 @@ void frmSuggest::editNeverSuggest() {
     startSearch();
 }
 
-void frmSuggest::useAnswers() {
+void SuggestDialog::useAnswers() {
     const int row = lstFills->currentRow();
     if (!search_ || row < 0 || static_cast<std::size_t>(row) >= shown_.size()) return;
     stopSearch();

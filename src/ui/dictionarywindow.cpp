@@ -1,4 +1,5 @@
-#include "dicform.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "dictionarywindow.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -15,7 +16,6 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QVBoxLayout>
-
 #include <algorithm>
 #include <optional>
 
@@ -26,61 +26,57 @@ namespace qbrx {
 
 namespace {
 
-std::optional<DictKey> listKey(int key)
-{
+std::optional<DictKey> listKey(int key) {
     switch (key) {
-    case Qt::Key_PageUp: return DictKey::PageUp;
-    case Qt::Key_PageDown: return DictKey::PageDown;
-    case Qt::Key_Home: return DictKey::Home;
-    case Qt::Key_End: return DictKey::End;
-    case Qt::Key_Up: return DictKey::Up;
-    case Qt::Key_Down: return DictKey::Down;
-    default: return std::nullopt;
+        case Qt::Key_PageUp:
+            return DictKey::PageUp;
+        case Qt::Key_PageDown:
+            return DictKey::PageDown;
+        case Qt::Key_Home:
+            return DictKey::Home;
+        case Qt::Key_End:
+            return DictKey::End;
+        case Qt::Key_Up:
+            return DictKey::Up;
+        case Qt::Key_Down:
+            return DictKey::Down;
+        default:
+            return std::nullopt;
     }
 }
 
-QFont sansSerif()
-{
-    return uiFont("MS Sans Serif", 8.25);
-}
+QFont sansSerif() { return uiFont("MS Sans Serif", 8.25); }
 
 // Where a new dictionary window's frame of `frameSize` goes: beside the
 // main window's frame on its right, else on its left; with room on neither
 // side of the screen area, over the main window left of `keepClear` (the
 // question and answer boxes), else against the screen's right edge.
 QPoint dictionaryPlace(const QRect& mainFrame, const QSize& frameSize, const QRect& screenArea,
-                       const QRect& keepClear)
-{
+                       const QRect& keepClear) {
     QRect frame(QPoint(mainFrame.right() + 8, mainFrame.top() + 40), frameSize);
-    if (screenArea.contains(frame))
-        return frame.topLeft();
+    if (screenArea.contains(frame)) return frame.topLeft();
     frame.moveTopRight(QPoint(mainFrame.left() - 8, mainFrame.top() + 40));
-    if (screenArea.contains(frame))
-        return frame.topLeft();
+    if (screenArea.contains(frame)) return frame.topLeft();
     // Over the main window, just left of the boxes it must leave in view,
     // level with them, and inside the screen.
     if (!keepClear.isNull()) {
         frame.moveTopRight(QPoint(keepClear.left() - 8, keepClear.top() - 40));
-        if (frame.bottom() > screenArea.bottom())
-            frame.moveBottom(screenArea.bottom());
-        if (frame.top() < screenArea.top())
-            frame.moveTop(screenArea.top());
-        if (frame.left() < screenArea.left())
-            frame.moveLeft(screenArea.left());
-        if (!frame.intersects(keepClear))
-            return frame.topLeft();
+        if (frame.bottom() > screenArea.bottom()) frame.moveBottom(screenArea.bottom());
+        if (frame.top() < screenArea.top()) frame.moveTop(screenArea.top());
+        if (frame.left() < screenArea.left()) frame.moveLeft(screenArea.left());
+        if (!frame.intersects(keepClear)) return frame.topLeft();
     }
     // Against the screen's right edge, where it covers the least of the
     // main window.
-    frame.moveTopRight(QPoint(std::max(screenArea.right(), mainFrame.left() + frame.width()), mainFrame.top() + 40));
+    frame.moveTopRight(
+        QPoint(std::max(screenArea.right(), mainFrame.left() + frame.width()), mainFrame.top() + 40));
     return frame.topLeft();
 }
 
 }  // namespace
 
-dicForm::dicForm(WordSearch& search, DictionaryHost& host, QWidget* parent)
-    : QWidget(parent, Qt::Window), search_(search), host_(host)
-{
+DictionaryWindow::DictionaryWindow(WordSearch& search, DictionaryHost& host, QWidget* parent)
+    : QWidget(parent, Qt::Window), search_(search), host_(host) {
     setObjectName("dicForm");
     setWindowTitle(QString(15, QLatin1Char(' ')) + "Word List");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -161,12 +157,12 @@ dicForm::dicForm(WordSearch& search, DictionaryHost& host, QWidget* parent)
     setTabOrder(txtDict, cmdCheck);
     resize(330, 380);
 
-    connect(cmdCheck, &QPushButton::clicked, this, &dicForm::check);
-    connect(cmdNext10, &QPushButton::clicked, this, &dicForm::nextTen);
-    connect(cmdNextLtr, &QPushButton::clicked, this, &dicForm::nextLetter);
-    connect(cmdTop, &QPushButton::clicked, this, &dicForm::top);
-    connect(cmdBottom, &QPushButton::clicked, this, &dicForm::bottom);
-    connect(cmdClear, &QPushButton::clicked, this, &dicForm::clear);
+    connect(cmdCheck, &QPushButton::clicked, this, &DictionaryWindow::check);
+    connect(cmdNext10, &QPushButton::clicked, this, &DictionaryWindow::nextTen);
+    connect(cmdNextLtr, &QPushButton::clicked, this, &DictionaryWindow::nextLetter);
+    connect(cmdTop, &QPushButton::clicked, this, &DictionaryWindow::top);
+    connect(cmdBottom, &QPushButton::clicked, this, &DictionaryWindow::bottom);
+    connect(cmdClear, &QPushButton::clicked, this, &DictionaryWindow::clear);
     connect(optAllWords, &QRadioButton::clicked, this, [this] { run(&WordSearch::allWords); });
     connect(optLimited, &QRadioButton::clicked, this, [this] { run(&WordSearch::limited); });
     connect(chkFamiliar, &QCheckBox::clicked, this, [this](bool on) {
@@ -177,22 +173,19 @@ dicForm::dicForm(WordSearch& search, DictionaryHost& host, QWidget* parent)
     // The mode follows the options however they are switched: arrow keys
     // and accessibility actions toggle them without a click.
     connect(optAllWords, &QRadioButton::toggled, this, [this](bool on) {
-        if (on && !mirroring_ && search_.mode != SearchMode::AllWords)
-            run(&WordSearch::allWords);
+        if (on && !mirroring_ && search_.mode != SearchMode::AllWords) run(&WordSearch::allWords);
     });
     connect(optLimited, &QRadioButton::toggled, this, [this](bool on) {
-        if (on && !mirroring_ && search_.mode != SearchMode::Limited)
-            run(&WordSearch::limited);
+        if (on && !mirroring_ && search_.mode != SearchMode::Limited) run(&WordSearch::limited);
     });
-    connect(cmdAddEdit, &QPushButton::clicked, this, &dicForm::addAndEdit);
-    connect(cmdAddAdvance, &QPushButton::clicked, this, &dicForm::addAndAdvance);
-    connect(lstDict, &QListWidget::currentRowChanged, this, &dicForm::listRowChanged);
+    connect(cmdAddEdit, &QPushButton::clicked, this, &DictionaryWindow::addAndEdit);
+    connect(cmdAddAdvance, &QPushButton::clicked, this, &DictionaryWindow::addAndAdvance);
+    connect(lstDict, &QListWidget::currentRowChanged, this, &DictionaryWindow::listRowChanged);
     connect(lstDict, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { listRowChanged(lstDict->row(item)); });
-    connect(lstDict, &QListWidget::itemDoubleClicked, this, &dicForm::sendSelectedWord);
+    connect(lstDict, &QListWidget::itemDoubleClicked, this, &DictionaryWindow::sendSelectedWord);
     connect(lstDict->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
-        if (!mirroring_ && isVisible())
-            txtDict->setFocus();
+        if (!mirroring_ && isVisible()) txtDict->setFocus();
     });
 
     search_.windowCreated(host_.answerBoxText());
@@ -200,8 +193,7 @@ dicForm::dicForm(WordSearch& search, DictionaryHost& host, QWidget* parent)
     mirror();
 }
 
-void dicForm::openDictionary()
-{
+void DictionaryWindow::openDictionary() {
     show();
     raise();
     activateWindow();
@@ -209,46 +201,40 @@ void dicForm::openDictionary()
     txtDict->setSelection(0, std::min<int>(50, txtDict->text().size()));
 }
 
-void dicForm::takeEditText()
-{
-    search_.txtDict = documentText(txtDict->text());
-}
+void DictionaryWindow::takeEditText() { search_.txtDict = documentText(txtDict->text()); }
 
-void dicForm::run(void (WordSearch::*command)())
-{
+void DictionaryWindow::run(void (WordSearch::*command)()) {
     takeEditText();
     (search_.*command)();
     mirror();
 }
 
-void dicForm::check() { run(&WordSearch::check); }
-void dicForm::nextTen() { run(&WordSearch::nextTen); }
-void dicForm::nextLetter() { run(&WordSearch::nextLetter); }
-void dicForm::top() { run(&WordSearch::top); }
-void dicForm::bottom() { run(&WordSearch::bottom); }
-void dicForm::clear() { run(&WordSearch::clear); }
+void DictionaryWindow::check() { run(&WordSearch::check); }
+void DictionaryWindow::nextTen() { run(&WordSearch::nextTen); }
+void DictionaryWindow::nextLetter() { run(&WordSearch::nextLetter); }
+void DictionaryWindow::top() { run(&WordSearch::top); }
+void DictionaryWindow::bottom() { run(&WordSearch::bottom); }
+void DictionaryWindow::clear() { run(&WordSearch::clear); }
 
 // A word unfit for a class is listed as the dictionary holds it, but
 // greyed, with the reason as its tooltip.
-void dicForm::markUnfit(QListWidgetItem* item, const std::string& word) const
-{
-    if (item == nullptr || !search_.unfitWord(word))
-        return;
+void DictionaryWindow::markUnfit(QListWidgetItem* item, const std::string& word) const {
+    if (item == nullptr || !search_.unfitWord(word)) return;
     item->setForeground(palette().brush(QPalette::Disabled, QPalette::Text));
-    item->setToolTip(QStringLiteral("Not for a class handout: Suggest Answers and Familiar words leave it out"));
+    item->setToolTip(
+        QStringLiteral("Not for a class handout: Suggest Answers and Familiar words leave it out"));
     item->setData(Qt::AccessibleDescriptionRole, QStringLiteral("not for class"));
 }
 
-void dicForm::mirror()
-{
+void DictionaryWindow::mirror() {
     mirroring_ = true;
 
     // The search only ever appends to its list or empties it; anything else
     // is shown by filling the list again.
     const auto& words = search_.lstDict;
     int shown = lstDict->count();
-    if (shown > int(words.size())
-        || (shown > 0 && lstDict->item(shown - 1)->text() != screenText(words[shown - 1]))) {
+    if (shown > int(words.size()) ||
+        (shown > 0 && lstDict->item(shown - 1)->text() != screenText(words[shown - 1]))) {
         lstDict->clear();
         shown = 0;
     }
@@ -266,14 +252,12 @@ void dicForm::mirror()
     }
 
     const QString text = screenText(search_.txtDict);
-    if (txtDict->text() != text)
-        txtDict->setText(text);
+    if (txtDict->text() != text) txtDict->setText(text);
     optLimited->setChecked(search_.mode == SearchMode::Limited);
     optAllWords->setChecked(search_.mode == SearchMode::AllWords);
     chkFamiliar->setChecked(search_.familiarOnly && search_.familiarAvailable());
 
-    if (search_.focusEditBox)
-        txtDict->setFocus();
+    if (search_.focusEditBox) txtDict->setFocus();
     if (search_.selectWholeText) {
         // Caret at the start, the whole text selected.
         txtDict->setSelection(txtDict->text().size(), -txtDict->text().size());
@@ -282,47 +266,34 @@ void dicForm::mirror()
     mirroring_ = false;
 }
 
-void dicForm::listRowChanged(int row)
-{
-    if (mirroring_ || row < 0)
-        return;
+void DictionaryWindow::listRowChanged(int row) {
+    if (mirroring_ || row < 0) return;
     takeEditText();
     search_.clickWord(row);
     mirror();
 }
 
-void dicForm::sendSelectedWord()
-{
-    host_.setAnswerBoxText(search_.selectedWord());
-}
+void DictionaryWindow::sendSelectedWord() { host_.setAnswerBoxText(search_.selectedWord()); }
 
-void dicForm::sendWord(bool advance)
-{
+void DictionaryWindow::sendWord(bool advance) {
     const std::string word = search_.selectedWord();
     host_.setAnswerBoxText(word);
     host_.setQuestionBoxText("Question for [" + word + "]");
-    if (advance)
-        host_.setAdvanceMarkers();
+    if (advance) host_.setAdvanceMarkers();
     host_.focusQuestionBox();
 }
 
-void dicForm::addAndEdit()
-{
+void DictionaryWindow::addAndEdit() {
     sendWord(false);
     hide();
 }
 
-void dicForm::addAndAdvance()
-{
-    sendWord(true);
-}
+void DictionaryWindow::addAndAdvance() { sendWord(true); }
 
-bool dicForm::eventFilter(QObject* watched, QEvent* event)
-{
+bool DictionaryWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == txtDict && event->type() == QEvent::KeyPress) {
         const auto* keyEvent = static_cast<QKeyEvent*>(event);
-        if (keyEvent->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
-            return false;
+        if (keyEvent->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
         if (const auto key = listKey(keyEvent->key())) {
             takeEditText();
             const bool consumed = search_.keyPressed(*key);
@@ -330,13 +301,11 @@ bool dicForm::eventFilter(QObject* watched, QEvent* event)
             return consumed;
         }
     }
-    if (watched == lstDict->viewport() && event->type() == QEvent::MouseButtonRelease)
-        txtDict->setFocus();
+    if (watched == lstDict->viewport() && event->type() == QEvent::MouseButtonRelease) txtDict->setFocus();
     return QWidget::eventFilter(watched, event);
 }
 
-void dicForm::keyPressEvent(QKeyEvent* event)
-{
+void DictionaryWindow::keyPressEvent(QKeyEvent* event) {
     // Check is the window's default button: Enter runs it from every control
     // (the edit box, the list, the options and the other buttons leave the
     // key to the window).
@@ -347,8 +316,7 @@ void dicForm::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
-void dicForm::closeEvent(QCloseEvent* event)
-{
+void DictionaryWindow::closeEvent(QCloseEvent* event) {
     search_.windowClosed();
     mirroring_ = true;
     lstDict->clear();
@@ -356,17 +324,17 @@ void dicForm::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
 }
 
-dicForm* openDictionaryWindow(QPointer<dicForm>& window, WordSearch& search, DictionaryHost& host,
-                              QWidget* mainWindow, const QRect& keepClear)
-{
+DictionaryWindow* openDictionaryWindow(QPointer<DictionaryWindow>& window, WordSearch& search,
+                                       DictionaryHost& host, QWidget* mainWindow, const QRect& keepClear) {
     if (!window) {
-        window = new dicForm(search, host, mainWindow);
+        window = new DictionaryWindow(search, host, mainWindow);
         if (mainWindow) {
             const QScreen* screen = mainWindow->screen();
             const QRect area = screen ? screen->availableGeometry() : QRect();
-            window->move(dictionaryPlace(mainWindow->frameGeometry(), window->frameGeometry().size(),
-                                         area.isValid() ? area : mainWindow->frameGeometry().united(window->frameGeometry()),
-                                         keepClear));
+            window->move(dictionaryPlace(
+                mainWindow->frameGeometry(), window->frameGeometry().size(),
+                area.isValid() ? area : mainWindow->frameGeometry().united(window->frameGeometry()),
+                keepClear));
         }
     }
     window->openDictionary();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Having Trouble?" window: a heading and one paragraph on getting a
 // fresh copy of the program. A click on the window or on either text
 // closes it.
@@ -9,10 +10,10 @@ class QLabel;
 
 namespace qbrx {
 
-class frmTrouble : public QWidget {
+class TroubleDialog : public QWidget {
     Q_OBJECT
 public:
-    explicit frmTrouble(QWidget* parent = nullptr);
+    explicit TroubleDialog(QWidget* parent = nullptr);
 
     QLabel* lblHeading;
     QLabel* lblAdvice;
@@ -24,7 +25,7 @@ protected:
 
 // The Having Trouble? command: shows the window modelessly in front of
 // `mainWindow`, creating it when it is not loaded.
-frmTrouble* showTrouble(QWidget* mainWindow);
-frmTrouble* troubleWindow();
+TroubleDialog* showTrouble(QWidget* mainWindow);
+TroubleDialog* troubleWindow();
 
 }  // namespace qbrx

@@ -1,4 +1,5 @@
-#include "frmsplash.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "splashscreen.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -10,7 +11,6 @@
 #include <QScreen>
 #include <QSvgRenderer>
 #include <QTimer>
-
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -19,39 +19,30 @@
 
 // The logo lives in a resource file compiled into the static ui library;
 // naming its initialiser keeps the linker from dropping it.
-static void initLogoResource()
-{
-    Q_INIT_RESOURCE(logo);
-}
+static void initLogoResource() { Q_INIT_RESOURCE(logo); }
 
 namespace qbrx {
 
 namespace {
 
-QPointer<frmSplash> openSplash;
+QPointer<SplashScreen> openSplash;
 
-constexpr int kRockInterval = 60;      // milliseconds per animation step
-constexpr int kRockPeriod = 80;        // steps per full sway
-constexpr double kRockDegrees = 8.0;   // largest tilt either way
+constexpr int kRockInterval = 60;     // milliseconds per animation step
+constexpr int kRockPeriod = 80;       // steps per full sway
+constexpr double kRockDegrees = 8.0;  // largest tilt either way
 
 }  // namespace
 
-LogoPicture::LogoPicture(QWidget* parent)
-    : QWidget(parent)
-{
+LogoPicture::LogoPicture(QWidget* parent) : QWidget(parent) {
     timer_ = new QTimer(this);
     timer_->setInterval(kRockInterval);
     connect(timer_, &QTimer::timeout, this, &LogoPicture::step);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
-QSize LogoPicture::sizeHint() const
-{
-    return {96, 96};
-}
+QSize LogoPicture::sizeHint() const { return {96, 96}; }
 
-QSvgRenderer& LogoPicture::renderer() const
-{
+QSvgRenderer& LogoPicture::renderer() const {
     if (!renderer_) {
         static const bool loaded = (initLogoResource(), true);
         (void)loaded;
@@ -60,16 +51,11 @@ QSvgRenderer& LogoPicture::renderer() const
     return *renderer_;
 }
 
-bool LogoPicture::hasPicture() const
-{
-    return renderer().isValid();
-}
+bool LogoPicture::hasPicture() const { return renderer().isValid(); }
 
-void LogoPicture::setRocking(bool on)
-{
+void LogoPicture::setRocking(bool on) {
     rocking_ = on;
-    if (on && isVisible())
-        timer_->start();
+    if (on && isVisible()) timer_->start();
     if (!on) {
         timer_->stop();
         angle_ = 0.0;
@@ -77,28 +63,23 @@ void LogoPicture::setRocking(bool on)
     }
 }
 
-void LogoPicture::step()
-{
+void LogoPicture::step() {
     phase_ = (phase_ + 1) % kRockPeriod;
     angle_ = kRockDegrees * std::sin(2.0 * std::numbers::pi * phase_ / kRockPeriod);
     update();
 }
 
-void LogoPicture::showEvent(QShowEvent* event)
-{
+void LogoPicture::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (rocking_)
-        timer_->start();
+    if (rocking_) timer_->start();
 }
 
-void LogoPicture::hideEvent(QHideEvent* event)
-{
+void LogoPicture::hideEvent(QHideEvent* event) {
     timer_->stop();
     QWidget::hideEvent(event);
 }
 
-void LogoPicture::paintEvent(QPaintEvent*)
-{
+void LogoPicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     // Leave room for the corners when the picture is tilted.
@@ -108,9 +89,7 @@ void LogoPicture::paintEvent(QPaintEvent*)
     renderer().render(&painter, QRectF(-side / 2, -side / 2, side, side));
 }
 
-frmSplash::frmSplash(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
-{
+SplashScreen::SplashScreen(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
     setObjectName("frmSplash");
     setWindowTitle(QString());
     setAttribute(Qt::WA_DeleteOnClose);
@@ -154,18 +133,11 @@ frmSplash::frmSplash(QWidget* parent)
 
 // A click anywhere on the splash, its picture and texts included, closes it,
 // as a key does.
-void frmSplash::mousePressEvent(QMouseEvent*)
-{
-    close();
-}
+void SplashScreen::mousePressEvent(QMouseEvent*) { close(); }
 
-void frmSplash::keyPressEvent(QKeyEvent*)
-{
-    close();
-}
+void SplashScreen::keyPressEvent(QKeyEvent*) { close(); }
 
-void frmSplash::paintEvent(QPaintEvent* event)
-{
+void SplashScreen::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
     // Without a title bar the window draws its own border.
     QPainter painter(this);
@@ -173,10 +145,8 @@ void frmSplash::paintEvent(QPaintEvent* event)
     painter.drawRect(rect().adjusted(1, 1, -1, -1));
 }
 
-frmSplash* showSplash()
-{
-    if (!openSplash)
-        openSplash = new frmSplash;
+SplashScreen* showSplash() {
+    if (!openSplash) openSplash = new SplashScreen;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect area = screen->availableGeometry();
         QRect frame = openSplash->frameGeometry();
@@ -189,21 +159,14 @@ frmSplash* showSplash()
     return openSplash.data();
 }
 
-void hideSplash()
-{
-    if (openSplash)
-        openSplash->close();
+void hideSplash() {
+    if (openSplash) openSplash->close();
 }
 
-frmSplash* splashWindow()
-{
-    return openSplash.data();
-}
+SplashScreen* splashWindow() { return openSplash.data(); }
 
-void centreOver(QWidget* window, const QWidget* mainWindow)
-{
-    if (!mainWindow)
-        return;
+void centreOver(QWidget* window, const QWidget* mainWindow) {
+    if (!mainWindow) return;
     QRect frame = window->frameGeometry();
     frame.moveCenter(mainWindow->frameGeometry().center());
     window->move(frame.topLeft());

@@ -1,15 +1,15 @@
-#include "quoteshow.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "quotegridwindow.h"
 
 #include <QEvent>
 #include <QFontMetrics>
 #include <QMainWindow>
 #include <QPainter>
 #include <QScreen>
-
 #include <algorithm>
 
-#include "frmsplash.h"
 #include "qttext.h"
+#include "splashscreen.h"
 #include "uifonts.h"
 
 namespace qbrx {
@@ -30,7 +30,7 @@ double px(int twips) { return static_cast<double>(twips) / kTwipsPerPixel; }
 
 }  // namespace
 
-Quoteshow::Quoteshow(QWidget* parent) : QWidget(parent, Qt::Window) {
+QuoteGridWindow::QuoteGridWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Quoteshow"));
     setWindowTitle(QStringLiteral("Quote Grid"));
     // The author goes on typing in the main window while the grid shows.
@@ -46,7 +46,7 @@ Quoteshow::Quoteshow(QWidget* parent) : QWidget(parent, Qt::Window) {
     imgLogo->move((width() - imgLogo->width()) / 2, (height() - imgLogo->height()) / 2);
 }
 
-void Quoteshow::setPicture(const GridPicture& picture) {
+void QuoteGridWindow::setPicture(const GridPicture& picture) {
     const bool resized = picture.width != picture_.width || picture.height != picture_.height;
     picture_ = picture;
     if (resized && picture_.width > 0 && picture_.height > 0) {
@@ -56,7 +56,7 @@ void Quoteshow::setPicture(const GridPicture& picture) {
     update();
 }
 
-void Quoteshow::placeBeside(const QWidget* mainWindow) {
+void QuoteGridWindow::placeBeside(const QWidget* mainWindow) {
     const QRect frame = mainWindow->frameGeometry();
     QPoint at(frame.left() + twipsToPixels(kGridPlaceRight), frame.top() + twipsToPixels(kGridPlaceDown));
     // On the main window's screen: the right and bottom edges give way
@@ -76,16 +76,16 @@ void Quoteshow::placeBeside(const QWidget* mainWindow) {
     placed_ = true;
 }
 
-void Quoteshow::followMainWindow(const QWidget* mainWindow) {
+void QuoteGridWindow::followMainWindow(const QWidget* mainWindow) {
     if (placed_ && isVisible() && pos() == placedAt_) placeBeside(mainWindow);
 }
 
-void Quoteshow::placeGridText(QPainter& painter, int x, int y, const QString& text) {
+void QuoteGridWindow::placeGridText(QPainter& painter, int x, int y, const QString& text) {
     const QFontMetricsF metrics(painter.font());
     painter.drawText(QPointF(px(x), px(y) + metrics.ascent()), text);
 }
 
-void Quoteshow::drawQuoteGrid(QPainter& painter) const {
+void QuoteGridWindow::drawQuoteGrid(QPainter& painter) const {
     for (const DrawOp& op : picture_.ops) {
         if (op.kind == DrawOp::Kind::Box) {
             painter.setPen(QPen(colorOf(op.border), 1));
@@ -99,12 +99,12 @@ void Quoteshow::drawQuoteGrid(QPainter& painter) const {
     }
 }
 
-void Quoteshow::paintEvent(QPaintEvent*) {
+void QuoteGridWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     drawQuoteGrid(painter);
 }
 
-bool Quoteshow::event(QEvent* event) {
+bool QuoteGridWindow::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate && onFocusChange) onFocusChange(true);
     if (event->type() == QEvent::WindowDeactivate && onFocusChange) onFocusChange(false);
     return QWidget::event(event);

@@ -1,4 +1,5 @@
-#include "frmhelp.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "helpwindow.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -14,27 +15,21 @@ namespace qbrx {
 
 namespace {
 
-QPointer<frmHelp> openHelp;
+QPointer<HelpWindow> openHelp;
 
 // Screen lengths are given in twips; 15 twips make one pixel.
-int twipsToPixels(int twips)
-{
-    return qRound(twips / 15.0);
-}
+int twipsToPixels(int twips) { return qRound(twips / 15.0); }
 
 }  // namespace
 
-frmHelp::frmHelp(QWidget* parent)
-    : QWidget(parent, Qt::Window)
-{
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("frmHelp");
     setWindowTitle(QString(93, QLatin1Char(' ')) + "Help");
     setAttribute(Qt::WA_DeleteOnClose);
     // Esc closes the window, as its close box does.
     new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
 
-    if (helpTitle[1].empty())
-        MakeHelp();
+    if (helpTitle[1].empty()) makeHelp();
 
     lstHelp = new QListWidget(this);
     lstHelp->setObjectName("lstHelp");
@@ -46,56 +41,48 @@ frmHelp::frmHelp(QWidget* parent)
 
     // The contents come first: every topic's title, each a link to it.
     lstHelp->addItem(QString::fromLatin1(kContentsTitle));
-    for (int i = 1; i <= kHelpTopics; ++i)
-        lstHelp->addItem(screenText(helpTitle[i]));
+    for (int i = 1; i <= kHelpTopics; ++i) lstHelp->addItem(screenText(helpTitle[i]));
     // Wide enough for the longest title beside the scroll bar.
     lstHelp->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    lstHelp->setFixedWidth(lstHelp->sizeHintForColumn(0) + 2 * lstHelp->frameWidth()
-                           + lstHelp->verticalScrollBar()->sizeHint().width() + 8);
+    lstHelp->setFixedWidth(lstHelp->sizeHintForColumn(0) + 2 * lstHelp->frameWidth() +
+                           lstHelp->verticalScrollBar()->sizeHint().width() + 8);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(lstHelp);
     layout->addWidget(txtHelp, 1);
     resize(lstHelp->width() + twipsToPixels(6000), twipsToPixels(5400));
 
-    connect(lstHelp, &QListWidget::currentRowChanged, this, &frmHelp::showTopic);
+    connect(lstHelp, &QListWidget::currentRowChanged, this, &HelpWindow::showTopic);
     connect(txtHelp, &QTextBrowser::anchorClicked, this,
             [this](const QUrl& link) { lstHelp->setCurrentRow(link.fragment().toInt()); });
     lstHelp->setCurrentRow(0);
     showTopic(0);
 }
 
-void frmHelp::showTopic(int row)
-{
-    if (row < 0 || row > kHelpTopics)
-        return;
+void HelpWindow::showTopic(int row) {
+    if (row < 0 || row > kHelpTopics) return;
     if (row > 0) {
         txtHelp->setPlainText(screenText(helpBody[row]));
         return;
     }
     QString contents = QStringLiteral("<p>Choose a topic here or in the list.</p>");
     for (int i = 1; i <= kHelpTopics; ++i)
-        contents += QStringLiteral("<div><a href=\"#%1\">%2</a></div>").arg(i).arg(screenText(helpTitle[i]).toHtmlEscaped());
+        contents += QStringLiteral("<div><a href=\"#%1\">%2</a></div>")
+                        .arg(i)
+                        .arg(screenText(helpTitle[i]).toHtmlEscaped());
     txtHelp->setHtml(contents);
 }
 
-void frmHelp::placeBeside(const QWidget* mainWindow)
-{
-    if (!mainWindow)
-        return;
+void HelpWindow::placeBeside(const QWidget* mainWindow) {
+    if (!mainWindow) return;
     const QRect frame = mainWindow->frameGeometry();
     move(frame.left() + twipsToPixels(200), frame.top() + twipsToPixels(1010));
 }
 
-frmHelp* frmHelp::instance()
-{
-    return openHelp.data();
-}
+HelpWindow* HelpWindow::instance() { return openHelp.data(); }
 
-frmHelp* showHelp(QWidget* mainWindow)
-{
-    if (!openHelp)
-        openHelp = new frmHelp(mainWindow);
+HelpWindow* showHelp(QWidget* mainWindow) {
+    if (!openHelp) openHelp = new HelpWindow(mainWindow);
     openHelp->placeBeside(mainWindow);
     openHelp->show();
     openHelp->raise();

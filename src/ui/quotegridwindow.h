@@ -1,10 +1,10 @@
-// The quotation grid window (Quoteshow): a top-level window of its own that
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The quotation grid window (QuoteGridWindow): a top-level window of its own that
 // repaints the grid picture the core drew, and a logo shown until the first
 // quotation is registered.
 #pragma once
 
 #include <QWidget>
-
 #include <functional>
 
 #include "mainview.h"
@@ -15,10 +15,10 @@ namespace qbrx {
 
 class LogoPicture;
 
-class Quoteshow : public QWidget {
+class QuoteGridWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit Quoteshow(QWidget* parent = nullptr);
+    explicit QuoteGridWindow(QWidget* parent = nullptr);
 
     // Takes a new picture (sizes the window to it) and repaints.
     void setPicture(const GridPicture& picture);
@@ -51,7 +51,7 @@ protected:
 
 private:
     GridPicture picture_;
-    QPoint placedAt_;        // where placeBeside last put the frame
+    QPoint placedAt_;  // where placeBeside last put the frame
     bool placed_ = false;
 };
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dictionary window: a view of the word search. Every button and key
 // copies the edit box into the search, runs one search command and then
 // shows the search's state again. It talks to the main window only through
@@ -20,13 +21,13 @@ class QRadioButton;
 
 namespace qbrx {
 
-class dicForm : public QWidget {
+class DictionaryWindow : public QWidget {
     Q_OBJECT
 public:
     // Creating the window: the edit box starts with the first character of
     // the answer box (or "a"), Limited is selected, and Add & Advance is
     // enabled only when the main window's empty row is selected.
-    dicForm(WordSearch& search, DictionaryHost& host, QWidget* parent = nullptr);
+    DictionaryWindow(WordSearch& search, DictionaryHost& host, QWidget* parent = nullptr);
 
     // The window side of the "open dictionary" command: show, bring to the
     // front, focus the edit box and select its first 50 characters.
@@ -41,13 +42,13 @@ public:
     void clear();
     void addAndEdit();
     void addAndAdvance();
-    void sendSelectedWord();   // double-click on a list word
+    void sendSelectedWord();  // double-click on a list word
 
     QLineEdit* txtDict;
     QListWidget* lstDict;
     QRadioButton* optAllWords;
     QRadioButton* optLimited;
-    QCheckBox* chkFamiliar;     // Familiar words: list only the everyday words
+    QCheckBox* chkFamiliar;  // Familiar words: list only the everyday words
     QPushButton* cmdCheck;
     QPushButton* cmdNext10;
     QPushButton* cmdNextLtr;
@@ -56,7 +57,7 @@ public:
     QPushButton* cmdClear;
     QPushButton* cmdAddAdvance;
     QPushButton* cmdAddEdit;
-    QLabel* lblDefinition;      // the selected word's part of speech and first senses
+    QLabel* lblDefinition;  // the selected word's part of speech and first senses
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -81,9 +82,10 @@ private:
 // The open-dictionary command for the main window: creates the window in
 // `window` when it is not loaded (placing it beside `mainWindow`, or, with
 // no room beside it, over it but clear of `keepClear`, the question and
-// answer boxes in screen coordinates), then runs openDictionary. The window deletes itself when the user closes it, which
-// empties `window`.
-dicForm* openDictionaryWindow(QPointer<dicForm>& window, WordSearch& search, DictionaryHost& host,
-                              QWidget* mainWindow, const QRect& keepClear = {});
+// answer boxes in screen coordinates), then runs openDictionary. The window deletes itself when the user
+// closes it, which empties `window`.
+DictionaryWindow* openDictionaryWindow(QPointer<DictionaryWindow>& window, WordSearch& search,
+                                       DictionaryHost& host, QWidget* mainWindow,
+                                       const QRect& keepClear = {});
 
 }  // namespace qbrx

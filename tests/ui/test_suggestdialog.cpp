@@ -1,14 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qbrx > Suggest Answers... on the main window, over a small word list.
-#include "frmsuggest.h"
-#include "mainformfixture.h"
+#include "mainwindowfixture.h"
+#include "suggestdialog.h"
 
 using namespace qbrx;
 using test::rows;
 
-class TestFrmSuggest : public QObject, test::MainformFixture {
+class TestSuggestDialog : public QObject, test::MainWindowFixture {
     Q_OBJECT
 
-    QPointer<frmSuggest> dialog;
+    QPointer<SuggestDialog> dialog;
 
     // Registers `quote` over `wordList` (as the file holds it: the count
     // line, then a word a line) with its `levels`, sets up `crostic` and
@@ -26,7 +27,7 @@ class TestFrmSuggest : public QObject, test::MainformFixture {
     }
     void openDialog() {
         form->mnuSuggest->trigger();
-        dialog = form->findChild<frmSuggest*>();
+        dialog = form->findChild<SuggestDialog*>();
         QVERIFY(dialog);
     }
     QString allFills() const { return rows(dialog->lstFills).join(QLatin1Char('|')); }
@@ -99,7 +100,7 @@ private slots:
 
         openDialog();
         QCOMPARE(dialog->neverSuggestList(), std::vector<std::string>{"bat"});
-        frmNeverSuggest editor(dialog->neverSuggestList());
+        NeverSuggestDialog editor(dialog->neverSuggestList());
         editor.txtWords->setPlainText(QStringLiteral("Beat\n\nbat\n"));
         QCOMPARE(editor.words(), (std::vector<std::string>{"bat", "beat"}));
     }
@@ -109,9 +110,10 @@ private slots:
         QTRY_VERIFY(!dialog->searching());
         QCOMPARE(allFills(), QStringLiteral("100%   \u25CFTab   (1 gap)"));
         QCOMPARE(dialog->lblStatus->text(),
-                 QStringLiteral("No set of 1 answer uses exactly the 3 letters left (the search went through every "
-                                "possibility). These leave the fewest gaps.\n"
-                                "The letters left include the 1 already in the empty answers."));
+                 QStringLiteral(
+                     "No set of 1 answer uses exactly the 3 letters left (the search went through every "
+                     "possibility). These leave the fewest gaps.\n"
+                     "The letters left include the 1 already in the empty answers."));
         QVERIFY(!dialog->lblAdvice->isHidden());
         QCOMPARE(dialog->lblAdvice->text(),
                  QStringLiteral("What to try:\nFill fewer answers, or allow shorter ones."));
@@ -133,5 +135,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFrmSuggest)
-#include "test_frmsuggest.moc"
+QTEST_MAIN(TestSuggestDialog)
+#include "test_suggestdialog.moc"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qbrx > Suggest Answers...: sets of answers for the empty slots that use up
 // exactly the letters left, best first (familiar words, then base words), as
 // the search finds them. The search runs a slice at a time from a
@@ -13,7 +14,6 @@
 
 #include <QDialog>
 #include <QElapsedTimer>
-
 #include <memory>
 #include <string>
 #include <vector>
@@ -34,27 +34,27 @@ class QTimer;
 namespace qbrx {
 
 class Dictionary;
-class Mainform;
+class MainWindow;
 
 // The "Never suggest" list's file: neversuggest.txt in the user's
 // configuration folder.
 std::string neverSuggestPath();
 
 // The small dialog that edits the "Never suggest" list, a word a line.
-class frmNeverSuggest : public QDialog {
+class NeverSuggestDialog : public QDialog {
     Q_OBJECT
 public:
-    frmNeverSuggest(const std::vector<std::string>& words, QWidget* parent = nullptr);
+    NeverSuggestDialog(const std::vector<std::string>& words, QWidget* parent = nullptr);
     std::vector<std::string> words() const;
 
     QPlainTextEdit* txtWords;
 };
 
-class frmSuggest : public QDialog {
+class SuggestDialog : public QDialog {
     Q_OBJECT
 public:
-    frmSuggest(Mainform& form, const Dictionary& dictionary, QWidget* parent = nullptr);
-    ~frmSuggest() override;
+    SuggestDialog(MainWindow& form, const Dictionary& dictionary, QWidget* parent = nullptr);
+    ~SuggestDialog() override;
 
     // Plans the fill from the puzzle and the choices as they are now and
     // starts the search.
@@ -78,11 +78,11 @@ public:
     QSpinBox* spnMinLength;
     QSpinBox* spnMaxLength;
     QCheckBox* chkFamiliarOnly;
-    QLineEdit* txtInclude;    // "Must include": words separated by commas or spaces
-    QListWidget* lstFills;    // one row per set found, best first
-    QListWidget* lstSlots;    // the selected set, one ticked row per slot
+    QLineEdit* txtInclude;  // "Must include": words separated by commas or spaces
+    QListWidget* lstFills;  // one row per set found, best first
+    QListWidget* lstSlots;  // the selected set, one ticked row per slot
     QProgressBar* prgSearch;
-    QCheckBox* chkDraftClues; // Use Answers drafts the new questions from the definitions
+    QCheckBox* chkDraftClues;  // Use Answers drafts the new questions from the definitions
     QPushButton* cmdNever;
     QPushButton* cmdStop;
     QPushButton* cmdUse;
@@ -100,7 +100,7 @@ private:
     QString markedWord(const FillTarget& target, const std::string& word) const;
     int levelOf(const std::string& word) const;
 
-    Mainform& form_;
+    MainWindow& form_;
     const Dictionary& dictionary_;
     std::unique_ptr<FillLexicon> lexicon_;
     FillPlan plan_;

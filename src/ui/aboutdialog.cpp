@@ -1,27 +1,26 @@
-#include "frmabout.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "aboutdialog.h"
 
-#include <QKeyEvent>
 #include <QFrame>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QVBoxLayout>
 
-#include "frmsplash.h"
+#include "splashscreen.h"
 #include "uifonts.h"
 
 namespace qbrx {
 
 namespace {
 
-QPointer<frmAbout> openAbout;
+QPointer<AboutDialog> openAbout;
 
 }  // namespace
 
-frmAbout::frmAbout(QWidget* parent)
-    : QWidget(parent, Qt::Window)
-{
+AboutDialog::AboutDialog(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("frmAbout");
     setWindowTitle(QString(33, QLatin1Char(' ')) + "About Quotabrix");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -62,26 +61,18 @@ frmAbout::frmAbout(QWidget* parent)
     setFixedSize(sizeHint().expandedTo(QSize(360, 0)));
 }
 
-void frmAbout::mousePressEvent(QMouseEvent*)
-{
+void AboutDialog::mousePressEvent(QMouseEvent*) {
     hide();
     close();
 }
 
-void frmAbout::keyPressEvent(QKeyEvent*)
-{
+void AboutDialog::keyPressEvent(QKeyEvent*) {
     hide();
     close();
 }
 
-frmAbout* showAbout(QWidget* mainWindow)
-{
-    return showOnce(openAbout, mainWindow);
-}
+AboutDialog* showAbout(QWidget* mainWindow) { return showOnce(openAbout, mainWindow); }
 
-frmAbout* aboutWindow()
-{
-    return openAbout.data();
-}
+AboutDialog* aboutWindow() { return openAbout.data(); }
 
 }  // namespace qbrx

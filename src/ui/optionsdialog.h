@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The header dialog (caption "Header"): the puzzle title, the created-by
 // text and the three header options. Modeless; Okay stores, Cancel keeps the
 // stored values. The dialog shows the document's header and hands what Okay
@@ -15,10 +16,10 @@ class QPushButton;
 
 namespace qbrx {
 
-class frmOptions : public QDialog {
+class OptionsDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit frmOptions(const HeaderValues& header, QWidget* parent = nullptr);
+    explicit OptionsDialog(const HeaderValues& header, QWidget* parent = nullptr);
 
     // Puts the stored values into the controls.
     void fill();

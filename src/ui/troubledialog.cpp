@@ -1,4 +1,5 @@
-#include "frmtrouble.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "troubledialog.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -6,14 +7,14 @@
 #include <QPointer>
 #include <QVBoxLayout>
 
-#include "frmsplash.h"
+#include "splashscreen.h"
 #include "uifonts.h"
 
 namespace qbrx {
 
 namespace {
 
-QPointer<frmTrouble> openTrouble;
+QPointer<TroubleDialog> openTrouble;
 
 const char* const kAdvice =
     "If Quotabrix stops working properly (it will not start, a window stays empty, or the "
@@ -31,9 +32,7 @@ const char* const kAdvice =
 
 }  // namespace
 
-frmTrouble::frmTrouble(QWidget* parent)
-    : QWidget(parent, Qt::Window)
-{
+TroubleDialog::TroubleDialog(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("frmTrouble");
     setWindowTitle("Having Trouble?");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -56,24 +55,12 @@ frmTrouble::frmTrouble(QWidget* parent)
     setFixedHeight(heightForWidth(420) > 0 ? heightForWidth(420) : sizeHint().height());
 }
 
-void frmTrouble::mousePressEvent(QMouseEvent*)
-{
-    close();
-}
+void TroubleDialog::mousePressEvent(QMouseEvent*) { close(); }
 
-void frmTrouble::keyPressEvent(QKeyEvent*)
-{
-    close();
-}
+void TroubleDialog::keyPressEvent(QKeyEvent*) { close(); }
 
-frmTrouble* showTrouble(QWidget* mainWindow)
-{
-    return showOnce(openTrouble, mainWindow);
-}
+TroubleDialog* showTrouble(QWidget* mainWindow) { return showOnce(openTrouble, mainWindow); }
 
-frmTrouble* troubleWindow()
-{
-    return openTrouble.data();
-}
+TroubleDialog* troubleWindow() { return openTrouble.data(); }
 
 }  // namespace qbrx

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash window shown while the program starts, and the logo picture
 // that it shares with the About window.
 #pragma once
@@ -41,10 +42,10 @@ private:
     double angle_ = 0.0;
 };
 
-class frmSplash : public QWidget {
+class SplashScreen : public QWidget {
     Q_OBJECT
 public:
-    explicit frmSplash(QWidget* parent = nullptr);
+    explicit SplashScreen(QWidget* parent = nullptr);
 
     LogoPicture* Image1;
     QLabel* lblProduct;
@@ -59,7 +60,7 @@ protected:
 
 // Shows the splash window in the middle of the screen (creating it when it
 // is not loaded) and returns it.
-frmSplash* showSplash();
+SplashScreen* showSplash();
 // The end of start-up: the splash goes away if the user has not already
 // closed it with a click or a key.
 void hideSplash();
@@ -82,6 +83,6 @@ Window* showOnce(QPointer<Window>& open, QWidget* mainWindow) {
     return open.data();
 }
 // The splash window while it is loaded, else nullptr.
-frmSplash* splashWindow();
+SplashScreen* splashWindow();
 
 }  // namespace qbrx

@@ -1,9 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About window: the logo, the date and version lines. A click anywhere
 // closes it.
 #pragma once
 
 #include <QWidget>
-
 #include <array>
 
 class QFrame;
@@ -13,14 +13,14 @@ namespace qbrx {
 
 class LogoPicture;
 
-class frmAbout : public QWidget {
+class AboutDialog : public QWidget {
     Q_OBJECT
 public:
-    explicit frmAbout(QWidget* parent = nullptr);
+    explicit AboutDialog(QWidget* parent = nullptr);
 
     LogoPicture* picIcon;
     QLabel* lblProduct;
-    std::array<QLabel*, 2> line;   // line_0: the date, line_1: the version
+    std::array<QLabel*, 2> line;  // line_0: the date, line_1: the version
     QFrame* Line1;
 
 protected:
@@ -30,7 +30,7 @@ protected:
 
 // The About Quotabrix command: shows the About window modelessly in front
 // of `mainWindow`, creating it when it is not loaded.
-frmAbout* showAbout(QWidget* mainWindow);
-frmAbout* aboutWindow();
+AboutDialog* showAbout(QWidget* mainWindow);
+AboutDialog* aboutWindow();
 
 }  // namespace qbrx

@@ -1,4 +1,5 @@
-#include "frmoptions.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "optionsdialog.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -14,7 +15,7 @@
 
 namespace qbrx {
 
-frmOptions::frmOptions(const HeaderValues& header, QWidget* parent) : QDialog(parent), header_(header) {
+OptionsDialog::OptionsDialog(const HeaderValues& header, QWidget* parent) : QDialog(parent), header_(header) {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Header"));
     setModal(false);
@@ -50,7 +51,8 @@ frmOptions::frmOptions(const HeaderValues& header, QWidget* parent) : QDialog(pa
     txtQuotationBy = line("txtQuotationBy");
     txtQuotationBy->setAccessibleName(QStringLiteral("Quotation by"));
     txtQuotationBy->setPlaceholderText(QStringLiteral("e.g. Henry David Thoreau, Walden"));
-    lblInstructions = label("lblInstructions", QStringLiteral("Click items below you wish to appear on puzzle"));
+    lblInstructions =
+        label("lblInstructions", QStringLiteral("Click items below you wish to appear on puzzle"));
     chkName = check("chkName", QStringLiteral("Name _________________________________"));
     chkPeriod = check("chkPeriod", QStringLiteral("Period   _______  Date ___________________"));
     chkInstructions = check("chkInstructions", QStringLiteral("Include Mini-Instructions"));
@@ -85,7 +87,7 @@ frmOptions::frmOptions(const HeaderValues& header, QWidget* parent) : QDialog(pa
     layout->addSpacing(8);
     layout->addLayout(buttons);
 
-    connect(cmdOkay, &QPushButton::clicked, this, &frmOptions::store);
+    connect(cmdOkay, &QPushButton::clicked, this, &OptionsDialog::store);
     connect(cmdCancel, &QPushButton::clicked, this, &QWidget::hide);
 
     // Loading the dialog fills it and puts the caret into the title.
@@ -93,7 +95,7 @@ frmOptions::frmOptions(const HeaderValues& header, QWidget* parent) : QDialog(pa
     txtPuzzleTitle->setFocus();
 }
 
-void frmOptions::fill() {
+void OptionsDialog::fill() {
     txtPuzzleTitle->clear();
     txtPuzzleTitle->setText(screenText(header_.title));
     chkName->setChecked(false);
@@ -107,7 +109,7 @@ void frmOptions::fill() {
     txtQuotationBy->setText(screenText(header_.quotationBy));
 }
 
-void frmOptions::store() {
+void OptionsDialog::store() {
     HeaderValues values = header_;
     values.title = documentText(txtPuzzleTitle->text());
     if (!values.title.empty()) values.titleGiven = true;
@@ -121,14 +123,14 @@ void frmOptions::store() {
     emit headerStored(values);
 }
 
-void frmOptions::showHeader() {
+void OptionsDialog::showHeader() {
     fill();
     show();
     raise();
     activateWindow();
 }
 
-bool frmOptions::event(QEvent* event) {
+bool OptionsDialog::event(QEvent* event) {
     const bool handled = QDialog::event(event);
     // Coming back to the dialog shows the stored values: one of its boxes
     // always takes the focus, so the dialog itself never gets it, but it is
@@ -141,14 +143,15 @@ bool frmOptions::event(QEvent* event) {
     return handled;
 }
 
-bool frmOptions::eventFilter(QObject* watched, QEvent* event) {
+bool OptionsDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn) {
-        if (auto* box = qobject_cast<QLineEdit*>(watched)) box->setSelection(0, static_cast<int>(box->text().size()));
+        if (auto* box = qobject_cast<QLineEdit*>(watched))
+            box->setSelection(0, static_cast<int>(box->text().size()));
     }
     return QDialog::eventFilter(watched, event);
 }
 
 // Escape works like Cancel: the dialog goes away and nothing is stored.
-void frmOptions::reject() { hide(); }
+void OptionsDialog::reject() { hide(); }
 
 }  // namespace qbrx

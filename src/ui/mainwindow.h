@@ -1,4 +1,5 @@
-// The main window (Mainform): the quotation box and its counts, the
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window (MainWindow): the quotation box and its counts, the
 // letters-left strip, the question list and the question and answer boxes,
 // the Encoded line, the crostic strip and the menus.
 //
@@ -9,7 +10,6 @@
 
 #include <QMainWindow>
 #include <QPointer>
-
 #include <array>
 #include <functional>
 #include <memory>
@@ -40,23 +40,24 @@ class QToolButton;
 namespace qbrx {
 
 class DocumentCommands;
-class dicForm;
-class Quoteshow;
-class frmOptions;
+class DictionaryWindow;
+class QuoteGridWindow;
+class OptionsDialog;
 
-class Mainform : public QMainWindow, public DictionaryHost {
+class MainWindow : public QMainWindow, public DictionaryHost {
     Q_OBJECT
 public:
     // The prompter answers every question the window asks, the random source
     // draws the encodings, the dictionary feeds the word search. The window
     // keeps references to all three.
-    Mainform(Prompter& prompter, RandomSource& random, const Dictionary& dictionary, QWidget* parent = nullptr);
-    ~Mainform() override;
+    MainWindow(Prompter& prompter, RandomSource& random, const Dictionary& dictionary,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     Editor& editor() { return editor_; }
     WordSearch& wordSearch() { return *wordSearch_; }
-    Quoteshow* gridWindow() const { return gridWindow_; }
-    frmOptions* optionsDialog();
+    QuoteGridWindow* gridWindow() const { return gridWindow_; }
+    OptionsDialog* optionsDialog();
     // New, Open, Save, Save As and Revert, and the file name they keep.
     DocumentCommands& documentCommands() { return *commands_; }
 
@@ -193,7 +194,7 @@ public:
     QAction* mnuCrosticSetup;
     QAction* mnuMoveUp;
     QAction* mnuMoveDown;
-    QAction* mnuSuggest;  // Qbrx > Suggest Answers...
+    QAction* mnuSuggest;    // Qbrx > Suggest Answers...
     QAction* mnuDraftClue;  // Qbrx > Draft Clue
     QAction* mnuControls;
     QAction* mnuQuoteGrid;
@@ -253,19 +254,19 @@ private:
     std::unique_ptr<DocumentCommands> commands_;
     std::unique_ptr<DefinitionsOnDemand> definitions_;
     std::unique_ptr<QPrinter> printer_;
-    ExportCommand exportCommand_;  // keeps the last export name
-    std::vector<QAction*> allActions_;                        // every menu item
+    ExportCommand exportCommand_;                                  // keeps the last export name
+    std::vector<QAction*> allActions_;                             // every menu item
     std::array<CrosticLabelView, kCrosticLabels> shownCrostic_{};  // as last drawn
     int questionFocusRuns_ = 0;
-    Quoteshow* gridWindow_ = nullptr;
-    frmOptions* options_ = nullptr;
-    QPointer<dicForm> dictionaryWindow_;
+    QuoteGridWindow* gridWindow_ = nullptr;
+    OptionsDialog* options_ = nullptr;
+    QPointer<DictionaryWindow> dictionaryWindow_;
     QWidget* encodedPanel_ = nullptr;
 
-    bool mirroring_ = false;        // widget signals from the mirror are not the user's
-    bool operating_ = false;        // an operation of perform is running
-    bool replayingKey_ = false;     // a replaced key is on its way to its box
-    bool inQuestionFocus_ = false;  // the question box's focus handling is running
+    bool mirroring_ = false;             // widget signals from the mirror are not the user's
+    bool operating_ = false;             // an operation of perform is running
+    bool replayingKey_ = false;          // a replaced key is on its way to its box
+    bool inQuestionFocus_ = false;       // the question box's focus handling is running
     QObject* clickedIntoBox_ = nullptr;  // question or answer box focused by a click not yet released
 };
 

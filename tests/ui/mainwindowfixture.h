@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as the program makes it: started up, then shown, with a
 // scripted prompter and every search starting at position 1. A Qt Test
 // class derives from QObject and this, calls start() in init() and
@@ -6,13 +7,12 @@
 
 #include <QtTest>
 #include <QtWidgets>
-
 #include <fstream>
 #include <iterator>
 #include <string>
 
 #include "dictionary.h"
-#include "mainform.h"
+#include "mainwindow.h"
 #include "random.h"
 #include "scriptedprompter.h"
 
@@ -31,12 +31,12 @@ inline std::string fileContents(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-class MainformFixture {
+class MainWindowFixture {
 protected:
     std::unique_ptr<ScriptedPrompter> prompter;
     std::unique_ptr<ScriptedRandom> random;
     std::unique_ptr<Dictionary> dictionary;
-    std::unique_ptr<Mainform> form;
+    std::unique_ptr<MainWindow> form;
     std::unique_ptr<QTemporaryDir> folder;  // empty at each start()
 
     // False when the window never became active. `words` is a word list
@@ -47,7 +47,7 @@ protected:
         random = std::make_unique<ScriptedRandom>(std::vector<double>{0.0});
         dictionary = std::make_unique<Dictionary>();
         if (!words.empty()) dictionary->readWordList(words);
-        form = std::make_unique<Mainform>(*prompter, *random, *dictionary);
+        form = std::make_unique<MainWindow>(*prompter, *random, *dictionary);
         form->startUp();
         form->show();
         form->activateWindow();

@@ -1,4 +1,5 @@
-#include "mainform.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "mainwindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,34 +23,33 @@
 #include <QTextCursor>
 #include <QToolButton>
 #include <QVBoxLayout>
-
 #include <algorithm>
 #include <filesystem>
 
-#include "dicform.h"
+#include "aboutdialog.h"
+#include "dictionarywindow.h"
 #include "documentcommands.h"
 #include "editcommands.h"
-#include "frmabout.h"
-#include "frmhelp.h"
-#include "frmoptions.h"
-#include "frmsplash.h"
-#include "frmsuggest.h"
-#include "frmtrouble.h"
 #include "gridgeometry.h"
+#include "helpwindow.h"
+#include "mainwindowwidgets.h"
 #include "menukeys.h"
+#include "optionsdialog.h"
 #include "printing.h"
 #include "printpreview.h"
 #include "qttext.h"
 #include "questioncheck.h"
-#include "mainwindowwidgets.h"
-#include "quoteshow.h"
+#include "quotegridwindow.h"
+#include "splashscreen.h"
+#include "suggestdialog.h"
+#include "troubledialog.h"
 #include "uifonts.h"
 
 namespace qbrx {
 
 namespace {
 
-constexpr int kQuoteSelectAll = 65000;   // double-click in the quotation box
+constexpr int kQuoteSelectAll = 65000;  // double-click in the quotation box
 
 void setCaption(QLabel* label, const QString& text) {
     if (label->text() == text) return;
@@ -86,7 +86,8 @@ void selectIn(QPlainTextEdit* box, const TextSelection& selection) {
 
 // ------------------------------------------------------------ construction
 
-Mainform::Mainform(Prompter& prompter, RandomSource& random, const Dictionary& dictionary, QWidget* parent)
+MainWindow::MainWindow(Prompter& prompter, RandomSource& random, const Dictionary& dictionary,
+                       QWidget* parent)
     : QMainWindow(parent), editor_(prompter, random), dictionary_(dictionary) {
     setObjectName(QStringLiteral("Mainform"));
     setWindowTitle(QString::fromLatin1(kProgramName));
@@ -101,7 +102,7 @@ Mainform::Mainform(Prompter& prompter, RandomSource& random, const Dictionary& d
     buildControls();
     connectControls();
 
-    gridWindow_ = new Quoteshow;
+    gridWindow_ = new QuoteGridWindow;
     gridWindow_->onFocusChange = [this](bool gained) {
         perform([gained](Editor& e) { e.gridWindowFocus(gained); });
     };
@@ -111,7 +112,8 @@ Mainform::Mainform(Prompter& prompter, RandomSource& random, const Dictionary& d
     // giving up rows.
     int height = sizeHint().height();
     if (const QScreen* shown = screen())
-        height = std::min(height, std::max(minimumSizeHint().height(), shown->availableGeometry().height() - 48));
+        height =
+            std::min(height, std::max(minimumSizeHint().height(), shown->availableGeometry().height() - 48));
     resize(std::max(sizeHint().width(), 960), height);
 
     showPopup = [this](const QPoint& at) { Popmenu->exec(at); };
@@ -119,8 +121,8 @@ Mainform::Mainform(Prompter& prompter, RandomSource& random, const Dictionary& d
         // The dictionary fills the answer box, so it opens clear of the
         // question and answer boxes and their buttons wherever it can.
         QRect boxes;
-        for (const QWidget* w : std::initializer_list<const QWidget*>{lblQuestion, txtQuestion, txtAnswer, cmdAccept,
-                                                                       cmdDictionary})
+        for (const QWidget* w : std::initializer_list<const QWidget*>{lblQuestion, txtQuestion, txtAnswer,
+                                                                      cmdAccept, cmdDictionary})
             boxes = boxes.united(QRect(w->mapToGlobal(QPoint(0, 0)), w->size()));
         openDictionaryWindow(dictionaryWindow_, *wordSearch_, *this, this, boxes);
     };
@@ -135,28 +137,29 @@ Mainform::Mainform(Prompter& prompter, RandomSource& random, const Dictionary& d
     }
 }
 
-Mainform::~Mainform() {
+MainWindow::~MainWindow() {
     gridWindow_->onFocusChange = nullptr;
     delete gridWindow_;
     delete options_;
 }
 
-frmOptions* Mainform::optionsDialog() {
+OptionsDialog* MainWindow::optionsDialog() {
     if (!options_) {
-        options_ = new frmOptions(editor_.doc.header, this);
-        connect(options_, &frmOptions::headerStored, this,
-                [this](const HeaderValues& header) { perform([&header](Editor& e) { e.setHeader(header); }); });
+        options_ = new OptionsDialog(editor_.doc.header, this);
+        connect(options_, &OptionsDialog::headerStored, this, [this](const HeaderValues& header) {
+            perform([&header](Editor& e) { e.setHeader(header); });
+        });
     }
     return options_;
 }
 
 // ------------------------------------------------------- view and widgets
 
-void Mainform::startUp() {
+void MainWindow::startUp() {
     perform([](Editor& e) { e.startUp(); });
 }
 
-void Mainform::perform(const std::function<void(Editor&)>& operation) {
+void MainWindow::perform(const std::function<void(Editor&)>& operation) {
     copyBoxesToView();
     editor_.view.clearRequests();
     const HeaderValues header = editor_.doc.header;
@@ -176,7 +179,7 @@ void Mainform::perform(const std::function<void(Editor&)>& operation) {
     if (commands_->quitRequested) quit();
 }
 
-void Mainform::copyBoxesToView() {
+void MainWindow::copyBoxesToView() {
     MainView& v = editor_.view;
     v.quoteBox = documentText(txtQuote->toPlainText());
     v.questionBox = documentText(txtQuestion->text());
@@ -184,7 +187,7 @@ void Mainform::copyBoxesToView() {
     editor_.quoteBoxWidth = std::max(kMinQuoteBoxTwips, txtQuote->width() * kTwipsPerPixel);
 }
 
-void Mainform::mirrorView() {
+void MainWindow::mirrorView() {
     MainView& v = editor_.view;
     // The one-shot requests are taken now: a focus handler that runs when
     // the focus moves below works on a view without them.
@@ -233,10 +236,12 @@ void Mainform::mirrorView() {
             palette.setColor(QPalette::WindowText, want.mismatch ? QColor(0xC0, 0, 0)
                                                    : want.blue   ? QColor(0, 0, 255)
                                                                  : QColor(0, 0, 0));
-            palette.setColor(QPalette::Window, want.grey ? QColor(0xE0, 0xE0, 0xE0) : QColor(0xFF, 0xFF, 0xFF));
+            palette.setColor(QPalette::Window,
+                             want.grey ? QColor(0xE0, 0xE0, 0xE0) : QColor(0xFF, 0xFF, 0xFF));
             label->setPalette(palette);
-            label->setToolTip(want.mismatch ? QStringLiteral("The answer does not start with this letter of the crostic")
-                                            : QString());
+            label->setToolTip(
+                want.mismatch ? QStringLiteral("The answer does not start with this letter of the crostic")
+                              : QString());
         }
         if (want.underline != shown.underline) {
             QFont f = label->font();
@@ -251,8 +256,10 @@ void Mainform::mirrorView() {
         (editor_.doc.crosticOn ? optCrosticOn : optCrosticOff)->setChecked(true);
     }
 
-    if (cmdRegister->text() != screenText(v.registerCaption)) cmdRegister->setText(screenText(v.registerCaption));
-    if (cmdQuote->text() != screenText(v.quoteButtonCaption)) cmdQuote->setText(screenText(v.quoteButtonCaption));
+    if (cmdRegister->text() != screenText(v.registerCaption))
+        cmdRegister->setText(screenText(v.registerCaption));
+    if (cmdQuote->text() != screenText(v.quoteButtonCaption))
+        cmdQuote->setText(screenText(v.quoteButtonCaption));
     applyEnabling();
     for (QFrame* frame : {shp1, shp2, shp3, shpRegister}) frame->setVisible(v.markersVisible);
 
@@ -271,18 +278,28 @@ void Mainform::mirrorView() {
     mirroring_ = wasMirroring;
 
     switch (focus) {
-        case Focus::None: break;
-        case Focus::Quote: txtQuote->setFocus(); break;
-        case Focus::Question: txtQuestion->setFocus(); break;
-        case Focus::Answer: txtAnswer->setFocus(); break;
-        case Focus::List: lstQuestion->setFocus(); break;
+        case Focus::None:
+            break;
+        case Focus::Quote:
+            txtQuote->setFocus();
+            break;
+        case Focus::Question:
+            txtQuestion->setFocus();
+            break;
+        case Focus::Answer:
+            txtAnswer->setFocus();
+            break;
+        case Focus::List:
+            lstQuestion->setFocus();
+            break;
     }
 
     // The grid window last: it shows the latest picture, wherever the focus
     // handling above has left the view.
     const GridPicture& grid = editor_.view.grid;
     const GridPicture& drawn = gridWindow_->picture();
-    if (grid.width != drawn.width || grid.height != drawn.height || grid.ops != drawn.ops) gridWindow_->setPicture(grid);
+    if (grid.width != drawn.width || grid.height != drawn.height || grid.ops != drawn.ops)
+        gridWindow_->setPicture(grid);
     // The logo stands in for a grid not drawn yet; it never covers one.
     gridWindow_->imgLogo->setVisible(editor_.view.gridLogoVisible && grid.ops.empty());
     if (placeGrid) gridWindow_->placeBeside(this);
@@ -296,15 +313,17 @@ void Mainform::mirrorView() {
     }
 }
 
-void Mainform::applyEnabling() {
+void MainWindow::applyEnabling() {
     const bool on = editor_.view.controlsEnabled;
     for (QWidget* w : std::initializer_list<QWidget*>{
-             lblQA, lblQuestionlist, lblQuestion, txtQuestion, lstQuestion, lblAnswer, txtAnswer, cmdAccept,
-             lblEncoded, cmdMoveUp, cmdMoveDown, cmdQuote, cmdDictionary, cmdCrostic, optCrosticOn, optCrosticOff,
-             cmdDelete, cmdInsert, cmdJump, cmdGaps, cmdEmpty, cmdDraftClue})
+             lblQA,         lblQuestionlist, lblQuestion,  txtQuestion,   lstQuestion, lblAnswer,
+             txtAnswer,     cmdAccept,       lblEncoded,   cmdMoveUp,     cmdMoveDown, cmdQuote,
+             cmdDictionary, cmdCrostic,      optCrosticOn, optCrosticOff, cmdDelete,   cmdInsert,
+             cmdJump,       cmdGaps,         cmdEmpty,     cmdDraftClue})
         if (w->isEnabled() != on) w->setEnabled(on);
     const bool files = editor_.view.fileMenusEnabled;
-    for (QAction* a : {mnuNew, mnuClose, mnuSave, mnuSaveAs, mnuRevert, mnuPrintPreview, mnuPrint, mnuPrintkey, mnuExport})
+    for (QAction* a :
+         {mnuNew, mnuClose, mnuSave, mnuSaveAs, mnuRevert, mnuPrintPreview, mnuPrint, mnuPrintkey, mnuExport})
         if (a->isEnabled() != files) a->setEnabled(files);
     // Setup and Move work on a registered quotation, as their buttons do.
     for (QAction* a : {mnuCrosticSetup, mnuMoveUp, mnuMoveDown, mnuDraftClue})
@@ -313,20 +332,21 @@ void Mainform::applyEnabling() {
 
 // ------------------------------------------------------------------ events
 
-bool Mainform::isMenuShortcut(const QKeyEvent* key) const {
+bool MainWindow::isMenuShortcut(const QKeyEvent* key) const {
     const QKeySequence pressed(key->keyCombination());
-    return std::any_of(allActions_.begin(), allActions_.end(),
-                       [&](const QAction* a) { return !a->shortcut().isEmpty() && a->shortcut() == pressed; });
+    return std::any_of(allActions_.begin(), allActions_.end(), [&](const QAction* a) {
+        return !a->shortcut().isEmpty() && a->shortcut() == pressed;
+    });
 }
 
-void Mainform::replayKey(QWidget* box, QKeyEvent* key, int replacement) {
+void MainWindow::replayKey(QWidget* box, QKeyEvent* key, int replacement) {
     QKeyEvent replaced(QEvent::KeyPress, replacement, key->modifiers());
     replayingKey_ = true;
     QCoreApplication::sendEvent(box, &replaced);
     replayingKey_ = false;
 }
 
-bool Mainform::quoteKeyDown(QKeyEvent* key) {
+bool MainWindow::quoteKeyDown(QKeyEvent* key) {
     switch (key->key()) {
         case Qt::Key_Up:
             replayKey(txtQuote, key, Qt::Key_Home);
@@ -343,19 +363,34 @@ bool Mainform::quoteKeyDown(QKeyEvent* key) {
     }
 }
 
-bool Mainform::boxKeyDown(QWidget* box, QKeyEvent* key) {
+bool MainWindow::boxKeyDown(QWidget* box, QKeyEvent* key) {
     const bool questionBox = box == txtQuestion;
     BoxKey pressed = BoxKey::Other;
     switch (key->key()) {
-        case Qt::Key_PageUp: pressed = BoxKey::PageUp; break;
-        case Qt::Key_PageDown: pressed = BoxKey::PageDown; break;
-        case Qt::Key_Home: pressed = BoxKey::Home; break;
-        case Qt::Key_End: pressed = BoxKey::End; break;
-        case Qt::Key_Up: pressed = BoxKey::Up; break;
-        case Qt::Key_Down: pressed = BoxKey::Down; break;
+        case Qt::Key_PageUp:
+            pressed = BoxKey::PageUp;
+            break;
+        case Qt::Key_PageDown:
+            pressed = BoxKey::PageDown;
+            break;
+        case Qt::Key_Home:
+            pressed = BoxKey::Home;
+            break;
+        case Qt::Key_End:
+            pressed = BoxKey::End;
+            break;
+        case Qt::Key_Up:
+            pressed = BoxKey::Up;
+            break;
+        case Qt::Key_Down:
+            pressed = BoxKey::Down;
+            break;
         case Qt::Key_Return:
-        case Qt::Key_Enter: pressed = BoxKey::Enter; break;
-        default: break;
+        case Qt::Key_Enter:
+            pressed = BoxKey::Enter;
+            break;
+        default:
+            break;
     }
     if (pressed == BoxKey::Enter) {
         // The question box's own rule: a question typed and no answer yet
@@ -373,7 +408,7 @@ bool Mainform::boxKeyDown(QWidget* box, QKeyEvent* key) {
     return true;
 }
 
-bool Mainform::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (replayingKey_) return QMainWindow::eventFilter(watched, event);
     const QEvent::Type type = event->type();
 
@@ -391,13 +426,17 @@ bool Mainform::eventFilter(QObject* watched, QEvent* event) {
 
     if (watched == txtQuote) {
         switch (type) {
-            case QEvent::KeyPress: return quoteKeyDown(static_cast<QKeyEvent*>(event));
+            case QEvent::KeyPress:
+                return quoteKeyDown(static_cast<QKeyEvent*>(event));
             case QEvent::FocusIn:
                 cmdRegister->setEnabled(true);
                 cmdRegister->setDefault(true);
                 break;
-            case QEvent::FocusOut: cmdRegister->setDefault(false); break;
-            default: break;
+            case QEvent::FocusOut:
+                cmdRegister->setDefault(false);
+                break;
+            default:
+                break;
         }
     } else if (watched == txtQuote->viewport()) {
         // The box's mouse events arrive on its viewport.
@@ -407,10 +446,12 @@ bool Mainform::eventFilter(QObject* watched, QEvent* event) {
         }
     } else if (watched == txtQuestion || watched == txtAnswer) {
         switch (type) {
-            case QEvent::KeyPress: return boxKeyDown(static_cast<QWidget*>(watched), static_cast<QKeyEvent*>(event));
+            case QEvent::KeyPress:
+                return boxKeyDown(static_cast<QWidget*>(watched), static_cast<QKeyEvent*>(event));
             case QEvent::FocusIn:
                 cmdAccept->setDefault(true);
-                if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason) clickedIntoBox_ = watched;
+                if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason)
+                    clickedIntoBox_ = watched;
                 if (watched == txtQuestion)
                     questionBoxGotFocus();
                 else
@@ -444,7 +485,8 @@ bool Mainform::eventFilter(QObject* watched, QEvent* event) {
                     return true;
                 }
                 break;
-            default: break;
+            default:
+                break;
         }
     } else if (watched == lstQuestion) {
         if (type == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->text() == QStringLiteral(".")) {
@@ -464,18 +506,19 @@ bool Mainform::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-bool Mainform::event(QEvent* event) {
+bool MainWindow::event(QEvent* event) {
     const bool handled = QMainWindow::event(event);
     // The grid window the program placed moves along with this window
     // (also when the window manager places this window after showing it).
     if (event->type() == QEvent::Move && gridWindow_) gridWindow_->followMainWindow(this);
     // The window itself, not one of its controls, got the focus.
-    if (event->type() == QEvent::WindowActivate && (!focusWidget() || focusWidget() == this) && txtQuestion->isEnabled())
+    if (event->type() == QEvent::WindowActivate && (!focusWidget() || focusWidget() == this) &&
+        txtQuestion->isEnabled())
         txtQuestion->setFocus();
     return handled;
 }
 
-void Mainform::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     // Unsaved changes are offered for saving first; the window stays when
     // the user cancels or the save does not happen.
     bool mayClose = true;
@@ -490,12 +533,12 @@ void Mainform::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void Mainform::listMouseUp(Qt::MouseButton button) {
+void MainWindow::listMouseUp(Qt::MouseButton button) {
     perform([](Editor& e) { e.listMouseUp(); });
     if (button == Qt::RightButton && showPopup) showPopup(QCursor::pos());
 }
 
-void Mainform::questionBoxGotFocus() {
+void MainWindow::questionBoxGotFocus() {
     ++questionFocusRuns_;
     if (inQuestionFocus_) return;
     inQuestionFocus_ = true;
@@ -514,20 +557,20 @@ void Mainform::questionBoxGotFocus() {
 
 // ------------------------------------------------------------- commands
 
-void Mainform::openDictionary() {
+void MainWindow::openDictionary() {
     cmdDictionary->setText(QStringLiteral("Dictionary"));
     cmdDictionary->setEnabled(true);
     if (onOpenDictionary) onOpenDictionary();
 }
 
-void Mainform::openSuggestAnswers() {
-    auto* dialog = new frmSuggest(*this, dictionary_, this);
+void MainWindow::openSuggestAnswers() {
+    auto* dialog = new SuggestDialog(*this, dictionary_, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();
     dialog->startSearch();
 }
 
-QPrinter& Mainform::printer() {
+QPrinter& MainWindow::printer() {
     if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
         setPrinterPaper(*printer_, localePaper());  // until Print Setup chooses another
@@ -536,14 +579,14 @@ QPrinter& Mainform::printer() {
     return *printer_;
 }
 
-PrintOptions Mainform::printOptions(bool key) const { return {key, editor_.doc.crosticOn}; }
+PrintOptions MainWindow::printOptions(bool key) const { return {key, editor_.doc.crosticOn}; }
 
-void Mainform::print(bool keyMode) {
+void MainWindow::print(bool keyMode) {
     // Printing reports nothing: a page that cannot be laid out is not printed.
     printCommand(editor_.prompter(), editor_.doc, printOptions(keyMode), printer());
 }
 
-void Mainform::undoOrRedo(bool redo) {
+void MainWindow::undoOrRedo(bool redo) {
     QWidget* box = QApplication::focusWidget();
     if (redo ? editCanRedo(box) : editCanUndo(box)) {
         redo ? editRedo(box) : editUndo(box);
@@ -553,7 +596,7 @@ void Mainform::undoOrRedo(bool redo) {
     perform([redo](Editor& e) { redo ? e.history.redo(e) : e.history.undo(e); });
 }
 
-void Mainform::nameUndoItems() {
+void MainWindow::nameUndoItems() {
     QWidget* box = QApplication::focusWidget();
     const History& history = editor_.history;
     auto name = [](const char* verb, bool typing, const std::string& step) {
@@ -566,11 +609,11 @@ void Mainform::nameUndoItems() {
     mnuRedo->setText(name("&Redo", editCanRedo(box), history.redoName()));
 }
 
-void Mainform::openFile(const std::string& path) {
+void MainWindow::openFile(const std::string& path) {
     perform([this, &path](Editor&) { commands_->openFile(path); });
 }
 
-void Mainform::quit() {
+void MainWindow::quit() {
     gridWindow_->hide();
     if (options_) options_->hide();
     hide();
@@ -579,13 +622,13 @@ void Mainform::quit() {
 
 // --------------------------------------------------------- DictionaryHost
 
-std::string Mainform::answerBoxText() const { return documentText(txtAnswer->text()); }
+std::string MainWindow::answerBoxText() const { return documentText(txtAnswer->text()); }
 
-void Mainform::setAnswerBoxText(const std::string& text) { txtAnswer->setText(screenText(text)); }
+void MainWindow::setAnswerBoxText(const std::string& text) { txtAnswer->setText(screenText(text)); }
 
-void Mainform::setQuestionBoxText(const std::string& text) { txtQuestion->setText(screenText(text)); }
+void MainWindow::setQuestionBoxText(const std::string& text) { txtQuestion->setText(screenText(text)); }
 
-void Mainform::focusQuestionBox() {
+void MainWindow::focusQuestionBox() {
     // Add & Edit comes back to this window; Add & Advance lets the
     // dictionary come back instead.
     if (!advancePending) {
@@ -599,12 +642,10 @@ void Mainform::focusQuestionBox() {
     if (questionFocusRuns_ == runs) questionBoxGotFocus();
 }
 
-bool Mainform::emptyRowSelected() const {
+bool MainWindow::emptyRowSelected() const {
     return editor_.view.selectedRow >= 0 && editor_.view.selectedRow == editor_.doc.questionCount;
 }
 
-void Mainform::setAdvanceMarkers() {
-    advancePending = true;
-}
+void MainWindow::setAdvanceMarkers() { advancePending = true; }
 
 }  // namespace qbrx

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dictionary window over a small word list and a document set up by
 // hand, with a stand-in for the main window.
 #include <vector>
 
-#include "dicform.h"
+#include "dictionarywindow.h"
 #include "document.h"
-#include "mainformfixture.h"
+#include "mainwindowfixture.h"
 #include "wordsearch.h"
 
 using namespace qbrx;
@@ -29,14 +30,14 @@ struct FakeHost : DictionaryHost {
 };
 
 const std::vector<std::string> kWords = {
-    "apple", "ate",  "bat",  "bear", "beat", "east", "eat",  "jaguar", "jam",  "jar",  "jeans", "jet",
-    "jot",   "joy",  "jump", "just", "mane", "mat",  "meat", "melon",  "men",  "mint", "moan",  "mole",
-    "moon",  "more", "most", "mote", "mouse", "note", "rat", "seat",   "tea",  "teat", "tease", "zebra",
+    "apple", "ate",  "bat",  "bear", "beat",  "east", "eat",  "jaguar", "jam", "jar",  "jeans", "jet",
+    "jot",   "joy",  "jump", "just", "mane",  "mat",  "meat", "melon",  "men", "mint", "moan",  "mole",
+    "moon",  "more", "most", "mote", "mouse", "note", "rat",  "seat",   "tea", "teat", "tease", "zebra",
 };
 
 }  // namespace
 
-class TestDicForm : public QObject {
+class TestDictionaryWindow : public QObject {
     Q_OBJECT
 
     Dictionary dictionary;
@@ -44,7 +45,7 @@ class TestDicForm : public QObject {
     ScriptedPrompter prompter;
     FakeHost host;
     std::unique_ptr<WordSearch> search;
-    QPointer<dicForm> window;
+    QPointer<DictionaryWindow> window;
 
     // Free letters (lower case) and the answer of the current slot.
     void setStock(const std::string& letters, const std::string& answer) {
@@ -53,10 +54,10 @@ class TestDicForm : public QObject {
         for (char c : letters) ++doc.letterLeftCount[c - 'a' + 1];
         doc.answer[doc.currentQuestion] = answer;
     }
-    dicForm* open() { return openDictionaryWindow(window, *search, host, nullptr); }
+    DictionaryWindow* open() { return openDictionaryWindow(window, *search, host, nullptr); }
     // Lists the words from `from` on, all of them or only the buildable ones.
-    dicForm* list(const QString& from, bool allWords) {
-        dicForm* form = open();
+    DictionaryWindow* list(const QString& from, bool allWords) {
+        DictionaryWindow* form = open();
         (allWords ? form->optAllWords : form->optLimited)->click();
         form->txtDict->setText(from);
         form->cmdCheck->click();
@@ -103,7 +104,7 @@ private slots:
     // Limited lists the j-words the free letters a a e g j r s t u build;
     // All Words all nine.
     void limitedListsOnlyBuildableWords() {
-        dicForm* form = list("j", false);
+        DictionaryWindow* form = list("j", false);
         QCOMPARE(rows(form->lstDict), QStringList({"jaguar", "jar", "jet", "just"}));
         QCOMPARE(form->lstDict->currentRow(), 0);
         form->cmdClear->click();
@@ -116,19 +117,20 @@ private slots:
         std::string unfit;
         for (const auto& w : kWords) unfit += std::string(w == "jot" ? "1" : "0") + "\r\n";
         dictionary.readWordNotes("", unfit);
-        dicForm* form = list("jet", true);
+        DictionaryWindow* form = list("jet", true);
         QCOMPARE(form->lstDict->item(1)->text(), QString("jot"));
         QVERIFY(form->lstDict->item(1)->toolTip().startsWith("Not for a class handout"));
         QVERIFY(form->lstDict->item(0)->toolTip().isEmpty());
-        QCOMPARE(form->lstDict->item(1)->foreground().color(), form->palette().color(QPalette::Disabled, QPalette::Text));
+        QCOMPARE(form->lstDict->item(1)->foreground().color(),
+                 form->palette().color(QPalette::Disabled, QPalette::Text));
         dictionary.readWordNotes("", "");
     }
 
     void keysInTheEditBoxMoveThroughTheList() {
-        dicForm* form = list("jet", true);
+        DictionaryWindow* form = list("jet", true);
         QCOMPARE(rows(form->lstDict), QStringList({"jet", "jot", "joy", "jump", "just"}));
-        const std::pair<Qt::Key, int> steps[] = {{Qt::Key_Down, 1}, {Qt::Key_End, 4}, {Qt::Key_Up, 3},
-                                                 {Qt::Key_Home, 0}, {Qt::Key_PageDown, 4}};
+        const std::pair<Qt::Key, int> steps[] = {
+            {Qt::Key_Down, 1}, {Qt::Key_End, 4}, {Qt::Key_Up, 3}, {Qt::Key_Home, 0}, {Qt::Key_PageDown, 4}};
         for (const auto& [key, row] : steps) {
             QTest::keyClick(form->txtDict, key);
             QCOMPARE(form->lstDict->currentRow(), row);
@@ -144,7 +146,7 @@ private slots:
     }
 
     void addAndEditHidesWithTheListIntact() {
-        dicForm* form = list("jaguar", true);
+        DictionaryWindow* form = list("jaguar", true);
         const QStringList listed = rows(form->lstDict);
         QCOMPARE(form->lstDict->currentItem()->text(), QString("jaguar"));
         form->cmdAddEdit->click();
@@ -160,7 +162,7 @@ private slots:
     }
 
     void addAndAdvanceSetsTheMarkers() {
-        dicForm* form = list("r", false);
+        DictionaryWindow* form = list("r", false);
         QCOMPARE(form->lstDict->currentItem()->text(), QString("rat"));
         form->cmdAddAdvance->click();
         QCOMPARE(host.answer, std::string("rat"));
@@ -175,5 +177,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestDicForm)
-#include "test_dicform.moc"
+QTEST_MAIN(TestDictionaryWindow)
+#include "test_dictionarywindow.moc"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window driven through its real widgets: typing, clicks and keys
 // on the road of one answer, and the commands around it; and the main
 // window among the program's other windows: what the grid and dictionary
@@ -6,14 +7,14 @@
 #include <filesystem>
 #include <initializer_list>
 
-#include "dicform.h"
-#include "frmhelp.h"
-#include "frmoptions.h"
-#include "frmsuggest.h"
-#include "frmtrouble.h"
+#include "dictionarywindow.h"
 #include "helptopics.h"
-#include "mainformfixture.h"
-#include "quoteshow.h"
+#include "helpwindow.h"
+#include "mainwindowfixture.h"
+#include "optionsdialog.h"
+#include "quotegridwindow.h"
+#include "suggestdialog.h"
+#include "troubledialog.h"
 
 using namespace qbrx;
 using namespace Qt::StringLiterals;
@@ -45,7 +46,7 @@ QStringList unnamedControls(QWidget* window) {
 
 }  // namespace
 
-class TestMainform : public QObject, test::MainformFixture {
+class TestMainWindow : public QObject, test::MainWindowFixture {
     Q_OBJECT
 
     // Types a question and an answer and accepts both with Enter.
@@ -90,7 +91,8 @@ private slots:
         // Quote Grid does nothing before a quotation is registered; the keys
         // of unavailable items (Print Key, Save As) leave the box alone.
         form->txtQuote->moveCursor(QTextCursor::Start);
-        for (QKeyCombination key : {QKeyCombination(Qt::Key_F7), Qt::CTRL | Qt::Key_K, Qt::CTRL | Qt::SHIFT | Qt::Key_S})
+        for (QKeyCombination key :
+             {QKeyCombination(Qt::Key_F7), Qt::CTRL | Qt::Key_K, Qt::CTRL | Qt::SHIFT | Qt::Key_S})
             QTest::keyClick(form->txtQuote, key.key(), key.keyboardModifiers());
         QVERIFY(!form->gridWindow()->isVisible());
         QVERIFY(!form->txtQuote->textCursor().hasSelection());
@@ -257,7 +259,7 @@ private slots:
         form->mnuClear->trigger();
         QCOMPARE(form->txtQuote->toPlainText(), u"Less is more."_s);
         // Copy works in the help window's text too.
-        QPointer<frmHelp> help = showHelp(form.get());
+        QPointer<HelpWindow> help = showHelp(form.get());
         QApplication::setActiveWindow(help.data());
         QTRY_VERIFY(QApplication::activeWindow() == help.data());
         help->txtHelp->setFocus();
@@ -274,7 +276,7 @@ private slots:
         header.title = "Walden";
         header.titleGiven = true;
         form->mnuHeader->trigger();
-        frmOptions* dialog = form->optionsDialog();
+        OptionsDialog* dialog = form->optionsDialog();
         QCOMPARE(dialog->txtPuzzleTitle->text(), u"Walden"_s);
         dialog->txtPuzzleTitle->setText(u"Changed"_s);
         QTest::mouseClick(dialog->cmdCancel, Qt::LeftButton);
@@ -305,7 +307,7 @@ private slots:
         header.title = "Old puzzle";
         header.nameLine = false;
         form->mnuHeader->trigger();
-        frmOptions* dialog = form->optionsDialog();
+        OptionsDialog* dialog = form->optionsDialog();
 
         // Open with the dialog left open: its Okay keeps the opened header.
         prompter->replies = {Reply::No};
@@ -383,7 +385,7 @@ private slots:
         const QRect area = form->screen()->availableGeometry();
         form->setGeometry(area.left(), area.top(), area.width(), form->height());
         form->openDictionary();
-        const QRect frame = form->findChild<dicForm*>()->frameGeometry();
+        const QRect frame = form->findChild<DictionaryWindow*>()->frameGeometry();
         for (QWidget* w :
              std::initializer_list<QWidget*>{form->txtQuestion, form->txtAnswer, form->cmdAccept})
             QVERIFY2(!frame.intersects(onScreen(w)), qPrintable(w->objectName()));
@@ -394,7 +396,7 @@ private slots:
         QCOMPARE(unnamedControls(form->optionsDialog()), QStringList());
         registerQuote(u"Less is more."_s);
         QCOMPARE(accessibleName(form->lblLettersleft[4]), u"Letters left E: 2"_s);
-        frmSuggest suggest(*form, *dictionary);
+        SuggestDialog suggest(*form, *dictionary);
         QVERIFY(!accessibleName(suggest.lstFills).isEmpty());
         QVERIFY(!accessibleName(suggest.lstSlots).isEmpty());
     }
@@ -402,7 +404,7 @@ private slots:
     void helpGivesTheTabOrderAndThePreferencesPlaces() {
         registerQuote(u"Less is more."_s);
         form->txtQuestion->setFocus();
-        MakeHelp();
+        makeHelp();
         const QString topic = QString::fromLatin1(helpBody[41].c_str());
         qsizetype at = -1;
         do {  // once round, from the question box back to it
@@ -412,7 +414,7 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         } while (QApplication::focusWidget() != form->txtQuestion);
 
-        QPointer<frmTrouble> trouble = showTrouble(form.get());
+        QPointer<TroubleDialog> trouble = showTrouble(form.get());
         QVERIFY(trouble->lblAdvice->text().contains(u"~/.config/quotabrix/"_s));
         trouble->close();
     }
@@ -424,5 +426,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestMainform)
-#include "test_mainform.moc"
+QTEST_MAIN(TestMainWindow)
+#include "test_mainwindow.moc"
