@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <iterator>
+#include <string>
 #include <utility>
 
 namespace qbrx {
@@ -45,41 +46,40 @@ std::string jsonString(std::string_view s, bool inScript) {
     return out + "\"";
 }
 
+namespace {
+
+// The markup characters' entities, shared by XML and HTML text.
+const char* markupEntity(char ch) {
+    switch (ch) {
+        case '&':
+            return "&amp;";
+        case '<':
+            return "&lt;";
+        case '>':
+            return "&gt;";
+        case '"':
+            return "&quot;";
+        case '\'':
+            return "&apos;";
+        default:
+            return nullptr;
+    }
+}
+
+}  // namespace
+
 std::string xmlText(std::string_view s) {
     std::string out;
     for (const char ch : s) {
         const auto c = static_cast<unsigned char>(ch);
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            case '\'':
-                out += "&apos;";
-                break;
-            case '\t':
-                out += "&#9;";
-                break;
-            case '\n':
-                out += "&#10;";
-                break;
-            case '\r':
-                out += "&#13;";
-                break;
-            default:
-                if (c < 0x20)
-                    out += ' ';
-                else
-                    out += ch;
-        }
+        if (const char* entity = markupEntity(ch))
+            out += entity;
+        else if (c == '\t' || c == '\n' || c == '\r')
+            out += "&#" + std::to_string(c) + ";";
+        else if (c < 0x20)
+            out += ' ';
+        else
+            out += ch;
     }
     return out;
 }
@@ -87,25 +87,11 @@ std::string xmlText(std::string_view s) {
 std::string htmlText(std::string_view s, bool quotes) {
     std::string out;
     for (const char ch : s) {
-        switch (ch) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                if (quotes)
-                    out += "&quot;";
-                else
-                    out += ch;
-                break;
-            default:
-                out += ch;
-        }
+        const char* entity = ch == '\'' || (ch == '"' && !quotes) ? nullptr : markupEntity(ch);
+        if (entity)
+            out += entity;
+        else
+            out += ch;
     }
     return out;
 }
