@@ -27,6 +27,7 @@ from selenium.webdriver.chrome.service import Service  # noqa: E402
 from selenium.webdriver.common.by import By  # noqa: E402
 from selenium.webdriver.common.keys import Keys  # noqa: E402
 from selenium.webdriver.support.ui import WebDriverWait  # noqa: E402
+from webchecks import OVERLAPS_SCRIPT
 
 PROGRAM = sys.argv[1]
 EXAMPLES = sys.argv[2]
@@ -249,19 +250,7 @@ class WebPage(unittest.TestCase):
 
     def overlaps(self):
         """Pairs of boxes (and cells, and buttons) whose rectangles overlap."""
-        return self.js("""
-            const els = [...document.querySelectorAll('input[data-square], .box, .cell:not(.outside), button')]
-                .filter(e => e.offsetParent !== null && !e.closest('dialog'));
-            const r = els.map(e => e.getBoundingClientRect());
-            const found = [];
-            for (let i = 0; i < els.length; i++)
-              for (let j = i + 1; j < els.length; j++) {
-                if (els[i].contains(els[j]) || els[j].contains(els[i])) continue;
-                const w = Math.min(r[i].right, r[j].right) - Math.max(r[i].left, r[j].left);
-                const h = Math.min(r[i].bottom, r[j].bottom) - Math.max(r[i].top, r[j].top);
-                if (w > 1 && h > 1) found.push(els[i].outerHTML.slice(0, 60) + ' / ' + els[j].outerHTML.slice(0, 60));
-              }
-            return found.slice(0, 5);""")
+        return self.js(OVERLAPS_SCRIPT)
 
     def test_no_overlap_on_a_phone_or_at_double_zoom(self):
         # 320 px wide, and a 1280 px window at 200 % zoom (640 CSS pixels).

@@ -19,6 +19,7 @@ import sys
 import tempfile
 import time
 import unittest
+from webchecks import OVERLAPS_SCRIPT
 
 FIREFOX = shutil.which("firefox-esr") or shutil.which("firefox")
 if not FIREFOX:
@@ -187,19 +188,7 @@ class WebPageInFirefox(unittest.TestCase):
         # Firefox's headless window is at least 450 px wide.
         self.ff("WebDriver:SetWindowRect", width=450, height=800)
         self.built()
-        overlaps = self.js("""
-            const els = [...document.querySelectorAll('input[data-square], .box, .cell:not(.outside), button')]
-                .filter(e => e.offsetParent !== null && !e.closest('dialog'));
-            const r = els.map(e => e.getBoundingClientRect());
-            const found = [];
-            for (let i = 0; i < els.length; i++)
-              for (let j = i + 1; j < els.length; j++) {
-                if (els[i].contains(els[j]) || els[j].contains(els[i])) continue;
-                const w = Math.min(r[i].right, r[j].right) - Math.max(r[i].left, r[j].left);
-                const h = Math.min(r[i].bottom, r[j].bottom) - Math.max(r[i].top, r[j].top);
-                if (w > 1 && h > 1) found.push(els[i].outerHTML.slice(0, 60) + ' / ' + els[j].outerHTML.slice(0, 60));
-              }
-            return found.slice(0, 5);""")
+        overlaps = self.js(OVERLAPS_SCRIPT)
         self.assertEqual(overlaps, [])
         self.assertEqual(self.js("return document.getElementById('grid').className"), "flow")
 
