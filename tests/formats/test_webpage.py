@@ -27,18 +27,10 @@ from selenium.webdriver.chrome.service import Service  # noqa: E402
 from selenium.webdriver.common.by import By  # noqa: E402
 from selenium.webdriver.common.keys import Keys  # noqa: E402
 from selenium.webdriver.support.ui import WebDriverWait  # noqa: E402
-from webchecks import OVERLAPS_SCRIPT
+from webchecks import OVERLAPS_SCRIPT, read_puzzle
 
 PROGRAM = sys.argv[1]
 EXAMPLES = sys.argv[2]
-
-
-def read_puzzle(path):
-    """The quotation and the answers of a data file."""
-    with open(path, encoding="cp1252") as f:
-        lines = f.read().splitlines()
-    answers = [line[4:] for line in lines if len(line) > 3 and line[2:4] == "A."]
-    return lines[0], answers
 
 
 def export(path, *options):

@@ -19,7 +19,7 @@ import sys
 import tempfile
 import time
 import unittest
-from webchecks import OVERLAPS_SCRIPT
+from webchecks import OVERLAPS_SCRIPT, read_puzzle
 
 FIREFOX = shutil.which("firefox-esr") or shutil.which("firefox")
 if not FIREFOX:
@@ -87,14 +87,6 @@ def read_port(path):
             return int(f.read().strip() or 0)
     except FileNotFoundError:
         return 0
-
-
-def read_puzzle(path):
-    """The quotation and the answers of a data file."""
-    with open(path, encoding="cp1252") as f:
-        lines = f.read().splitlines()
-    answers = [line[4:] for line in lines if len(line) > 3 and line[2:4] == "A."]
-    return lines[0], answers
 
 
 class WebPageInFirefox(unittest.TestCase):

@@ -16,3 +16,11 @@ OVERLAPS_SCRIPT = """
                 if (w > 1 && h > 1) found.push(els[i].outerHTML.slice(0, 60) + ' / ' + els[j].outerHTML.slice(0, 60));
               }
             return found.slice(0, 5);"""
+
+
+def read_puzzle(path):
+    """The quotation and the answers of a data file."""
+    with open(path, encoding="cp1252") as f:
+        lines = f.read().splitlines()
+    answers = [line[4:] for line in lines if len(line) > 3 and line[2:4] == "A."]
+    return lines[0], answers
