@@ -75,15 +75,6 @@ TEST_F(CommandsTest, NewAsksTwoQuestionsOnlyAfterAChange) {
     EXPECT_EQ(ed.view.totalLetters, "");
 }
 
-TEST_F(CommandsTest, TheFirstSaveChoosesWhereTheNextSaveWrites) {
-    makeDocument();
-    prompter.files.push_back(path("week"));
-    EXPECT_TRUE(commands.save());
-    accept("Second", "more");
-    EXPECT_TRUE(commands.save());
-    EXPECT_EQ(prompter.saveRequests.size(), 1u);
-}
-
 TEST_F(CommandsTest, OpenAsksToSaveAndSaveAsComesFirstWithoutAFile) {
     makeDocument();
     prompter.replies = {Reply::Yes};
@@ -224,15 +215,17 @@ TEST_F(SaveTest, AnInterruptedSavesTemporaryFileIsRemovedByTheNextSave) {
     EXPECT_TRUE(fs::exists(running));
 }
 
+// The first save chooses where the next one writes, without asking again.
 TEST_F(SaveTest, SavingClearsTheChangedMarkShownInTheTitle) {
     EXPECT_EQ(commands.windowTitle(), "Quotabrix *");
     prompter.files = {path("walden"), path("walden.dat")};
-    EXPECT_TRUE(commands.saveAs());
-    EXPECT_EQ(commands.windowTitle(), "Quotabrix \u2013 walden.dat");  // the first save names the file
-    commands.open();                                                   // no question: nothing unsaved
+    EXPECT_TRUE(commands.save());
+    EXPECT_EQ(commands.windowTitle(), "Quotabrix \u2013 walden.dat");
+    commands.open();  // no question: nothing unsaved
     accept("Opposite of less", "more");
     EXPECT_EQ(commands.windowTitle(), "Quotabrix \u2013 walden.dat *");
     EXPECT_TRUE(commands.save());
+    EXPECT_EQ(prompter.saveRequests.size(), 1u);
     EXPECT_EQ(commands.windowTitle(), "Quotabrix \u2013 walden.dat");
     commands.newDocument();  // right after a save: no offer to save, and a reset
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{kPreserveQuestion});
