@@ -284,19 +284,6 @@ TEST(AnswerFill, KeepsTheWordsOfAFillFitAndDistinct) {
     }
 }
 
-// When no exact fill exists, the search proves it and offers the fills
-// with the fewest gaps.
-TEST(AnswerFill, WithoutAnExactFillOffersTheFewestGaps) {
-    const FillLexicon lex = lexicon({"tab", "tot", "tabs"});
-    FillSearch search(lex, request("atx", "t"));
-    runOut(search);
-    EXPECT_TRUE(search.provedNone());
-    EXPECT_TRUE(search.lookingForGaps());
-    ASSERT_EQ(search.fills().size(), 1u);
-    EXPECT_EQ(search.fills()[0].words, Strings{"tab"});
-    EXPECT_EQ(search.fills()[0].gaps, 1);
-}
-
 class PuzzleFill : public EditorTest {
 protected:
     void SetUp() override {
