@@ -240,10 +240,6 @@ class WebPage(unittest.TestCase):
         boxes[2].send_keys(Keys.SHIFT, Keys.TAB)  # back out of the questions, into the grid
         self.assertIsNotNone(self.js("return document.activeElement.closest('#grid')"))
 
-    def overlaps(self):
-        """Pairs of boxes (and cells, and buttons) whose rectangles overlap."""
-        return self.js(OVERLAPS_SCRIPT)
-
     def test_no_overlap_on_a_phone_or_at_double_zoom(self):
         # 320 px wide, and a 1280 px window at 200 % zoom (640 CSS pixels).
         for width, scale in ((320, 1), (640, 2)):
@@ -251,7 +247,7 @@ class WebPage(unittest.TestCase):
                 self.browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
                     "width": width, "height": 800, "deviceScaleFactor": scale, "mobile": width < 400})
                 self.reload()
-                self.assertEqual(self.overlaps(), [])
+                self.assertEqual(self.js(OVERLAPS_SCRIPT), [])
                 self.assertLessEqual(self.js("return document.documentElement.scrollWidth"), width)
 
 
