@@ -31,20 +31,13 @@ class TestDraftClue : public QObject, test::MainWindowFixture {
     Q_OBJECT
 
     // Starts the window over the word list and definitions, read from a
-    // folder as the program reads them, and registers a quotation.
+    // folder as the program reads them (the definitions on first use), and
+    // registers a quotation.
     void startWithDefinitions(const char* definitions = kDefinitions) {
-        folder = std::make_unique<QTemporaryDir>();
+        QVERIFY(start());
         std::ofstream(pathFor(QStringLiteral("words.dic")), std::ios::binary) << kWords;
         std::ofstream(pathFor(QStringLiteral("definitions.dic")), std::ios::binary) << definitions;
-        prompter = std::make_unique<ScriptedPrompter>();
-        random = std::make_unique<ScriptedRandom>(std::vector<double>{0.0});
-        dictionary = std::make_unique<Dictionary>();
         dictionary->loadWordList(folder->path().toStdString());
-        form = std::make_unique<MainWindow>(*prompter, *random, *dictionary);
-        form->startUp();
-        form->show();
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
         registerQuote(QStringLiteral("Tea bat run."));
     }
     QString question() const { return form->txtQuestion->text(); }
