@@ -36,6 +36,7 @@ private slots:
         registerQuote(QStringLiteral("Less is more."));
         QVERIFY(form->mnuExport->isEnabled());
 
+        form->printer().setPageSize(QPageSize(QPageSize::A4));  // the PDF takes Print Setup's paper
         prompter->files = {path("week.ipuz"), path("week"), path("missing/week.jpz")};
         for (int i = 0; i < 4; ++i) form->mnuExport->trigger();  // the fourth is cancelled
         QCOMPARE(prompter->saveRequests.at(0).filter, std::string(kExportFilter));
@@ -45,6 +46,7 @@ private slots:
         QVERIFY(test::fileContents(path("week.ipuz")).find("\"http://ipuz.org/acrostic#1\"") !=
                 std::string::npos);
         QCOMPARE(test::fileContents(path("week.pdf")).substr(0, 5), std::string("%PDF-"));
+        QVERIFY(test::fileContents(path("week.pdf")).find("/MediaBox [0 0 595") != std::string::npos);
         QCOMPARE(prompter->messages.size(), std::size_t{1});  // the write into a missing folder
         QVERIFY(prompter->messages[0].text.find(path("missing/week.jpz")) != std::string::npos);
     }
@@ -64,15 +66,6 @@ private slots:
         QVERIFY(!exportFormatOfName("week.dat"));
         QCOMPARE(withExportExtension("week", Format::Html), std::string("week.html"));
         QCOMPARE(withExportExtension("week.htm", Format::Html), std::string("week.htm"));
-    }
-
-    // Export writes the PDF on the paper that Print Setup chose.
-    void exportedPdfTakesThePrintersPaper() {
-        registerQuote(QStringLiteral("Less is more."));
-        form->printer().setPageSize(QPageSize(QPageSize::A4));
-        prompter->files = {path("week.pdf")};
-        form->mnuExport->trigger();
-        QVERIFY(test::fileContents(path("week.pdf")).find("/MediaBox [0 0 595") != std::string::npos);
     }
 
     // Export keeps a read-only file as Save does.
