@@ -4,20 +4,12 @@
 // clue length and names none of the words it was drafted against.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "cluedraft.h"
 #include "definitions.h"
-
-namespace {
-
-void require(bool condition) {
-    if (!condition) std::abort();
-}
-
-}  // namespace
+#include "fuzzsupport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     qbrx::Definitions definitions;
@@ -28,13 +20,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < words.size(); ++i) {
         for (const qbrx::Sense& sense : definitions.senses(words[i])) {
             const std::string clue = qbrx::tidyClue(sense.gloss);
-            require(clue.size() <= qbrx::kClueLength);
+            fuzz::require(clue.size() <= qbrx::kClueLength);
         }
         const std::vector<std::string> others(words.begin() + static_cast<std::ptrdiff_t>(i) + 1,
                                               words.end());
         for (const std::string& draft : qbrx::draftClues(definitions, words[i], others)) {
-            require(draft.size() <= qbrx::kClueLength);
-            require(!qbrx::givesAway(draft, words[i], definitions));
+            fuzz::require(draft.size() <= qbrx::kClueLength);
+            fuzz::require(!qbrx::givesAway(draft, words[i], definitions));
         }
     }
     return 0;

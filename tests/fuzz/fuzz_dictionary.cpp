@@ -4,20 +4,12 @@
 // and the loaded values stay within the list's bounds.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string_view>
 
 #include "dictionary.h"
+#include "fuzzsupport.h"
 #include "scriptedprompter.h"
 #include "wordsearch.h"
-
-namespace {
-
-void require(bool condition) {
-    if (!condition) std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
@@ -27,20 +19,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     dict.readLevels(text);
 
     const std::int32_t n = dict.loadedWords();
-    require(n >= 0 && n < qbrx::kWordCapacity);
-    require(n == 0 || n <= std::int64_t{dict.wordCount()} - 1);
-    require(dict.wordList(0).empty() && dict.wordList(n + 1).empty());
+    fuzz::require(n >= 0 && n < qbrx::kWordCapacity);
+    fuzz::require(n == 0 || n <= std::int64_t{dict.wordCount()} - 1);
+    fuzz::require(dict.wordList(0).empty() && dict.wordList(n + 1).empty());
     std::size_t total = 0;
     for (std::int32_t k = 1; k <= n; ++k) total += dict.wordList(k).size();
-    require(total <= size);
+    fuzz::require(total <= size);
     for (std::int32_t k = 0; k <= n + 1; ++k) {
         const int level = dict.level(k);
-        require(level == 0 || (level >= 10 && level <= 70));
+        fuzz::require(level == 0 || (level >= 10 && level <= 70));
     }
     for (int f = 0; f <= 26; ++f)
         for (int s = 0; s <= 26; ++s) {
             const std::int32_t start = dict.startIndex(f, s);
-            require(start >= 0 && start <= qbrx::kWordCapacity);
+            fuzz::require(start >= 0 && start <= qbrx::kWordCapacity);
         }
 
     // A search from the first loaded word, in both modes, and a Next 10.
@@ -60,6 +52,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     search.familiarWords(true);
     search.nextTen();
     search.keyPressed(qbrx::DictKey::PageUp);
-    require(search.lstDict.size() <= 30);
+    fuzz::require(search.lstDict.size() <= 30);
     return 0;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the fuzz targets share: one in-memory input file for the whole run,
-// and the bounds every document stays within whatever it was read from.
+// What the fuzz targets share: a check that aborts, one in-memory input file
+// for the whole run, and the bounds every document stays within whatever it
+// was read from.
 #pragma once
 
 #include <sys/mman.h>
