@@ -93,13 +93,16 @@ std::vector<PdfPage> readPdf(const std::string& pdf) {
 
 bool has(const PdfPage& page, const std::string& text) { return page.text.find(text) != std::string::npos; }
 
-// The command line run in a folder of its own, keeping what it printed.
+// The command line run in a folder of its own, which is also where it looks
+// for a word list, keeping what it printed.
 class Batch : public FilesTest {
 protected:
     std::string out, err;
     int run(const Args& args) {
+        CommandLine cl = parseCommandLine(args);
+        cl.dictionaryFolder = dir.string();
         std::ostringstream o, e;
-        const int status = runCommandLine(parseCommandLine(args), o, e);
+        const int status = runCommandLine(cl, o, e);
         out = o.str();
         err = e.str();
         return status;
@@ -242,14 +245,13 @@ TEST_F(Batch, CancelInThePrintDialogPrintsNothing) {
     EXPECT_TRUE(fs::exists(path("printed.pdf")));
 }
 
-class Suggest : public FilesTest {
+class Suggest : public Batch {
 protected:
     std::string puzzle = path("puzzle.dat");
-    std::ostringstream out, err;
 
     // "Tea bat." with the crostic TB, its letters in the two slots.
     void SetUp() override {
-        FilesTest::SetUp();
+        Batch::SetUp();
         registerQuote("Tea bat.");
         prompter.inputs.push_back("TB");
         ed.setupCrostic();
@@ -257,28 +259,21 @@ protected:
     }
     // As the file holds it: the count line, then a word a line.
     void writeWordList(const std::string& text) const { writeBytes(dir / "words.dic", text); }
-    int run(const std::vector<std::string>& args) {
-        CommandLine cl = parseCommandLine(args);
-        cl.dictionaryFolder = dir.string();
-        out.str("");
-        err.str("");
-        return runCommandLine(cl, out, err);
-    }
 };
 
 TEST_F(Suggest, PrintsEveryFillAndWritesTheFirstIntoTheFile) {
     writeWordList("6\r\nta\r\ntab\r\nbat\r\nbeat\r\ntea\r\n");
     const std::string filled = path("filled.dat");
     ASSERT_EQ(run({"--suggest", "5", "--fill", filled, "--seed", "4", "--min-length", "2", puzzle}), 0)
-        << err.str();
+        << err;
     std::set<std::string> lines;
-    std::istringstream in(out.str());
+    std::istringstream in(out);
     for (std::string line; std::getline(in, line);) lines.insert(line);
     EXPECT_EQ(lines, (std::set<std::string>{"tea bat", "ta beat"}));
 
     // The first fill printed, whole.
     ASSERT_EQ(openPuzzle(ed, filled).result.status, FileStatus::Ok);
-    EXPECT_EQ(lower(ed.doc.answer[1]), out.str().substr(0, out.str().find(' ')));
+    EXPECT_EQ(lower(ed.doc.answer[1]), out.substr(0, out.find(' ')));
     EXPECT_TRUE(ed.doc.lettersLeft.empty());
 }
 
@@ -289,7 +284,7 @@ TEST_F(Suggest, CluesDraftTheNewQuestions) {
     writeBytes(dir / "definitions.dic",
                "1\r\nn a hot drink made from dried leaves (in Britain)\r\nbat\t\t\r\ntea\t\t1\r\n");
     const std::string filled = path("filled.dat");
-    ASSERT_EQ(run({"--suggest", "1", "--fill", filled, "--clues", puzzle}), 0) << err.str();
+    ASSERT_EQ(run({"--suggest", "1", "--fill", filled, "--clues", puzzle}), 0) << err;
     ASSERT_EQ(openPuzzle(ed, filled).result.status, FileStatus::Ok);
     EXPECT_EQ(ed.doc.question[1], "A hot drink made from dried leaves");
     EXPECT_EQ(ed.doc.question[2], "Question for [Bat]");
@@ -297,19 +292,17 @@ TEST_F(Suggest, CluesDraftTheNewQuestions) {
 
 TEST_F(Suggest, WithoutAnExactFillSaysSoAndOffersTheFewestGaps) {
     EXPECT_EQ(run({"--suggest", "2", puzzle}), 1);
-    EXPECT_NE(err.str().find("no word list"), std::string::npos) << err.str();
+    EXPECT_NE(err.find("no word list"), std::string::npos) << err;
 
     // tab and bet need a second b and leave an a.
     writeWordList("3\r\ntab\r\nbet\r\n");
-    ASSERT_EQ(run({"--suggest", "2", puzzle}), 0) << err.str();
-    EXPECT_EQ(out.str(), "tab bet\n");
-    EXPECT_NE(
-        err.str().find("no set of 2 answers uses exactly the 6 letters left (the search went through every "
+    ASSERT_EQ(run({"--suggest", "2", puzzle}), 0) << err;
+    EXPECT_EQ(out, "tab bet\n");
+    EXPECT_NE(err.find("no set of 2 answers uses exactly the 6 letters left (the search went through every "
                        "possibility); this one leaves 1 gap"),
-        std::string::npos)
-        << err.str();
-    EXPECT_NE(err.str().find("  Fill fewer answers, or allow shorter ones.\n"), std::string::npos)
-        << err.str();
+              std::string::npos)
+        << err;
+    EXPECT_NE(err.find("  Fill fewer answers, or allow shorter ones.\n"), std::string::npos) << err;
 }
 
 TEST_F(Suggest, TakesTheFillOptions) {
@@ -331,17 +324,16 @@ TEST_F(Suggest, TakesTheFillOptions) {
     // Levels 10 (ta, tab, bat, tea) and 70 (beat).
     writeWordList("6\r\nta\r\ntab\r\nbat\r\nbeat\r\ntea\r\n");
     writeBytes(dir / "level.dic", "10\r\n10\r\n10\r\n70\r\n10\r\n");
-    ASSERT_EQ(run({"--suggest", "5", "--min-length", "2", "--familiar-only", puzzle}), 0) << err.str();
-    EXPECT_EQ(out.str(), "tea bat\n");
+    ASSERT_EQ(run({"--suggest", "5", "--min-length", "2", "--familiar-only", puzzle}), 0) << err;
+    EXPECT_EQ(out, "tea bat\n");
     writeBytes(dir / "never.txt", "Bat\n");
-    ASSERT_EQ(run({"--suggest", "5", "--min-length", "2", "--exclude", path("never.txt"), puzzle}), 0)
-        << err.str();
-    EXPECT_EQ(out.str(), "ta beat\n");
-    ASSERT_EQ(run({"--suggest", "5", "--min-length", "2", "--include", "beat", puzzle}), 0) << err.str();
-    EXPECT_EQ(out.str(), "ta beat\n");
+    ASSERT_EQ(run({"--suggest", "5", "--min-length", "2", "--exclude", path("never.txt"), puzzle}), 0) << err;
+    EXPECT_EQ(out, "ta beat\n");
+    ASSERT_EQ(run({"--suggest", "5", "--min-length", "2", "--include", "beat", puzzle}), 0) << err;
+    EXPECT_EQ(out, "ta beat\n");
     // Without --min-length, two-letter words are out.
-    ASSERT_EQ(run({"--suggest", "5", puzzle}), 0) << err.str();
-    EXPECT_EQ(out.str(), "tea bat\n");
+    ASSERT_EQ(run({"--suggest", "5", puzzle}), 0) << err;
+    EXPECT_EQ(out, "tea bat\n");
 }
 
 }  // namespace
