@@ -96,12 +96,17 @@ protected:
     }
 };
 
-TEST_F(TypedCrosticTest, SetupGoesToTheFirstEmptyAnswerAndAcceptToTheNext) {
+TEST_F(TypedCrosticTest, SetupAcceptAndRegisterGoToTheFirstEmptyAnswer) {
     EXPECT_EQ(ed.view.selectedRow, 0);
     EXPECT_EQ(ed.view.focus, Focus::Question);
     accept("Hidden in the woods", "lair");
     EXPECT_EQ(ed.view.selectedRow, 1);
     EXPECT_EQ(ed.view.answerBox, "I");
+    EXPECT_EQ(ed.view.focus, Focus::Question);
+    ed.selectListRow(0);
+    ed.view.focus = Focus::None;
+    ed.registerButton();
+    EXPECT_EQ(ed.view.selectedRow, 1);
     EXPECT_EQ(ed.view.focus, Focus::Question);
 }
 
@@ -190,18 +195,6 @@ TEST_F(EditorTest, AverageAnswerLengthSharesTheLettersLeftAmongTheEmptyAnswers) 
     EXPECT_EQ(ed.view.averageLength, "15.0");
     accept("Second", "bghi");
     EXPECT_EQ(ed.view.averageLength, "");
-}
-
-TEST_F(EditorTest, RegisterGoesOnToTheNextEmptyAnswer) {
-    registerQuote("abcdefghijklmnopqrstuvwxyz");
-    prompter.inputs = {"AB"};
-    ed.setupCrostic();
-    accept("First", "apple");
-    ed.selectListRow(0);
-    ed.view.focus = Focus::None;
-    ed.registerButton();
-    EXPECT_EQ(ed.view.selectedRow, 1);
-    EXPECT_EQ(ed.view.focus, Focus::Question);
 }
 
 TEST_F(EditorTest, CrosticSetupBeforeRegistrationRegistersNothing) {
