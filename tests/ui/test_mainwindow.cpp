@@ -97,6 +97,10 @@ private slots:
         QVERIFY(!form->gridWindow()->isVisible());
         QVERIFY(!form->txtQuote->textCursor().hasSelection());
         QCOMPARE(form->txtQuote->toPlainText(), QString::fromLatin1(kQuotePrompt));
+        // The printer is left alone until it is first used.
+        QVERIFY(!form->printerSetUp());
+        form->mnuPrintSetup->trigger();
+        QVERIFY(form->printerSetUp());
     }
 
     void registerCleansCountsAndShowsTheGrid() {
@@ -417,12 +421,6 @@ private slots:
         QPointer<TroubleDialog> trouble = showTrouble(form.get());
         QVERIFY(trouble->lblAdvice->text().contains(u"~/.config/quotabrix/"_s));
         trouble->close();
-    }
-
-    void printerIsSetUpOnFirstUse() {
-        QVERIFY(!form->printerSetUp());
-        form->mnuPrintSetup->trigger();
-        QVERIFY(form->printerSetUp());
     }
 };
 
