@@ -33,6 +33,10 @@ TEST_F(InstalledWordListTest, TakenWithoutAQuestionWhenNoPreferencesFileIsThere)
     EXPECT_FALSE(fs::exists(where.programFolder / "qbrx.ini"));
     EXPECT_FALSE(fs::exists(where.configFolder / "qbrx.ini"));
     EXPECT_EQ(knownDictionaryFolder(where), std::optional<std::string>(dataFolder()));
+    // The user's preferences file wins over it.
+    fs::create_directories(where.configFolder);
+    writeBytes(where.configFolder / "qbrx.ini", "/elsewhere/\r\n");
+    EXPECT_EQ(knownDictionaryFolder(where), std::optional<std::string>("/elsewhere/"));
 }
 
 TEST_F(InstalledWordListTest, WithoutItsWordsFileTheUserIsAskedAndTheConfigFolderWritten) {
@@ -43,13 +47,6 @@ TEST_F(InstalledWordListTest, WithoutItsWordsFileTheUserIsAskedAndTheConfigFolde
     EXPECT_EQ(readBytes(where.configFolder / "qbrx.ini"), dict + "\r\n");
     EXPECT_FALSE(fs::exists(where.programFolder / "qbrx.ini"));
     EXPECT_EQ(knownDictionaryFolder(where), std::optional<std::string>(dict));
-}
-
-TEST_F(InstalledWordListTest, TheUsersPreferencesFileWinsOverIt) {
-    writeBytes(where.dataFolder / "words.dic", "a\r\n");
-    fs::create_directories(where.configFolder);
-    writeBytes(where.configFolder / "qbrx.ini", "/elsewhere/\r\n");
-    EXPECT_EQ(knownDictionaryFolder(where), std::optional<std::string>("/elsewhere/"));
 }
 
 }  // namespace
