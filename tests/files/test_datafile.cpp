@@ -31,6 +31,11 @@ TEST_F(DataFileTest, ExampleFileReadsAndWritesBackByteForByte) {
     EXPECT_TRUE(prompter.messages.empty());
     ASSERT_TRUE(writeDataFile(ed.doc, path("week3.dat")).ok());
     EXPECT_EQ(readBytes(path("week3.dat")), example);
+    // With line feeds alone, it reads the same.
+    std::string lineFeeds = example;
+    std::erase(lineFeeds, '\r');
+    EXPECT_EQ(read(lineFeeds), FileStatus::Ok);
+    EXPECT_EQ(formatDataFile(ed.doc), example);
 
     // Pair 10 on: two digits, no space. A pasted line break is written as a space.
     ed.doc.quotation = "Less\nis more.";
@@ -74,13 +79,6 @@ TEST_F(DataFileTest, PairsTakeFileOrderAndTextsAreCutToTheDocumentsBounds) {
     ASSERT_TRUE(writeDataFile(ed.doc, path("long.dat")).ok());
     open(path("long.dat"));
     EXPECT_EQ(ed.doc.quotation, std::string(200, 'a') + " " + std::string(52, 'b'));
-}
-
-TEST_F(DataFileTest, LineFeedOnlyFileReads) {
-    std::string lineFeeds = example;
-    std::erase(lineFeeds, '\r');
-    EXPECT_EQ(read(lineFeeds), FileStatus::Ok);
-    EXPECT_EQ(formatDataFile(ed.doc), example);
 }
 
 // What the lines cannot hold follows the last pair: the Crostic setting,
