@@ -101,7 +101,7 @@ private slots:
         QCOMPARE(window.editor().history.undoName(), std::string("Accept Question A"));
     }
 
-    void theChangedMarkFollowsTheHistory() {
+    void theChangedMarkFollowsTheHistoryAndNewStartsAnother() {
         buildPuzzle();
         prompter->files = {pathFor(QStringLiteral("p.dat"))};
         form->mnuSave->trigger();
@@ -115,10 +115,7 @@ private slots:
         form->mnuUndo->trigger();
         form->mnuUndo->trigger();
         QVERIFY(marked());
-    }
-
-    void newStartsANewHistory() {
-        buildPuzzle();
+        // New starts a new history.
         prompter->replies = {Reply::No, Reply::No};
         form->mnuNew->trigger();
         form->mnuUndo->trigger();
