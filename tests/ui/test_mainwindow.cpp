@@ -372,7 +372,7 @@ private slots:
         QCOMPARE(form->txtAnswer->text(), u"more"_s);
     }
 
-    void gridWindowLeavesCountsAndBoxesInView() {
+    void gridAndDictionaryWindowsLeaveTheBoxesInView() {
         registerQuote(QString(255, QLatin1Char('a')));  // the tallest grid
         const QRect grid = form->gridWindow()->frameGeometry();
         QList<QWidget*> mustShow{form->txtQuestion,     form->txtAnswer, form->cmdAccept,
@@ -382,10 +382,7 @@ private slots:
             QVERIFY2(!onScreen(w).intersects(grid), qPrintable(w->objectName()));
             QVERIFY2(onScreen(form->centralWidget()).contains(onScreen(w)), qPrintable(w->objectName()));
         }
-    }
-
-    void dictionaryOpensClearOfTheBoxesWithNoRoomBeside() {
-        registerQuote(u"Less is more."_s);
+        // So does the dictionary window, with no room beside the main window.
         const QRect area = form->screen()->availableGeometry();
         form->setGeometry(area.left(), area.top(), area.width(), form->height());
         form->openDictionary();
