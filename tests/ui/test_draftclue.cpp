@@ -59,8 +59,9 @@ private slots:
         QVERIFY(prompter->messages.empty());
     }
 
-    // A question the teacher typed is replaced only when the teacher says so.
-    void asksBeforeReplacingATypedQuestion() {
+    // A question the teacher typed is replaced only when the teacher says so,
+    // and comes back with Undo.
+    void asksBeforeReplacingATypedQuestionAndUndoGivesItBack() {
         startWithDefinitions();
         form->txtAnswer->setText(QStringLiteral("tea"));
         form->txtQuestion->setText(QStringLiteral("What is brewed in a pot?"));
@@ -72,18 +73,10 @@ private slots:
         form->cmdDraftClue->click();
         QCOMPARE(question(), QStringLiteral("A hot drink made from dried leaves"));
         QCOMPARE(prompter->messages.size(), std::size_t{2});
-    }
-
-    // Undo right after a draft gives back the question that was in the box,
-    // instead of undoing the puzzle's last change.
-    void undoTakesBackADraft() {
-        startWithDefinitions();
-        form->txtAnswer->setText(QStringLiteral("tea"));
-        form->txtQuestion->setText(QStringLiteral("Brewed in a pot"));
-        prompter->replies.push_back(Reply::Yes);
-        form->cmdDraftClue->click();
+        // Undo right after a draft gives back the question that was in the
+        // box, instead of undoing the puzzle's last change.
         form->mnuUndo->trigger();
-        QCOMPARE(question(), QStringLiteral("Brewed in a pot"));
+        QCOMPARE(question(), QStringLiteral("What is brewed in a pot?"));
     }
 
     // Another answer of the puzzle is not given away; with no sense left,
