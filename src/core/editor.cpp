@@ -7,6 +7,7 @@
 
 #include "gridcells.h"
 #include "numeric.h"
+#include "questioncheck.h"
 #include "text.h"
 
 namespace qbrx {
@@ -217,7 +218,7 @@ void Editor::showLettersLeft() {
         doc.letterLeftCount[n] = static_cast<std::int16_t>(count);
         doc.lettersLeft.append(static_cast<std::size_t>(count), static_cast<char>('a' + n - 1));
         total += count;
-        if (n == 1 || n == 5 || n == 9 || n == 15 || n == 21) vowels += count;
+        if (isVowel(static_cast<char>('a' + n - 1))) vowels += count;
         view.lettersLeft[n - 1] = std::to_string(count);
     }
     view.lettersLeft[26] = std::to_string(total);
@@ -261,7 +262,7 @@ void Editor::acceptButton() {
         prompter_.message({kSlotsFullMessage, std::nullopt, Buttons::Ok, Icon::Exclamation, 0});
         return;
     }
-    if (view.questionBox.empty()) view.questionBox = "Question for [" + view.answerBox + "]";
+    if (view.questionBox.empty()) view.questionBox = placeholderQuestion(view.answerBox);
     acceptAnswer(doc.currentQuestion);
 }
 
@@ -551,7 +552,7 @@ void Editor::deleteFromPopup() {
 }
 
 void Editor::keepCrosticLetter(int i) {
-    doc.question[i] = "Question for []";
+    doc.question[i] = placeholderQuestion("");
     doc.answer[i] = std::string(1, crosticLetterOf(i));
     doc.answerMarks[i] = doc.answer[i];
     doc.docChanged = true;
@@ -734,7 +735,7 @@ void Editor::setupCrostic() {
             if (ans.size() >= 2 && ans[1] == '-') ans.erase(0, 2);
             ans = std::string(1, c) + "-" + ans;
         } else {
-            doc.question[j] = "Question for []";
+            doc.question[j] = placeholderQuestion("");
             const int row = j - 1;
             if (row < static_cast<int>(view.listRows.size()) && !view.listRows[row].empty()) {
                 view.listRows.erase(view.listRows.begin() + row);

@@ -20,9 +20,15 @@ std::string labels(const std::vector<int>& slots) {
 
 }  // namespace
 
+namespace {
+const std::string kPlaceholderStart = "Question for [";
+}  // namespace
+
+std::string placeholderQuestion(const std::string& answer) { return kPlaceholderStart + answer + "]"; }
+
 bool isPlaceholderQuestion(const std::string& question) {
     const std::string trimmed = withoutOuterSpaces(question);
-    const std::string prefix = "Question for [";
+    const std::string& prefix = kPlaceholderStart;
     return trimmed.size() > prefix.size() && trimmed.compare(0, prefix.size(), prefix) == 0 &&
            trimmed.back() == ']';
 }

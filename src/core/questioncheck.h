@@ -21,6 +21,9 @@ struct UnwrittenQuestions {
 
 UnwrittenQuestions findUnwrittenQuestions(const Document& doc);
 
+// The question the program writes for an answer given without one.
+std::string placeholderQuestion(const std::string& answer);
+
 // True when the question, outer spaces aside, is the program's own
 // "Question for [word]".
 bool isPlaceholderQuestion(const std::string& question);

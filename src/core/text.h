@@ -32,4 +32,9 @@ std::string utf8ToCp1252(std::string_view utf8);
 // not start with a number.
 double leadingNumber(std::string_view s);
 
+// The vowels, in lower case: the letters counted as vowels everywhere in
+// the program (y is not one of them).
+inline constexpr std::string_view kVowels = "aeiou";
+constexpr bool isVowel(char c) { return kVowels.find(c) != std::string_view::npos; }
+
 }  // namespace qbrx

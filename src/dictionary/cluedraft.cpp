@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "text.h"
+
 namespace qbrx {
 
 namespace {
@@ -28,8 +30,6 @@ constexpr Ending kEndings[] = {{"ies", "y"},   {"ied", "y"}, {"ier", "y"}, {"ies
                                {"iness", "y"}, {"es", ""},   {"s", ""},    {"ed", ""},    {"ed", "e"},
                                {"ing", ""},    {"ing", "e"}, {"er", ""},   {"er", "e"},   {"est", ""},
                                {"est", "e"},   {"ly", ""},   {"ness", ""}};
-
-bool isVowel(char c) { return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u'; }
 
 char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 

@@ -68,7 +68,7 @@ FillLexicon::FillLexicon(const std::vector<std::string_view>& words, const std::
         for (char c : w) {
             ++e.counts[c - 'a'];
             e.mask |= 1u << (c - 'a');
-            if (c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u') ++e.vowels;
+            if (isVowel(c)) ++e.vowels;
         }
         const auto id = static_cast<std::int32_t>(entries_.size());
         idOfWord[i] = id;
@@ -308,7 +308,7 @@ AnswerFiller::Expand AnswerFiller::expand(const std::vector<std::int32_t>& paren
     // can take hold no fewer and no more of them than those left.
     {
         int vowels = 0;
-        for (char v : {'a', 'e', 'i', 'o', 'u'}) vowels += counts_[v - 'a'];
+        for (const char v : kVowels) vowels += counts_[v - 'a'];
         const int withY = vowels + counts_['y' - 'a'];
         const std::array<int, kGroups> left = {vowels, withY, lettersLeft_ - withY};
         for (int g = 0; g < kGroups; ++g) {

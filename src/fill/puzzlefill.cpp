@@ -146,7 +146,7 @@ std::vector<std::string> fillAdvice(const Document& doc, const FillPlan& plan, c
     }
     std::vector<std::string> vowels;
     int vowelCount = 0;
-    for (char v : std::string("aeiou")) {
+    for (const char v : kVowels) {
         const int n = plan.letters[v - 'a'];
         vowelCount += n;
         if (n > 0) vowels.push_back(countOf(n, v));

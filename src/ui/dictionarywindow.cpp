@@ -20,6 +20,7 @@
 #include <optional>
 
 #include "qttext.h"
+#include "questioncheck.h"
 #include "uifonts.h"
 
 namespace qbrx {
@@ -278,7 +279,7 @@ void DictionaryWindow::sendSelectedWord() { host_.setAnswerBoxText(search_.selec
 void DictionaryWindow::sendWord(bool advance) {
     const std::string word = search_.selectedWord();
     host_.setAnswerBoxText(word);
-    host_.setQuestionBoxText("Question for [" + word + "]");
+    host_.setQuestionBoxText(placeholderQuestion(word));
     if (advance) host_.setAdvanceMarkers();
     host_.focusQuestionBox();
 }
