@@ -5,10 +5,12 @@
 # With "generator" it also installs what tools/make_dictionary.py needs to
 # rebuild data/: the SCOWL word lists, WordNet (also for tools/make_definitions.py),
 # and npm to fetch the block lists.
+# webkit2gtk-driver brings WebKitGTK, whose MiniBrowser is the browser it drives.
 set -e
 PKGS="cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev libfontconfig-dev libgtest-dev libgmock-dev libbenchmark-dev
       fonts-liberation fonts-dejavu-core xvfb xauth poppler-utils xdotool clang libclang-rt-14-dev python3
-      appstream desktop-file-utils lintian dpkg-dev chromium chromium-driver python3-selenium firefox-esr"
+      appstream desktop-file-utils lintian dpkg-dev chromium chromium-driver python3-selenium firefox-esr
+      webkit2gtk-driver"
 [ "$1" = "generator" ] && PKGS="$PKGS scowl wordnet-base npm"
 missing=""
 for p in $PKGS; do
