@@ -154,8 +154,9 @@
       }
       const n = Array.isArray(item) ? item[0] : item;
       const owner = square(n).owner;
-      html += '<div class="cell letter">' + tag('span', n > 99 ? 'num three' : 'num', String(n));
-      if (owner) html += tag('span', owner.label.length > 1 ? 'lab two' : 'lab', owner.label);
+      const long = owner && owner.label.length > 1;
+      html += '<div class="cell letter"><span class="tag' + (n > 99 ? ' three' : '') + (long ? ' two' : '') +
+        '">' + n + (owner ? tag('b', '', owner.label) : '') + '</span>';
       const now = section.length < firstBoxes;
       const box = boxHtml(now ? section : laterSection, wordGroup, n, owner
         ? 'Square ' + n + ', question ' + owner.label + ', letter ' + owner.letter
