@@ -155,18 +155,24 @@ class WebPage(unittest.TestCase):
         self.assertEqual(self.first_answer_box().get_attribute("value"), "K")
         self.assertEqual(self.box('#grid input[data-square="%s"]' % square).get_attribute("value"), "K")
 
-    def test_typing_before_the_first_frame_keeps_the_saved_letters(self):
-        # Saved letters come back after the first frame; a student who types
-        # before that (here the page gets no frames or timers) loses none.
+    def test_clicking_and_typing_before_the_first_frame(self):
+        # Saved letters and most of the grid's boxes come after the first
+        # frame; a student who clicks and types before that (here the page
+        # gets no frames or timers) loses no letter, and a click on the
+        # last square lands in its box.
         self.box('#grid input[data-square="1"]').send_keys("k")
         script = self.browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {
             "source": "window.requestAnimationFrame = () => 0; window.setTimeout = () => 0;"})
         try:
             self.browser.refresh()
+            last = self.browser.find_elements(By.CSS_SELECTOR, "#grid .letter")[-1]
+            last.click()
+            self.browser.switch_to.active_element.send_keys("m")
             self.box('#grid input[data-square="2"]').send_keys("z")
             self.assertEqual(self.box('#grid input[data-square="1"]').get_attribute("value"), "K")
             saved = json.loads(self.js("return Object.values(localStorage)[0]"))
-            self.assertEqual(saved, {"1": "K", "2": "Z"})
+            squares = str(len(self.browser.find_elements(By.CSS_SELECTOR, "#grid .letter")))
+            self.assertEqual(saved, {"1": "K", "2": "Z", squares: "M"})
         finally:
             self.browser.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
                                          {"identifier": script["identifier"]})

@@ -65,13 +65,9 @@
     section.push(group);
     return html + '>';
   }
-  // Adds a section's markup at the end of an element, and its boxes to
-  // their squares and groups. A box added after the student began shows
-  // what its square already holds.
-  function fill(element, html, section) {
-    element.insertAdjacentHTML('beforeend', html);
-    const inputs = element.getElementsByTagName('input');
-    const first = inputs.length - section.length;
+  // Joins a section's boxes, in page order, to their squares and groups. A
+  // box added after the student began shows what its square already holds.
+  function adopt(inputs, first, section) {
     section.forEach((group, i) => {
       const input = inputs[first + i];
       const sq = squares.get(Number(input.dataset.square));
@@ -82,6 +78,12 @@
       }
       sq.boxes.push(input);
     });
+  }
+  // Adds a section's markup at the end of an element, and adopts its boxes.
+  function fill(element, html, section) {
+    element.insertAdjacentHTML('beforeend', html);
+    const inputs = element.getElementsByTagName('input');
+    adopt(inputs, inputs.length - section.length, section);
   }
 
   // Questions first, to know each square's question and letter.
@@ -111,6 +113,7 @@
   // columns at 2rem each, else words that wrap. A media query decides, so
   // that nothing is measured before the page is first drawn.
   const grid = $('grid');
+  const quote = $('quote');
   const wide = window.matchMedia('(min-width: ' + (data.cols * 2 + 3) + 'rem)');
   function layout() {
     grid.className = wide.matches ? 'rect' : 'flow';
@@ -120,7 +123,15 @@
   else if (wide.addListener) wide.addListener(layout);
 
   // The quotation grid: cells in reading order; a word's cells sit in one
-  // element so that a narrow screen wraps between words.
+  // element so that a narrow screen wraps between words. Every cell, with
+  // its number and question letter, is drawn at once, but only the first
+  // row's squares get their boxes then: a box is invisible until it holds a
+  // letter, and laying out a few hundred of them is most of the work of
+  // showing the page. The rest follow just after the page is first drawn,
+  // or at once when the student clicks or types first (finishGrid).
+  const firstBoxes = data.cols;
+  let laterHtml = '';
+  const laterSection = [];
   function buildGrid() {
     grid.style.setProperty('--cols', String(data.cols));
     const section = [];
@@ -143,14 +154,34 @@
       }
       const n = Array.isArray(item) ? item[0] : item;
       const owner = square(n).owner;
-      html += '<div class="cell letter">' + tag('span', n > 99 ? 'num three' : 'num', String(n));
-      if (owner) html += tag('span', owner.label.length > 1 ? 'lab two' : 'lab', owner.label);
-      html += boxHtml(section, wordGroup, n, owner
+      const long = owner && owner.label.length > 1;
+      html += '<div class="cell letter"><span class="tag' + (n > 99 ? ' three' : '') + (long ? ' two' : '') +
+        '">' + n + (owner ? tag('b', '', owner.label) : '') + '</span>';
+      const now = section.length < firstBoxes;
+      const box = boxHtml(now ? section : laterSection, wordGroup, n, owner
         ? 'Square ' + n + ', question ' + owner.label + ', letter ' + owner.letter
-        : 'Square ' + n + ', given letter') + '</div>';
+        : 'Square ' + n + ', given letter');
+      if (now) html += box;
+      else laterHtml += box;
+      html += '</div>';
     });
     if (wordGroup) html += '</div>';
     fill(grid, html, section);
+    if (laterHtml) quote.setAttribute('aria-busy', 'true');
+  }
+  // Puts the rest of the grid's boxes into their cells: every letter cell
+  // holds one box, in reading order.
+  function finishGrid() {
+    if (!laterHtml) return;
+    const holder = document.createElement('div');
+    holder.innerHTML = laterHtml;
+    laterHtml = '';
+    const inputs = Array.prototype.slice.call(holder.children);
+    const cells = grid.getElementsByClassName('letter');
+    const first = cells.length - inputs.length;
+    inputs.forEach((input, i) => cells[first + i].appendChild(input));
+    adopt(inputs, 0, laterSection);
+    quote.removeAttribute('aria-busy');
   }
 
   // The questions, each with its answer boxes, from question FROM up to
@@ -243,6 +274,7 @@
   function start() {
     if (started) return;
     started = true;
+    finishGrid();
     restore();
     buildMore();
   }
@@ -337,17 +369,23 @@
   // Highlighting: the box in use, the boxes of the same square, and the
   // question they belong to.
   let current = null;
+  let lit = [];
+  function light(element, name) {
+    element.classList.add(name);
+    lit.push(element);
+  }
   function highlight(input) {
-    document.querySelectorAll('.current, .linked, .active').forEach((e) => e.classList.remove('current', 'linked', 'active'));
+    lit.forEach((e) => e.classList.remove('current', 'linked', 'active'));
+    lit = [];
     current = input;
     const sq = squares.get(Number(input.dataset.square));
-    input.classList.add('current');
+    light(input, 'current');
     sq.boxes.forEach((b) => {
-      if (b !== input) b.classList.add('linked');
+      if (b !== input) light(b, 'linked');
     });
     const group = input.qbGroup;
     const clue = group && group.kind === 'clue' ? group.clue : sq.owner ? sq.owner.clue : null;
-    if (clue !== null && clueElements[clue]) clueElements[clue].classList.add('active');
+    if (clue !== null && clueElements[clue]) light(clueElements[clue], 'active');
   }
 
   function focusBox(input) {
@@ -406,10 +444,17 @@
     }
   });
 
-  // A click puts the caret into the letter; select it, so typing replaces it.
+  // A click puts the caret into the letter; select it, so typing replaces
+  // it. A click on a grid cell's edge, or on a cell whose box came just
+  // after the click began, goes to the cell's box.
   document.addEventListener('click', (event) => {
     const t = event.target;
-    if (t instanceof HTMLInputElement && t.dataset.square && !t.readOnly) t.select();
+    if (t instanceof HTMLInputElement && t.dataset.square && !t.readOnly) {
+      t.select();
+    } else if (t instanceof Element && t.classList.contains('letter') && grid.contains(t)) {
+      const box = t.getElementsByTagName('input')[0];
+      if (box && !box.readOnly) focusBox(box);
+    }
   });
 
   document.addEventListener('input', (event) => {
@@ -542,6 +587,7 @@
   // first drawn, or on the student's first key or click if that is sooner.
   let restored = false;
   function restore() {
+    finishGrid();
     if (restored) return;
     restored = true;
     const saved = load();
