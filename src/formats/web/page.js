@@ -156,7 +156,7 @@
       const owner = square(n).owner;
       const long = owner && owner.label.length > 1;
       html += '<div class="cell letter"><span class="tag' + (n > 99 ? ' three' : '') + (long ? ' two' : '') +
-        '">' + n + (owner ? tag('b', '', owner.label) : '') + '</span>';
+        '">' + n + (owner ? ' ' + tag('b', '', owner.label) : '') + '</span>';
       const now = section.length < firstBoxes;
       const box = boxHtml(now ? section : laterSection, wordGroup, n, owner
         ? 'Square ' + n + ', question ' + owner.label + ', letter ' + owner.letter
