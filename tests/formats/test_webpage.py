@@ -8,6 +8,7 @@
 #   test_webpage.py QUOTABRIX EXAMPLES_DIR
 #
 # Exits 77 (skipped) when Chromium or its driver is not installed.
+import base64
 import json
 import os
 import shutil
@@ -176,6 +177,22 @@ class WebPage(unittest.TestCase):
         finally:
             self.browser.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
                                          {"identifier": script["identifier"]})
+
+    def test_printing_at_once_prints_every_question(self):
+        # Printed before the page has drawn its questions (it gets no frames
+        # or timers here), the page still prints all of them.
+        with open(os.path.join(EXAMPLES, "walden.dat"), encoding="cp1252") as f:
+            last = [line[4:] for line in f.read().splitlines() if line[2:4] == "Q."][-1]
+        script = self.browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {
+            "source": "window.requestAnimationFrame = () => 0; window.setTimeout = () => 0;"})
+        try:
+            self.browser.refresh()
+            pdf = base64.b64decode(self.browser.execute_cdp_cmd("Page.printToPDF", {})["data"])
+        finally:
+            self.browser.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
+                                         {"identifier": script["identifier"]})
+        text = subprocess.run(["pdftotext", "-", "-"], input=pdf, capture_output=True, check=True).stdout
+        self.assertIn(last, text.decode())
 
     def test_typing_every_answer_solves_the_puzzle(self):
         # Each answer typed in one go from its first box: the cursor moves

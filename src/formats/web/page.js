@@ -257,14 +257,18 @@
   const clues = $('clues');
   clues.setAttribute('aria-busy', 'true');
   let built = 0;
-  function buildMore() {
-    const to = built + 10;
-    buildQuestions(built, to);
-    built = Math.min(to, data.clues.length);
+  let finished = false;
+  function buildMore(all) {
+    if (finished) return;
+    do {
+      buildQuestions(built, built + 10);
+      built = Math.min(built + 10, data.clues.length);
+    } while (all === true && built < data.clues.length);
     if (built < data.clues.length) {
       setTimeout(buildMore, 0);
       return;
     }
+    finished = true;
     buildCrostic();
     clues.removeAttribute('aria-busy');
   }
@@ -280,6 +284,11 @@
   }
   requestAnimationFrame(() => setTimeout(start, 0));
   setTimeout(start, 200);
+  // Printing at once, before all of it is there, prints the whole puzzle.
+  window.addEventListener('beforeprint', () => {
+    start();
+    buildMore(true);
+  });
 
   if (!data.reveal) {
     document.querySelectorAll('.reveal').forEach((e) => e.remove());
