@@ -28,7 +28,7 @@ from selenium.webdriver.chrome.service import Service  # noqa: E402
 from selenium.webdriver.common.by import By  # noqa: E402
 from selenium.webdriver.common.keys import Keys  # noqa: E402
 from selenium.webdriver.support.ui import WebDriverWait  # noqa: E402
-from webchecks import OVERLAPS_SCRIPT, read_puzzle
+from webchecks import OVERLAPS_SCRIPT, SolvingChecks, read_puzzle
 
 PROGRAM = sys.argv[1]
 EXAMPLES = sys.argv[2]
@@ -53,7 +53,7 @@ def start_browser(profile):
     return webdriver.Chrome(service=Service(DRIVER), options=options)
 
 
-class WebPage(unittest.TestCase):
+class WebPage(SolvingChecks, unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.dir = tempfile.mkdtemp()
@@ -88,17 +88,14 @@ class WebPage(unittest.TestCase):
         self.browser.get(url)
         self.built()
 
-    def js(self, script, *args):
-        return self.browser.execute_script(script, *args)
-
-    def state(self):
-        return self.browser.find_element(By.TAG_NAME, "body").get_attribute("data-state")
-
-    def box(self, css):
-        return self.browser.find_element(By.CSS_SELECTOR, css)
-
-    def first_answer_box(self):
-        return self.box("#questions input[data-square]")
+    def open_without_dialogs(self):
+        script = self.browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                              {"source": "delete HTMLDialogElement.prototype.showModal"})
+        try:
+            self.reload()
+        finally:
+            self.browser.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
+                                         {"identifier": script["identifier"]})
 
     def test_loads_offline_without_errors_or_requests(self):
         self.browser.get_log("browser")  # only a fresh load counts
@@ -116,26 +113,6 @@ class WebPage(unittest.TestCase):
         self.assertEqual(requests, [])
         self.assertEqual(self.state(), "solving")
 
-    def test_every_box_is_an_input_with_its_square(self):
-        squares = self.js("return [...document.querySelectorAll('#grid input')].map(b => b.dataset.square)")
-        letters = sum(1 for c in self.quotation if ord(c) >= 65)
-        self.assertEqual(len(squares), letters)
-        self.assertEqual(squares, [str(n) for n in range(1, letters + 1)])
-        label = self.first_answer_box().get_attribute("aria-label")
-        self.assertRegex(label, r"^Question A, letter \d+, square \d+$")
-
-    def test_grid_square_and_answer_box_are_linked(self):
-        answer = self.first_answer_box()
-        square = answer.get_attribute("data-square")
-        grid = self.box('#grid input[data-square="%s"]' % square)
-        answer.send_keys("q")
-        self.assertEqual(grid.get_attribute("value"), "Q")
-        grid.click()
-        classes = self.box("#clue-A").get_attribute("class")
-        self.assertIn("active", classes)  # the grid square's question is highlighted
-        grid.send_keys("z")
-        self.assertEqual(answer.get_attribute("value"), "Z")
-
     def test_check_flags_a_wrong_letter_only(self):
         boxes = self.browser.find_elements(By.CSS_SELECTOR, "#clue-A input")
         letters = [c for c in self.answers[0].upper()]
@@ -147,14 +124,6 @@ class WebPage(unittest.TestCase):
         self.assertEqual(boxes[0].get_attribute("aria-invalid"), "true")
         self.assertIsNone(boxes[-1].get_attribute("aria-invalid"))
         self.assertEqual(self.box("#status").text, "1 wrong letter is marked.")
-
-    def test_reload_keeps_the_letters(self):
-        answer = self.first_answer_box()
-        square = answer.get_attribute("data-square")
-        answer.send_keys("k")
-        self.reload()
-        self.assertEqual(self.first_answer_box().get_attribute("value"), "K")
-        self.assertEqual(self.box('#grid input[data-square="%s"]' % square).get_attribute("value"), "K")
 
     def test_clicking_and_typing_before_the_first_frame(self):
         # Saved letters and most of the grid's boxes come after the first
@@ -194,19 +163,6 @@ class WebPage(unittest.TestCase):
         text = subprocess.run(["pdftotext", "-", "-"], input=pdf, capture_output=True, check=True).stdout
         self.assertIn(last, text.decode())
 
-    def test_typing_every_answer_solves_the_puzzle(self):
-        # Each answer typed in one go from its first box: the cursor moves
-        # on by itself, past the letters the puzzle gives.
-        for label, answer in zip("ABCDEFGHIJKLMNO", self.answers):
-            letters = [c for c in answer.upper() if c.isalpha()]
-            boxes = self.browser.find_elements(By.CSS_SELECTOR, "#clue-%s .box:not(.space):not(.other)" % label)
-            self.assertEqual(len(boxes), len(letters))
-            typed = [letter for box, letter in zip(boxes, letters) if "given" not in box.get_attribute("class")]
-            self.box("#clue-%s input" % label).send_keys("".join(typed))
-        self.assertEqual(self.state(), "solved")
-        self.assertEqual(self.box("#solved-quote").text, self.quotation)
-        self.assertTrue(self.box("#solved-dialog").get_attribute("open"))
-
     def test_reveal_letter_gives_the_quotations_letter(self):
         answer = self.first_answer_box()
         answer.click()
@@ -219,33 +175,6 @@ class WebPage(unittest.TestCase):
         self.open(self.plain)
         self.assertEqual(self.browser.find_elements(By.CSS_SELECTOR, "#reveal-letter, #reveal-word"), [])
         self.assertTrue(self.box("#check").is_displayed())
-
-    def test_clear_asks_first(self):
-        answer = self.first_answer_box()
-        answer.send_keys("m")
-        self.box("#clear").click()
-        self.box("#clear-no").click()
-        self.assertEqual(answer.get_attribute("value"), "M")
-        self.box("#clear").click()
-        self.box("#clear-yes").click()
-        self.assertEqual(answer.get_attribute("value"), "")
-
-    def test_clear_asks_a_plain_question_where_there_are_no_dialogs(self):
-        # As in Safari before 15.4, which has no <dialog>.
-        script = self.browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
-                                              {"source": "delete HTMLDialogElement.prototype.showModal"})
-        try:
-            self.reload()
-            answer = self.first_answer_box()
-            answer.send_keys("m")
-            self.box("#clear").click()
-            question = self.browser.switch_to.alert
-            self.assertEqual(question.text, "Clear the puzzle?\n\nAll the letters you typed will be removed.")
-            question.accept()
-            self.assertEqual(answer.get_attribute("value"), "")
-        finally:
-            self.browser.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
-                                         {"identifier": script["identifier"]})
 
     def test_keyboard_moves_on_and_back(self):
         boxes = self.browser.find_elements(By.CSS_SELECTOR, "#clue-A input")

@@ -15,7 +15,6 @@
 # installed. QBRX_KEEP_SCREENSHOT=FILE keeps the desktop-width screenshot.
 import base64
 import glob
-import json
 import os
 import shutil
 import subprocess
@@ -43,10 +42,9 @@ if not os.environ.get("QBRX_WEBKIT_XVFB"):
     os.execvp("xvfb-run", ["xvfb-run", "-a", "-s", "-screen 0 1600x1200x24", sys.executable] + sys.argv)
 
 from selenium import webdriver  # noqa: E402
-from selenium.webdriver.common.by import By  # noqa: E402
 from selenium.webdriver.support.ui import WebDriverWait  # noqa: E402
 from selenium.webdriver.webkitgtk.options import Options  # noqa: E402
-from webchecks import OVERLAPS_SCRIPT, read_puzzle  # noqa: E402
+from webchecks import OVERLAPS_SCRIPT, SolvingChecks, read_puzzle  # noqa: E402
 
 PROGRAM = sys.argv[1]
 EXAMPLES = sys.argv[2]
@@ -81,7 +79,7 @@ def export(directory, name, prelude=""):
     return "file://" + path
 
 
-class WebPageInWebKit(unittest.TestCase):
+class WebPageInWebKit(SolvingChecks, unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.dir = tempfile.mkdtemp()
@@ -137,84 +135,16 @@ class WebPageInWebKit(unittest.TestCase):
         self.browser.refresh()
         self.built()
 
-    def js(self, script, *args):
-        return self.browser.execute_script(script, *args)
+    def open_without_dialogs(self):
+        self.open(self.no_dialogs)
 
-    def state(self):
-        return self.box("body").get_attribute("data-state")
-
-    def box(self, css):
-        return self.browser.find_element(By.CSS_SELECTOR, css)
-
-    def first_answer_box(self):
-        return self.box("#questions input[data-square]")
+    def tearDown(self):
+        # No script error in whatever the test did.
+        self.assertEqual(self.js("return qbrxErrors"), [])
 
     def test_loads_without_script_errors(self):
         self.assertEqual(self.js("return qbrxErrors"), [])
         self.assertEqual(self.state(), "solving")
-
-    def test_every_box_is_an_input_with_its_square(self):
-        squares = self.js("return [...document.querySelectorAll('#grid input')].map(b => b.dataset.square)")
-        letters = sum(1 for c in self.quotation if ord(c) >= 65)
-        self.assertEqual(squares, [str(n) for n in range(1, letters + 1)])
-
-    def test_grid_square_and_answer_box_are_linked(self):
-        answer = self.first_answer_box()
-        square = answer.get_attribute("data-square")
-        grid = self.box('#grid input[data-square="%s"]' % square)
-        answer.send_keys("q")
-        self.assertEqual(grid.get_attribute("value"), "Q")
-        grid.send_keys("z")
-        self.assertEqual(answer.get_attribute("value"), "Z")
-
-    def test_typing_every_answer_solves_the_puzzle(self):
-        # Each answer typed in one go from its first box: the cursor moves
-        # on by itself, past the letters the puzzle gives.
-        for label, answer in zip("ABCDEFGHIJKLMNO", self.answers):
-            letters = [c for c in answer.upper() if c.isalpha()]
-            boxes = self.browser.find_elements(By.CSS_SELECTOR, "#clue-%s .box:not(.space):not(.other)" % label)
-            self.assertEqual(len(boxes), len(letters))
-            typed = [letter for box, letter in zip(boxes, letters) if "given" not in box.get_attribute("class")]
-            self.box("#clue-%s input" % label).send_keys("".join(typed))
-        self.assertEqual(self.state(), "solved")
-        self.assertEqual(self.box("#solved-quote").text, self.quotation)
-        self.assertTrue(self.box("#solved-dialog").get_attribute("open"))
-        self.assertEqual(self.js("return qbrxErrors"), [])
-
-    def test_reload_keeps_the_letters(self):
-        answer = self.first_answer_box()
-        square = answer.get_attribute("data-square")
-        answer.send_keys("k")
-        # WebKit keeps local storage for a page opened from a file.
-        saved = json.loads(self.js("return Object.values(localStorage)[0]"))
-        self.assertEqual(saved, {square: "K"})
-        self.reload()
-        self.assertEqual(self.first_answer_box().get_attribute("value"), "K")
-        self.assertEqual(self.box('#grid input[data-square="%s"]' % square).get_attribute("value"), "K")
-
-    def test_clear_asks_first(self):
-        answer = self.first_answer_box()
-        answer.send_keys("m")
-        self.box("#clear").click()
-        self.assertTrue(self.box("#clear-dialog").get_attribute("open"))
-        self.box("#clear-no").click()
-        self.assertEqual(answer.get_attribute("value"), "M")
-        self.box("#clear").click()
-        self.box("#clear-yes").click()
-        self.assertEqual(answer.get_attribute("value"), "")
-
-    def test_clear_asks_a_plain_question_where_there_are_no_dialogs(self):
-        self.open(self.no_dialogs)
-        answer = self.first_answer_box()
-        answer.send_keys("m")
-        self.box("#clear").click()
-        question = self.browser.switch_to.alert
-        self.assertEqual(question.text, "Clear the puzzle?\n\nAll the letters you typed will be removed.")
-        question.dismiss()
-        self.assertEqual(answer.get_attribute("value"), "M")
-        self.box("#clear").click()
-        self.browser.switch_to.alert.accept()
-        self.assertEqual(answer.get_attribute("value"), "")
 
     def test_no_overlap_in_a_narrow_window(self):
         # MiniBrowser's window is at least about 450 px wide.
