@@ -261,9 +261,10 @@ protected:
     void writeWordList(const std::string& text) const { writeBytes(dir / "words.dic", text); }
 };
 
+// --fill, like Save As, writes an ipuz file when the name asks for one.
 TEST_F(Suggest, PrintsEveryFillAndWritesTheFirstIntoTheFile) {
     writeWordList("6\r\nta\r\ntab\r\nbat\r\nbeat\r\ntea\r\n");
-    const std::string filled = path("filled.dat");
+    const std::string filled = path("filled.ipuz");
     ASSERT_EQ(run({"--suggest", "5", "--fill", filled, "--seed", "4", "--min-length", "2", puzzle}), 0)
         << err;
     std::set<std::string> lines;
@@ -272,6 +273,7 @@ TEST_F(Suggest, PrintsEveryFillAndWritesTheFirstIntoTheFile) {
     EXPECT_EQ(lines, (std::set<std::string>{"tea bat", "ta beat"}));
 
     // The first fill printed, whole.
+    EXPECT_NE(readBytes(filled).find("http://ipuz.org/acrostic#1"), std::string::npos);
     ASSERT_EQ(openPuzzle(ed, filled).result.status, FileStatus::Ok);
     EXPECT_EQ(lower(ed.doc.answer[1]), out.substr(0, out.find(' ')));
     EXPECT_TRUE(ed.doc.lettersLeft.empty());

@@ -7,11 +7,10 @@
 
 #include <QtTest>
 #include <QtWidgets>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "dictionary.h"
+#include "dictionarywindow.h"
 #include "mainwindow.h"
 #include "random.h"
 #include "scriptedprompter.h"
@@ -23,12 +22,6 @@ inline QStringList rows(const QListWidget* list) {
     QStringList out;
     for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
     return out;
-}
-
-// The bytes of a file.
-inline std::string fileContents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 class MainWindowFixture {
@@ -67,6 +60,16 @@ protected:
     void clickRow(int row, Qt::KeyboardModifiers modifiers = {}) {
         const QRect rect = form->lstQuestion->visualItemRect(form->lstQuestion->item(row));
         QTest::mouseClick(form->lstQuestion->viewport(), Qt::LeftButton, modifiers, rect.center());
+    }
+    // The dictionary window in All Words mode, listing from `from` on.
+    DictionaryWindow* listWords(const QString& from,
+                                QPushButton* DictionaryWindow::*command = &DictionaryWindow::cmdCheck) {
+        form->openDictionary();
+        DictionaryWindow* window = form->findChild<DictionaryWindow*>();
+        window->optAllWords->click();
+        window->txtDict->setText(from);
+        (window->*command)->click();
+        return window;
     }
 };
 

@@ -5,7 +5,6 @@
 #include <fstream>
 
 #include "cluedraft.h"
-#include "dictionarywindow.h"
 #include "mainwindowfixture.h"
 #include "suggestdialog.h"
 
@@ -47,8 +46,10 @@ private slots:
 
     // The first sense that does not give the answer away, then the next on
     // each press, through the button and Ctrl+L (round to the first, and the
-    // program's placeholder taken for no question, are ClueDraft's).
-    void draftsAndCyclesThroughTheSenses() {
+    // program's placeholder taken for no question, are ClueDraft's). A
+    // question the teacher typed is replaced only when the teacher says so,
+    // and comes back with Undo.
+    void draftsCyclesAndAsksBeforeReplacingATypedQuestion() {
         startWithDefinitions();
         form->txtAnswer->setText(QStringLiteral("Run"));
         QTest::mouseClick(form->cmdDraftClue, Qt::LeftButton);
@@ -57,12 +58,7 @@ private slots:
         QTest::keyClick(form->txtQuestion, Qt::Key_L, Qt::ControlModifier);
         QCOMPARE(question(), QStringLiteral("Direct or control"));
         QVERIFY(prompter->messages.empty());
-    }
 
-    // A question the teacher typed is replaced only when the teacher says so,
-    // and comes back with Undo.
-    void asksBeforeReplacingATypedQuestionAndUndoGivesItBack() {
-        startWithDefinitions();
         form->txtAnswer->setText(QStringLiteral("tea"));
         form->txtQuestion->setText(QStringLiteral("What is brewed in a pot?"));
         prompter->replies.push_back(Reply::No);
@@ -93,13 +89,7 @@ private slots:
     // The selected word of the dictionary window shows its definitions.
     void dictionaryWindowShowsTheSelectedWordsSenses() {
         startWithDefinitions();
-        form->txtAnswer->setText(QStringLiteral("r"));
-        form->openDictionary();
-        auto* window = form->findChild<DictionaryWindow*>();
-        QVERIFY(window);
-        window->optAllWords->click();
-        window->txtDict->setText(QStringLiteral("r"));
-        window->check();
+        DictionaryWindow* window = listWords(QStringLiteral("r"));
         QCOMPARE(test::rows(window->lstDict), QStringList{QStringLiteral("run")});
         QCOMPARE(window->lstDict->currentRow(), 0);
         QCOMPARE(window->lblDefinition->text(),

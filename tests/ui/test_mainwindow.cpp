@@ -104,9 +104,11 @@ private slots:
     }
 
     void registerCleansCountsAndShowsTheGrid() {
-        // Typing replaces the selected prompt.
+        // Typing replaces the selected prompt; Register hands the keys to the question box.
         QTest::keyClicks(form->txtQuote, u"\"Less\"  is more."_s);
-        QTest::mouseClick(form->cmdRegister, Qt::LeftButton);
+        form->cmdRegister->setFocus();
+        QTest::keyClick(form->cmdRegister, Qt::Key_Space);
+        QCOMPARE(QApplication::focusWidget(), form->txtQuestion);
         QCOMPARE(form->txtQuote->toPlainText(), u"\u201CLess\u201D is more."_s);
         QCOMPARE(form->lblTotalletters->text(), u"10"_s);
         QCOMPARE(form->lblLettersleft[18]->text(), u"3"_s);  // S
@@ -176,7 +178,7 @@ private slots:
         for (QFrame* f : {form->shp1, form->shp2, form->shp3, form->shpRegister}) QVERIFY(f->isHidden());
     }
 
-    void deleteAsksFirst() {
+    void deleteAndCloseAskFirst() {
         fill(3);
         clickRow(0);
         prompter->replies = {Reply::Ok};
@@ -191,6 +193,13 @@ private slots:
         QTest::keyClicks(form->lstQuestion, u"."_s);
         QCOMPARE(prompter->messages.size(), size_t(2));
         QCOMPARE(form->editor().doc.questionCount, 1);
+
+        // Closing with unsaved changes asks too.
+        prompter->replies = {Reply::Cancel};
+        QVERIFY(!form->close());
+        QVERIFY(form->isVisible());
+        prompter->replies = {Reply::No};
+        QVERIFY(form->close());
     }
 
     void findGapsAndEmptyAnswers() {
@@ -220,18 +229,11 @@ private slots:
         QCOMPARE(form->lstQuestion->count(), 0);
     }
 
-    void closingAsksAboutUnsavedChanges() {
-        fill(0);
-        prompter->replies = {Reply::Cancel};
-        QVERIFY(!form->close());
-        QVERIFY(form->isVisible());
-        prompter->replies = {Reply::No};
-        QVERIFY(form->close());
-    }
-
+    // The used mark in an answer is no letter: saved, it opens as a mark.
     void saveAsWithCtrlShiftSThenOpen() {
         const std::string path = pathFor(u"less.dat"_s);
         fill(1);
+        form->editor().doc.answer[1] = "le_ss";
         // Ctrl+Shift+S is Save As even while a text box has the focus.
         prompter->files = {path};
         QTest::keyClick(form->txtQuestion, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
@@ -244,6 +246,12 @@ private slots:
         QCOMPARE(form->txtQuote->toPlainText(), u"Less is more."_s);
         QCOMPARE(rows(form->lstQuestion), (QStringList{u" A. First"_s, u" B. "_s}));
         QVERIFY(form->txtQuestion->isEnabled());
+        QCOMPARE(form->editor().doc.answerMarks[1], std::string("__-__"));
+        QCOMPARE(form->txtAnswer->text(), u"le-ss"_s);
+
+        form->txtAnswer->setText(u"mo_re"_s);
+        QTest::mouseClick(form->cmdInsert, Qt::LeftButton);
+        QCOMPARE(form->editor().doc.answer[1], std::string("mo-re"));
     }
 
     void editCommandsWorkOnTheFocusedBox() {
@@ -273,12 +281,18 @@ private slots:
         help->close();
     }
 
-    // Okay stores the dialog's values, as unsaved work; Cancel leaves all alone.
-    void headerDialogStoresOnlyOnOkay() {
+    // Okay stores the dialog's values, as unsaved work; Cancel leaves all
+    // alone. Open and coming back to the dialog fill it again.
+    void headerDialogStoresOnlyOnOkayAndRefills() {
+        fill(0);
+        const std::string path = pathFor(u"walden.dat"_s);
         HeaderValues& header = form->editor().doc.header;
         const bool& changed = form->editor().doc.docChanged;
         header.title = "Walden";
         header.titleGiven = true;
+        header.nameLine = true;
+        prompter->files = {path};
+        form->mnuSaveAs->trigger();
         form->mnuHeader->trigger();
         OptionsDialog* dialog = form->optionsDialog();
         QCOMPARE(dialog->txtPuzzleTitle->text(), u"Walden"_s);
@@ -298,22 +312,11 @@ private slots:
         QVERIFY(header.titleGiven);  // an emptied title keeps the flag
         QCOMPARE(header.createdBy, std::string("Ms. Rivera"));
         QVERIFY(header.createdByGiven);
-    }
 
-    void headerDialogRefillsAfterOpenAndOnActivation() {
-        fill(0);
-        const std::string path = pathFor(u"walden.dat"_s);
-        HeaderValues& header = form->editor().doc.header;
-        header.title = "Walden";
-        header.nameLine = true;
-        prompter->files = {path};
-        form->mnuSaveAs->trigger();
+        // Open with the dialog left open: its Okay keeps the opened header.
         header.title = "Old puzzle";
         header.nameLine = false;
         form->mnuHeader->trigger();
-        OptionsDialog* dialog = form->optionsDialog();
-
-        // Open with the dialog left open: its Okay keeps the opened header.
         prompter->replies = {Reply::No};
         prompter->files = {path};
         form->mnuOpen->trigger();
@@ -331,24 +334,6 @@ private slots:
         QTRY_COMPARE(QApplication::activeWindow(), dialog);
         QCOMPARE(dialog->txtPuzzleTitle->text(), u"Walden"_s);
         QCOMPARE(QApplication::focusWidget(), dialog->txtPuzzleTitle);
-    }
-
-    void usedMarkInAnAnswerIsNoLetter() {
-        fill(0);
-        const std::string path = pathFor(u"mark.dat"_s);
-        accept(u"First"_s, u"less"_s);
-        form->editor().doc.answer[1] = "le_ss";
-        prompter->files = {path};
-        form->mnuSaveAs->trigger();
-        prompter->replies = {Reply::No};
-        prompter->files = {path};
-        form->mnuOpen->trigger();
-        QCOMPARE(form->editor().doc.answerMarks[1], std::string("__-__"));
-        QCOMPARE(form->txtAnswer->text(), u"le-ss"_s);
-
-        form->txtAnswer->setText(u"mo_re"_s);
-        QTest::mouseClick(form->cmdInsert, Qt::LeftButton);
-        QCOMPARE(form->editor().doc.answer[1], std::string("mo-re"));
     }
 
     void addAndAdvanceAcceptsAndReopensTheDictionary() {

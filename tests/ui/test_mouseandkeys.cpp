@@ -4,12 +4,10 @@
 // options, Add & Advance on a refused word; every menu item answering to
 // Alt and a letter of its own, no key running two commands, Ctrl+A
 // selecting in a text box, Enter in a menu just opened with Alt+F running
-// nothing, Esc closing the help and word list windows, and Register handing
-// the keys to the question box.
+// nothing, Esc closing the help and word list windows.
 #include <functional>
 #include <utility>
 
-#include "dictionarywindow.h"
 #include "helpwindow.h"
 #include "mainwindowfixture.h"
 
@@ -18,17 +16,6 @@ using namespace Qt::StringLiterals;
 
 class TestMouseAndKeys : public QObject, test::MainWindowFixture {
     Q_OBJECT
-
-    // The dictionary window in All Words mode, listing from `from` on.
-    DictionaryWindow* listWords(const QString& from,
-                                QPushButton* DictionaryWindow::*command = &DictionaryWindow::cmdCheck) {
-        form->openDictionary();
-        DictionaryWindow* window = form->findChild<DictionaryWindow*>();
-        window->optAllWords->click();
-        window->txtDict->setText(from);
-        (window->*command)->click();
-        return window;
-    }
 
 private slots:
     void init() {
@@ -126,7 +113,7 @@ private slots:
         QVERIFY(!form->advancePending);
     }
 
-    void everyMenuItemHasAMnemonicOfItsOwn() {
+    void everyMenuItemHasAMnemonicAndEveryShortcutOneCommand() {
         for (QMenu* menu : {form->mnuFile, form->mnuEdit, form->mnuQbrx, form->mnuWindows, form->mnuHelp}) {
             QSet<QChar> letters;
             for (QAction* a : menu->actions()) {
@@ -138,9 +125,6 @@ private slots:
                 letters.insert(letter);
             }
         }
-    }
-
-    void everyShortcutRunsOneCommand() {
         QList<QKeySequence> keys;
         for (const QAction* a : form->findChildren<QAction*>()) {
             if (a->shortcut().isEmpty()) continue;
@@ -176,13 +160,6 @@ private slots:
         QTRY_VERIFY(words->isActiveWindow());
         QTest::keyClick(words->txtDict, Qt::Key_Escape);
         QTRY_VERIFY(words.isNull());
-    }
-
-    void registerHandsTheKeysToTheQuestionBox() {
-        form->txtQuote->setPlainText(u"More is less."_s);
-        form->cmdRegister->setFocus();
-        QTest::keyClick(form->cmdRegister, Qt::Key_Space);
-        QCOMPARE(QApplication::focusWidget(), form->txtQuestion);
     }
 };
 
