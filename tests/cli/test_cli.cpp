@@ -51,10 +51,21 @@ TEST(CommandLine, ParsesModesOptionsAndMistakes) {
     cl = parseCommandLine(Args{"--no-reveal", "puzzle.dat"});
     ASSERT_EQ(cl.warnings.size(), 1u);
     EXPECT_EQ(cl.warnings[0].rfind("--no-reveal ", 0), 0u);
-    for (const Args& wrong : {Args{"--pdf", "out.pdf"}, Args{"--pdf"}, Args{"--seed", "x", "a.dat"},
-                              Args{"--seed", "-1"}, Args{"--colour", "a.dat"},
-                              Args{"--pdf", "o.pdf", "a.dat", "b.dat"}, Args{"--suggest", "0", "a.dat"},
-                              Args{"--suggest", "3"}, Args{"--suggest", "3", "--clues", "a.dat"}})
+    cl = parseCommandLine(Args{"--suggest", "1", "--familiar-only", "--min-length=4", "--max-length", "9",
+                               "--exclude", "never.txt", "--include", "Tea,bat", "a.dat"});
+    ASSERT_EQ(cl.mode, CommandLine::Mode::Batch) << cl.error;
+    EXPECT_TRUE(cl.fill.familiarOnly);
+    EXPECT_EQ(cl.fill.minLength, 4);
+    EXPECT_EQ(cl.fill.maxLength, 9);
+    EXPECT_EQ(cl.fill.excludeFile, "never.txt");
+    EXPECT_EQ(cl.fill.include, (Args{"tea", "bat"}));
+    for (const Args& wrong :
+         {Args{"--pdf", "out.pdf"}, Args{"--pdf"}, Args{"--seed", "x", "a.dat"}, Args{"--seed", "-1"},
+          Args{"--colour", "a.dat"}, Args{"--pdf", "o.pdf", "a.dat", "b.dat"},
+          Args{"--suggest", "0", "a.dat"}, Args{"--suggest", "3"}, Args{"--suggest", "3", "--clues", "a.dat"},
+          Args{"--suggest", "1", "--min-length", "1", "a.dat"},
+          Args{"--suggest", "1", "--max-length", "x", "a.dat"},
+          Args{"--suggest", "1", "--include", ",", "a.dat"}, Args{"--suggest", "1", "--exclude"}})
         EXPECT_EQ(parseCommandLine(wrong).mode, CommandLine::Mode::Error) << ::testing::PrintToString(wrong);
 }
 
@@ -308,21 +319,6 @@ TEST_F(Suggest, WithoutAnExactFillSaysSoAndOffersTheFewestGaps) {
 }
 
 TEST_F(Suggest, TakesTheFillOptions) {
-    CommandLine cl =
-        parseCommandLine(Args{"--suggest", "1", "--familiar-only", "--min-length=4", "--max-length", "9",
-                              "--exclude", "never.txt", "--include", "Tea,bat", "a.dat"});
-    ASSERT_EQ(cl.mode, CommandLine::Mode::Batch) << cl.error;
-    EXPECT_TRUE(cl.fill.familiarOnly);
-    EXPECT_EQ(cl.fill.minLength, 4);
-    EXPECT_EQ(cl.fill.maxLength, 9);
-    EXPECT_EQ(cl.fill.excludeFile, "never.txt");
-    EXPECT_EQ(cl.fill.include, (Args{"tea", "bat"}));
-    for (const Args& wrong :
-         {Args{"--suggest", "1", "--min-length", "1", "a.dat"},
-          Args{"--suggest", "1", "--max-length", "x", "a.dat"},
-          Args{"--suggest", "1", "--include", ",", "a.dat"}, Args{"--suggest", "1", "--exclude"}})
-        EXPECT_EQ(parseCommandLine(wrong).mode, CommandLine::Mode::Error) << ::testing::PrintToString(wrong);
-
     // Levels 10 (ta, tab, bat, tea) and 70 (beat).
     writeWordList("6\r\nta\r\ntab\r\nbat\r\nbeat\r\ntea\r\n");
     writeBytes(dir / "level.dic", "10\r\n10\r\n10\r\n70\r\n10\r\n");

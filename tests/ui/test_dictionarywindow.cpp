@@ -145,7 +145,7 @@ private slots:
         QCOMPARE(form->lstDict->currentRow(), 0);
     }
 
-    void addAndEditHidesWithTheListIntactAndAddAndAdvanceSetsTheMarkers() {
+    void addAndEditHidesWithTheListIntactAddAndAdvanceSetsTheMarkersCloseEmpties() {
         DictionaryWindow* form = list("jaguar", true);
         const QStringList listed = rows(form->lstDict);
         QCOMPARE(form->lstDict->currentItem()->text(), QString("jaguar"));
@@ -163,10 +163,9 @@ private slots:
         form->cmdAddAdvance->click();
         QCOMPARE(host.answer, std::string("jaguar"));
         QVERIFY(host.markers);
-    }
 
-    void closingEmptiesTheList() {
-        list("jet", true)->close();
+        // Closing empties the list.
+        open()->close();
         QTRY_VERIFY(window.isNull());
         QVERIFY(search->lstDict.empty());
         QCOMPARE(search->listedCount, 0);

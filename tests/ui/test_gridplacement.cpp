@@ -24,12 +24,20 @@ private slots:
     void init() { QVERIFY(start()); }
     void cleanup() { form.reset(); }
 
-    void gridFollowsTheMainWindowUntilTheAuthorMovesIt() {
+    // A menu bar taller than usual (a large font, like a larger scale) is
+    // still not covered.
+    void gridOpensBelowTheMenuBarAndFollowsUntilTheAuthorMovesIt() {
         // 1920 device pixels wide, at either scale.
         QCOMPARE(form->screen()->geometry().width() * form->screen()->devicePixelRatio(), 1920.0);
+        QFont large = form->menuBar()->font();
+        large.setPixelSize(90);
+        form->menuBar()->setFont(large);
+        QTRY_VERIFY(form->menuBar()->height() > 80);
         registerQuote(u"Less is more."_s);
         QuoteGridWindow* grid = form->gridWindow();
         QVERIFY(grid->isVisible());
+        QVERIFY(grid->frameGeometry().top() >= menuBarBottom());
+        QVERIFY(grid->frameGeometry().bottom() < form->screen()->availableGeometry().bottom());
         const QPoint offset = gridOffset();
         QCOMPARE(offset.x(), 13);
 
@@ -41,18 +49,6 @@ private slots:
         form->move(form->pos() - QPoint(100, 0));
         QTest::qWait(20);
         QCOMPARE(grid->pos(), put);
-    }
-
-    // A menu bar taller than usual (a large font, like a larger scale) is
-    // still not covered.
-    void gridOpensBelowTheMenuBar() {
-        QFont large = form->menuBar()->font();
-        large.setPixelSize(90);
-        form->menuBar()->setFont(large);
-        QTRY_VERIFY(form->menuBar()->height() > 80);
-        registerQuote(u"Less is more."_s);
-        QVERIFY(form->gridWindow()->frameGeometry().top() >= menuBarBottom());
-        QVERIFY(form->gridWindow()->frameGeometry().bottom() < form->screen()->availableGeometry().bottom());
     }
 };
 

@@ -31,7 +31,10 @@ private slots:
         QTest::qWait(1);
     }
 
-    void topicTitles() {
+    // The Average Answer Length topic says what the count beside the letter
+    // counts is, not that it is missing; the Dictionary topic quotes the size
+    // of the word list that comes with the program.
+    void topicTitlesAndBodies() {
         const std::pair<int, const char*> titles[] = {
             {1, "Alternate keyboards"},  {9, "Setup (Crostic)"},       {18, "Dictionary / Check"},
             {29, "Menu: Open (Ctrl-O)"}, {39, "Key: PageUp/PageDown"}, {42, "Shortcuts"}};
@@ -41,6 +44,12 @@ private slots:
             QVERIFY2(helpBody[i].find('\r') == std::string::npos, qPrintable(body(i)));
         }
         QVERIFY(helpTitle[kHelpTopics + 1].empty());
+        QCOMPARE(helpTitle[35], std::string("Info: Average Answer Length"));
+        QVERIFY(body(35).contains(QStringLiteral("divided by the number of answers still empty")));
+        Dictionary bundled;
+        bundled.loadWordList(QBRX_DATA_DIR);
+        const QString count = QLocale(QLocale::English).toString(bundled.loadedWords());
+        QVERIFY2(body(15).contains(" " + count + " words"), qPrintable(count));
     }
 
     void helpWindowFollowsTheMainWindowAndListsShortcutsByLine() {
@@ -84,15 +93,10 @@ private slots:
         QCOMPARE(help->txtHelp->toPlainText(), body(35));
     }
 
-    // The Average Answer Length topic says what the count beside the letter
-    // counts is, not that it is missing.
-    void averageAnswerLengthIsDescribed() {
-        QCOMPARE(helpTitle[35], std::string("Info: Average Answer Length"));
-        QVERIFY(body(35).contains(QStringLiteral("divided by the number of answers still empty")));
-    }
-
     // Any key, or a click on the window or on any of its texts, closes each.
+    // The splash's logo comes from the program's resources when first painted.
     void smallWindowsCloseOnAKeyOrClick() {
+        QVERIFY(LogoPicture().hasPicture());
         QWidget main;
         main.show();
         const std::function<QWidget*()> windows[] = {[] { return showSplash(); },
@@ -112,17 +116,6 @@ private slots:
             }
         }
         QCOMPARE(showAbout(&main)->line[1]->text(), QString("You are using version 1.01"));
-    }
-
-    // The logo comes from the program's resources when first painted.
-    void logoIsReadOnFirstUse() { QVERIFY(LogoPicture().hasPicture()); }
-
-    // The help quotes the size of the word list that comes with the program.
-    void dictionaryTopicQuotesTheBundledWordCount() {
-        Dictionary bundled;
-        bundled.loadWordList(QBRX_DATA_DIR);
-        const QString count = QLocale(QLocale::English).toString(bundled.loadedWords());
-        QVERIFY2(body(15).contains(" " + count + " words"), qPrintable(count));
     }
 };
 

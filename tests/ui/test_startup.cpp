@@ -47,22 +47,17 @@ private:
     }
 
 private slots:
-    void init() {
+    void readsTheNamedFolderElseTheOneTheUserPointsTo() {
         write(fs::path(folder("first")) / "words.dic", "3\r\nalpha\r\nbeta\r\n");
         write(fs::path(folder("second")) / "words.dic", "3\r\ngamma\r\ndelta\r\n");
-    }
-
-    void readsTheNamedFolder() {
         write(where().programFolder / "qbrx.ini", folder("first") + "\r\n");
-        ScriptedPrompter prompter;
-        QCOMPARE(startWith(prompter), std::string("alpha"));
-    }
+        ScriptedPrompter named;
+        QCOMPARE(startWith(named), std::string("alpha"));
 
-    void readsTheFolderTheUserPointsTo() {
         write(where().programFolder / "qbrx.ini", folder("gone") + "\r\n");
-        ScriptedPrompter prompter;
-        prompter.files.push_back(folder("second") + "words.dic");
-        QCOMPARE(startWith(prompter), std::string("gamma"));
+        ScriptedPrompter pointed;
+        pointed.files.push_back(folder("second") + "words.dic");
+        QCOMPARE(startWith(pointed), std::string("gamma"));
     }
 };
 

@@ -23,54 +23,38 @@ bool setUp = false;
 class TestUiLook : public QObject {
     Q_OBJECT
 private slots:
-    void userConfigurationIsLeftAlone() { QVERIFY(refusedBesideUserConfiguration); }
-    void programConfigurationIsSetUp() { QVERIFY(setUp); }
-
-    void windowsNamesDrawInTheirTwins_data() {
-        QTest::addColumn<QString>("windows");
-        QTest::addColumn<QString>("twin");
-        QTest::newRow("Arial") << "Arial"
-                               << "Liberation Sans";
-        QTest::newRow("Times New Roman") << "Times New Roman"
-                                         << "Liberation Serif";
-        QTest::newRow("Courier New") << "Courier New"
-                                     << "Liberation Mono";
-        QTest::newRow("MS Sans Serif") << "MS Sans Serif"
-                                       << "DejaVu Sans";
+    void userConfigurationIsLeftAloneElseTheProgramsIsSetUp() {
+        QVERIFY(refusedBesideUserConfiguration);
+        QVERIFY(setUp);
     }
-    // By name as printing asks, and through uiFont.
+
+    // By name as printing asks, and through uiFont. Other names are kept; a
+    // family nobody has installed falls back to the generic sans-serif, as
+    // the system's configuration has it.
     void windowsNamesDrawInTheirTwins() {
-        QFETCH(QString, windows);
-        QFETCH(QString, twin);
-        const QByteArray name = windows.toLatin1();
-        QCOMPARE(QFontInfo(QFont(windows)).family(), twin);
-        QCOMPARE(QFontInfo(uiFont(name.constData(), 10)).family(), twin);
-    }
-
-    // A family nobody has installed falls back to the generic sans-serif,
-    // as the system's configuration has it.
-    void unknownFamiliesFallBackToSansSerif() {
+        for (const auto& [windows, twin] : {std::pair{"Arial", "Liberation Sans"},
+                                            {"Times New Roman", "Liberation Serif"},
+                                            {"Courier New", "Liberation Mono"},
+                                            {"MS Sans Serif", "DejaVu Sans"}}) {
+            QCOMPARE(QFontInfo(QFont(QString::fromLatin1(windows))).family(), QString::fromLatin1(twin));
+            QCOMPARE(QFontInfo(uiFont(windows, 10)).family(), QString::fromLatin1(twin));
+        }
+        QCOMPARE(QString::fromLatin1(installedFamily("Noto Sans")), QStringLiteral("Noto Sans"));
         QFont font(QStringLiteral("No Such Family"));
         font.setBold(true);
         QCOMPARE(QFontInfo(font).family(), QStringLiteral("DejaVu Sans"));
     }
 
-    void otherNamesAreKept() {
-        QCOMPARE(QString::fromLatin1(installedFamily("Noto Sans")), QStringLiteral("Noto Sans"));
-    }
-
-    void iconsAreTheBaseStylesOwnWhenDrawn_data() {
-        QTest::addColumn<QStyle::StandardPixmap>("which");
-        QTest::newRow("horizontal overflow arrow") << QStyle::SP_ToolBarHorizontalExtensionButton;
-        QTest::newRow("vertical overflow arrow") << QStyle::SP_ToolBarVerticalExtensionButton;
-        QTest::newRow("warning, passed through") << QStyle::SP_MessageBoxWarning;
-    }
+    // The overflow arrows, and a warning icon passed through.
     void iconsAreTheBaseStylesOwnWhenDrawn() {
-        QFETCH(QStyle::StandardPixmap, which);
         ProgramStyle style;
-        const QPixmap drawn = style.standardIcon(which).pixmap(16, 16);
-        QVERIFY(!drawn.isNull());
-        QCOMPARE(drawn.toImage(), style.baseStyle()->standardIcon(which).pixmap(16, 16).toImage());
+        for (QStyle::StandardPixmap which :
+             {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton,
+              QStyle::SP_MessageBoxWarning}) {
+            const QPixmap drawn = style.standardIcon(which).pixmap(16, 16);
+            QVERIFY(!drawn.isNull());
+            QCOMPARE(drawn.toImage(), style.baseStyle()->standardIcon(which).pixmap(16, 16).toImage());
+        }
     }
 };
 
