@@ -113,22 +113,17 @@ private slots:
 
     // A word unfit for a class is still listed when typed, greyed, with the
     // reason as its tooltip; the words around it are not marked.
-    void unfitWordsAreListedMarked() {
+    void keysInTheEditBoxMoveThroughTheListWithUnfitWordsMarked() {
         std::string unfit;
         for (const auto& w : kWords) unfit += std::string(w == "jot" ? "1" : "0") + "\r\n";
         dictionary.readWordNotes("", unfit);
         DictionaryWindow* form = list("jet", true);
-        QCOMPARE(form->lstDict->item(1)->text(), QString("jot"));
+        QCOMPARE(rows(form->lstDict), QStringList({"jet", "jot", "joy", "jump", "just"}));
         QVERIFY(form->lstDict->item(1)->toolTip().startsWith("Not for a class handout"));
         QVERIFY(form->lstDict->item(0)->toolTip().isEmpty());
         QCOMPARE(form->lstDict->item(1)->foreground().color(),
                  form->palette().color(QPalette::Disabled, QPalette::Text));
         dictionary.readWordNotes("", "");
-    }
-
-    void keysInTheEditBoxMoveThroughTheList() {
-        DictionaryWindow* form = list("jet", true);
-        QCOMPARE(rows(form->lstDict), QStringList({"jet", "jot", "joy", "jump", "just"}));
         const std::pair<Qt::Key, int> steps[] = {
             {Qt::Key_Down, 1}, {Qt::Key_End, 4}, {Qt::Key_Up, 3}, {Qt::Key_Home, 0}, {Qt::Key_PageDown, 4}};
         for (const auto& [key, row] : steps) {

@@ -202,7 +202,8 @@ private slots:
         QVERIFY(form->close());
     }
 
-    void findGapsAndEmptyAnswers() {
+    // New asks twice (no file name yet) and resets the window.
+    void findGapsEmptyAnswersThenNew() {
         fill(1);
         QTest::mouseClick(form->cmdEmpty, Qt::LeftButton);
         QCOMPARE(prompter->texts().back(), std::string("No empty answers"));
@@ -212,13 +213,10 @@ private slots:
         QTest::mouseClick(form->cmdGaps, Qt::LeftButton);
         QCOMPARE(form->lstQuestion->currentRow(), 1);
         QVERIFY(form->lblEncoded->text().contains(QLatin1Char('B')));
-    }
 
-    void newAsksTwiceAndResets() {
-        fill(1);
+        prompter->messages.clear();
         prompter->replies = {Reply::No, Reply::No};
         form->mnuNew->trigger();
-        // No file name yet.
         QCOMPARE(prompter->texts()[0], std::string("Save changes to  before creating a new document?"));
         QCOMPARE(form->txtQuote->textCursor().selectedText(), QString::fromLatin1(kQuotePrompt));
         QCOMPARE(QApplication::focusWidget(), form->txtQuote);

@@ -38,19 +38,16 @@ private slots:
         QVERIFY(form->isVisible());
     }
 
-    // Changes given up at Open are not the opened file's: its title has no mark.
-    void fileOpenedOverDiscardedChangesIsUnchanged() {
+    // Changes given up at Open are not the opened file's: its title has no
+    // mark. A named pipe called .ipuz is there, but is no file to open.
+    void discardedChangesAreNotTheOpenedFilesAndAPipeIsNotCalledMissing() {
         prompter->replies = {Reply::No};
         prompter->files = {std::string(QBRX_DATA_DIR "/../examples/walden.dat")};
         form->mnuOpen->trigger();
         QCOMPARE(form->windowTitle(), QStringLiteral("Quotabrix \u2013 walden.dat"));
-    }
 
-    // A named pipe called .ipuz is there, but is no file to open.
-    void pipeNamedIpuzIsNotCalledMissing() {
         const std::string path = pathFor(QStringLiteral("week.ipuz"));
         QVERIFY(::mkfifo(path.c_str(), 0600) == 0);
-
         form->openFile(path);
         QVERIFY(prompter->texts().back().find("not a regular file") != std::string::npos);
     }

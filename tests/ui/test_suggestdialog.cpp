@@ -105,7 +105,12 @@ private slots:
         QCOMPARE(editor.words(), (std::vector<std::string>{"bat", "beat"}));
     }
 
+    // With no word list the status names the missing dictionary.
     void withoutAnExactFillShowsTheFewestGapsAndWhatToTry() {
+        suggest("");
+        QTRY_VERIFY(!dialog->searching());
+        QCOMPARE(dialog->lblStatus->text(), QString::fromLatin1(kNoDictionaryMessage));
+
         suggest("3\r\ntab\r\ntot\r\n", QStringLiteral("Tax."), "T", "10\r\n10\r\n");
         QTRY_VERIFY(!dialog->searching());
         QCOMPARE(allFills(), QStringLiteral("100%   \u25CFTab   (1 gap)"));
@@ -117,12 +122,6 @@ private slots:
         QVERIFY(!dialog->lblAdvice->isHidden());
         QCOMPARE(dialog->lblAdvice->text(),
                  QStringLiteral("What to try:\nFill fewer answers, or allow shorter ones."));
-    }
-
-    void aMissingDictionaryIsNamed() {
-        suggest("");
-        QTRY_VERIFY(!dialog->searching());
-        QCOMPARE(dialog->lblStatus->text(), QString::fromLatin1(kNoDictionaryMessage));
     }
 
     void stopEndsTheSearch() {
