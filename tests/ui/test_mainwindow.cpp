@@ -375,7 +375,9 @@ private slots:
             QVERIFY2(!frame.intersects(onScreen(w)), qPrintable(w->objectName()));
     }
 
-    void everyControlHasAnAccessibleName() {
+    // Every control has an accessible name, and the help gives the tab order
+    // by those names, and the preferences' places.
+    void everyControlHasAnAccessibleNameAndTheHelpGivesTheTabOrder() {
         QCOMPARE(unnamedControls(form.get()), QStringList());
         QCOMPARE(unnamedControls(form->optionsDialog()), QStringList());
         registerQuote(u"Less is more."_s);
@@ -383,10 +385,7 @@ private slots:
         SuggestDialog suggest(*form, *dictionary);
         QVERIFY(!accessibleName(suggest.lstFills).isEmpty());
         QVERIFY(!accessibleName(suggest.lstSlots).isEmpty());
-    }
 
-    void helpGivesTheTabOrderAndThePreferencesPlaces() {
-        registerQuote(u"Less is more."_s);
         form->txtQuestion->setFocus();
         makeHelp();
         const QString topic = QString::fromLatin1(helpBody[41].c_str());

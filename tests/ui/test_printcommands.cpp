@@ -27,8 +27,10 @@ private slots:
     void cleanup() { form.reset(); }
 
     // A question Suggest Answers wrote and an empty one are named before
-    // the page goes out; Cancel stops Print, Print Preview and Export.
-    void unwrittenQuestionsAreNamedBeforePrinting() {
+    // the page goes out; Cancel stops Print, Print Preview and Export. The
+    // window's printer starts on the locale's paper.
+    void unwrittenQuestionsAreNamedBeforePrintingOnTheLocalesPaper() {
+        QCOMPARE(printerPaper(form->printer()), Paper::Letter);
         Document& doc = form->editor().doc;
         doc.question[2] = "Question for [bat]";
         doc.question[28] = "";
@@ -47,11 +49,7 @@ private slots:
         prompter->replies = {Reply::Ok};  // go on: the print dialog follows
         form->mnuPrint->trigger();
         QCOMPARE(prompter->printDialogs, 1);
-    }
 
-    // The window's printer starts on the locale's paper.
-    void printerStartsOnTheLocalesPaper() {
-        QCOMPARE(printerPaper(form->printer()), Paper::Letter);
         form.reset();
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         QVERIFY(start());

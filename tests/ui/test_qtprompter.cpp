@@ -64,7 +64,7 @@ private slots:
     }
 
     // Each box is answered first and looked at while it still exists.
-    void messageBoxShowsTitleIconAndDefault() {
+    void messageAndInputBoxes() {
         QtPrompter prompter;
         whenShown([](QWidget* dialog) {
             auto* box = qobject_cast<QMessageBox*>(dialog);
@@ -87,10 +87,8 @@ private slots:
         QCOMPARE(
             prompter.message({"Answer is limited", std::nullopt, Buttons::OkCancel, Icon::Exclamation, 0}),
             Reply::Ok);
-    }
 
-    void inputBoxOffersTheDefaultAndCanBeCancelled() {
-        QtPrompter prompter;
+        // The input box offers the default and can be cancelled.
         QString offered;
         whenShown([&](QWidget* dialog) {
             auto* input = qobject_cast<QInputDialog*>(dialog);
