@@ -7,6 +7,8 @@
 
 #include <QtTest>
 #include <QtWidgets>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "dictionary.h"
@@ -22,6 +24,12 @@ inline QStringList rows(const QListWidget* list) {
     QStringList out;
     for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
     return out;
+}
+
+// The bytes of a file.
+inline std::string fileContents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 class MainWindowFixture {

@@ -32,9 +32,7 @@ private slots:
         prompter->replies = {Reply::Yes, Reply::Ok};
         prompter->files = {path};
         form->mnuQuit->trigger();
-        QFile kept(QString::fromStdString(path));
-        QVERIFY(kept.open(QIODevice::ReadOnly));
-        QCOMPARE(kept.readAll(), QByteArray("{}"));
+        QCOMPARE(test::fileContents(path), std::string("{}"));
         QVERIFY(form->isVisible());
     }
 
