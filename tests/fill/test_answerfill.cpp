@@ -344,20 +344,6 @@ TEST_F(PuzzleFill, NewSlotsTakeAnyLetter) {
     EXPECT_EQ(ed.doc.crostic.find_first_not_of(' ', before.size()), std::string::npos) << ed.doc.crostic;
 }
 
-// New answers after the last one leave the crostic phrase as it was.
-TEST_F(PuzzleFill, NewSlotsLeaveTheCrosticAlone) {
-    prompter.inputs.push_back("TB");
-    ed.setupCrostic();
-    accept(1, "Brewed", "Tea");
-    accept(2, "Flies", "Bat");
-    EXPECT_EQ(ed.doc.crostic, "TB");
-    const FillPlan plan = planFill(ed.doc, 1);
-    ASSERT_EQ(plan.targets.size(), 1u);
-    EXPECT_EQ(acceptFill(ed, plan, {"at"}), 1);
-    EXPECT_EQ(ed.doc.answer[3], "at");
-    EXPECT_EQ(ed.doc.crostic, "TB");
-}
-
 // What to try names the letters that are hard to place, rarer words, and
 // the written answer whose letters even out the rest.
 TEST_F(PuzzleFill, AdviceNamesHardLettersAndAnAnswerToChange) {
