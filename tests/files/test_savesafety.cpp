@@ -89,15 +89,6 @@ TEST_F(CommandsTest, OpenAsksToSaveAndSaveAsComesFirstWithoutAFile) {
     EXPECT_EQ(commands.dataFileName, other);
 }
 
-TEST_F(CommandsTest, OpeningAMissingNameReportsItAndRestoresTheDialogName) {
-    const std::string first = openPuzzle("first.dat", "First quote");
-    prompter.files.push_back(path("nothing.dat"));
-    commands.openDoc();
-    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"File does not exist.\r" + path("nothing.dat")});
-    EXPECT_EQ(commands.fileDialog.fileName(), first);
-    EXPECT_EQ(commands.dataFileName, first);
-}
-
 TEST_F(CommandsTest, SaveWritesToTheOpenedFileAfterSaveAs) {
     const std::string opened = openPuzzle("opened.dat", "Opened quote");
     accept("Second", "answer");
@@ -245,7 +236,7 @@ TEST_F(SaveTest, SaveAsksBeforeReplacingAFileThatWasReadDamaged) {
 
 using HostileFileTest = SaveTest;
 
-TEST_F(HostileFileTest, NamedPipeIsRefusedAtOnceAndNeverBecomesTheSaveTarget) {
+TEST_F(HostileFileTest, NamedPipeOrMissingNameIsRefusedAndNeverBecomesTheSaveTarget) {
     commands.dataFileName = path("real.dat");
     commands.fileDialog.setFileName(path("real.dat"));
     ASSERT_EQ(::mkfifo(path("pipe.dat").c_str(), 0644), 0);
@@ -259,6 +250,12 @@ TEST_F(HostileFileTest, NamedPipeIsRefusedAtOnceAndNeverBecomesTheSaveTarget) {
     EXPECT_EQ(commands.dataFileName, path("real.dat"));
     EXPECT_EQ(commands.fileDialog.fileName(), path("real.dat"));
     EXPECT_EQ(ed.doc.quotation, "Less is more.");
+    // So is a name that does not exist.
+    prompter.files = {path("nothing.dat")};
+    commands.openDoc();
+    EXPECT_EQ(prompter.texts().back(), "File does not exist.\r" + path("nothing.dat"));
+    EXPECT_EQ(commands.dataFileName, path("real.dat"));
+    EXPECT_EQ(commands.fileDialog.fileName(), path("real.dat"));
 }
 
 TEST_F(HostileFileTest, AFileTheUserMayNotReadIsRefused) {
