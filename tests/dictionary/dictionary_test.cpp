@@ -239,9 +239,7 @@ protected:
     static const Dictionary& dict() {
         static const Dictionary loaded = [] {
             Dictionary d;
-            d.loadWordList(QBRX_DATA_DIR);
-            d.loadLevels(QBRX_DATA_DIR);
-            d.loadWordNotes(QBRX_DATA_DIR);
+            loadDictionary(d, QBRX_DATA_DIR);
             return d;
         }();
         return loaded;
@@ -390,14 +388,12 @@ TEST(DictionaryLoad, WordNotesFollowTheList) {
 
 // Start-up reads the bundled list on a thread of its own; what it holds then
 // is what reading it in place gives.
-TEST(BackgroundLoad, HoldsWhatLoadingInPlaceGives) {
+TEST_F(BundledList, ReadOnAThreadHoldsWhatLoadingInPlaceGives) {
     Dictionary background;
     { BackgroundLoad load(background, QBRX_DATA_DIR); }  // waits for the thread
-    Dictionary direct;
-    loadDictionary(direct, QBRX_DATA_DIR);
-    EXPECT_EQ(background.loadedWords(), direct.loadedWords());
-    EXPECT_EQ(background.wordList(direct.loadedWords()), direct.wordList(direct.loadedWords()));
-    EXPECT_EQ(background.startIndex(19, 20), direct.startIndex(19, 20));
+    EXPECT_EQ(background.loadedWords(), dict().loadedWords());
+    EXPECT_EQ(background.wordList(dict().loadedWords()), dict().wordList(dict().loadedWords()));
+    EXPECT_EQ(background.startIndex(19, 20), dict().startIndex(19, 20));
     EXPECT_TRUE(background.hasLevels());
 }
 
