@@ -25,7 +25,7 @@
 namespace qbrx::test {
 namespace {
 
-TEST(DictionaryLoad, ItemsCountsLevelsAndStartIndex) {
+TEST(DictionaryLoad, ItemsCountsLevelsStartIndexAndWordNotes) {
     Dictionary d;
     d.readWordList("3\r\nalpha\r\nbeta\r\ngamma\r\n");  // a count of N holds N - 1 words
     EXPECT_EQ(d.wordCount(), 3);
@@ -45,6 +45,19 @@ TEST(DictionaryLoad, ItemsCountsLevelsAndStartIndex) {
     for (int s = 0; s <= 6; ++s) EXPECT_EQ(d.startIndex(1, s), starts[s]) << s;
     EXPECT_EQ(d.startIndex(2, 0), 126);  // item 27
     EXPECT_EQ(d.startIndex(26, 26), 800);
+
+    // Word notes of another list, or none, leave every word a fit base word.
+    d.readWordList("4\r\nbat\r\nbats\r\nbeer\r\n");
+    d.readWordNotes("0\r\n2\r\n0\r\n", "0\r\n0\r\n3\r\n");
+    EXPECT_EQ(d.find("bats"), 2);
+    EXPECT_EQ(d.find("bad"), 0);
+    EXPECT_EQ(d.baseWord(2), 1);
+    EXPECT_EQ(d.baseWord(1), 1);
+    EXPECT_TRUE(d.unfit(3));
+    EXPECT_FALSE(d.unfit(2));
+    d.readWordNotes("0\r\n2\r\n", "0\r\n3\r\n");
+    EXPECT_EQ(d.baseWord(2), 2);
+    EXPECT_FALSE(d.unfit(2));
 }
 
 // A level file for another list, or none, leaves the list without levels.
@@ -151,13 +164,21 @@ TEST_F(WordSearchTest, AllWordsCheckListsWithinTheTypedLetter) {
     EXPECT_EQ(search.searchWord, "qu");
 }
 
-TEST_F(WordSearchTest, LimitedListsOnlyWordsTheStockAndAnswerBuild) {
+TEST_F(WordSearchTest, LimitedListsOnlyWordsTheStockAndAnswerBuildAndNoListSaysSo) {
     EXPECT_EQ(fresh("a"), (Words{"ate"}));
     EXPECT_EQ(fresh("b"), (Words{"eat"}));  // b is not free: on to the next free letter
     EXPECT_EQ(fresh("b", "B"), (Words{"bat", "be"}));
     EXPECT_EQ(fresh("te", "t"), (Words{"tea", "teat"}));
     EXPECT_TRUE(fresh("U").empty());  // no free letter from u to z
     EXPECT_EQ(prompter.beeps, 1);
+
+    // Without a word list the search says so.
+    Dictionary none;
+    WordSearch empty(none, doc, prompter);
+    empty.txtDict = "a";
+    empty.check();
+    empty.nextTen();
+    EXPECT_EQ(prompter.texts(), (Words{kNoDictionaryMessage, kNoDictionaryMessage}));
 }
 
 TEST_F(WordSearchTest, NextLetterAndNextTen) {
@@ -217,15 +238,6 @@ TEST_F(WordSearchTest, FamiliarWordsSkipRareWords) {
     dict.readLevels("");
     EXPECT_FALSE(search.familiarAvailable());
     EXPECT_EQ(fresh("te", "t"), (Words{"tea", "teat"}));
-}
-
-TEST_F(WordSearchTest, WithoutAWordListTheSearchSaysSo) {
-    Dictionary none;
-    WordSearch empty(none, doc, prompter);
-    empty.txtDict = "a";
-    empty.check();
-    empty.nextTen();
-    EXPECT_EQ(prompter.texts(), (Words{kNoDictionaryMessage, kNoDictionaryMessage}));
 }
 
 std::string dataFile(const std::string& name) {
@@ -368,22 +380,6 @@ TEST_F(BundledList, KnowsBaseWordsAndWordsUnfitForAClass) {
     }
     for (const char* word : {"goose", "teacher", "puzzle", "hugging", "cold", "add", "sweat"})
         EXPECT_FALSE(dict().unfit(dict().find(word))) << word;
-}
-
-// Word notes of another list, or none, leave every word a fit base word.
-TEST(DictionaryLoad, WordNotesFollowTheList) {
-    Dictionary d;
-    d.readWordList("4\r\nbat\r\nbats\r\nbeer\r\n");
-    d.readWordNotes("0\r\n2\r\n0\r\n", "0\r\n0\r\n3\r\n");
-    EXPECT_EQ(d.find("bats"), 2);
-    EXPECT_EQ(d.find("bad"), 0);
-    EXPECT_EQ(d.baseWord(2), 1);
-    EXPECT_EQ(d.baseWord(1), 1);
-    EXPECT_TRUE(d.unfit(3));
-    EXPECT_FALSE(d.unfit(2));
-    d.readWordNotes("0\r\n2\r\n", "0\r\n3\r\n");
-    EXPECT_EQ(d.baseWord(2), 2);
-    EXPECT_FALSE(d.unfit(2));
 }
 
 // Start-up reads the bundled list on a thread of its own; what it holds then
