@@ -79,7 +79,7 @@ TEST(Definitions, SensesBasesAndMissingWords) {
     EXPECT_TRUE(none.senses("run").empty());
 }
 
-TEST(ClueDraft, GivingTheAnswerAway) {
+TEST(ClueDraft, GivingTheAnswerAwayAndDraftsThatSkipSuchSenses) {
     const Definitions d = small();
     EXPECT_TRUE(givesAway("the act of running", "run", d));
     EXPECT_TRUE(givesAway("He RAN home", "run", d));       // irregular, through the file's base form
@@ -92,11 +92,8 @@ TEST(ClueDraft, GivingTheAnswerAway) {
     EXPECT_TRUE(givesAway("a sweet ice cream", "icecream", d));
     EXPECT_FALSE(givesAway("to prune a rung of brunch", "run", d));
     EXPECT_FALSE(givesAway("a truncated mousse", "mouse", d));
-}
 
-TEST(ClueDraft, DraftsSkipSensesThatGiveAnAnswerAway) {
-    const Definitions d = small();
-    // The first sense holds "running", the third "runner", the fifth "run".
+    // Drafts skip such senses: the first sense holds "running", the third "runner", the fifth "run".
     EXPECT_EQ(draftClues(d, "Run", {}),
               (Texts{"Move fast by using one's feet, with one foot off the ground at any given time"}));
     // Another answer of the puzzle is not given away either.
