@@ -169,7 +169,7 @@ TEST_F(BundledDefinitions, InStepWithTheWordList) {
         ASSERT_EQ(defs().word(static_cast<std::size_t>(k - 1)), dict.wordList(k)) << k;
 }
 
-TEST_F(BundledDefinitions, CommonestSenseFirstAndBaseForms) {
+TEST_F(BundledDefinitions, CommonestSenseFirstBaseFormsAndNoSenseUnfitForAClass) {
     ASSERT_FALSE(glossesOf("hostel").empty());
     EXPECT_EQ(glossesOf("hostel").front(), "a hotel providing overnight lodging for travelers");
     ASSERT_FALSE(glossesOf("robot").empty());
@@ -180,11 +180,9 @@ TEST_F(BundledDefinitions, CommonestSenseFirstAndBaseForms) {
     // No example sentences.
     for (const char* word : {"run", "bite", "happy", "set"})
         for (const std::string& g : glossesOf(word)) EXPECT_EQ(g.find('"'), std::string::npos) << g;
-}
 
-// Senses marked as slang, disparaging or obscene, and senses about drugs,
-// are left out; the word's other senses stay.
-TEST_F(BundledDefinitions, NoSenseUnfitForAClass) {
+    // Senses marked as slang, disparaging or obscene, and senses about drugs,
+    // are left out; the word's other senses stay.
     EXPECT_FALSE(hasGloss("bite", "a portion removed from the whole"));  // usage: slang
     EXPECT_TRUE(hasGloss("bite", "a small amount of solid food; a mouthful"));
     EXPECT_FALSE(hasGloss("heist", "the act of stealing"));  // usage: slang
