@@ -116,14 +116,12 @@ TEST(ClueDraft, TidyingAGloss) {
     // Too long: whole clauses while they fit.
     const std::string clauses = tidyClue(
         "a mechanism that puts together parts of machines in a factory; it runs all day and all night "
-        "without rest; "
-        "it needs no food");
+        "without rest; it needs no food");
     EXPECT_EQ(clauses, "A mechanism that puts together parts of machines in a factory");
     // One long clause: whole words and an ellipsis, never in a parenthesis.
     const std::string words = tidyClue(
         "any of numerous small rodents typically resembling diminutive rats (having pointed snouts and small "
-        "ears) "
-        "on elongated bodies with slender usually hairless tails");
+        "ears) on elongated bodies with slender usually hairless tails");
     EXPECT_EQ(words, "Any of numerous small rodents typically resembling diminutive rats...");
     EXPECT_LE(words.size(), kClueLength);
 }

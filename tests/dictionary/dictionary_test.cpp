@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <random>
 #include <set>
 #include <sstream>
@@ -204,13 +205,10 @@ TEST_F(WordSearchTest, NextLetterAndNextTen) {
 // Familiar words skips words above SCOWL size 35 (jade, jaguar and lab
 // here) in every list; without levels it changes nothing.
 TEST_F(WordSearchTest, FamiliarWordsSkipRareWords) {
+    const std::map<std::string, int> rare{
+        {"jail", 35}, {"lab", 40}, {"jade", 70}, {"jaguar", 70}, {"teat", 70}};
     std::string levels;
-    for (const auto& w : kWords)
-        levels += std::to_string(w == "jail"                                   ? 35
-                                 : w == "lab"                                  ? 40
-                                 : w == "jade" || w == "jaguar" || w == "teat" ? 70
-                                                                               : 10) +
-                  "\r\n";
+    for (const auto& w : kWords) levels += std::to_string(rare.contains(w) ? rare.at(w) : 10) + "\r\n";
     dict.readLevels(levels);
     ASSERT_TRUE(search.familiarAvailable());
     search.allWords();
