@@ -13,8 +13,10 @@ std::vector<std::string> captions(const Editor& ed, int count) {
 }
 
 TEST_F(EditorTest, SetupWithoutAnswersCreatesOneSlotPerLetter) {
-    registerQuote("Clean sea");  // no O: slot 1's letter is supplied
     prompter.inputs = {"OCEAN"};
+    ed.setupCrostic();  // before registration: registers nothing
+    EXPECT_TRUE(ed.doc.quotation.empty());
+    registerQuote("Clean sea");  // no O: slot 1's letter is supplied
     ed.setupCrostic();
     EXPECT_TRUE(prompter.messages.empty());
     EXPECT_EQ(answers(), (Texts{"O", "C", "E", "A", "N"}));
@@ -150,8 +152,7 @@ TEST_F(TypedCrosticTest, DeleteAsksWhetherToKeepTheSlotForItsLetter) {
     EXPECT_EQ(ed.doc.questionCount, 6);
 }
 
-// The phrase stays the author's after Save and Open, and Undo of Setup
-// gives it back to the answers.
+// The phrase stays the author's after Save and Open.
 TEST_F(TypedCrosticTest, SaveAndOpenKeepThePhraseTheAuthors) {
     accept("Hidden in the woods", "lair");
     const PuzzleRead read = readDataBytes(formatDataFile(ed.doc));
@@ -195,12 +196,6 @@ TEST_F(EditorTest, AverageAnswerLengthSharesTheLettersLeftAmongTheEmptyAnswers) 
     EXPECT_EQ(ed.view.averageLength, "15.0");
     accept("Second", "bghi");
     EXPECT_EQ(ed.view.averageLength, "");
-}
-
-TEST_F(EditorTest, CrosticSetupBeforeRegistrationRegistersNothing) {
-    prompter.inputs = {"AB"};
-    ed.setupCrostic();
-    EXPECT_TRUE(ed.doc.quotation.empty());
 }
 
 }  // namespace

@@ -29,8 +29,6 @@ TEST_F(EditorTest, AcceptAddsASlotAndLettersWithoutFreeCopyBecomeGaps) {
     EXPECT_EQ(numbers(1, 4), (Numbers{1, 2, 3, 4}));
     EXPECT_EQ(numbers(2, 3), (Numbers{6, 10, 0}));
     EXPECT_EQ(ed.doc.crostic, "ls");
-    EXPECT_TRUE(ed.hasGap(2));
-    EXPECT_FALSE(ed.hasGap(1));
     ed.selectListRow(1);
     EXPECT_EQ(ed.view.encodedLine, " _ _ E ");
 
@@ -52,7 +50,7 @@ TEST_F(EditorTest, AcceptAddsASlotAndLettersWithoutFreeCopyBecomeGaps) {
     EXPECT_EQ(numbers(1, 2), (Numbers{1, 0}));
 }
 
-TEST_F(EditorTest, RefusedAndOverlongAnswers) {
+TEST_F(EditorTest, RefusedAndOverlongAnswersAndDeletingTheOnlySlot) {
     registerQuote("Less is more.");
     for (const char* bad : {"a", "a1", "a_b"}) {
         accept("q", bad);
@@ -69,6 +67,12 @@ TEST_F(EditorTest, RefusedAndOverlongAnswers) {
     EXPECT_EQ(ed.doc.questionCount, 0);
     accept("q", longAnswer);
     EXPECT_EQ(answers(), Texts{longAnswer.substr(0, 24)});
+    // Deleting the only slot asks nothing.
+    prompter.messages.clear();
+    ed.selectListRow(0);
+    ed.deleteFromPopup();
+    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_EQ(ed.view.listRows, std::vector<std::string>{" A. "});
 }
 
 TEST_F(EditorTest, FiftySlotsFillTheListAndTheFiftyFirstIsRefused) {

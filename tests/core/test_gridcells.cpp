@@ -16,8 +16,9 @@ protected:
 };
 
 // 86 characters: 5 rows of 18 columns, the quotation after 2 leading
-// blanks, 2 blanks after it.
-TEST_F(GridCellsTest, LeadingBlanksAndTheLastRow) {
+// blanks, 2 blanks after it. The apostrophe and the space take cells
+// without numbers, so the letter after them is number 4.
+TEST_F(GridCellsTest, LeadingBlanksTheLastRowAndCellsWithoutNumbers) {
     registerQuote("It's not the years in your life that count. It's the life in your years, said Lincoln!");
     const std::vector<GridCell> all = cells();
     ASSERT_EQ(all.size(), 90u);
@@ -25,23 +26,16 @@ TEST_F(GridCellsTest, LeadingBlanksAndTheLastRow) {
     EXPECT_EQ(all[2].position, 1);
     EXPECT_EQ(all[2].character, "I");
     EXPECT_EQ(all[2].number, 1);
+    EXPECT_EQ(all[4].character, "'");
+    EXPECT_EQ(all[4].number, 0);
+    EXPECT_EQ(all[5].number, 3);
+    EXPECT_EQ(all[6].number, 0);
+    EXPECT_EQ(all[7].number, 4);
     EXPECT_EQ(all[87].position, 86);
     EXPECT_EQ(all[87].row, 4);
     EXPECT_EQ(all[87].column, 15);
     EXPECT_TRUE(all[88].outside());
     EXPECT_EQ(all[89].stockCode(), 32);
-}
-
-// "Le,ss is": the comma and the space take cells without numbers, so the
-// letter after the comma is number 3.
-TEST_F(GridCellsTest, PunctuationAndSpacesAreNotNumbered) {
-    registerQuote("Le,ss is");
-    const std::vector<GridCell> all = cells();
-    EXPECT_EQ(all[2].character, ",");
-    EXPECT_EQ(all[2].number, 0);
-    EXPECT_EQ(all[3].number, 3);
-    EXPECT_EQ(all[5].number, 0);
-    EXPECT_EQ(all[7].number, 6);
 }
 
 // An answer's letters carry its label and the stock's "_"; free ones none,

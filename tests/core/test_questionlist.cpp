@@ -40,15 +40,6 @@ TEST_F(QuestionListTest, InsertAndDelete) {
     EXPECT_EQ(numbers(5, 3), (Numbers{0, 0, 0}));
 }
 
-TEST_F(EditorTest, DeletingTheOnlySlotAsksNothing) {
-    registerQuote("abc");
-    accept("q", "ab");
-    ed.selectListRow(0);
-    ed.deleteFromPopup();
-    EXPECT_TRUE(prompter.messages.empty());
-    EXPECT_EQ(ed.view.listRows, std::vector<std::string>{" A. "});
-}
-
 TEST_F(QuestionListTest, MoveSwapsSlotsButNotPastTheEnds) {
     const auto rows = ed.view.listRows;
     for (auto [row, direction] : {std::pair{0, -1}, {4, +1}}) {

@@ -71,7 +71,7 @@ protected:
     }
 };
 
-TEST_F(RegisterAgainTest, NothingChangedKeepsEveryNumber) {
+TEST_F(RegisterAgainTest, NothingChangedKeepsEveryNumberAndAChangeOrAMoveDrawsAfresh) {
     const Numbers less = numbers(1, 4);
     const Numbers said = numbers(2, 4);
     const std::string pool = ed.doc.letterPool;
@@ -82,6 +82,14 @@ TEST_F(RegisterAgainTest, NothingChangedKeepsEveryNumber) {
     EXPECT_EQ(later.drawn(), 0);
     ed.quoteEnter();
     EXPECT_EQ(numbers(1, 4), less);
+
+    // A changed quotation, or a move, draws afresh.
+    registerQuote("Less is more, said the architect of glass towers!");
+    EXPECT_EQ(later.drawn(), 8);
+    ed.selectListRow(0);
+    ed.moveQuestion(1);
+    ed.registerButton();
+    EXPECT_EQ(later.drawn(), 16);
 }
 
 TEST_F(RegisterAgainTest, AnEditedQuestionKeepsTheNumbersAndAnEditedAnswerDrawsAfresh) {
@@ -94,16 +102,6 @@ TEST_F(RegisterAgainTest, AnEditedQuestionKeepsTheNumbersAndAnEditedAnswerDrawsA
     ed.selectListRow(1);
     accept("Spoke", "told");
     EXPECT_EQ(later.drawn(), 8);  // every letter of both answers
-}
-
-TEST_F(RegisterAgainTest, AChangedQuotationOrAMoveDrawsAfresh) {
-    registerQuote("Less is more, said the architect of glass towers!");
-    EXPECT_EQ(later.drawn(), 8);
-
-    ed.selectListRow(0);
-    ed.moveQuestion(1);
-    ed.registerButton();
-    EXPECT_EQ(later.drawn(), 16);
 }
 
 // The text drawn at (x, y); an empty one when none is.

@@ -79,7 +79,7 @@ TEST(Definitions, SensesBasesAndMissingWords) {
     EXPECT_TRUE(none.senses("run").empty());
 }
 
-TEST(ClueDraft, GivingTheAnswerAway) {
+TEST(ClueDraft, GivingTheAnswerAwayAndDraftsThatSkipSuchSenses) {
     const Definitions d = small();
     EXPECT_TRUE(givesAway("the act of running", "run", d));
     EXPECT_TRUE(givesAway("He RAN home", "run", d));       // irregular, through the file's base form
@@ -92,11 +92,8 @@ TEST(ClueDraft, GivingTheAnswerAway) {
     EXPECT_TRUE(givesAway("a sweet ice cream", "icecream", d));
     EXPECT_FALSE(givesAway("to prune a rung of brunch", "run", d));
     EXPECT_FALSE(givesAway("a truncated mousse", "mouse", d));
-}
 
-TEST(ClueDraft, DraftsSkipSensesThatGiveAnAnswerAway) {
-    const Definitions d = small();
-    // The first sense holds "running", the third "runner", the fifth "run".
+    // Drafts skip such senses: the first sense holds "running", the third "runner", the fifth "run".
     EXPECT_EQ(draftClues(d, "Run", {}),
               (Texts{"Move fast by using one's feet, with one foot off the ground at any given time"}));
     // Another answer of the puzzle is not given away either.
@@ -119,14 +116,12 @@ TEST(ClueDraft, TidyingAGloss) {
     // Too long: whole clauses while they fit.
     const std::string clauses = tidyClue(
         "a mechanism that puts together parts of machines in a factory; it runs all day and all night "
-        "without rest; "
-        "it needs no food");
+        "without rest; it needs no food");
     EXPECT_EQ(clauses, "A mechanism that puts together parts of machines in a factory");
     // One long clause: whole words and an ellipsis, never in a parenthesis.
     const std::string words = tidyClue(
         "any of numerous small rodents typically resembling diminutive rats (having pointed snouts and small "
-        "ears) "
-        "on elongated bodies with slender usually hairless tails");
+        "ears) on elongated bodies with slender usually hairless tails");
     EXPECT_EQ(words, "Any of numerous small rodents typically resembling diminutive rats...");
     EXPECT_LE(words.size(), kClueLength);
 }
@@ -172,7 +167,7 @@ TEST_F(BundledDefinitions, InStepWithTheWordList) {
         ASSERT_EQ(defs().word(static_cast<std::size_t>(k - 1)), dict.wordList(k)) << k;
 }
 
-TEST_F(BundledDefinitions, CommonestSenseFirstAndBaseForms) {
+TEST_F(BundledDefinitions, CommonestSenseFirstBaseFormsAndNoSenseUnfitForAClass) {
     ASSERT_FALSE(glossesOf("hostel").empty());
     EXPECT_EQ(glossesOf("hostel").front(), "a hotel providing overnight lodging for travelers");
     ASSERT_FALSE(glossesOf("robot").empty());
@@ -183,11 +178,9 @@ TEST_F(BundledDefinitions, CommonestSenseFirstAndBaseForms) {
     // No example sentences.
     for (const char* word : {"run", "bite", "happy", "set"})
         for (const std::string& g : glossesOf(word)) EXPECT_EQ(g.find('"'), std::string::npos) << g;
-}
 
-// Senses marked as slang, disparaging or obscene, and senses about drugs,
-// are left out; the word's other senses stay.
-TEST_F(BundledDefinitions, NoSenseUnfitForAClass) {
+    // Senses marked as slang, disparaging or obscene, and senses about drugs,
+    // are left out; the word's other senses stay.
     EXPECT_FALSE(hasGloss("bite", "a portion removed from the whole"));  // usage: slang
     EXPECT_TRUE(hasGloss("bite", "a small amount of solid food; a mouthful"));
     EXPECT_FALSE(hasGloss("heist", "the act of stealing"));  // usage: slang

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <random>
 #include <set>
 #include <sstream>
@@ -25,7 +26,7 @@
 namespace qbrx::test {
 namespace {
 
-TEST(DictionaryLoad, ItemsCountsLevelsAndStartIndex) {
+TEST(DictionaryLoad, ItemsCountsLevelsStartIndexAndWordNotes) {
     Dictionary d;
     d.readWordList("3\r\nalpha\r\nbeta\r\ngamma\r\n");  // a count of N holds N - 1 words
     EXPECT_EQ(d.wordCount(), 3);
@@ -45,6 +46,19 @@ TEST(DictionaryLoad, ItemsCountsLevelsAndStartIndex) {
     for (int s = 0; s <= 6; ++s) EXPECT_EQ(d.startIndex(1, s), starts[s]) << s;
     EXPECT_EQ(d.startIndex(2, 0), 126);  // item 27
     EXPECT_EQ(d.startIndex(26, 26), 800);
+
+    // Word notes of another list, or none, leave every word a fit base word.
+    d.readWordList("4\r\nbat\r\nbats\r\nbeer\r\n");
+    d.readWordNotes("0\r\n2\r\n0\r\n", "0\r\n0\r\n3\r\n");
+    EXPECT_EQ(d.find("bats"), 2);
+    EXPECT_EQ(d.find("bad"), 0);
+    EXPECT_EQ(d.baseWord(2), 1);
+    EXPECT_EQ(d.baseWord(1), 1);
+    EXPECT_TRUE(d.unfit(3));
+    EXPECT_FALSE(d.unfit(2));
+    d.readWordNotes("0\r\n2\r\n", "0\r\n3\r\n");
+    EXPECT_EQ(d.baseWord(2), 2);
+    EXPECT_FALSE(d.unfit(2));
 }
 
 // A level file for another list, or none, leaves the list without levels.
@@ -151,13 +165,21 @@ TEST_F(WordSearchTest, AllWordsCheckListsWithinTheTypedLetter) {
     EXPECT_EQ(search.searchWord, "qu");
 }
 
-TEST_F(WordSearchTest, LimitedListsOnlyWordsTheStockAndAnswerBuild) {
+TEST_F(WordSearchTest, LimitedListsOnlyWordsTheStockAndAnswerBuildAndNoListSaysSo) {
     EXPECT_EQ(fresh("a"), (Words{"ate"}));
     EXPECT_EQ(fresh("b"), (Words{"eat"}));  // b is not free: on to the next free letter
     EXPECT_EQ(fresh("b", "B"), (Words{"bat", "be"}));
     EXPECT_EQ(fresh("te", "t"), (Words{"tea", "teat"}));
     EXPECT_TRUE(fresh("U").empty());  // no free letter from u to z
     EXPECT_EQ(prompter.beeps, 1);
+
+    // Without a word list the search says so.
+    Dictionary none;
+    WordSearch empty(none, doc, prompter);
+    empty.txtDict = "a";
+    empty.check();
+    empty.nextTen();
+    EXPECT_EQ(prompter.texts(), (Words{kNoDictionaryMessage, kNoDictionaryMessage}));
 }
 
 TEST_F(WordSearchTest, NextLetterAndNextTen) {
@@ -183,13 +205,10 @@ TEST_F(WordSearchTest, NextLetterAndNextTen) {
 // Familiar words skips words above SCOWL size 35 (jade, jaguar and lab
 // here) in every list; without levels it changes nothing.
 TEST_F(WordSearchTest, FamiliarWordsSkipRareWords) {
+    const std::map<std::string, int> rare{
+        {"jail", 35}, {"lab", 40}, {"jade", 70}, {"jaguar", 70}, {"teat", 70}};
     std::string levels;
-    for (const auto& w : kWords)
-        levels += std::to_string(w == "jail"                                   ? 35
-                                 : w == "lab"                                  ? 40
-                                 : w == "jade" || w == "jaguar" || w == "teat" ? 70
-                                                                               : 10) +
-                  "\r\n";
+    for (const auto& w : kWords) levels += std::to_string(rare.contains(w) ? rare.at(w) : 10) + "\r\n";
     dict.readLevels(levels);
     ASSERT_TRUE(search.familiarAvailable());
     search.allWords();
@@ -219,15 +238,6 @@ TEST_F(WordSearchTest, FamiliarWordsSkipRareWords) {
     EXPECT_EQ(fresh("te", "t"), (Words{"tea", "teat"}));
 }
 
-TEST_F(WordSearchTest, WithoutAWordListTheSearchSaysSo) {
-    Dictionary none;
-    WordSearch empty(none, doc, prompter);
-    empty.txtDict = "a";
-    empty.check();
-    empty.nextTen();
-    EXPECT_EQ(prompter.texts(), (Words{kNoDictionaryMessage, kNoDictionaryMessage}));
-}
-
 std::string dataFile(const std::string& name) {
     std::ifstream in(std::string(QBRX_DATA_DIR) + "/" + name, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -239,9 +249,7 @@ protected:
     static const Dictionary& dict() {
         static const Dictionary loaded = [] {
             Dictionary d;
-            d.loadWordList(QBRX_DATA_DIR);
-            d.loadLevels(QBRX_DATA_DIR);
-            d.loadWordNotes(QBRX_DATA_DIR);
+            loadDictionary(d, QBRX_DATA_DIR);
             return d;
         }();
         return loaded;
@@ -372,32 +380,14 @@ TEST_F(BundledList, KnowsBaseWordsAndWordsUnfitForAClass) {
         EXPECT_FALSE(dict().unfit(dict().find(word))) << word;
 }
 
-// Word notes of another list, or none, leave every word a fit base word.
-TEST(DictionaryLoad, WordNotesFollowTheList) {
-    Dictionary d;
-    d.readWordList("4\r\nbat\r\nbats\r\nbeer\r\n");
-    d.readWordNotes("0\r\n2\r\n0\r\n", "0\r\n0\r\n3\r\n");
-    EXPECT_EQ(d.find("bats"), 2);
-    EXPECT_EQ(d.find("bad"), 0);
-    EXPECT_EQ(d.baseWord(2), 1);
-    EXPECT_EQ(d.baseWord(1), 1);
-    EXPECT_TRUE(d.unfit(3));
-    EXPECT_FALSE(d.unfit(2));
-    d.readWordNotes("0\r\n2\r\n", "0\r\n3\r\n");
-    EXPECT_EQ(d.baseWord(2), 2);
-    EXPECT_FALSE(d.unfit(2));
-}
-
 // Start-up reads the bundled list on a thread of its own; what it holds then
 // is what reading it in place gives.
-TEST(BackgroundLoad, HoldsWhatLoadingInPlaceGives) {
+TEST_F(BundledList, ReadOnAThreadHoldsWhatLoadingInPlaceGives) {
     Dictionary background;
     { BackgroundLoad load(background, QBRX_DATA_DIR); }  // waits for the thread
-    Dictionary direct;
-    loadDictionary(direct, QBRX_DATA_DIR);
-    EXPECT_EQ(background.loadedWords(), direct.loadedWords());
-    EXPECT_EQ(background.wordList(direct.loadedWords()), direct.wordList(direct.loadedWords()));
-    EXPECT_EQ(background.startIndex(19, 20), direct.startIndex(19, 20));
+    EXPECT_EQ(background.loadedWords(), dict().loadedWords());
+    EXPECT_EQ(background.wordList(dict().loadedWords()), dict().wordList(dict().loadedWords()));
+    EXPECT_EQ(background.startIndex(19, 20), dict().startIndex(19, 20));
     EXPECT_TRUE(background.hasLevels());
 }
 

@@ -127,10 +127,29 @@ protected:
     PreferenceLocations where{dir, dir / "config" / "quotabrix"};
 };
 
-TEST_F(PreferencesTest, CreationAsksForTheWordsFileOrEndsOnCancel) {
+TEST_F(PreferencesTest, CreationAsksForTheWordsFileOrEndsOnCancelAndWritesOnlyAFolderWithIt) {
     prompter.replies = {Reply::Cancel};
     EXPECT_TRUE(loadPreferences(prompter, where).endProgram);
     EXPECT_TRUE(prompter.openRequests.empty());
+
+    // The locate dialog offers words.dic first; a folder without it (the
+    // dialog cancelled, another file chosen) serves this start only, and the
+    // next start asks again.
+    prompter.files.push_back(std::nullopt);
+    loadPreferences(prompter, where);
+    const FileRequest& request = prompter.openRequests.at(0);
+    std::vector<std::string> entries;
+    for (std::size_t from = 0, bar = 0; bar != std::string::npos; from = bar + 1) {
+        bar = request.filter.find('|', from);
+        entries.push_back(request.filter.substr(from, bar == std::string::npos ? bar : bar - from));
+    }
+    EXPECT_EQ(entries.at(static_cast<std::size_t>(2 * request.filterIndex - 1)), "words.dic");
+    EXPECT_FALSE(fs::exists(dir / "qbrx.ini"));
+
+    prompter.files.push_back((dir / "notes.txt").string());
+    EXPECT_EQ(loadPreferences(prompter, where).dictionaryFolder, dir.string() + "/");
+    EXPECT_FALSE(fs::exists(dir / "qbrx.ini"));
+    EXPECT_FALSE(fs::exists(where.configFolder / "qbrx.ini"));
 
     const std::string elsewhere = wordListFolder("elsewhere");
     prompter.files.push_back(elsewhere + "words.dic");
@@ -149,27 +168,6 @@ TEST_F(PreferencesTest, UnwritableProgramFolderFallsBackToTheConfigFolder) {
     EXPECT_EQ(loadPreferences(prompter, where).dictionaryFolder, dict);
     EXPECT_EQ(readBytes(where.configFolder / "qbrx.ini"), dict + "\r\n");
     EXPECT_EQ(readPreferences(where), std::optional<std::string>(dict));
-}
-
-// The locate dialog offers words.dic first; a folder without it (the
-// dialog cancelled, another file chosen) serves this start only, and the
-// next start asks again.
-TEST_F(PreferencesTest, AFolderWithoutTheWordListIsNeverWritten) {
-    prompter.files.push_back(std::nullopt);
-    loadPreferences(prompter, where);
-    const FileRequest& request = prompter.openRequests.at(0);
-    std::vector<std::string> entries;
-    for (std::size_t from = 0, bar = 0; bar != std::string::npos; from = bar + 1) {
-        bar = request.filter.find('|', from);
-        entries.push_back(request.filter.substr(from, bar == std::string::npos ? bar : bar - from));
-    }
-    EXPECT_EQ(entries.at(static_cast<std::size_t>(2 * request.filterIndex - 1)), "words.dic");
-    EXPECT_FALSE(fs::exists(dir / "qbrx.ini"));
-
-    prompter.files.push_back((dir / "notes.txt").string());
-    EXPECT_EQ(loadPreferences(prompter, where).dictionaryFolder, dir.string() + "/");
-    EXPECT_FALSE(fs::exists(dir / "qbrx.ini"));
-    EXPECT_FALSE(fs::exists(where.configFolder / "qbrx.ini"));
 }
 
 TEST_F(PreferencesTest, AFolderWithoutTheDictionaryIsReportedAndLocatedAgain) {

@@ -19,14 +19,12 @@ protected:
     }
 };
 
-TEST_F(InstalledWordListTest, FoundBesideTheProgramFolderAsTheInstallLaysItOut) {
+// Found beside the program folder as the install lays it out.
+TEST_F(InstalledWordListTest, FoundAndTakenWithoutAQuestionWhenNoPreferencesFileIsThere) {
+    EXPECT_EQ(installedDataFolder(where.programFolder), where.dataFolder);
     fs::remove_all(dir / "share");
     EXPECT_EQ(installedDataFolder(where.programFolder), fs::path());
     fs::create_directories(where.dataFolder);
-    EXPECT_EQ(installedDataFolder(where.programFolder), where.dataFolder);
-}
-
-TEST_F(InstalledWordListTest, TakenWithoutAQuestionWhenNoPreferencesFileIsThere) {
     writeBytes(where.dataFolder / "words.dic", "a\r\n");
     EXPECT_EQ(loadPreferences(prompter, where).dictionaryFolder, dataFolder());
     EXPECT_TRUE(prompter.messages.empty());

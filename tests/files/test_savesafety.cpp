@@ -75,7 +75,7 @@ TEST_F(CommandsTest, NewAsksTwoQuestionsOnlyAfterAChange) {
     EXPECT_EQ(ed.view.totalLetters, "");
 }
 
-TEST_F(CommandsTest, OpenAsksToSaveAndSaveAsComesFirstWithoutAFile) {
+TEST_F(CommandsTest, OpenAsksToSaveSaveAsComesFirstWithoutAFileAndSaveKeepsTheOpenedFile) {
     makeDocument();
     prompter.replies = {Reply::Yes};
     prompter.files.push_back(path("mine.dat"));
@@ -87,27 +87,16 @@ TEST_F(CommandsTest, OpenAsksToSaveAndSaveAsComesFirstWithoutAFile) {
     EXPECT_EQ(prompter.openRequests[0].initialName, path("mine.dat"));
     EXPECT_EQ(ed.doc.quotation, "Other quote");
     EXPECT_EQ(commands.dataFileName, other);
-}
 
-TEST_F(CommandsTest, OpeningAMissingNameReportsItAndRestoresTheDialogName) {
-    const std::string first = openPuzzle("first.dat", "First quote");
-    prompter.files.push_back(path("nothing.dat"));
-    commands.openDoc();
-    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"File does not exist.\r" + path("nothing.dat")});
-    EXPECT_EQ(commands.fileDialog.fileName(), first);
-    EXPECT_EQ(commands.dataFileName, first);
-}
-
-TEST_F(CommandsTest, SaveWritesToTheOpenedFileAfterSaveAs) {
-    const std::string opened = openPuzzle("opened.dat", "Opened quote");
+    // Save writes to the opened file after Save As.
     accept("Second", "answer");
     prompter.files.push_back(path("copy.dat"));
     EXPECT_TRUE(commands.saveAs());
-    EXPECT_EQ(commands.dataFileName, opened);
+    EXPECT_EQ(commands.dataFileName, other);
     accept("Third", "again");
     EXPECT_TRUE(commands.save());
-    EXPECT_EQ(prompter.saveRequests.size(), 1u);
-    EXPECT_NE(readBytes(opened).find(" 3A. again\r\n"), std::string::npos);
+    EXPECT_EQ(prompter.saveRequests.size(), 2u);  // the first save's and Save As's
+    EXPECT_NE(readBytes(other).find(" 3A. again\r\n"), std::string::npos);
     EXPECT_EQ(readBytes(path("copy.dat")).find(" 3A. again"), std::string::npos);
 }
 
@@ -245,7 +234,7 @@ TEST_F(SaveTest, SaveAsksBeforeReplacingAFileThatWasReadDamaged) {
 
 using HostileFileTest = SaveTest;
 
-TEST_F(HostileFileTest, NamedPipeIsRefusedAtOnceAndNeverBecomesTheSaveTarget) {
+TEST_F(HostileFileTest, NamedPipeOrMissingNameIsRefusedAndNeverBecomesTheSaveTarget) {
     commands.dataFileName = path("real.dat");
     commands.fileDialog.setFileName(path("real.dat"));
     ASSERT_EQ(::mkfifo(path("pipe.dat").c_str(), 0644), 0);
@@ -259,6 +248,12 @@ TEST_F(HostileFileTest, NamedPipeIsRefusedAtOnceAndNeverBecomesTheSaveTarget) {
     EXPECT_EQ(commands.dataFileName, path("real.dat"));
     EXPECT_EQ(commands.fileDialog.fileName(), path("real.dat"));
     EXPECT_EQ(ed.doc.quotation, "Less is more.");
+    // So is a name that does not exist.
+    prompter.files = {path("nothing.dat")};
+    commands.openDoc();
+    EXPECT_EQ(prompter.texts().back(), "File does not exist.\r" + path("nothing.dat"));
+    EXPECT_EQ(commands.dataFileName, path("real.dat"));
+    EXPECT_EQ(commands.fileDialog.fileName(), path("real.dat"));
 }
 
 TEST_F(HostileFileTest, AFileTheUserMayNotReadIsRefused) {
@@ -299,16 +294,15 @@ TEST_F(HostileFileTest, BinaryBytesDoNotLookLikeAPuzzle) {
     EXPECT_EQ(read("Q\r\n\r\n\r\n\r\n0\r\n0\r\n0\r\n 0 \r\n\x1A" + garbage), FileStatus::Ok);
 }
 
-TEST_F(HostileFileTest, Utf8TextIsReadAsUtf8AndWindowsTextAsItIs) {
+TEST_F(HostileFileTest, Utf8TextIsReadAsUtf8WindowsTextAsItIsAndWhatSaveWritesWhole) {
     EXPECT_EQ(read("\xEF\xBB\xBFNo\xC3\xABl\r\nCaf\xC3\xA9\r\n\r\n\r\n0\r\n0\r\n0\r\n 0 \r\n"),
               FileStatus::Ok);
     EXPECT_EQ(ed.doc.quotation, "No\xEBl");
     EXPECT_EQ(ed.doc.header.title, "Caf\xE9");
     read("Caf\xE9\r\nNo\xEBl \xAB\r\n\r\n\r\n0\r\n0\r\n0\r\n 0 \r\n");
     EXPECT_EQ(ed.doc.header.title, "No\xEBl \xAB");
-}
 
-TEST_F(HostileFileTest, WhatSaveWritesReadsBackWhole) {
+    // What Save writes reads back whole.
     ed.doc.questionCount = 1;
     ed.doc.question[1] = std::string(32767, 'q');    // a full question box
     ed.doc.answer[1] = "X-" + std::string(24, 'a');  // an answer with its crostic prefix

@@ -11,6 +11,7 @@
 #include "../core/editorfixture.h"
 #include "export.h"
 #include "gridcells.h"
+#include "pageplan.h"
 
 namespace qbrx::test {
 namespace {
@@ -119,6 +120,7 @@ TEST_F(WebPageTest, CrosticLineUpToItsCutOffWhenOn) {
     ed.doc.crostic = "L O~X";
     const QJsonObject data = pageData(page());
     EXPECT_EQ(data["crostic"].toArray(), QJsonArray({0, " ", 1}));  // question A's first letter, a space, B's
+    EXPECT_NE(page().find(kCrosticInstruction), std::string::npos);  // the printed puzzle's words
     EXPECT_TRUE(pageData(page(false))["crostic"].isNull());
     ed.doc.crostic = "  ";  // a puzzle read without a crostic
     EXPECT_TRUE(pageData(page())["crostic"].isNull());

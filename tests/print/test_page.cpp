@@ -308,7 +308,7 @@ TEST_F(Page, AnswerBlanksOnPuzzleAndKey) {
 
 // The block on the default page: a frame from y 13340, blanks at 13915,
 // labels at 13925, letters at 13670.
-TEST_F(Page, CrosticBlock) {
+TEST_F(Page, CrosticBlockAndItsLabelsSize) {
     setQuote("Q");
     auto blankStarts = [&] {
         Xs xs;
@@ -326,22 +326,16 @@ TEST_F(Page, CrosticBlock) {
     ASSERT_TRUE(print(true, true));
     EXPECT_TRUE(drawnAt("A", 5475, 13670));
     EXPECT_EQ(textsIn(0, 13600, 12240, 13700).size(), 3u);
-    // The phrase tells about the quotation.
-    EXPECT_EQ(surface
-                  .texts("Place the first letter of each answer on the blank below to spell out info about "
-                         "the quotation")
-                  .size(),
-              1u);
+    const std::string phrase =
+        "Place the first letter of each answer on the blank below to spell out info about the quotation";
+    EXPECT_EQ(surface.texts(phrase).size(), 1u);
 
     doc.crostic = "AB 3C";  // non-letters printed, letters labelled by their question
     ASSERT_TRUE(print(false, true));
     EXPECT_EQ(textsIn(0, 13600, 12240, 13700), (V{" ", "3"}));
     EXPECT_EQ(textsIn(0, 13900, 12240, 13950), (V{"A", "B", "C"}));
-}
 
-// A long crostic's labels share one size: "WW" (question 49) sets them all.
-TEST_F(Page, CrosticLabelsShareOneSize) {
-    setQuote("Q");
+    // A long crostic's labels share one size: "WW" (question 49) sets them all.
     doc.crostic = std::string(50, 'A');
     ASSERT_TRUE(print(true, true));
     const std::vector<Drawn> widest = surface.texts("WW");
