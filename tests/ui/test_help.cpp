@@ -103,16 +103,20 @@ private slots:
                                                      [&] { return showAbout(&main); },
                                                      [&] { return showTrouble(&main); }};
         for (const auto& show : windows) {
+            // Names are taken before the click: the window and its texts are
+            // gone once it closes.
             QPointer<QWidget> window = show();
+            const QString name = window->objectName();
             QTest::keyClick(window, Qt::Key_Q);
-            QTRY_VERIFY2(window.isNull(), qPrintable(show()->objectName()));
+            QTRY_VERIFY2(window.isNull(), qPrintable(name));
             const QList<QLabel*> texts = show()->findChildren<QLabel*>();
             QVERIFY(!texts.isEmpty());
             for (qsizetype i = -1; i < texts.size(); ++i) {  // the window, then each text
                 window = show();
                 QWidget* target = i < 0 ? window.data() : window->findChildren<QLabel*>()[i];
+                const QString targetName = target->objectName();
                 QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(2, 2));
-                QTRY_VERIFY2(window.isNull(), qPrintable(target->objectName()));
+                QTRY_VERIFY2(window.isNull(), qPrintable(targetName));
             }
         }
         QCOMPARE(showAbout(&main)->line[1]->text(), QString("You are using version 1.01"));
