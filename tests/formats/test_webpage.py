@@ -9,6 +9,7 @@
 #
 # Exits 77 (skipped) when Chromium or its driver is not installed.
 import base64
+import contextlib
 import json
 import os
 import shutil
@@ -32,6 +33,9 @@ from webchecks import OVERLAPS_SCRIPT, SolvingChecks, read_puzzle
 
 PROGRAM = sys.argv[1]
 EXAMPLES = sys.argv[2]
+
+# A page that gets no frames or timers: what it does before its first frame.
+NO_FRAMES_OR_TIMERS = "window.requestAnimationFrame = () => 0; window.setTimeout = () => 0;"
 
 
 def export(path, *options):
@@ -88,14 +92,19 @@ class WebPage(SolvingChecks, unittest.TestCase):
         self.browser.get(url)
         self.built()
 
-    def open_without_dialogs(self):
-        script = self.browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
-                                              {"source": "delete HTMLDialogElement.prototype.showModal"})
+    @contextlib.contextmanager
+    def run_first(self, source):
+        """Runs SOURCE ahead of the page's own script on every load while in use."""
+        script = self.browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": source})
         try:
-            self.reload()
+            yield
         finally:
             self.browser.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
                                          {"identifier": script["identifier"]})
+
+    def open_without_dialogs(self):
+        with self.run_first("delete HTMLDialogElement.prototype.showModal"):
+            self.reload()
 
     def test_loads_offline_without_errors_or_requests(self):
         self.browser.get_log("browser")  # only a fresh load counts
@@ -131,9 +140,7 @@ class WebPage(SolvingChecks, unittest.TestCase):
         # gets no frames or timers) loses no letter, and a click on the
         # last square lands in its box.
         self.box('#grid input[data-square="1"]').send_keys("k")
-        script = self.browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {
-            "source": "window.requestAnimationFrame = () => 0; window.setTimeout = () => 0;"})
-        try:
+        with self.run_first(NO_FRAMES_OR_TIMERS):
             self.browser.refresh()
             last = self.browser.find_elements(By.CSS_SELECTOR, "#grid .letter")[-1]
             last.click()
@@ -143,23 +150,15 @@ class WebPage(SolvingChecks, unittest.TestCase):
             saved = json.loads(self.js("return Object.values(localStorage)[0]"))
             squares = str(len(self.browser.find_elements(By.CSS_SELECTOR, "#grid .letter")))
             self.assertEqual(saved, {"1": "K", "2": "Z", squares: "M"})
-        finally:
-            self.browser.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
-                                         {"identifier": script["identifier"]})
 
     def test_printing_at_once_prints_every_question(self):
         # Printed before the page has drawn its questions (it gets no frames
         # or timers here), the page still prints all of them.
         with open(os.path.join(EXAMPLES, "walden.dat"), encoding="cp1252") as f:
             last = [line[4:] for line in f.read().splitlines() if line[2:4] == "Q."][-1]
-        script = self.browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {
-            "source": "window.requestAnimationFrame = () => 0; window.setTimeout = () => 0;"})
-        try:
+        with self.run_first(NO_FRAMES_OR_TIMERS):
             self.browser.refresh()
             pdf = base64.b64decode(self.browser.execute_cdp_cmd("Page.printToPDF", {})["data"])
-        finally:
-            self.browser.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
-                                         {"identifier": script["identifier"]})
         text = subprocess.run(["pdftotext", "-", "-"], input=pdf, capture_output=True, check=True).stdout
         self.assertIn(last, text.decode())
 

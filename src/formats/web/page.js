@@ -278,7 +278,6 @@
   function start() {
     if (started) return;
     started = true;
-    finishGrid();
     restore();
     buildMore();
   }
@@ -591,9 +590,10 @@
   $('print').addEventListener('click', () => window.print());
   $('solved-close').addEventListener('click', () => $('solved-dialog').close());
 
-  // Letters saved before, then the state they give. Opening the browser's
-  // storage can take a while, so they come back just after the page is
-  // first drawn, or on the student's first key or click if that is sooner.
+  // The rest of the grid's boxes, the letters saved before, then the state
+  // they give. Opening the browser's storage can take a while, so they come
+  // back just after the page is first drawn, or on the student's first key
+  // or click if that is sooner.
   let restored = false;
   function restore() {
     finishGrid();
