@@ -29,7 +29,7 @@ from selenium.webdriver.chrome.service import Service  # noqa: E402
 from selenium.webdriver.common.by import By  # noqa: E402
 from selenium.webdriver.common.keys import Keys  # noqa: E402
 from selenium.webdriver.support.ui import WebDriverWait  # noqa: E402
-from webchecks import OVERLAPS_SCRIPT, SolvingChecks, read_puzzle
+from webchecks import LINES_SCRIPT, OVERLAPS_SCRIPT, TAGS_SCRIPT, SolvingChecks, read_puzzle
 
 PROGRAM = sys.argv[1]
 EXAMPLES = sys.argv[2]
@@ -195,11 +195,41 @@ class WebPage(SolvingChecks, unittest.TestCase):
         # 320 px wide, and a 1280 px window at 200 % zoom (640 CSS pixels).
         for width, scale in ((320, 1), (640, 2)):
             with self.subTest(width=width):
-                self.browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-                    "width": width, "height": 800, "deviceScaleFactor": scale, "mobile": width < 400})
+                self.window(width, scale)
                 self.reload()
                 self.assertEqual(self.js(OVERLAPS_SCRIPT), [])
                 self.assertLessEqual(self.js("return document.documentElement.scrollWidth"), width)
+
+    def window(self, width, scale=1):
+        self.browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": width, "height": 800, "deviceScaleFactor": scale, "mobile": width < 400})
+
+    def test_squares_keep_their_numbers_and_letters_when_the_window_narrows(self):
+        letters = len([c for c in self.quotation if c.isalpha()])
+        self.window(1280)
+        self.reload()
+        self.assertEqual(self.js("return document.getElementById('grid').className"), "rect")
+        self.assertEqual(self.js(TAGS_SCRIPT), [letters, []])
+        self.window(320)  # the same page, now on a phone
+        self.js("return new Promise(done => requestAnimationFrame(() => done()))")
+        self.assertEqual(self.js("return document.getElementById('grid').className"), "lines")
+        self.assertEqual(self.js(TAGS_SCRIPT), [letters, []])
+        columns, wrong = self.js(LINES_SCRIPT)
+        self.assertEqual(wrong, [])
+        self.assertLess(columns, 10)
+        # Printed from the phone, the grid has the printed puzzle's columns.
+        self.js("window.dispatchEvent(new Event('beforeprint'))")
+        self.assertEqual(self.js("return document.getElementById('grid').className"), "rect")
+        self.assertEqual(self.js(TAGS_SCRIPT), [letters, []])
+        self.js("window.dispatchEvent(new Event('afterprint'))")
+        self.assertEqual(self.js("return document.getElementById('grid').className"), "lines")
+
+    def test_browsers_without_tab_stops_in_lengths_tag_each_square(self):
+        with self.run_first("CSS.supports = () => false"):
+            self.reload()
+        letters = len([c for c in self.quotation if c.isalpha()])
+        self.assertEqual(len(self.browser.find_elements(By.CSS_SELECTOR, "#grid .cell .tag")), letters)
+        self.assertEqual(self.browser.find_elements(By.CSS_SELECTOR, "#grid .rowtags"), [])
 
 
 if __name__ == "__main__":

@@ -19,7 +19,7 @@ import sys
 import tempfile
 import time
 import unittest
-from webchecks import OVERLAPS_SCRIPT, read_puzzle
+from webchecks import LINES_SCRIPT, OVERLAPS_SCRIPT, TAGS_SCRIPT, read_puzzle
 
 FIREFOX = shutil.which("firefox-esr") or shutil.which("firefox")
 if not FIREFOX:
@@ -176,13 +176,20 @@ class WebPageInFirefox(unittest.TestCase):
         self.built()
         self.assertEqual(self.js("return document.body.dataset.state"), "solved")
 
-    def test_no_overlap_in_a_narrow_window(self):
+    def test_squares_tagged_and_nothing_overlapping_in_a_wide_then_narrow_window(self):
+        letters = len([c for c in self.quotation if c.isalpha()])
+        self.ff("WebDriver:SetWindowRect", width=1280, height=800)
+        self.built()
+        self.assertEqual(self.js("return document.getElementById('grid').className"), "rect")
+        self.assertEqual(self.js(TAGS_SCRIPT), [letters, []])
         # Firefox's headless window is at least 450 px wide.
         self.ff("WebDriver:SetWindowRect", width=450, height=800)
         self.built()
         overlaps = self.js(OVERLAPS_SCRIPT)
         self.assertEqual(overlaps, [])
-        self.assertEqual(self.js("return document.getElementById('grid').className"), "flow")
+        self.assertEqual(self.js("return document.getElementById('grid').className"), "lines")
+        self.assertEqual(self.js(TAGS_SCRIPT), [letters, []])
+        self.assertEqual(self.js(LINES_SCRIPT)[1], [])
 
     @unittest.skipUnless(shutil.which("identify"), "ImageMagick's identify is not installed")
     def test_screenshot_shows_the_puzzle(self):

@@ -44,7 +44,7 @@ if not os.environ.get("QBRX_WEBKIT_XVFB"):
 from selenium import webdriver  # noqa: E402
 from selenium.webdriver.support.ui import WebDriverWait  # noqa: E402
 from selenium.webdriver.webkitgtk.options import Options  # noqa: E402
-from webchecks import OVERLAPS_SCRIPT, SolvingChecks, read_puzzle  # noqa: E402
+from webchecks import LINES_SCRIPT, OVERLAPS_SCRIPT, TAGS_SCRIPT, SolvingChecks, read_puzzle  # noqa: E402
 
 PROGRAM = sys.argv[1]
 EXAMPLES = sys.argv[2]
@@ -146,13 +146,18 @@ class WebPageInWebKit(SolvingChecks, unittest.TestCase):
         self.assertEqual(self.js("return qbrxErrors"), [])
         self.assertEqual(self.state(), "solving")
 
-    def test_no_overlap_in_a_narrow_window(self):
+    def test_squares_tagged_and_nothing_overlapping_in_a_wide_then_narrow_window(self):
+        letters = len([c for c in self.quotation if c.isalpha()])
+        self.assertEqual(self.js("return document.getElementById('grid').className"), "rect")
+        self.assertEqual(self.js(TAGS_SCRIPT), [letters, []])
         # MiniBrowser's window is at least about 450 px wide.
         self.resize(450, 800)
-        self.assertEqual(self.js("return document.getElementById('grid').className"), "flow")
+        self.assertEqual(self.js("return document.getElementById('grid').className"), "lines")
         self.assertEqual(self.js(OVERLAPS_SCRIPT), [])
         width = self.js("return window.innerWidth")
         self.assertLessEqual(self.js("return document.documentElement.scrollWidth"), width)
+        self.assertEqual(self.js(TAGS_SCRIPT), [letters, []])
+        self.assertEqual(self.js(LINES_SCRIPT)[1], [])
 
     @unittest.skipUnless(shutil.which("convert"), "ImageMagick's convert is not installed")
     def test_screenshot_shows_the_puzzle(self):

@@ -17,6 +17,72 @@ OVERLAPS_SCRIPT = """
               }
             return found.slice(0, 5);"""
 
+# Script checking the squares' numbers and question letters, drawn a grid
+# row at a time: each number starts at its square's left edge and its
+# question's letter (from the box's label) ends at the right edge. Returns
+# how many numbers it found and up to five that are wrong.
+TAGS_SCRIPT = """
+            const pieces = (row) => {
+              const found = [];
+              let column = 0;
+              const walk = document.createTreeWalker(row, NodeFilter.SHOW_TEXT);
+              for (let node = walk.nextNode(); node; node = walk.nextNode()) {
+                for (const m of node.data.matchAll(/\\t|\\S+/g)) {
+                  if (m[0] === '\\t') { column++; continue; }
+                  const range = document.createRange();
+                  range.setStart(node, m.index);
+                  range.setEnd(node, m.index + m[0].length);
+                  found.push({ text: m[0], column: column, rect: range.getBoundingClientRect() });
+                }
+              }
+              return found;
+            };
+            const labelRows = document.querySelectorAll('#grid .labels > div');
+            const wrong = [];
+            let numbers = 0;
+            document.querySelectorAll('#grid .numbers > div').forEach((row, r) => {
+              const labels = pieces(labelRows[r]);
+              pieces(row).forEach((number) => {
+                numbers++;
+                const box = document.querySelector('#grid input[data-square="' + number.text + '"]');
+                const cell = box.closest('.cell').getBoundingClientRect();
+                const n = number.rect;
+                if (n.left < cell.left || n.left > cell.left + 5 || n.top < cell.top || n.bottom > cell.top + cell.height / 2)
+                  wrong.push('number ' + number.text);
+                const want = (box.getAttribute('aria-label').match(/question (\\w+)/) || [])[1];
+                const label = labels.find((l) => l.column === number.column);
+                if ((label && label.text) !== want) {
+                  wrong.push('letter of ' + number.text + ': ' + (label && label.text));
+                } else if (label) {
+                  const l = label.rect;
+                  if (l.right > cell.right || l.right < cell.right - 5 || l.left < n.right || Math.abs(l.bottom - n.bottom) > 2)
+                    wrong.push('letter of ' + number.text + ' at ' + l.left + '-' + l.right + ' in ' + cell.left + '-' + cell.right);
+                }
+              });
+            });
+            return [numbers, wrong.slice(0, 5)];"""
+
+# Script checking the grid with the words wrapped: up to five words (no
+# longer than a line) not on one line, lines going backwards, or spaces
+# shown at a line's start or end.
+LINES_SCRIPT = """
+            const columns = Number(getComputedStyle(document.getElementById('grid')).getPropertyValue('--cols'));
+            const wrong = [];
+            document.querySelectorAll('#grid .word').forEach((word) => {
+              const tops = [...word.children].map((c) => c.getBoundingClientRect().top);
+              if (word.children.length <= columns && new Set(tops).size > 1) wrong.push('split: ' + word.textContent);
+            });
+            const shown = [...document.querySelectorAll('#grid .cell')].filter((c) => c.offsetParent !== null)
+              .map((c) => ({ cell: c, rect: c.getBoundingClientRect() }));
+            shown.forEach((s, i) => {
+              const before = shown[i - 1], after = shown[i + 1];
+              const starts = !before || before.rect.top !== s.rect.top;
+              const ends = !after || after.rect.top !== s.rect.top;
+              if (before && !starts && before.rect.left >= s.rect.left) wrong.push('backwards at ' + i);
+              if (s.cell.classList.contains('black') && (starts || ends)) wrong.push('space at a line end, ' + i);
+            });
+            return [columns, wrong.slice(0, 5)];"""
+
 
 def read_puzzle(path):
     """The quotation and the answers of a data file."""

@@ -109,39 +109,171 @@
   if (data.intro) $('intro').textContent = data.intro;
   else $('intro').remove();
 
-  // Layout: the printed grid's rectangle when the window has room for its
-  // columns at 2rem each, else words that wrap. A media query decides, so
-  // that nothing is measured before the page is first drawn.
+  // The quotation grid is always a grid of cells: the printed puzzle's
+  // rows when the window has room for its columns at 2rem each, else the
+  // words wrapped into as many columns of about 2.25rem as fit (a word
+  // longer than a line goes on over the next one). Media queries decide,
+  // so that nothing is measured before the page is first drawn.
   const grid = $('grid');
   const quote = $('quote');
   const wide = window.matchMedia('(min-width: ' + (data.cols * 2 + 3) + 'rem)');
-  function layout() {
-    grid.className = wide.matches ? 'rect' : 'flow';
+  function columns() {
+    if (wide.matches || printing) return data.cols;
+    let k = 2;
+    while (k + 1 < data.cols && window.matchMedia('(min-width: ' + ((k + 1) * 2.25 + 3) + 'rem)').matches) k += 1;
+    return k;
   }
-  layout();
+
+  // Where each item of the grid goes with K columns: 'nl' starts a new
+  // line; 'gap' is a space left out, because it would end or begin a line
+  // (one space is kept between words on a line). With the printed puzzle's
+  // columns, everything stays where it is. Also gives each line's items,
+  // for the squares' tags.
+  function arrange(k) {
+    const place = data.grid.map((item) => (item === 0 && k !== data.cols ? 'gap' : ''));
+    const lines = [];
+    if (k === data.cols) {
+      for (let i = 0; i < data.grid.length; i += k) lines.push(data.grid.slice(i, i + k).map((_, j) => i + j));
+      return { place: place, lines: lines };
+    }
+    const words = [];
+    let word = null;
+    data.grid.forEach((item, i) => {
+      if (item === null) return;
+      if (item === 0) {
+        if (word && word.space === undefined) word.space = i;
+        word = null;
+        return;
+      }
+      if (!word) {
+        word = { cells: [], space: undefined };
+        words.push(word);
+      }
+      word.cells.push(i);
+    });
+    let line = [];
+    words.forEach((w, wi) => {
+      const space = wi > 0 ? words[wi - 1].space : undefined;
+      if (line.length && space !== undefined && line.length + 1 + w.cells.length <= k) {
+        place[space] = '';
+        line.push(space);
+      } else if (line.length) {
+        lines.push(line);
+        line = [];
+      }
+      w.cells.forEach((i) => {
+        if (line.length === k) {
+          lines.push(line);
+          line = [];
+        }
+        if (!line.length && lines.length) place[i] = 'nl';
+        line.push(i);
+      });
+    });
+    if (line.length) lines.push(line);
+    return { place: place, lines: lines };
+  }
+
+  // Every square shows its number and, at its right, its question's
+  // letter. They are drawn a grid row at a time: one line of text with the
+  // row's numbers and one with its letters, put on the columns by tab stops
+  // one cell apart (the letters in a monospaced font, two characters wide,
+  // so that they end at the cells' right edges). That lays out several
+  // times faster than a small text in each of a few hundred cells, which
+  // is what browsers without tab stops in lengths get.
+  const rowTabs = !!(window.CSS && CSS.supports &&
+    (CSS.supports('tab-size', '1px') || CSS.supports('-moz-tab-size', '1px')));
+  function cellTag(n) {
+    const owner = square(n).owner;
+    return '<span class="tag' + (n > 99 ? ' three' : '') + (owner && owner.label.length > 1 ? ' two' : '') +
+      '">' + n + (owner ? ' ' + tag('b', '', owner.label) : '') + '</span>';
+  }
+  function squareOf(i) {
+    const item = data.grid[i];
+    if (Array.isArray(item)) return item[0];
+    return typeof item === 'number' ? item : 0;
+  }
+  function rowTags(lines) {
+    let numbers = '';
+    let labels = '';
+    lines.forEach((line) => {
+      const row = line.map(squareOf);
+      numbers += '<div>' + row.map((n) => (n > 99 ? tag('small', '', String(n)) : n > 0 ? n : '')).join('\t') + '</div>';
+      labels += '<div>' + row.map((n) => {
+        const owner = n > 0 ? square(n).owner : null;
+        if (!owner) return '  ';
+        return owner.label.length > 1 ? tag('small', '', owner.label) : ' ' + esc(owner.label);
+      }).join('\t') + '</div>';
+    });
+    return '<div class="rowtags numbers" aria-hidden="true">' + numbers +
+      '</div><div class="rowtags labels" aria-hidden="true">' + labels + '</div>';
+  }
+
+  // Lays the grid out for the window: its columns, the cells' places and
+  // the row tags. Nothing to do when the columns stay the same.
+  let shownCols = 0;
+  let printing = false;
+  function cellClass(i) {
+    const item = data.grid[i];
+    if (item === null) return 'cell outside';
+    if (item === 0) return 'cell black';
+    return typeof item === 'string' ? 'cell other' : 'cell letter';
+  }
+  function layout() {
+    const k = columns();
+    if (k === shownCols || !grid.firstChild) return;
+    const plan = arrange(k);
+    shownCols = k;
+    grid.className = k === data.cols ? 'rect' : 'lines';
+    grid.style.setProperty('--cols', String(k));
+    const cells = grid.getElementsByClassName('cell');
+    for (let i = 0; i < cells.length; i++) {
+      const c = cellClass(i) + (plan.place[i] ? ' ' + plan.place[i] : '');
+      if (cells[i].className !== c) cells[i].className = c;
+    }
+    if (rowTabs) {
+      grid.lastChild.remove();
+      grid.lastChild.remove();
+      grid.insertAdjacentHTML('beforeend', rowTags(plan.lines));
+    }
+  }
   if (wide.addEventListener) wide.addEventListener('change', layout);
   else if (wide.addListener) wide.addListener(layout);
+  window.addEventListener('resize', layout);
+  // Printed, the grid has the printed puzzle's columns.
+  window.addEventListener('beforeprint', () => {
+    printing = true;
+    layout();
+  });
+  window.addEventListener('afterprint', () => {
+    printing = false;
+    layout();
+  });
 
-  // The quotation grid: cells in reading order; a word's cells sit in one
-  // element so that a narrow screen wraps between words. Every cell, with
-  // its number and question letter, is drawn at once, but only the first
-  // row's squares get their boxes then: a box is invisible until it holds a
-  // letter, and laying out a few hundred of them is most of the work of
-  // showing the page. The rest follow just after the page is first drawn,
-  // or at once when the student clicks or types first (finishGrid).
+  // The quotation grid: cells in reading order. Every cell, with its number
+  // and question letter, is drawn at once, but only the first row's squares
+  // get their boxes then: a box is invisible until it holds a letter, and
+  // laying out a few hundred of them is most of the work of showing the
+  // page. The rest follow just after the page is first drawn, or at once
+  // when the student clicks or types first (finishGrid).
   const firstBoxes = data.cols;
   let laterHtml = '';
   const laterSection = [];
   function buildGrid() {
-    grid.style.setProperty('--cols', String(data.cols));
+    const k = columns();
+    const plan = arrange(k);
+    shownCols = k;
+    grid.className = k === data.cols ? 'rect' : 'lines';
+    grid.style.setProperty('--cols', String(k));
     const section = [];
     let html = '';
     let wordGroup = null;
-    data.grid.forEach((item) => {
+    data.grid.forEach((item, i) => {
+      const cls = cellClass(i) + (plan.place[i] ? ' ' + plan.place[i] : '');
       if (item === null || item === 0) {
         if (wordGroup) html += '</div>';
         wordGroup = null;
-        html += tag('div', item === null ? 'cell outside' : 'cell black');
+        html += tag('div', cls);
         return;
       }
       if (!wordGroup) {
@@ -149,14 +281,12 @@
         wordGroup = newGroup('grid', null);
       }
       if (typeof item === 'string') {
-        html += tag('div', 'cell other', item);
+        html += tag('div', cls, item);
         return;
       }
-      const n = Array.isArray(item) ? item[0] : item;
+      const n = squareOf(i);
       const owner = square(n).owner;
-      const long = owner && owner.label.length > 1;
-      html += '<div class="cell letter"><span class="tag' + (n > 99 ? ' three' : '') + (long ? ' two' : '') +
-        '">' + n + (owner ? ' ' + tag('b', '', owner.label) : '') + '</span>';
+      html += '<div class="' + cls + '">' + (rowTabs ? '' : cellTag(n));
       const now = section.length < firstBoxes;
       const box = boxHtml(now ? section : laterSection, wordGroup, n, owner
         ? 'Square ' + n + ', question ' + owner.label + ', letter ' + owner.letter
@@ -166,6 +296,7 @@
       html += '</div>';
     });
     if (wordGroup) html += '</div>';
+    if (rowTabs) html += rowTags(plan.lines);
     fill(grid, html, section);
     if (laterHtml) quote.setAttribute('aria-busy', 'true');
   }
