@@ -68,9 +68,14 @@ TAGS_SCRIPT = """
 LINES_SCRIPT = """
             const columns = Number(getComputedStyle(document.getElementById('grid')).getPropertyValue('--cols'));
             const wrong = [];
-            document.querySelectorAll('#grid .word').forEach((word) => {
-              const tops = [...word.children].map((c) => c.getBoundingClientRect().top);
-              if (word.children.length <= columns && new Set(tops).size > 1) wrong.push('split: ' + word.textContent);
+            const words = [[]];
+            document.querySelectorAll('#grid .cell').forEach((c) => {
+              if (c.matches('.black, .outside')) words.push([]);
+              else words[words.length - 1].push(c);
+            });
+            words.forEach((word) => {
+              const tops = word.map((c) => c.getBoundingClientRect().top);
+              if (word.length <= columns && new Set(tops).size > 1) wrong.push('split: ' + word.map((c) => c.textContent).join(''));
             });
             const shown = [...document.querySelectorAll('#grid .cell')].filter((c) => c.offsetParent !== null)
               .map((c) => ({ cell: c, rect: c.getBoundingClientRect() }));

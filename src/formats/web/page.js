@@ -257,8 +257,7 @@
   // page. The rest follow just after the page is first drawn, or at once
   // when the student clicks or types first (finishGrid).
   const firstBoxes = data.cols;
-  let laterHtml = '';
-  const laterSection = [];
+  const laterBoxes = [];
   function buildGrid() {
     const k = columns();
     const plan = arrange(k);
@@ -271,15 +270,11 @@
     data.grid.forEach((item, i) => {
       const cls = cellClass(i) + (plan.place[i] ? ' ' + plan.place[i] : '');
       if (item === null || item === 0) {
-        if (wordGroup) html += '</div>';
         wordGroup = null;
         html += tag('div', cls);
         return;
       }
-      if (!wordGroup) {
-        html += '<div class="word">';
-        wordGroup = newGroup('grid', null);
-      }
+      if (!wordGroup) wordGroup = newGroup('grid', null);
       if (typeof item === 'string') {
         html += tag('div', cls, item);
         return;
@@ -287,26 +282,24 @@
       const n = squareOf(i);
       const owner = square(n).owner;
       html += '<div class="' + cls + '">' + (rowTabs ? '' : cellTag(n));
-      const now = section.length < firstBoxes;
-      const box = boxHtml(now ? section : laterSection, wordGroup, n, owner
-        ? 'Square ' + n + ', question ' + owner.label + ', letter ' + owner.letter
-        : 'Square ' + n + ', given letter');
-      if (now) html += box;
-      else laterHtml += box;
+      const label = owner ? 'Square ' + n + ', question ' + owner.label + ', letter ' + owner.letter
+        : 'Square ' + n + ', given letter';
+      if (section.length < firstBoxes) html += boxHtml(section, wordGroup, n, label);
+      else laterBoxes.push([wordGroup, n, label]);
       html += '</div>';
     });
-    if (wordGroup) html += '</div>';
     if (rowTabs) html += rowTags(plan.lines);
     fill(grid, html, section);
-    if (laterHtml) quote.setAttribute('aria-busy', 'true');
+    if (laterBoxes.length) quote.setAttribute('aria-busy', 'true');
   }
   // Puts the rest of the grid's boxes into their cells: every letter cell
   // holds one box, in reading order.
   function finishGrid() {
-    if (!laterHtml) return;
+    if (!laterBoxes.length) return;
+    const laterSection = [];
     const holder = document.createElement('div');
-    holder.innerHTML = laterHtml;
-    laterHtml = '';
+    holder.innerHTML = laterBoxes.map((b) => boxHtml(laterSection, b[0], b[1], b[2])).join('');
+    laterBoxes.length = 0;
     const inputs = Array.prototype.slice.call(holder.children);
     const cells = grid.getElementsByClassName('letter');
     const first = cells.length - inputs.length;
