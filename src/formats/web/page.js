@@ -178,9 +178,10 @@
   // letter. They are drawn a grid row at a time: one line of text with the
   // row's numbers and one with its letters, put on the columns by tab stops
   // one cell apart (the letters in a monospaced font, two characters wide,
-  // so that they end at the cells' right edges). That lays out several
-  // times faster than a small text in each of a few hundred cells, which
-  // is what browsers without tab stops in lengths get.
+  // so that they end at the cells' right edges). That takes about as long
+  // to lay out as a small text in each of a few hundred cells, but the
+  // page is first drawn a little sooner. Browsers without tab stops in
+  // lengths get the small texts.
   const rowTabs = !!(window.CSS && CSS.supports &&
     (CSS.supports('tab-size', '1px') || CSS.supports('-moz-tab-size', '1px')));
   function cellTag(n) {
@@ -209,26 +210,31 @@
       '</div><div class="rowtags labels" aria-hidden="true">' + labels + '</div>';
   }
 
-  // Lays the grid out for the window: its columns, the cells' places and
-  // the row tags. Nothing to do when the columns stay the same.
+  // The grid in K columns: how its items are placed, and each item's
+  // classes.
   let shownCols = 0;
   let printing = false;
-  function cellClass(i) {
-    const item = data.grid[i];
-    if (item === null) return 'cell outside';
-    if (item === 0) return 'cell black';
-    return typeof item === 'string' ? 'cell other' : 'cell letter';
-  }
-  function layout() {
-    const k = columns();
-    if (k === shownCols || !grid.firstChild) return;
+  function useColumns(k) {
     const plan = arrange(k);
     shownCols = k;
     grid.className = k === data.cols ? 'rect' : 'lines';
     grid.style.setProperty('--cols', String(k));
+    plan.classes = (i) => {
+      const item = data.grid[i];
+      const kind = item === null ? 'outside' : item === 0 ? 'black' : typeof item === 'string' ? 'other' : 'letter';
+      return 'cell ' + kind + (plan.place[i] ? ' ' + plan.place[i] : '');
+    };
+    return plan;
+  }
+  // Lays the grid out again for the window: its columns, the cells' places
+  // and the row tags. Nothing to do when the columns stay the same.
+  function layout() {
+    const k = columns();
+    if (k === shownCols || !grid.firstChild) return;
+    const plan = useColumns(k);
     const cells = grid.getElementsByClassName('cell');
     for (let i = 0; i < cells.length; i++) {
-      const c = cellClass(i) + (plan.place[i] ? ' ' + plan.place[i] : '');
+      const c = plan.classes(i);
       if (cells[i].className !== c) cells[i].className = c;
     }
     if (rowTabs) {
@@ -259,16 +265,12 @@
   const firstBoxes = data.cols;
   const laterBoxes = [];
   function buildGrid() {
-    const k = columns();
-    const plan = arrange(k);
-    shownCols = k;
-    grid.className = k === data.cols ? 'rect' : 'lines';
-    grid.style.setProperty('--cols', String(k));
+    const plan = useColumns(columns());
     const section = [];
     let html = '';
     let wordGroup = null;
     data.grid.forEach((item, i) => {
-      const cls = cellClass(i) + (plan.place[i] ? ' ' + plan.place[i] : '');
+      const cls = plan.classes(i);
       if (item === null || item === 0) {
         wordGroup = null;
         html += tag('div', cls);
