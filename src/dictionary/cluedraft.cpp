@@ -272,7 +272,7 @@ std::optional<DraftChoice> nextDraft(const std::vector<std::string>& drafts, std
     const auto at = std::find(drafts.begin(), drafts.end(), question);
     if (at != drafts.end()) return DraftChoice{at + 1 == drafts.end() ? drafts.front() : *(at + 1), false};
     const std::string_view typed = trimmed(question);
-    const bool programs = typed.empty() || typed.rfind("Question for [", 0) == 0;
+    const bool programs = typed.empty() || (typed.rfind("Question for [", 0) == 0 && typed.back() == ']');
     return DraftChoice{drafts.front(), !programs};
 }
 

@@ -131,6 +131,8 @@ TEST(ClueDraft, PressingAgainCyclesAndATypedQuestionIsReported) {
     EXPECT_EQ(nextDraft(drafts, "")->text, "First");
     EXPECT_FALSE(nextDraft(drafts, "")->replacesTyped);
     EXPECT_FALSE(nextDraft(drafts, "Question for [run]")->replacesTyped);
+    // The teacher's own words after the program's start are the teacher's.
+    EXPECT_TRUE(nextDraft(drafts, "Question for [run] in the park")->replacesTyped);
     EXPECT_EQ(nextDraft(drafts, "First")->text, "Second");
     EXPECT_EQ(nextDraft(drafts, "Third")->text, "First");
     EXPECT_FALSE(nextDraft(drafts, "Second")->replacesTyped);
