@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "questioncheck.h"
 #include "text.h"
 
 namespace qbrx {
@@ -272,7 +273,7 @@ std::optional<DraftChoice> nextDraft(const std::vector<std::string>& drafts, std
     const auto at = std::find(drafts.begin(), drafts.end(), question);
     if (at != drafts.end()) return DraftChoice{at + 1 == drafts.end() ? drafts.front() : *(at + 1), false};
     const std::string_view typed = trimmed(question);
-    const bool programs = typed.empty() || (typed.rfind("Question for [", 0) == 0 && typed.back() == ']');
+    const bool programs = typed.empty() || isPlaceholderQuestion(std::string(typed));
     return DraftChoice{drafts.front(), !programs};
 }
 

@@ -117,6 +117,7 @@
   const grid = $('grid');
   const quote = $('quote');
   const wide = window.matchMedia('(min-width: ' + (data.cols * 2 + 3) + 'rem)');
+  let printing = false;
   function columns() {
     if (wide.matches || printing) return data.cols;
     let k = 2;
@@ -213,7 +214,6 @@
   // The grid in K columns: how its items are placed, and each item's
   // classes.
   let shownCols = 0;
-  let printing = false;
   function useColumns(k) {
     const plan = arrange(k);
     shownCols = k;
@@ -238,19 +238,13 @@
       if (cells[i].className !== c) cells[i].className = c;
     }
     if (rowTabs) {
-      grid.lastChild.remove();
-      grid.lastChild.remove();
+      grid.querySelectorAll('.rowtags').forEach((e) => e.remove());
       grid.insertAdjacentHTML('beforeend', rowTags(plan.lines));
     }
   }
   if (wide.addEventListener) wide.addEventListener('change', layout);
   else if (wide.addListener) wide.addListener(layout);
   window.addEventListener('resize', layout);
-  // Printed, the grid has the printed puzzle's columns.
-  window.addEventListener('beforeprint', () => {
-    printing = true;
-    layout();
-  });
   window.addEventListener('afterprint', () => {
     printing = false;
     layout();
@@ -409,8 +403,12 @@
   }
   requestAnimationFrame(() => setTimeout(start, 0));
   setTimeout(start, 200);
-  // Printing at once, before all of it is there, prints the whole puzzle.
+  // Printed, the grid has the printed puzzle's columns (afterprint puts the
+  // window's back); printing at once, before all of it is there, prints the
+  // whole puzzle.
   window.addEventListener('beforeprint', () => {
+    printing = true;
+    layout();
     start();
     buildMore(true);
   });
